@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs whatever Lumavive needs to build, run and test on Debian 12. Idempotent: when every
+# package is present it only checks and returns.
+set -euo pipefail
+
+packages=(
+    # build tools
+    cmake ninja-build g++ clang pkg-config ccache
+    # Qt 5.15
+    qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qttools5-dev qttools5-dev-tools
+    libqt5svg5-dev qml-module-qtquick-controls2 qml-module-qtquick-dialogs
+    qml-module-qt-labs-platform qml-module-qtquick-layouts qml-module-qtquick-window2
+    qml-module-qttest
+    # FFmpeg 5.1 libraries, and the command-line tools that tests and benchmarks use as checkers
+    libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev ffmpeg
+    # headless display for window tests and screenshots
+    xvfb xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The one channel through which any part of the program shows a failure to the user.
+// Every report is emitted as error(text) (QML listens) and posted in the background to the
+// error-collection endpoint, when one is configured. Safe to call from any thread.
+class CommonError : public QObject
+{
+    Q_OBJECT
+public:
+    static CommonError* instance();
+
+    void report(const QString& message);
+    // Appends "\r\nError: " and the code in decimal (library error codes are negative).
+    void report(const QString& message, int code);
+
+    // User feedback from the leave-feedback popup: posted, never shown.
+    Q_INVOKABLE void sendCrashFeedback(const QString& msg);
+
+signals:
+    void error(QString msg);
+    void appHasFailed();
+
+private:
+    explicit CommonError(QObject* parent = nullptr);
+    void post(const QString& text);
+};

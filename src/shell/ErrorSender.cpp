@@ -1,0 +1,56 @@
+#include "shell/ErrorSender.h"
+
+#include "shell/ReplyWrapper.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+#include <atomic>
+
+namespace {
+// A report must not keep its thread alive for ever when the endpoint never answers.
+constexpr int kTransferTimeoutMs = 20000;
+std::atomic<int> liveSenders{0};
+} // namespace
+
+ErrorSender::ErrorSender(const QString& text, const QUrl& endpoint)
+    : text(text), endpoint(endpoint)
+{
+    ++liveSenders;
+}
+
+ErrorSender::~ErrorSender()
+{
+    --liveSenders;
+}
+
+int ErrorSender::inFlight()
+{
+    return liveSenders;
+}
+
+QByteArray ErrorSender::formBody(const QString& text)
+{
+    // Every byte outside the unreserved set is percent-encoded. (Building the body with
+    // QUrlQuery would leave "+" raw, which form decoders read as a space, and would take
+    // "%41" in a message for an escape and send "A".)
+    return QByteArrayLiteral("error=") + QUrl::toPercentEncoding(text);
+}
+
+void ErrorSender::send()
+{
+    network.reset(new QNetworkAccessManager);
+    QNetworkRequest request(endpoint);
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      QStringLiteral("application/x-www-form-urlencoded"));
+    request.setTransferTimeout(kTransferTimeoutMs);
+    QNetworkReply* reply = network->post(request, formBody(text));
+    auto* wrapper = new ReplyWrapper(reply);
+    connect(wrapper, &ReplyWrapper::httpFinished, this, &ErrorSender::httpFinished);
+}
+
+void ErrorSender::httpFinished(QNetworkReply*)
+{
+    emit finished();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "project/UserData.h"
+
+#include <QObject>
+#include <QString>
+
+// The render options of the current run ("settings" in QML): resolution and result folder.
+// Not stored between runs; every start begins from the defaults.
+class SettingsPres : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool fullHd READ fullHd WRITE setFullHd NOTIFY fullHdChanged)
+    Q_PROPERTY(QString saveDir READ saveDir WRITE setSaveDir NOTIFY saveDirChanged)
+public:
+    static SettingsPres* instance();
+
+    bool fullHd() const { return fullHdValue; }
+    void setFullHd(bool value);
+
+    // The canonical path when the folder exists, otherwise the stored text unchanged.
+    QString saveDir() const;
+    void setSaveDir(const QString& value);
+
+    // Proves that a file can be created in the folder; reports through CommonError when not.
+    Q_INVOKABLE bool checkSaveDirPermission(const QString& saveDir);
+    // Creates the stored folder (one level; the parent must exist). Failures are silent.
+    Q_INVOKABLE void mkSaveDir();
+
+    UserData renderSettings() const;
+
+signals:
+    void fullHdChanged();
+    void saveDirChanged();
+
+private:
+    explicit SettingsPres(QObject* parent = nullptr);
+
+    bool fullHdValue = false;
+    QString saveDirValue;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QMetaType>
+#include <QPixmap>
+#include <QSharedPointer>
+
+// Pictures cross threads (render previews, thumbnails) as shared pointers in queued signals.
+using ImageSharedPointer = QSharedPointer<QImage>;
+using PixmapSharedPointer = QSharedPointer<QPixmap>;
+
+Q_DECLARE_METATYPE(QSharedPointer<QImage>)
+Q_DECLARE_METATYPE(QSharedPointer<QPixmap>)
+
+// Registers both types under their full names and their aliases. Runs at static
+// initialisation of the program; calling it again is harmless.
+void registerSharedMetaTypes();
