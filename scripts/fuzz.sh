@@ -17,7 +17,8 @@ for target in "$root"/build-fuzz/fuzz/fuzz_*; do
     mkdir -p "$scratch/$name"
     cp -r "$root/fuzz/corpus/$name/." "$scratch/$name/" 2>/dev/null || true
     echo "-- fuzz_$name"
-    if ! (cd "$scratch" && ASAN_OPTIONS=detect_leaks=1 "$target" -max_total_time="$seconds" \
+    if ! (cd "$scratch" && ASAN_OPTIONS=detect_leaks=1 \
+            LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0" "$target" -max_total_time="$seconds" \
             -print_final_stats=0 "$scratch/$name" >"$scratch/$name.log" 2>&1); then
         tail -n 60 "$scratch/$name.log"
         failed=1

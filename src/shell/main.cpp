@@ -7,6 +7,7 @@
 #include "shell/SettingsPres.h"
 #include "shell/SharedTypes.h"
 #include "shell/Translations.h"
+#include "templates/TemplatesPres.h"
 
 #include <QApplication>
 #include <QFont>
@@ -63,6 +64,7 @@ int main(int argc, char* argv[])
     QQmlContext* context = engine.rootContext();
     publish(context, "commonError", CommonError::instance());
     publish(context, "appSettings", AppSettingsPres::instance());
+    publish(context, "templates", TemplatesPres::instance());
     publish(context, "settings", SettingsPres::instance());
     context->setContextProperty(QStringLiteral("debug"), QVariant::fromValue<QObject*>(nullptr));
 

@@ -27,7 +27,7 @@ public:
         QByteArray body;
         bool sendLength = true;  // false: no Content-Length, the connection closes at the end
         int pieces = 1;          // the body is sent in this many parts ...
-        int pieceDelayMs = 0;    // ... with this pause between them
+        int pieceDelayMs = 0;    // ... each after this pause (the headers go at once)
         bool dropMidBody = false; // close the connection after the first part
         bool neverAnswer = false;
     };

@@ -1,0 +1,235 @@
+#include "templates/TemplateParser.h"
+
+#include "shell/CommonError.h"
+#include "templates/ImgScene.h"
+#include "templates/TemplateCatalog.h"
+#include "templates/TextScene.h"
+
+#include <QFile>
+#include <QObject>
+#include <QXmlStreamReader>
+
+namespace {
+
+// Lists are split at every separator with empty parts kept; a missing part reads as `fallback`.
+float floatAt(const QStringList& parts, int index, float fallback)
+{
+    return index < parts.size() ? parts[index].toFloat() : fallback;
+}
+
+int intAttribute(const QXmlStreamAttributes& attributes, const char* name, int fallback)
+{
+    const QString key = QString::fromLatin1(name);
+    return attributes.hasAttribute(key) ? attributes.value(key).toInt() : fallback;
+}
+
+float floatAttribute(const QXmlStreamAttributes& attributes, const char* name, float fallback)
+{
+    const QString key = QString::fromLatin1(name);
+    return attributes.hasAttribute(key) ? attributes.value(key).toFloat() : fallback;
+}
+
+QString textAttribute(const QXmlStreamAttributes& attributes, const char* name)
+{
+    return attributes.value(QString::fromLatin1(name)).toString();
+}
+
+// "x,y blur [r,g,b,a]": offsets and blur in per-object units; the colour is optional and
+// needs all four components, else the shadow stays opaque black.
+ShadowSpec parseShadow(const QString& value)
+{
+    ShadowSpec shadow;
+    const QStringList parts = value.split(QLatin1Char(' '));
+    const QStringList offsets = parts.value(0).split(QLatin1Char(','));
+    shadow.x = floatAt(offsets, 0, 0.0f);
+    shadow.y = floatAt(offsets, 1, 0.0f);
+    shadow.blur = parts.size() > 1 ? parts[1].toFloat() : 0.0f;
+    if (parts.size() > 2) {
+        const QStringList rgba = parts[2].split(QLatin1Char(','));
+        if (rgba.size() >= 4)
+            shadow.color = QColor(rgba[0].toInt(), rgba[1].toInt(), rgba[2].toInt(), rgba[3].toInt());
+    }
+    return shadow;
+}
+
+// "family,hint,size,colour". The built-in default has no hint field ("family,size,colour");
+// any three-field value is read that way, with a sans-serif hint. Missing fields keep the
+// defaults: size 84, colour #204411.
+void parseFont(const QString& value, TextObject& object)
+{
+    QStringList fields = value.split(QLatin1Char(','));
+    if (fields.size() == 3)
+        fields.insert(1, QStringLiteral("SansSerif"));
+    QFont font(fields.value(0));
+    const bool sans = fields.value(1).contains(QLatin1String("SansSerif"));
+    font.setStyleHint(sans ? QFont::SansSerif : QFont::Serif, QFont::PreferAntialias);
+    const int size = fields.size() > 2 ? fields[2].toInt() : 84;
+    if (size > 0)
+        font.setPointSize(size);
+    object.font = font;
+    object.color.setNamedColor(fields.size() > 3 ? fields[3] : QStringLiteral("#204411"));
+}
+
+const QString kDefaultFont = QStringLiteral("Oswald Book,84,#204411");
+
+} // namespace
+
+TemplateParser::TemplateParser(QXmlStreamReader& reader, int templateId)
+    : reader(reader), templateId(templateId)
+{
+}
+
+QSharedPointer<TemplateDescription> TemplateParser::parse(QIODevice* device, int templateId)
+{
+    auto description = QSharedPointer<TemplateDescription>::create();
+    description->id = templateId;
+    QXmlStreamReader reader(device);
+    TemplateParser parser(reader, templateId);
+    while (!parser.stopped()) {
+        reader.readNext();
+        if (!reader.isStartElement())
+            continue;
+        if (reader.name() == QLatin1String("template"))
+            parser.readTemplateAttributes(*description);
+        else if (reader.name() == QLatin1String("scene"))
+            parser.parseScene(*description);
+    }
+    return description;
+}
+
+bool TemplateParser::stopped() const
+{
+    return reader.atEnd() || reader.hasError();
+}
+
+void TemplateParser::readTemplateAttributes(TemplateDescription& description) const
+{
+    const QXmlStreamAttributes attributes = reader.attributes();
+    description.fadeIn = intAttribute(attributes, "fade-in", description.fadeIn);
+    description.fadeOut = intAttribute(attributes, "fade-out", description.fadeOut);
+    description.sceneOverflow =
+        intAttribute(attributes, "scene-overflow", description.sceneOverflow);
+    description.textMaxSize = intAttribute(attributes, "text-max-size", description.textMaxSize);
+}
+
+void TemplateParser::parseScene(TemplateDescription& description)
+{
+    const QXmlStreamAttributes attributes = reader.attributes();
+    const int id = intAttribute(attributes, "id", 0);
+    const bool imageScene = intAttribute(attributes, "type", 1) == 1;
+    const int frames = intAttribute(attributes, "frames", 0);
+    const int bgType = intAttribute(attributes, "bg-type", Scene::VideoBackground);
+    const QString bgFileName = attributes.hasAttribute(QStringLiteral("bg-file-name"))
+                                   ? textAttribute(attributes, "bg-file-name")
+                                   : QString::number(id) + QStringLiteral(".mp4");
+
+    auto images = QSharedPointer<ImgScene>::create();
+    auto texts = QSharedPointer<TextScene>::create();
+    // A document that ends or breaks inside the scene stops the loop; the scene as read so far
+    // is kept.
+    while (!stopped()) {
+        if (reader.isEndElement() && reader.name() == QLatin1String("scene"))
+            break;
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == QLatin1String("object"))
+            parseObject(imageScene, *images, *texts);
+    }
+
+    QSharedPointer<Scene> scene = imageScene ? images.staticCast<Scene>() : texts.staticCast<Scene>();
+    scene->bgType = bgType;
+    scene->bgFileName = bgFileName;
+    scene->frames = frames;
+    description.scenes->insert(id, scene);
+}
+
+void TemplateParser::readSlotAttributes(const QXmlStreamAttributes& attributes,
+                                        SlotObject& object) const
+{
+    object.aspect = floatAttribute(attributes, "aspect", 1.0f);
+    if (attributes.hasAttribute(QStringLiteral("max-size"))) {
+        const QStringList parts = textAttribute(attributes, "max-size").split(QLatin1Char(','));
+        object.maxWidth = floatAt(parts, 0, 1.0f);
+        object.maxHeight = floatAt(parts, 1, 1.0f);
+    }
+    if (attributes.hasAttribute(QStringLiteral("shadow")))
+        object.shadow = parseShadow(textAttribute(attributes, "shadow"));
+    object.vPos = intAttribute(attributes, "v-pos", 0);
+    object.hPos = intAttribute(attributes, "h-pos", 0);
+}
+
+void TemplateParser::parseObject(bool imageScene, ImgScene& images, TextScene& texts)
+{
+    const QXmlStreamAttributes attributes = reader.attributes();
+    const int id = intAttribute(attributes, "id", 0);
+    if (imageScene) {
+        auto object = QSharedPointer<ImgObject>::create();
+        readSlotAttributes(attributes, *object);
+        parseKeyframes(*object);
+        const QStringList rgb = textAttribute(attributes, "border-color").split(QLatin1Char(','));
+        if (rgb.size() >= 3)
+            object->borderColor = QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt());
+        object->borderWidth = floatAttribute(attributes, "border-width", 0.0f);
+        images.objects->insert(id, object);
+    } else {
+        auto object = QSharedPointer<TextObject>::create();
+        readSlotAttributes(attributes, *object);
+        parseKeyframes(*object);
+        const QString slideBg = textAttribute(attributes, "slide-bg");
+        if (!slideBg.isEmpty())
+            object->slideBackground = TemplateCatalog::instance()->filePath(templateId, slideBg);
+        parseFont(attributes.hasAttribute(QStringLiteral("font")) ? textAttribute(attributes, "font")
+                                                                   : kDefaultFont,
+                  *object);
+        object->texture = textAttribute(attributes, "texture");
+        texts.objects->insert(id, object);
+    }
+}
+
+void TemplateParser::parseKeyframes(SlotObject& object)
+{
+    reader.readNext();
+    // The transform's end tag ends the list. An object without a transform ends at its own end
+    // tag, so that it cannot swallow the objects and scenes after it.
+    while (!stopped()) {
+        if (reader.isEndElement() && (reader.name() == QLatin1String("transform") ||
+                                      reader.name() == QLatin1String("object")))
+            return;
+        reader.readNext();
+        if (!reader.isStartElement() || reader.name() != QLatin1String("frame"))
+            continue;
+        const QXmlStreamAttributes attributes = reader.attributes();
+        const int frame = intAttribute(attributes, "id", 0);
+        const float opacity = attributes.hasAttribute(QStringLiteral("opacity"))
+                                  ? attributes.value(QStringLiteral("opacity")).toFloat() / 100.0f
+                                  : 1.0f;
+        const QStringList numbers = reader.readElementText().split(QLatin1Char(','));
+        // A frame without all eight coordinates has no defined quad: it is left out.
+        if (numbers.size() < 8)
+            continue;
+        double v[8];
+        for (int i = 0; i < 8; ++i)
+            v[i] = numbers[i].toDouble();
+        Keyframe keyframe;
+        // The file lists the points row by row (bottom-left third); keyframes hold them clockwise.
+        keyframe.topLeft = QPointF(v[0], v[1]);
+        keyframe.topRight = QPointF(v[2], v[3]);
+        keyframe.bottomLeft = QPointF(v[4], v[5]);
+        keyframe.bottomRight = QPointF(v[6], v[7]);
+        keyframe.opacity = opacity;
+        object.keyframes.insert(frame, keyframe);
+    }
+}
+
+QSharedPointer<TemplateDescription> loadTemplate(int id)
+{
+    const QString path = TemplateCatalog::instance()->filePath(id, QStringLiteral("template.xml"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        CommonError::instance()->report(
+            QObject::tr("The theme description cannot be read: %1").arg(path));
+        auto empty = QSharedPointer<TemplateDescription>::create();
+        empty->id = id;
+        return empty;
+    }
+    return TemplateParser::parse(&file, id);
+}

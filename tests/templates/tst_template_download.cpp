@@ -1,0 +1,309 @@
+#include "HttpTestServer.h"
+#include "TestDirs.h"
+#include "templates/ImgScene.h"
+#include "templates/TemplatesPres.h"
+#include "templates/TmplDownloadManager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// A template description with video scenes of the given frame counts (scene ids 1, 2, ...).
+QSharedPointer<TemplateDescription> videoTemplate(int id, const QList<int>& frames,
+                                                  const QStringList& names = {})
+{
+    auto t = QSharedPointer<TemplateDescription>::create();
+    t->id = id;
+    for (int i = 0; i < frames.size(); ++i) {
+        auto scene = QSharedPointer<ImgScene>::create();
+        scene->frames = frames[i];
+        scene->bgFileName = i < names.size() ? names[i] : QString::number(i + 1) + ".mp4";
+        t->scenes->insert(i + 1, scene);
+    }
+    return t;
+}
+
+void touch(const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+QByteArray body(int size)
+{
+    return QByteArray(size, 'v');
+}
+
+} // namespace
+
+class TestTemplateDownload : public QObject
+{
+    Q_OBJECT
+
+    TestDirs dirs;
+    HttpTestServer server;
+    TmplDownloadManager* manager = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        QDir::setCurrent(dirs.path());
+        QVERIFY(server.listen());
+        qputenv("LUMAVIVE_THEME_SERVER", server.baseUrl().toUtf8());
+        manager = TmplDownloadManager::instance();
+    }
+
+    void init() { server.clearRequests(); }
+
+    void fetchesOnlyMissingVideosInSceneOrder()
+    {
+        touch("templates/10/1.mp4");
+        touch("templates/10/3.mp4");
+        auto t = videoTemplate(10, {100, 200, 100, 50}, {"1.mp4", "2.mp4", "3.mp4", "4.mp4"});
+        QVERIFY(!manager->isDownloaded(t));
+        server.setHandler([](const HttpTestServer::Request&) {
+            HttpTestServer::Response r;
+            r.body = body(20000);
+            r.pieces = 4;
+            r.pieceDelayMs = 30;
+            return r;
+        });
+        QSignalSpy progress(manager, &TmplDownloadManager::progress);
+        QSignalSpy done(manager, &TmplDownloadManager::done);
+        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
+        manager->download(t);
+        QTRY_COMPARE(done.count(), 1);
+        QCOMPARE(errors.count(), 0);
+        QCOMPARE(server.requests().size(), 2);
+        QCOMPARE(server.requests()[0].path, QByteArray("/app/1.2.0/themes/10/2.mp4"));
+        QCOMPARE(server.requests()[1].path, QByteArray("/app/1.2.0/themes/10/4.mp4"));
+        QCOMPARE(QFileInfo("templates/10/2.mp4").size(), 20000);
+        QVERIFY(manager->isDownloaded(t));
+        QVERIFY(progress.count() >= 2);
+        QCOMPARE(progress.last().at(0).toFloat(), 100.0f);
+        float previous = 0;
+        for (const QList<QVariant>& p : progress) {
+            QVERIFY(p.at(0).toFloat() >= previous);
+            previous = p.at(0).toFloat();
+        }
+    }
+
+    void progressIsWeightedByFrames()
+    {
+        auto t = videoTemplate(11, {100, 300});
+        server.setHandler([](const HttpTestServer::Request& request) {
+            HttpTestServer::Response r;
+            r.body = body(4000);
+            if (request.path.endsWith("/2.mp4")) {
+                r.pieces = 2;
+                r.pieceDelayMs = 300;
+            }
+            return r;
+        });
+        QSignalSpy progress(manager, &TmplDownloadManager::progress);
+        QSignalSpy done(manager, &TmplDownloadManager::done);
+        manager->download(t);
+        QTRY_COMPARE(done.count(), 1);
+        QList<float> values;
+        for (const QList<QVariant>& p : progress)
+            values << p.at(0).toFloat();
+        QString seen;
+        for (float v : values)
+            seen += QString::number(v) + " ";
+        QVERIFY2(values.contains(25.0f), qPrintable(seen));
+        QVERIFY2(values.contains(62.5f), qPrintable(seen));
+        QVERIFY(values.contains(62.5f));
+        QCOMPARE(values.last(), 100.0f);
+    }
+
+    void unknownLengthGivesNoProgressButDone()
+    {
+        auto t = videoTemplate(12, {100});
+        server.setHandler([](const HttpTestServer::Request&) {
+            HttpTestServer::Response r;
+            r.body = body(5000);
+            r.sendLength = false;
+            return r;
+        });
+        QSignalSpy progress(manager, &TmplDownloadManager::progress);
+        QSignalSpy done(manager, &TmplDownloadManager::done);
+        manager->download(t);
+        QTRY_COMPARE(done.count(), 1);
+        QCOMPARE(progress.count(), 0);
+        QCOMPARE(QFileInfo("templates/12/1.mp4").size(), 5000);
+    }
+
+    void notFoundFailsOnceAndRetries()
+    {
+        auto t = videoTemplate(13, {100});
+        int status = 404;
+        server.setHandler([&status](const HttpTestServer::Request&) {
+            HttpTestServer::Response r;
+            r.status = status;
+            r.body = status == 404 ? QByteArray("missing") : body(1000);
+            return r;
+        });
+        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
+        QSignalSpy done(manager, &TmplDownloadManager::done);
+        manager->download(t);
+        QTRY_COMPARE(errors.count(), 1);
+        QTest::qWait(100);
+        QCOMPARE(errors.count(), 1);
+        QVERIFY(!QFileInfo::exists("templates/13/1.mp4"));
+
+        status = 200;
+        manager->redownload();
+        QTRY_COMPARE(done.count(), 1);
+        QCOMPARE(server.requests().size(), 2);
+        QCOMPARE(server.requests()[0].path, server.requests()[1].path);
+        QCOMPARE(QFileInfo("templates/13/1.mp4").size(), 1000);
+    }
+
+    void droppedConnectionLeavesNoFile()
+    {
+        auto t = videoTemplate(14, {100});
+        server.setHandler([](const HttpTestServer::Request&) {
+            HttpTestServer::Response r;
+            r.body = body(100000);
+            r.pieces = 4;
+            r.dropMidBody = true;
+            return r;
+        });
+        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
+        manager->download(t);
+        QTRY_COMPARE(errors.count(), 1);
+        QVERIFY(!QFileInfo::exists("templates/14/1.mp4"));
+        QCOMPARE(QDir("templates/14").entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void newDownloadDropsTheRunningOne()
+    {
+        auto slow = videoTemplate(15, {100});
+        auto fast = videoTemplate(16, {100});
+        server.setHandler([](const HttpTestServer::Request& request) {
+            HttpTestServer::Response r;
+            r.body = body(8000);
+            if (request.path.contains("/15/")) {
+                r.pieces = 8;
+                r.pieceDelayMs = 200;
+            }
+            return r;
+        });
+        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
+        QSignalSpy done(manager, &TmplDownloadManager::done);
+        manager->download(slow);
+        QTRY_COMPARE(server.requests().size(), 1);
+        manager->download(fast);
+        QTRY_COMPARE(done.count(), 1);
+        QTest::qWait(300);
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(errors.count(), 0);
+        QVERIFY(!QFileInfo::exists("templates/15/1.mp4"));
+        QVERIFY(QFileInfo::exists("templates/16/1.mp4"));
+    }
+
+    void everythingPresentIsDoneAtOnce()
+    {
+        touch("templates/17/1.mp4");
+        auto t = videoTemplate(17, {100});
+        QVERIFY(manager->isDownloaded(t));
+        QSignalSpy done(manager, &TmplDownloadManager::done);
+        manager->download(t);
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(server.requests().size(), 0);
+    }
+
+    void zeroWeightsNeverDivideByZero()
+    {
+        auto t = videoTemplate(18, {0, 0});
+        server.setHandler([](const HttpTestServer::Request&) {
+            HttpTestServer::Response r;
+            r.body = body(3000);
+            r.pieces = 3;
+            r.pieceDelayMs = 20;
+            return r;
+        });
+        QSignalSpy progress(manager, &TmplDownloadManager::progress);
+        QSignalSpy done(manager, &TmplDownloadManager::done);
+        manager->download(t);
+        QTRY_COMPARE(done.count(), 1);
+        for (const QList<QVariant>& p : progress)
+            QVERIFY(qIsFinite(p.at(0).toFloat()));
+    }
+
+    void escapingNamesAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("parent") << "../evil.mp4";
+        QTest::newRow("deep parent") << "sub/../../evil.mp4";
+        QTest::newRow("absolute") << dirs.file("evil.mp4");
+        QTest::newRow("backslash") << "..\\evil.mp4";
+    }
+    void escapingNamesAreRefused()
+    {
+        QFETCH(QString, name);
+        QVERIFY(!TmplDownloadManager::isSafeFileName(name));
+        auto t = videoTemplate(19, {100}, {name});
+        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
+        QSignalSpy done(manager, &TmplDownloadManager::done);
+        QVERIFY(!manager->isDownloaded(t));
+        manager->download(t);
+        QTRY_COMPARE(errors.count(), 1);
+        manager->redownload();
+        QTRY_COMPARE(errors.count(), 2);
+        QCOMPARE(done.count(), 0);
+        QCOMPARE(server.requests().size(), 0);
+        QVERIFY(!QFileInfo::exists(dirs.file("evil.mp4")));
+        QVERIFY(!QFileInfo::exists("templates/evil.mp4"));
+        QVERIFY(TmplDownloadManager::isSafeFileName("videos/1.mp4"));
+    }
+
+    void presenterFollowsTheDownload()
+    {
+        QDir().mkpath("templates/20");
+        QFile xml("templates/20/template.xml");
+        QVERIFY(xml.open(QIODevice::WriteOnly));
+        xml.write("<template><scene id='1' frames='100'/><scene id='2' frames='100' bg-type='2' "
+                  "bg-file-name='still.jpg'/></template>");
+        xml.close();
+        server.setHandler([](const HttpTestServer::Request&) {
+            HttpTestServer::Response r;
+            r.body = body(1000);
+            return r;
+        });
+        TemplatesPres* presenter = TemplatesPres::instance();
+        presenter->setSelectedId(20);
+        QSignalSpy progress(presenter, &TemplatesPres::downloadProgressChanged);
+        QSignalSpy downloading(presenter, &TemplatesPres::isDownloadingChanged);
+        QSignalSpy downloaded(presenter, &TemplatesPres::templateDownloaded);
+        presenter->selectionDone();
+        QVERIFY(presenter->isDownloading());
+        QVERIFY(progress.count() >= 1);
+        QCOMPARE(downloading.count(), 1);
+        QTRY_COMPARE(downloaded.count(), 1);
+        QCOMPARE(presenter->isDownloading(), false);
+        QCOMPARE(presenter->downloadProgress(), 0);
+        QCOMPARE(server.requests().size(), 1);
+        QCOMPARE(server.requests()[0].path, QByteArray("/app/1.2.0/themes/20/1.mp4"));
+    }
+
+    void noServerFailsLikeANetworkError()
+    {
+        qunsetenv("LUMAVIVE_THEME_SERVER");
+        auto t = videoTemplate(21, {100});
+        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
+        manager->download(t);
+        QTRY_COMPARE(errors.count(), 1);
+        qputenv("LUMAVIVE_THEME_SERVER", server.baseUrl().toUtf8());
+        manager->redownload();
+        QSignalSpy done(manager, &TmplDownloadManager::done);
+        QTRY_COMPARE(errors.count() + done.count(), 2);
+    }
+};
+
+QTEST_MAIN(TestTemplateDownload)
+#include "tst_template_download.moc"
