@@ -1,6 +1,7 @@
 // Entry point: prepares the media libraries, the application object, fonts, translation and
 // style, publishes the presenters to QML and loads the root window.
 
+#include "images/ImageProvider.h"
 #include "media/LibavInit.h"
 #include "shell/AppSettingsPres.h"
 #include "shell/CommonError.h"
@@ -60,6 +61,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setFont(QFont(QStringLiteral("Segoe UI"), 12, QFont::Normal, false));
     QCoreApplication::setOrganizationName(QStringLiteral("Merrowdale"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumavive"));
+
+    engine.addImageProvider(QStringLiteral("ImageProvider"), ImageProvider::instance());
 
     QQmlContext* context = engine.rootContext();
     publish(context, "commonError", CommonError::instance());

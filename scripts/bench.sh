@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds (normal, optimised) and runs every benchmark; each prints its own figures.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+"$root/scripts/setup.sh"
+build_tree build
+echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
+for bench in "$root"/build/bench/bench_*; do
+    [[ -x "$bench" && -f "$bench" ]] || continue
+    echo "== $(basename "$bench") =="
+    "$bench"
+done
