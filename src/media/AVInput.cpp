@@ -1,0 +1,166 @@
+#include "media/AVInput.h"
+
+#include "shell/CommonError.h"
+
+namespace {
+
+constexpr int kIoBufferSize = 4096;
+
+int readFromQt(void* opaque, uint8_t* buffer, int size)
+{
+    const qint64 got = static_cast<QFile*>(opaque)->read(reinterpret_cast<char*>(buffer), size);
+    if (got == 0)
+        return AVERROR_EOF;
+    return got < 0 ? AVERROR(EIO) : int(got);
+}
+
+// Lets containers that keep their index at the end (MP4 with "moov" last) open on the Qt path.
+int64_t seekInQt(void* opaque, int64_t offset, int whence)
+{
+    auto* file = static_cast<QFile*>(opaque);
+    switch (whence & ~AVSEEK_FORCE) {
+    case AVSEEK_SIZE:
+        return file->size();
+    case SEEK_SET:
+        break;
+    case SEEK_CUR:
+        offset += file->pos();
+        break;
+    case SEEK_END:
+        offset += file->size();
+        break;
+    default:
+        return AVERROR(EINVAL);
+    }
+    return file->seek(offset) ? offset : AVERROR(EIO);
+}
+
+} // namespace
+
+void AVInput::fail(const QString& message, int code, int thrown)
+{
+    CommonError::instance()->report(message, code);
+    throw thrown;
+}
+
+AVInput::AVInput(const QString& path, AVMediaType mediaType)
+{
+    openByName(path);
+    if (!format)
+        openThroughQt(path);
+
+    int result = avformat_find_stream_info(format.get(), nullptr);
+    if (result < 0)
+        fail(QStringLiteral("Failed to find stream info of ") + path, result, result);
+
+    for (unsigned i = 0; i < format->nb_streams; ++i) {
+        if (format->streams[i]->codecpar->codec_type == mediaType) {
+            stream = format->streams[i];
+            streamIndex = int(i);
+            break;
+        }
+    }
+    // The message names an audio stream whatever type was sought.
+    if (!stream)
+        fail(QStringLiteral("Failed to find audio stream of ") + path, result, 0);
+
+    codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    decoder.reset(avcodec_alloc_context3(codec));
+    result = codec && decoder ? avcodec_parameters_to_context(decoder.get(), stream->codecpar)
+                              : AVERROR_DECODER_NOT_FOUND;
+    if (result >= 0) {
+        decoder->pkt_timebase = stream->time_base;
+        decoder->thread_count = 4;
+        result = avcodec_open2(decoder.get(), codec, nullptr);
+    }
+    if (result < 0)
+        fail(QStringLiteral("Failed to open codec for ") + path, result, result);
+}
+
+AVInput::~AVInput() = default;
+
+void AVInput::openByName(const QString& path)
+{
+    // Only local files: a path must never make the reader go on the network.
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    AVFormatContext* opened = nullptr;
+    const int result = avformat_open_input(&opened, path.toUtf8().constData(), nullptr, &options);
+    const libav::DictionaryPtr unused(options); // what the demuxer did not take
+    if (result >= 0)
+        format.reset(opened);
+}
+
+void AVInput::openThroughQt(const QString& path)
+{
+    file = std::make_unique<QFile>(path);
+    file->open(QIODevice::ReadOnly);
+    auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferSize));
+    io.reset(avio_alloc_context(buffer, kIoBufferSize, 0, file.get(), readFromQt, nullptr,
+                                seekInQt));
+    if (!io)
+        av_free(buffer);
+    AVFormatContext* opened = avformat_alloc_context();
+    int result = AVERROR(ENOMEM);
+    if (io && opened) {
+        opened->pb = io.get();
+        // On failure the library frees the context and sets the pointer to null.
+        result = avformat_open_input(&opened, nullptr, nullptr, nullptr);
+    } else {
+        avformat_free_context(opened);
+        opened = nullptr;
+    }
+    if (result < 0)
+        fail(QStringLiteral("Failed to open av format of ") + path, result, result);
+    format.reset(opened);
+}
+
+AVRational AVInput::timeBase() const
+{
+    return stream->time_base;
+}
+
+int64_t AVInput::duration() const
+{
+    return stream->duration;
+}
+
+int64_t AVInput::framesCount() const
+{
+    return stream->nb_frames;
+}
+
+AVCodecContext* AVInput::codecContext() const
+{
+    return decoder.get();
+}
+
+AVDictionary* AVInput::metadata() const
+{
+    return format->metadata;
+}
+
+bool AVInput::decodeNext(AVFrame* frame)
+{
+    while (!drained) {
+        const int received = avcodec_receive_frame(decoder.get(), frame);
+        if (received >= 0)
+            return true;
+        if (draining) {
+            // Fully drained (or failed while draining): nothing more will come.
+            drained = true;
+            continue;
+        }
+        // Needs more input (or the last packet failed to decode: skip it and read on).
+        if (av_read_frame(format.get(), packet.get()) < 0) {
+            draining = true;
+            if (avcodec_send_packet(decoder.get(), nullptr) < 0)
+                drained = true;
+            continue;
+        }
+        if (packet->stream_index == streamIndex)
+            avcodec_send_packet(decoder.get(), packet.get());
+        av_packet_unref(packet.get());
+    }
+    return false;
+}

@@ -1,0 +1,41 @@
+#include "media/AsyncVideoInputWorker.h"
+
+#include "media/FramePool.h"
+#include "media/VideoInput.h"
+#include "shell/CommonError.h"
+
+#include <QThread>
+
+AsyncVideoInputWorker::AsyncVideoInputWorker(QSharedPointer<FramePool> pool, const QString& path)
+    : path(path), pool(std::move(pool))
+{
+}
+
+void AsyncVideoInputWorker::process()
+{
+    try {
+        VideoInput reader(path);
+        while (!stopRequested) {
+            if (pool->inUse(this) >= kMaxFramesOut) {
+                QThread::msleep(10);
+                continue;
+            }
+            AVFrame* frame = pool->acquire(this);
+            if (!frame)
+                throw AVERROR(ENOMEM);
+            if (reader.readFrame(frame)) {
+                emit frameRead(frame);
+                continue;
+            }
+            pool->release(frame);
+            emit frameRead(nullptr);
+            break;
+        }
+    } catch (int) {
+        CommonError::instance()->report(QStringLiteral("Video input reader failed"));
+        emit error();
+        // The consumer must not wait for ever: the scene ends as if the video had ended.
+        emit frameRead(nullptr);
+    }
+    emit finished();
+}

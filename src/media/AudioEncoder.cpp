@@ -1,0 +1,192 @@
+#include "media/AudioEncoder.h"
+
+#include "media/AudioVolume.h"
+#include "shell/CommonError.h"
+
+#include <QMutex>
+
+#include <cstdio>
+#include <map>
+
+namespace {
+
+constexpr int kOutputRate = 44100;
+
+// Resamplers live for the whole process, one per distinct input format; the output side is the
+// same for every render.
+QMutex cacheMutex;
+std::map<QString, libav::SwrPtr>& resamplerCache()
+{
+    static std::map<QString, libav::SwrPtr> cache;
+    return cache;
+}
+
+[[noreturn]] void reportAndThrow(const char* message, int code)
+{
+    CommonError::instance()->report(QString::fromLatin1(message), code);
+    throw code;
+}
+
+uint64_t layoutMask(const AVChannelLayout& layout)
+{
+    if (layout.order == AV_CHANNEL_ORDER_NATIVE && layout.u.mask)
+        return layout.u.mask;
+    // Frames without a layout get the default one for their channel count.
+    AVChannelLayout fallback;
+    av_channel_layout_default(&fallback, layout.nb_channels);
+    const uint64_t mask = fallback.order == AV_CHANNEL_ORDER_NATIVE ? fallback.u.mask : 0;
+    av_channel_layout_uninit(&fallback);
+    return mask;
+}
+
+} // namespace
+
+AudioEncoder::AudioEncoder(const AVOutputFormat* format, AVFormatContext* output, int bitRate,
+                           int channels, int sampleFormat)
+    : output(output)
+{
+    encoder = avcodec_find_encoder(format->audio_codec);
+    if (!encoder)
+        throw AVERROR_ENCODER_NOT_FOUND;
+    stream = avformat_new_stream(output, nullptr);
+    context.reset(avcodec_alloc_context3(encoder));
+    if (!stream || !context)
+        throw AVERROR(ENOMEM);
+    context->thread_count = 4;
+    context->bit_rate = bitRate;
+    context->sample_rate = kOutputRate;
+    av_channel_layout_default(&context->ch_layout, channels);
+    // The AAC encoder takes planar float only; use the wished format when it is accepted.
+    context->sample_fmt = encoder->sample_fmts ? encoder->sample_fmts[0] : AVSampleFormat(sampleFormat);
+    for (const AVSampleFormat* f = encoder->sample_fmts; f && *f != AV_SAMPLE_FMT_NONE; ++f)
+        if (*f == sampleFormat)
+            context->sample_fmt = *f;
+    context->time_base = AVRational{1, kOutputRate};
+    if (output->oformat->flags & AVFMT_GLOBALHEADER)
+        context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    int result = avcodec_open2(context.get(), encoder, nullptr);
+    if (result < 0)
+        throw result;
+    result = avcodec_parameters_from_context(stream->codecpar, context.get());
+    if (result < 0)
+        throw result;
+    stream->time_base = context->time_base;
+    fifo.reset(av_audio_fifo_alloc(context->sample_fmt, context->ch_layout.nb_channels, 1));
+    if (!fifo)
+        throw AVERROR(ENOMEM);
+}
+
+AudioEncoder::~AudioEncoder() = default;
+
+QString AudioEncoder::resamplerKey(uint64_t layout, int rate, int format)
+{
+    return QStringLiteral("chl%1sr%2sf%3").arg(layout).arg(rate).arg(format);
+}
+
+int AudioEncoder::cachedResamplers()
+{
+    QMutexLocker lock(&cacheMutex);
+    return int(resamplerCache().size());
+}
+
+SwrContext* AudioEncoder::resamplerFor(uint64_t layout, int rate, int format)
+{
+    const QString key = resamplerKey(layout, rate, format);
+    QMutexLocker lock(&cacheMutex);
+    auto& cache = resamplerCache();
+    auto found = cache.find(key);
+    if (found != cache.end())
+        return found->second.get();
+    AVChannelLayout input;
+    if (av_channel_layout_from_mask(&input, layout) < 0)
+        return nullptr;
+    SwrContext* created = nullptr;
+    int result = swr_alloc_set_opts2(&created, &context->ch_layout, context->sample_fmt,
+                                     context->sample_rate, &input, AVSampleFormat(format), rate, 0,
+                                     nullptr);
+    libav::SwrPtr owned(created);
+    av_channel_layout_uninit(&input);
+    if (result < 0 || swr_init(owned.get()) < 0)
+        return nullptr;
+    return cache.emplace(key, std::move(owned)).first->second.get();
+}
+
+void AudioEncoder::writeFrame(const AVFrame* frame, int sampleRate, int volume)
+{
+    // A frame that cannot be converted is dropped; the music goes on with the next one.
+    SwrContext* resampler = resamplerFor(layoutMask(frame->ch_layout), sampleRate, frame->format);
+    if (!resampler)
+        return;
+    const int capacity = swr_get_out_samples(resampler, frame->nb_samples);
+    if (capacity <= 0)
+        return;
+    uint8_t** converted = nullptr;
+    if (av_samples_alloc_array_and_samples(&converted, nullptr, context->ch_layout.nb_channels,
+                                           capacity, context->sample_fmt, 0) < 0)
+        return;
+    const int produced = swr_convert(resampler, converted, capacity,
+                                     const_cast<const uint8_t**>(frame->extended_data),
+                                     frame->nb_samples);
+    const int queued = produced > 0 ? av_audio_fifo_write(fifo.get(),
+                                                          reinterpret_cast<void**>(converted),
+                                                          produced)
+                                    : produced;
+    av_freep(&converted[0]);
+    av_freep(&converted);
+    if (queued < produced)
+        return;
+
+    const int frameSize = context->frame_size;
+    while (av_audio_fifo_size(fifo.get()) >= frameSize) {
+        libav::FramePtr out = libav::makeFrame();
+        if (!out) {
+            std::fputs("Could not allocate output frame\n", stderr);
+            reportAndThrow("Failed init out frame while writing audio frame.", AVERROR(ENOMEM));
+        }
+        out->nb_samples = frameSize;
+        out->format = context->sample_fmt;
+        out->sample_rate = context->sample_rate;
+        av_channel_layout_copy(&out->ch_layout, &context->ch_layout);
+        const int allocated = av_frame_get_buffer(out.get(), 0);
+        if (allocated < 0) {
+            std::fputs("Could allocate output frame samples\n", stderr);
+            reportAndThrow("Failed init out frame while writing audio frame.", allocated);
+        }
+        if (av_audio_fifo_read(fifo.get(), reinterpret_cast<void**>(out->data), frameSize) <
+            frameSize)
+            reportAndThrow("Failed read out frame while writing audio frame.", 1);
+        applyVolume(out.get(), volume);
+        out->pts = nextPts;
+        nextPts += out->nb_samples;
+        encodeAndWrite(out.get(), "Failed encode out frame while writing audio frame.");
+    }
+}
+
+void AudioEncoder::encodeAndWrite(const AVFrame* frame, const char* failure)
+{
+    int result = avcodec_send_frame(context.get(), frame);
+    if (result == AVERROR_EOF && !frame)
+        return;
+    if (result < 0)
+        reportAndThrow(failure, result);
+    while ((result = avcodec_receive_packet(context.get(), packet.get())) >= 0) {
+        av_packet_rescale_ts(packet.get(), context->time_base, stream->time_base);
+        packet->stream_index = stream->index;
+        result = av_interleaved_write_frame(output, packet.get());
+        if (result < 0)
+            reportAndThrow(failure, result);
+    }
+    if (result != AVERROR(EAGAIN) && result != AVERROR_EOF)
+        reportAndThrow(failure, result);
+}
+
+void AudioEncoder::flush()
+{
+    if (context)
+        encodeAndWrite(nullptr, "Failed encode out frame while writing audio frame.");
+}
+
+void AudioEncoder::close()
+{
+    context.reset();
+}

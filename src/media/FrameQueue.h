@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMutex>
+
+#include <deque>
+#include <memory>
+
+class FramePool;
+struct AVFrame;
+
+// The hand-over between a frame source's worker thread and its consumer: frames in order, then
+// the end marker (null). The consumer polls every 10 ms; there is no bound here, the frame pool
+// bounds how far a producer runs ahead.
+class FrameQueue
+{
+public:
+    void push(AVFrame* frame); // worker thread; null is the end marker
+    // Consumer thread: waits for the next entry; the end marker stays in place for later calls.
+    AVFrame* take();
+    // Gives every queued frame back to the pool (the source is going away).
+    void drainInto(FramePool& pool);
+
+private:
+    QMutex mutex;
+    std::deque<AVFrame*> frames;
+};

@@ -1,0 +1,161 @@
+#include "MediaFixtures.h"
+#include "TestDirs.h"
+#include "media/AsyncStaticImgImput.h"
+#include "media/AsyncVideoInput.h"
+#include "media/FramePool.h"
+#include "shell/CommonError.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QtTest>
+
+extern "C" {
+#include <libavutil/frame.h>
+}
+
+namespace {
+
+QColor pixel(const AVFrame* frame, int x, int y)
+{
+    const uint8_t* p = frame->data[0] + y * frame->linesize[0] + x * 4;
+    return QColor(p[2], p[1], p[0], p[3]);
+}
+
+} // namespace
+
+class TestAsyncSources : public QObject
+{
+    Q_OBJECT
+
+    TestDirs dirs;
+    QString twoFrames;
+    QString thirtyFrames;
+
+private slots:
+    void initTestCase()
+    {
+        twoFrames = dirs.file("two.mp4");
+        MediaFixtures::VideoSpec spec;
+        spec.frames = 2;
+        QVERIFY(MediaFixtures::writeVideo(twoFrames, spec));
+        thirtyFrames = dirs.file("thirty.mp4");
+        spec.frames = 30;
+        QVERIFY(MediaFixtures::writeVideo(thirtyFrames, spec));
+    }
+
+    void videoEndsWithTheMarkerForEver()
+    {
+        auto pool = QSharedPointer<FramePool>::create(false);
+        AsyncVideoInput source(pool, twoFrames);
+        AVFrame* first = source.getFrame();
+        AVFrame* second = source.getFrame();
+        QVERIFY(first && second);
+        QCOMPARE(first->width, 1280);
+        pool->release(first);
+        pool->release(second);
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(source.getFrame(), nullptr);
+        QVERIFY(timer.elapsed() < 1000);
+    }
+
+    void stillDeliversNumberedFrames_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("none") << 0;
+        QTest::newRow("three") << 3;
+    }
+    void stillDeliversNumberedFrames()
+    {
+        QFETCH(int, count);
+        const QString path = dirs.file("wide.png");
+        QImage wide(400, 100, QImage::Format_RGB32);
+        wide.fill(Qt::blue);
+        for (int y = 0; y < 100; ++y)
+            for (int x = 150; x < 250; ++x)
+                wide.setPixelColor(x, y, Qt::yellow);
+        QVERIFY(wide.save(path));
+        auto pool = QSharedPointer<FramePool>::create(false);
+        {
+            AsyncStaticImgImput source(pool, path, 720, 1280, count);
+            for (int i = 0; i < count; ++i) {
+                AVFrame* frame = source.getFrame();
+                QVERIFY(frame);
+                QCOMPARE(frame->pts, int64_t(i));
+                // Cover-fit: scaled to the height and the middle band kept.
+                QCOMPARE(pixel(frame, 640, 360), QColor(Qt::yellow));
+                QCOMPARE(pixel(frame, 20, 360), QColor(Qt::blue));
+                QCOMPARE(pixel(frame, 20, 360).alpha(), 255);
+                pool->release(frame);
+            }
+            QCOMPARE(source.getFrame(), nullptr);
+            QCOMPARE(source.getFrame(), nullptr);
+        }
+        QCOMPARE(pool->framesOut(), 0);
+    }
+
+    void unreadableStillGivesBlackFrames()
+    {
+        auto pool = QSharedPointer<FramePool>::create(true);
+        AsyncStaticImgImput source(pool, dirs.file("nothing-here.jpg"), 1080, 1920, 2);
+        AVFrame* frame = source.getFrame();
+        QVERIFY(frame);
+        QCOMPARE(pixel(frame, 960, 540), QColor(Qt::black));
+        pool->release(frame);
+    }
+
+    void poolBoundsHowFarSourcesRunAhead()
+    {
+        auto pool = QSharedPointer<FramePool>::create(false);
+        {
+            AsyncVideoInput video(pool, thirtyFrames);
+            QTRY_COMPARE(pool->framesOut(), 6);
+            QTest::qWait(100);
+            QCOMPARE(pool->framesOut(), 6);
+            AVFrame* taken = video.getFrame();
+            pool->release(taken);
+            QTRY_COMPARE(pool->framesOut(), 6); // resumed after the release and stopped again
+        }
+        QCOMPARE(pool->framesOut(), 0); // destruction gave the queued frames back
+
+        {
+            AsyncStaticImgImput still(pool, dirs.file("wide.png"), 720, 1280, 100);
+            QTRY_COMPARE(pool->framesOut(), 3);
+            QTest::qWait(100);
+            QCOMPARE(pool->framesOut(), 3);
+            QElapsedTimer timer;
+            timer.start();
+            AVFrame* held = still.getFrame(); // the consumer keeps one
+            QTRY_COMPARE(pool->framesOut(), 3);
+            pool->release(held);
+        }
+        QCOMPARE(pool->framesOut(), 0);
+    }
+
+    void destructionWhileWaitingIsQuick()
+    {
+        auto pool = QSharedPointer<FramePool>::create(false);
+        auto* source = new AsyncVideoInput(pool, thirtyFrames);
+        QTRY_COMPARE(pool->framesOut(), 6);
+        QElapsedTimer timer;
+        timer.start();
+        delete source;
+        QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(pool->framesOut(), 0);
+    }
+
+    void unreadableVideoEndsTheStream()
+    {
+        auto pool = QSharedPointer<FramePool>::create(false);
+        QSignalSpy reports(CommonError::instance(), &CommonError::error);
+        AsyncVideoInput source(pool, dirs.file("missing.mp4"));
+        QCOMPARE(source.getFrame(), nullptr);
+        QTRY_VERIFY(reports.count() >= 2);
+        QVERIFY(reports.last().at(0).toString() == QStringLiteral("Video input reader failed"));
+        QCOMPARE(pool->framesOut(), 0);
+    }
+};
+
+QTEST_MAIN(TestAsyncSources)
+#include "tst_async_sources.moc"

@@ -1,0 +1,220 @@
+#include "MediaFixtures.h"
+#include "TestDirs.h"
+#include "media/AudioEncoder.h"
+#include "media/AudioInput.h"
+#include "media/AudioVolume.h"
+#include "media/MediaFileInfo.h"
+#include "shell/CommonError.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+// An MP4 with only the audio stream, set up as the video output sets up its file.
+struct AudioOnlyOutput
+{
+    libav::OutputContextPtr context;
+    std::unique_ptr<AudioEncoder> encoder;
+
+    explicit AudioOnlyOutput(const QString& path)
+    {
+        AVFormatContext* raw = nullptr;
+        avformat_alloc_output_context2(&raw, nullptr, "mp4", path.toUtf8().constData());
+        context.reset(raw);
+        encoder = std::make_unique<AudioEncoder>(raw->oformat, raw, 192000, 2, AV_SAMPLE_FMT_S16);
+        avio_open(&raw->pb, path.toUtf8().constData(), AVIO_FLAG_WRITE);
+        if (avformat_write_header(raw, nullptr) < 0)
+            qFatal("cannot start the test output");
+    }
+    void feed(const QString& musicPath, int volume = 256)
+    {
+        AudioInput input(musicPath);
+        libav::FramePtr frame = libav::makeFrame();
+        while (input.readFrame(frame.get()))
+            encoder->writeFrame(frame.get(), frame->sample_rate, volume);
+    }
+    void finish()
+    {
+        encoder->flush();
+        av_write_trailer(context.get());
+    }
+};
+
+double decodedSeconds(const QString& path)
+{
+    return double(MediaFileInfo::fromFile(path)->duration());
+}
+
+libav::FramePtr samplesFrame(AVSampleFormat format, int channels, int count)
+{
+    libav::FramePtr frame = libav::makeFrame();
+    frame->format = format;
+    frame->nb_samples = count;
+    frame->sample_rate = 44100;
+    av_channel_layout_default(&frame->ch_layout, channels);
+    av_frame_get_buffer(frame.get(), 0);
+    return frame;
+}
+
+} // namespace
+
+class TestAudio : public QObject
+{
+    Q_OBJECT
+
+    TestDirs dirs;
+    QString monoTagged;
+    QString stereo;
+
+private slots:
+    void initTestCase()
+    {
+        monoTagged = dirs.file("mono.m4a");
+        MediaFixtures::AudioSpec mono;
+        mono.sampleRate = 22050;
+        mono.channels = 1;
+        mono.seconds = 2.0;
+        mono.title = QStringLiteral("Morning Tune");
+        mono.artist = QStringLiteral("Über Band");
+        QVERIFY(MediaFixtures::writeAudio(monoTagged, mono));
+        stereo = dirs.file("stereo.m4a");
+        MediaFixtures::AudioSpec wide;
+        wide.sampleRate = 48000;
+        wide.seconds = 1.5;
+        QVERIFY(MediaFixtures::writeAudio(stereo, wide));
+    }
+
+    void everyInputFormatBecomesTheOutputFormat()
+    {
+        const QString out = dirs.file("mixed.mp4");
+        const int before = AudioEncoder::cachedResamplers();
+        {
+            AudioOnlyOutput output(out);
+            output.feed(monoTagged);
+            QCOMPARE(AudioEncoder::cachedResamplers(), before + 1);
+            output.feed(monoTagged); // same format: the cached resampler is reused
+            QCOMPARE(AudioEncoder::cachedResamplers(), before + 1);
+            output.feed(stereo);
+            QCOMPARE(AudioEncoder::cachedResamplers(), before + 2);
+            output.finish();
+        }
+        // 2 + 2 + 1.5 s at 44100 Hz, less the partial frame left in the FIFO.
+        QVERIFY(qAbs(decodedSeconds(out) - 5.5) < 0.1);
+        AudioInput check(out);
+        QCOMPARE(check.codecContext()->sample_rate, 44100);
+        QCOMPARE(check.codecContext()->ch_layout.nb_channels, 2);
+        QCOMPARE(AudioEncoder::resamplerKey(4, 22050, 1), QStringLiteral("chl4sr22050sf1"));
+    }
+
+    void oneLargeFrameFillsSeveralEncoderFrames()
+    {
+        AudioOnlyOutput output(dirs.file("large.mp4"));
+        libav::FramePtr frame = samplesFrame(AV_SAMPLE_FMT_S16, 2, 4096 + 100);
+        memset(frame->data[0], 0, size_t(frame->linesize[0]));
+        output.encoder->writeFrame(frame.get(), 44100, 256);
+        QCOMPARE(output.encoder->samplesWritten(), int64_t(4096));
+        output.finish();
+    }
+
+    void volumeScalesEveryFormat()
+    {
+        libav::FramePtr s16 = samplesFrame(AV_SAMPLE_FMT_S16, 2, 2);
+        auto* shorts = reinterpret_cast<int16_t*>(s16->data[0]);
+        shorts[0] = 1000;
+        shorts[1] = -32768;
+        shorts[2] = 32767;
+        shorts[3] = -1;
+        applyVolume(s16.get(), 256);
+        QCOMPARE(shorts[0], int16_t(1000));
+        applyVolume(s16.get(), 128);
+        QCOMPARE(shorts[0], int16_t(500));
+        QCOMPARE(shorts[1], int16_t(-16384));
+        QCOMPARE(shorts[2], int16_t(16384));
+        applyVolume(s16.get(), 1024); // gains above unity clip
+        QCOMPARE(shorts[1], int16_t(-32768));
+
+        libav::FramePtr fltp = samplesFrame(AV_SAMPLE_FMT_FLTP, 2, 3);
+        for (int c = 0; c < 2; ++c)
+            for (int i = 0; i < 3; ++i)
+                reinterpret_cast<float*>(fltp->data[c])[i] = 0.5f;
+        applyVolume(fltp.get(), 128);
+        QCOMPARE(reinterpret_cast<float*>(fltp->data[1])[2], 0.25f);
+        applyVolume(fltp.get(), 0);
+        QCOMPARE(reinterpret_cast<float*>(fltp->data[0])[0], 0.0f);
+
+        libav::FramePtr u8 = samplesFrame(AV_SAMPLE_FMT_U8, 1, 2);
+        u8->data[0][0] = 228;
+        u8->data[0][1] = 128;
+        applyVolume(u8.get(), 128);
+        QCOMPARE(int(u8->data[0][0]), 178);
+        QCOMPARE(int(u8->data[0][1]), 128);
+    }
+
+    void trackInfoReadsTagsAndDuration()
+    {
+        const auto info = MediaFileInfo::fromFile(monoTagged);
+        QVERIFY(qAbs(info->duration() - 2.0f) < 1024.0f / 22050);
+        QCOMPARE(info->title(), QStringLiteral("Morning Tune"));
+        QCOMPARE(info->artist(), QStringLiteral("Über Band"));
+        const QVariantMap map = info->toVariantMap();
+        QCOMPARE(map.keys(), QStringList({"artistName", "duration", "songName"}));
+        QCOMPARE(map.value("songName").toString(), QStringLiteral("Morning Tune"));
+        QCOMPARE(map.value("artistName").toString(), QStringLiteral("Über Band"));
+        QCOMPARE(map.value("duration").toString(), QStringLiteral("0:02"));
+
+        const QString ten = dirs.file("ten seconds.m4a");
+        MediaFixtures::AudioSpec spec;
+        spec.seconds = 10.0;
+        QVERIFY(MediaFixtures::writeAudio(ten, spec));
+        const auto tenInfo = MediaFileInfo::fromFile(ten);
+        QVERIFY2(qAbs(tenInfo->duration() - 10.0f) <= 1024.0f / 44100,
+                 qPrintable(QString::number(tenInfo->duration())));
+        QCOMPARE(tenInfo->songName(), QStringLiteral("ten seconds.m4a"));
+
+        // Matroska keeps any tag, "filename" among them.
+        const QString named = dirs.file("named.mka");
+        spec.seconds = 0.5;
+        spec.fileNameTag = QStringLiteral("named-by-tag");
+        QVERIFY(MediaFixtures::writeAudio(named, spec));
+        QCOMPARE(MediaFileInfo::fromFile(named)->songName(), QStringLiteral("named-by-tag"));
+        QCOMPARE(MediaFileInfo::fromFile(stereo)->songName(), QStringLiteral("stereo.m4a"));
+    }
+
+    void durationText_data()
+    {
+        QTest::addColumn<float>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("59.9") << 59.9f << "0:59";
+        QTest::newRow("3599.5") << 3599.5f << "59:59";
+        QTest::newRow("3600") << 3600.0f << "1:00:00";
+        QTest::newRow("3725") << 3725.0f << "1:02:05";
+        QTest::newRow("0") << 0.0f << "0:00";
+    }
+    void durationText()
+    {
+        QFETCH(float, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(MediaFileInfo::durationText(seconds), text);
+    }
+
+    void unreadableMusicIsReportedAndThrown()
+    {
+        QSignalSpy errors(CommonError::instance(), &CommonError::error);
+        const QString missing = dirs.file("gone.mp3");
+        QVERIFY_EXCEPTION_THROWN(MediaFileInfo::fromFile(missing), int);
+        QVERIFY(errors.last().at(0).toString().startsWith("Failed to open av format of " + missing));
+        const QString corrupt = dirs.file("corrupt.m4a");
+        QFile file(corrupt);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(3000, 'z'));
+        file.close();
+        QVERIFY_EXCEPTION_THROWN(MediaFileInfo::fromFile(corrupt), int);
+        QCOMPARE(errors.count(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAudio)
+#include "tst_audio.moc"

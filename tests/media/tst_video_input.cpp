@@ -1,0 +1,172 @@
+#include "MediaFixtures.h"
+#include "TestDirs.h"
+#include "media/AudioInput.h"
+#include "media/VideoInput.h"
+#include "shell/CommonError.h"
+
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QResource>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+libav::FramePtr bgraFrame(int width, int height)
+{
+    libav::FramePtr frame = libav::makeFrame();
+    frame->format = AV_PIX_FMT_BGRA;
+    frame->width = width;
+    frame->height = height;
+    av_frame_get_buffer(frame.get(), 32);
+    return frame;
+}
+
+QColor pixel(const AVFrame* frame, int x, int y)
+{
+    const uint8_t* p = frame->data[0] + y * frame->linesize[0] + x * 4;
+    return QColor(p[2], p[1], p[0]);
+}
+
+bool near(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) < 30 && qAbs(a.green() - b.green()) < 30 &&
+           qAbs(a.blue() - b.blue()) < 30;
+}
+
+int countFrames(VideoInput& input, QList<int64_t>* pts = nullptr)
+{
+    libav::FramePtr frame = bgraFrame(64, 48);
+    int count = 0;
+    while (input.readFrame(frame.get())) {
+        ++count;
+        if (pts)
+            pts->append(frame->pts);
+    }
+    return count;
+}
+
+} // namespace
+
+class TestVideoInput : public QObject
+{
+    Q_OBJECT
+
+    TestDirs dirs;
+    QString clip;  // 640x480, 30 frames, B-frames
+    QString music; // audio only
+
+private slots:
+    void initTestCase()
+    {
+        clip = dirs.file("clip.mp4");
+        QVERIFY(MediaFixtures::writeVideo(clip, {}));
+        music = dirs.file("music.m4a");
+        QVERIFY(MediaFixtures::writeAudio(music, {}));
+    }
+
+    void delayedPicturesAreDrainedOnePerCall()
+    {
+        VideoInput input(clip);
+        QList<int64_t> pts;
+        QCOMPARE(countFrames(input, &pts), 30);
+        // Every picture, in order, evenly spaced: the B-frame tail was drained, none repeated.
+        const int64_t step = pts[1] - pts[0];
+        QVERIFY(step > 0);
+        for (int i = 0; i < pts.size(); ++i)
+            QCOMPARE(pts[i], pts[0] + i * step);
+        libav::FramePtr frame = bgraFrame(64, 48);
+        QVERIFY(!input.readFrame(frame.get()));
+        QVERIFY(!input.readFrame(frame.get()));
+        QCOMPARE(input.timeBase().num, 1);
+        QVERIFY(input.framesCount() == 30 || input.framesCount() == 0);
+    }
+
+    void picturesAreStretchedToTheTarget()
+    {
+        VideoInput input(clip);
+        libav::FramePtr frame = bgraFrame(1280, 720);
+        QVERIFY(input.readFrame(frame.get()));
+        QCOMPARE(frame->pts, int64_t(0));
+        QCOMPARE(frame->width, 1280);
+        QVERIFY(near(pixel(frame.get(), 320, 180), Qt::red));
+        QVERIFY(near(pixel(frame.get(), 960, 180), Qt::blue));
+        QVERIFY(near(pixel(frame.get(), 320, 540), Qt::green));
+        QVERIFY(near(pixel(frame.get(), 960, 540), Qt::white));
+        QVERIFY(near(pixel(frame.get(), 600, 340), Qt::red)); // the quadrants stretched, not letterboxed
+    }
+
+    void wrongStreamTypeIsReported()
+    {
+        QSignalSpy errors(CommonError::instance(), &CommonError::error);
+        int thrown = -1;
+        try {
+            VideoInput input(music);
+        } catch (int code) {
+            thrown = code;
+        }
+        QCOMPARE(thrown, 0);
+        QVERIFY(errors.at(0).at(0).toString().startsWith("Failed to find audio stream of " + music +
+                                                          "\r\nError: "));
+        thrown = -1;
+        try {
+            AudioInput input(clip);
+        } catch (int code) {
+            thrown = code;
+        }
+        QCOMPARE(thrown, 0);
+        QVERIFY(errors.at(1).at(0).toString().startsWith("Failed to find audio stream of " + clip));
+    }
+
+    void missingAndCorruptFilesAreReported()
+    {
+        QSignalSpy errors(CommonError::instance(), &CommonError::error);
+        const QString missing = dirs.file("missing.mp4");
+        QVERIFY_EXCEPTION_THROWN(VideoInput input(missing), int);
+        QVERIFY(errors.at(0).at(0).toString().startsWith("Failed to open av format of " + missing +
+                                                          "\r\nError: -"));
+        const QString corrupt = dirs.file("corrupt.mp4");
+        QFile file(corrupt);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(5000, '\x17'));
+        file.close();
+        QVERIFY_EXCEPTION_THROWN(VideoInput input(corrupt), int);
+        QCOMPARE(errors.count(), 2);
+    }
+
+    void unusualNamesOpenThroughQt_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("non-ASCII") << QStringLiteral("фото ü 写真.mp4");
+        QTest::newRow("protocol look-alike") << QStringLiteral("pipe:clip.mp4");
+        QTest::newRow("parentheses") << QStringLiteral("clip (1).mp4");
+    }
+    void unusualNamesOpenThroughQt()
+    {
+        QFETCH(QString, name);
+        QDir::setCurrent(dirs.path());
+        QFile::remove(name);
+        QVERIFY(QFile::copy(clip, name));
+        VideoInput input(name);
+        QCOMPARE(countFrames(input), 30);
+    }
+
+    void qtResourcePathOpensWithSeeking()
+    {
+        // The index ("moov") of an MP4 written this way is at the end: reading it needs seeking.
+        const QString rcc = QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/rcc";
+        QFile qrc(dirs.file("fixture.qrc"));
+        QVERIFY(qrc.open(QIODevice::WriteOnly));
+        qrc.write("<RCC><qresource prefix=\"/fixtures\"><file>clip.mp4</file></qresource></RCC>");
+        qrc.close();
+        QCOMPARE(QProcess::execute(rcc, {"-binary", "--no-compress", dirs.file("fixture.qrc"),
+                                         "-o", dirs.file("fixture.rcc")}),
+                 0);
+        QVERIFY(QResource::registerResource(dirs.file("fixture.rcc")));
+        VideoInput input(":/fixtures/clip.mp4");
+        QCOMPARE(countFrames(input), 30);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVideoInput)
+#include "tst_video_input.moc"
