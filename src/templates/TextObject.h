@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QSharedPointer>
+#include <QMetaType>
 #include <QString>
 
 // One text slot; also the style record a text slide receives (TextMediaPtr).
@@ -17,3 +18,5 @@ struct TextObject : SlotObject
 };
 
 using TextMediaPtr = QSharedPointer<TextObject>;
+
+Q_DECLARE_METATYPE(TextMediaPtr)

@@ -1,0 +1,110 @@
+// Per-frame composition cost at 1080p: the one keyframe lookup, quad-to-quad transform and
+// transformed draw per object, for typical slot shapes.
+#include "project/ImgSlide.h"
+#include "scene/ObjectLayer.h"
+#include "scene/TextSceneReader.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTransform>
+
+#include <functional>
+
+namespace {
+
+constexpr int W = 1920;
+constexpr int H = 1080;
+constexpr int kFrames = 60;
+
+Keyframe quad(QPointF a, QPointF b, QPointF c, QPointF d)
+{
+    Keyframe k;
+    k.topLeft = a;
+    k.topRight = b;
+    k.bottomRight = c;
+    k.bottomLeft = d;
+    return k;
+}
+
+Keyframe rotated(QPointF centre, double w, double h, double degrees)
+{
+    QTransform t;
+    t.translate(centre.x() * W, centre.y() * H).rotate(degrees);
+    auto at = [&](double x, double y) {
+        const QPointF p = t.map(QPointF(x, y));
+        return QPointF(p.x() / W, p.y() / H);
+    };
+    return quad(at(-w / 2, -h / 2), at(w / 2, -h / 2), at(w / 2, h / 2), at(-w / 2, h / 2));
+}
+
+template <typename Object>
+QSharedPointer<Object> slot(const Keyframe& k, float aspect)
+{
+    auto object = QSharedPointer<Object>::create();
+    object->aspect = aspect;
+    object->maxWidth = 0.6f;
+    object->maxHeight = 0.6f;
+    object->shadow = ShadowSpec{0.3f, 0.3f, 1.0f, QColor(0, 0, 0, 140)};
+    for (int f = 0; f < kFrames; ++f)
+        object->keyframes.insert(f, k);
+    return object;
+}
+
+double msPerFrame(const QList<QSharedPointer<ObjectLayer>>& layers)
+{
+    QImage frame(W, H, QImage::Format_RGB32);
+    frame.fill(QColor(40, 60, 80));
+    QElapsedTimer timer;
+    timer.start();
+    for (int f = 0; f < kFrames; ++f)
+        for (const auto& layer : layers)
+            layer->draw(f, &frame, 1.0);
+    return timer.nsecsElapsed() / 1e6 / kFrames;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir dir;
+    QImage photo(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    painter.fillRect(photo.rect(), QLinearGradient(0, 0, 4000, 3000));
+    painter.end();
+    const QString path = dir.filePath("photo.jpg");
+    photo.save(path, "JPG", 85);
+    auto slide = QSharedPointer<ImgSlide>::create(path);
+
+    auto layer = [&](const Keyframe& k) {
+        auto object = slot<ImgObject>(k, 4.0f / 3.0f);
+        object->borderWidth = 0.02f;
+        return QSharedPointer<ObjectLayer>::create(object, slide, W, H);
+    };
+
+    const auto axis = layer(quad({0.2, 0.15}, {0.8, 0.15}, {0.8, 0.85}, {0.2, 0.85}));
+    const auto left = layer(rotated({0.3, 0.5}, 700, 525, -8));
+    const auto right = layer(rotated({0.7, 0.5}, 700, 525, 6));
+    const auto tilted = layer(quad({0.25, 0.2}, {0.78, 0.1}, {0.8, 0.92}, {0.22, 0.78}));
+
+    auto textObject = slot<TextObject>(quad({0, 0}, {1, 0}, {1, 1}, {0, 1}), 16.0f / 9.0f);
+    textObject->color = Qt::white;
+    const QImage text = TextSceneReader::textPicture(*textObject, "Summer at the lake", W, H, 0);
+    const auto textLayer = QSharedPointer<ObjectLayer>::create(textObject, text, W, H);
+
+    out << "per-frame composition at 1920x1080 (" << kFrames << " frames each):\n";
+    const QList<QPair<QString, QList<QSharedPointer<ObjectLayer>>>> cases = {
+        {"one photo, axis-aligned slot", {axis}},
+        {"two photos, rotated slots", {left, right}},
+        {"one photo, perspective slot", {tilted}},
+        {"one text layer, full frame", {textLayer}},
+    };
+    for (const auto& c : cases)
+        out << "  " << c.first << ": " << QString::number(msPerFrame(c.second), 'f', 2) << " ms\n";
+    return 0;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+#include <QSharedPointer>
+
+struct AVFrame;
+
+// Composes the frames of one scene: each next() takes the next background frame and paints the
+// scene's layers into it in place.
+class ISceneReader
+{
+public:
+    virtual ~ISceneReader() = default;
+    // The most recently composed frame (a frame-pool frame, not owned), or null after a next()
+    // that found no frame.
+    virtual AVFrame* frame() const = 0;
+    // Frames composed so far: 0 before the first next(), 1 after it.
+    virtual int frameNumber() const = 0;
+    // The current frame's pixels, wrapped without copying; empty before the first next().
+    virtual QSharedPointer<QImage> image() const = 0;
+    // Composes the next frame; false when the background has ended.
+    virtual bool next(double step) = 0;
+    // Draws every layer onto `target` at the current frame number, then advances it.
+    virtual void drawElements(QSharedPointer<QImage> target, double step) = 0;
+};

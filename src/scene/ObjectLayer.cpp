@@ -1,0 +1,151 @@
+#include "scene/ObjectLayer.h"
+
+#include "images/ImageRotation.h"
+#include "media/ImageLoader.h"
+#include "project/ImgSlide.h"
+#include "scene/Shadow.h"
+
+#include <QPainter>
+#include <QTransform>
+
+ObjectLayer::ObjectLayer(QSharedPointer<ImgObject> object, QSharedPointer<ImgSlide> slide,
+                         int width, int height)
+    : imgObject(std::move(object))
+{
+    QImage photo = slide ? *loadImage(slide->path()) : QImage();
+    if (photo.isNull() || photo.width() == 0 || photo.height() == 0)
+        return; // a photo that cannot be loaded draws nothing
+    photo = photo.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+
+    const int turns = ((slide->rotation() % 4) + 4) % 4;
+    if (turns != 0)
+        photo = rotateImage(turns * 90, photo);
+
+    // Border: a fraction of the photo's height when it is relatively narrower than the slot (or
+    // as wide), of its width otherwise.
+    const ImgObject& spec = *imgObject;
+    const int w = photo.width();
+    const int h = photo.height();
+    const float ratio = float(w) / float(h);
+    const int b = int(float(ratio <= spec.aspect ? h : w) * spec.borderWidth);
+    QImage framed(w + 2 * b, h + 2 * b, QImage::Format_ARGB32_Premultiplied);
+    if (framed.isNull())
+        return;
+    framed.fill(Qt::transparent);
+    {
+        QPainter painter(&framed);
+        const QColor border = spec.borderColor;
+        painter.fillRect(QRect(0, 0, b, h + 2 * b), border);
+        painter.fillRect(QRect(0, 0, w + 2 * b, b), border);
+        painter.fillRect(QRect(w + b, 0, b, h + 2 * b), border);
+        painter.fillRect(QRect(0, h + b, w + 2 * b, b), border);
+        painter.drawImage(b, b, photo);
+    }
+    photo = QImage();
+
+    // Never keep more pixels than the largest share of the frame the slot may take.
+    const double sx = double(framed.width()) / double(float(width) * spec.maxWidth);
+    const double sy = double(framed.height()) / double(float(height) * spec.maxHeight);
+    const double s = qMax(sx, sy);
+    int unit = b;
+    if (s > 1.0) {
+        framed = framed.scaledToHeight(int(framed.height() / s), Qt::SmoothTransformation);
+        unit = int(float(ratio > spec.aspect ? framed.width() : framed.height()) * spec.borderWidth);
+    }
+    const float framedRatio = float(framed.width()) / float(framed.height());
+
+    pixmap = makeShadow(framed, spec.shadow.x, spec.shadow.y, spec.shadow.blur, spec.shadow.color,
+                        unit, &sourceQuad);
+    fit(framedRatio, spec.aspect);
+}
+
+ObjectLayer::ObjectLayer(QSharedPointer<TextObject> object, const QImage& picture, int, int)
+    : textObject(std::move(object))
+{
+    if (picture.isNull())
+        return;
+    const ShadowSpec& shadow = textObject->shadow;
+    // With unit 0 the shadow has no offset and no blur: the text's own shape once more beneath
+    // it, which only shows at anti-aliased edges.
+    pixmap = makeShadow(picture, shadow.x, shadow.y, shadow.blur, shadow.color, 0, &sourceQuad);
+    fit(float(picture.width()) / float(picture.height()), textObject->aspect);
+}
+
+void ObjectLayer::fit(float pictureRatio, float aspect)
+{
+    fitVertically = pictureRatio > aspect;
+    const float f = fitVertically ? aspect / pictureRatio : pictureRatio / aspect;
+    inset = (1.0f - f) * 0.5f;
+}
+
+const SlotObject& ObjectLayer::slot() const
+{
+    if (imgObject)
+        return *imgObject;
+    return *textObject;
+}
+
+void ObjectLayer::draw(double frameNumber, QImage* target, double) const
+{
+    if (pixmap.isNull())
+        return;
+    const SlotObject& object = slot();
+    const auto found = object.keyframes.constFind(int(frameNumber));
+    if (found == object.keyframes.constEnd())
+        return;
+    const Keyframe& k = *found;
+    const float W = float(target->width());
+    const float H = float(target->height());
+    QPointF p0(W * float(k.topLeft.x()), H * float(k.topLeft.y()));
+    QPointF p1(W * float(k.topRight.x()), H * float(k.topRight.y()));
+    QPointF p2(W * float(k.bottomRight.x()), H * float(k.bottomRight.y()));
+    QPointF p3(W * float(k.bottomLeft.x()), H * float(k.bottomLeft.y()));
+
+    // Shorten the edges along their own direction, so rotated and tilted slots keep their shape.
+    const qreal i = inset;
+    if (fitVertically) {
+        const QPointF L = (p3 - p0) * i;
+        const QPointF R = (p2 - p1) * i;
+        switch (object.vPos) {
+        case 0:
+            p0 += L, p3 -= L, p1 += R, p2 -= R;
+            break;
+        case 1:
+            p3 -= 2 * L, p2 -= 2 * R;
+            break;
+        case 2:
+            p0 += 2 * L, p1 += 2 * R;
+            break;
+        default:
+            break;
+        }
+    } else {
+        const QPointF T = (p1 - p0) * i;
+        const QPointF D = (p2 - p3) * i;
+        switch (object.hPos) {
+        case 0:
+            p0 += T, p3 += D, p1 -= T, p2 -= D;
+            break;
+        case 1:
+            p1 -= 2 * T, p2 -= 2 * D;
+            break;
+        case 2:
+            p0 += 2 * T, p3 += 2 * D;
+            break;
+        default:
+            break;
+        }
+    }
+
+    QTransform transform;
+    const QPolygonF destination({p0, p1, p2, p3});
+    if (sourceQuad.size() != 4 || !QTransform::quadToQuad(sourceQuad, destination, transform))
+        return;
+    QPainter painter(target);
+    if (k.opacity < 0.99f)
+        painter.setOpacity(k.opacity);
+    painter.setTransform(transform);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(0, 0, pixmap);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "templates/ImgObject.h"
+#include "templates/TextObject.h"
+
+#include <QImage>
+#include <QPolygonF>
+#include <QSharedPointer>
+
+class ImgSlide;
+
+// One photo or text of a scene, prepared once (rotated, framed, scaled, shadowed) and then drawn
+// on every frame at the quadrilateral its keyframe gives, fitted whole inside the slot
+// ("contain") and aligned by the slot's v-pos / h-pos. Objects are absent on frames without a
+// keyframe. Prepared and drawn on one thread.
+class ObjectLayer
+{
+public:
+    // A photo layer for an output frame of width x height.
+    ObjectLayer(QSharedPointer<ImgObject> object, QSharedPointer<ImgSlide> slide, int width,
+                int height);
+    // A text layer from the laid-out text picture.
+    ObjectLayer(QSharedPointer<TextObject> object, const QImage& picture, int width, int height);
+
+    // Draws the layer onto `target` as it stands at frame `frameNumber` (truncated to whole frames).
+    void draw(double frameNumber, QImage* target, double step) const;
+
+    bool fitsVertically() const { return fitVertically; }
+    float insetShare() const { return inset; }
+    const QImage& picture() const { return pixmap; }
+    const QPolygonF& pictureQuad() const { return sourceQuad; }
+
+private:
+    const SlotObject& slot() const;
+    void fit(float pictureRatio, float aspect);
+
+    QSharedPointer<ImgObject> imgObject;
+    QSharedPointer<TextObject> textObject;
+    bool fitVertically = false;
+    float inset = 0.0f;
+    QImage pixmap;        // the prepared picture, shadow included
+    QPolygonF sourceQuad; // its framed photo (or whole text picture) inside `pixmap`
+};

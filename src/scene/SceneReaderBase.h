@@ -1,0 +1,35 @@
+#pragma once
+
+#include "scene/ISceneReader.h"
+#include "scene/ObjectLayer.h"
+
+#include <QSharedPointer>
+#include <list>
+
+class IAsyncAVInput;
+
+// What the image and text readers share: the background source, the frame being composed, the
+// frame counter and the layers (ascending object id: higher ids are drawn over lower ones).
+// Created, driven and destroyed on the render thread.
+class SceneReaderBase : public ISceneReader
+{
+public:
+    AVFrame* frame() const override { return currentFrame; }
+    int frameNumber() const override { return frameCounter; }
+    QSharedPointer<QImage> image() const override { return currentImage; }
+    bool next(double step) override;
+    void drawElements(QSharedPointer<QImage> target, double step) override;
+
+    const std::list<QSharedPointer<ObjectLayer>>& objectLayers() const { return layers; }
+
+protected:
+    explicit SceneReaderBase(QSharedPointer<IAsyncAVInput> background);
+
+    std::list<QSharedPointer<ObjectLayer>> layers;
+
+private:
+    QSharedPointer<IAsyncAVInput> background;
+    AVFrame* currentFrame = nullptr;
+    QSharedPointer<QImage> currentImage;
+    int frameCounter = 0;
+};

@@ -1,0 +1,221 @@
+#include "TestDirs.h"
+#include "project/ImgSlide.h"
+#include "scene/ObjectLayer.h"
+#include "scene/Shadow.h"
+
+#include <QPainter>
+#include <QtTest>
+
+namespace {
+
+// A slot at the given pixel rectangle of a w x h frame, visible on frame 0.
+QSharedPointer<ImgObject> slotAt(QRectF pixels, int w, int h, float aspect, float opacity = 1.0f)
+{
+    auto object = QSharedPointer<ImgObject>::create();
+    object->aspect = aspect;
+    Keyframe k;
+    k.topLeft = QPointF(pixels.left() / w, pixels.top() / h);
+    k.topRight = QPointF(pixels.right() / w, pixels.top() / h);
+    k.bottomRight = QPointF(pixels.right() / w, pixels.bottom() / h);
+    k.bottomLeft = QPointF(pixels.left() / w, pixels.bottom() / h);
+    k.opacity = opacity;
+    object->keyframes.insert(0, k);
+    return object;
+}
+
+QImage blackFrame(int w = 1280, int h = 720)
+{
+    QImage frame(w, h, QImage::Format_RGB32);
+    frame.fill(Qt::black);
+    return frame;
+}
+
+bool isRed(const QImage& image, int x, int y)
+{
+    const QColor c = image.pixelColor(x, y);
+    return c.red() > 200 && c.green() < 50 && c.blue() < 50;
+}
+
+bool isBlack(const QImage& image, int x, int y)
+{
+    const QColor c = image.pixelColor(x, y);
+    return c.red() < 40 && c.green() < 40 && c.blue() < 40;
+}
+
+} // namespace
+
+class TestObjectLayer : public QObject
+{
+    Q_OBJECT
+
+    TestDirs dirs;
+
+    QSharedPointer<ImgSlide> photo(const QString& name, int w, int h, QColor color = Qt::red,
+                                   int rotation = 0)
+    {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(color);
+        const QString path = dirs.file(name);
+        image.save(path);
+        return QSharedPointer<ImgSlide>::create(path, rotation);
+    }
+
+private slots:
+    void photoCornersLandOnTheKeyframe()
+    {
+        const QRectF slot(400, 200, 400, 300);
+        ObjectLayer layer(slotAt(slot, 1280, 720, 400.0f / 300), photo("exact.png", 400, 300), 1280,
+                          720);
+        QCOMPARE(layer.fitsVertically(), false);
+        QCOMPARE(layer.insetShare(), 0.0f);
+        QImage frame = blackFrame();
+        layer.draw(0, &frame, 1.0);
+        for (QPointF corner : {slot.topLeft(), slot.topRight(), slot.bottomRight(), slot.bottomLeft()}) {
+            const QPointF inward = (slot.center() - corner) / 100.0; // about 2 px in
+            const QPointF outward = -inward;
+            QVERIFY(isRed(frame, int(corner.x() + 2 * inward.x()), int(corner.y() + 2 * inward.y())));
+            QVERIFY(isBlack(frame, int(corner.x() + 2 * outward.x()), int(corner.y() + 2 * outward.y())));
+        }
+    }
+
+    void widerPhotosAreLetterboxedByVPos_data()
+    {
+        QTest::addColumn<int>("vPos");
+        QTest::addColumn<int>("top");
+        QTest::addColumn<int>("bottom");
+        QTest::newRow("centre") << 0 << 210 << 510;
+        QTest::newRow("top") << 1 << 160 << 460;
+        QTest::newRow("bottom") << 2 << 260 << 560;
+    }
+    void widerPhotosAreLetterboxedByVPos()
+    {
+        QFETCH(int, vPos);
+        QFETCH(int, top);
+        QFETCH(int, bottom);
+        auto object = slotAt(QRectF(440, 160, 400, 400), 1280, 720, 1.0f);
+        object->vPos = vPos;
+        ObjectLayer layer(object, photo("four-three.png", 400, 300), 1280, 720);
+        QVERIFY(layer.fitsVertically());
+        QCOMPARE(layer.insetShare(), 0.125f);
+        QImage frame = blackFrame();
+        layer.draw(0, &frame, 1.0);
+        QVERIFY(isBlack(frame, 640, top - 4));
+        QVERIFY(isRed(frame, 640, top + 4));
+        QVERIFY(isRed(frame, 640, bottom - 4));
+        QVERIFY(isBlack(frame, 640, bottom + 4));
+        QVERIFY(isRed(frame, 444, (top + bottom) / 2)); // full width
+    }
+
+    void tallerPhotosArePillarboxedByHPos()
+    {
+        auto object = slotAt(QRectF(340, 160, 600, 400), 1280, 720, 1.5f);
+        object->hPos = 2;
+        ObjectLayer layer(object, photo("square.png", 300, 300), 1280, 720);
+        QVERIFY(!layer.fitsVertically());
+        QCOMPARE(qRound(layer.insetShare() * 10000), 1667);
+        QImage frame = blackFrame();
+        layer.draw(0, &frame, 1.0);
+        QVERIFY(isBlack(frame, 540 - 4, 360));
+        QVERIFY(isRed(frame, 540 + 4, 360));
+        QVERIFY(isRed(frame, 940 - 4, 360)); // touches the right edge
+    }
+
+    void rotationTurnsByQuarters_data()
+    {
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("marker");
+        QTest::newRow("-1 is 270 degrees") << -1 << QSize(20, 40) << QPoint(0, 39);
+        QTest::newRow("5 is 90 degrees") << 5 << QSize(20, 40) << QPoint(19, 0);
+        QTest::newRow("2 is 180 degrees") << 2 << QSize(40, 20) << QPoint(39, 19);
+        QTest::newRow("-4 is none") << -4 << QSize(40, 20) << QPoint(0, 0);
+    }
+    void rotationTurnsByQuarters()
+    {
+        QFETCH(int, rotation);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, marker);
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        image.setPixelColor(0, 0, Qt::red);
+        const QString path = dirs.file("marked.png");
+        image.save(path);
+        ObjectLayer layer(slotAt(QRectF(0, 0, 100, 100), 1280, 720, 1.0f),
+                          QSharedPointer<ImgSlide>::create(path, rotation), 1280, 720);
+        QCOMPARE(layer.picture().size(), size);
+        QCOMPARE(layer.picture().pixelColor(marker), QColor(Qt::red));
+    }
+
+    void borderStripsFrameThePhoto()
+    {
+        auto object = slotAt(QRectF(0, 0, 100, 100), 1280, 720, 1.0f);
+        object->borderWidth = 0.1f;
+        object->borderColor = QColor(10, 20, 30);
+        ObjectLayer layer(object, photo("wide.png", 100, 50, Qt::white), 1280, 720);
+        // Wider than the slot: the border is a tenth of the width.
+        const QImage& framed = layer.picture();
+        QCOMPARE(framed.size(), QSize(120, 70));
+        QCOMPARE(framed.pixelColor(5, 35), QColor(10, 20, 30));
+        QCOMPARE(framed.pixelColor(60, 5), QColor(10, 20, 30));
+        QCOMPARE(framed.pixelColor(115, 35), QColor(10, 20, 30));
+        QCOMPARE(framed.pixelColor(60, 65), QColor(10, 20, 30));
+        QCOMPARE(framed.pixelColor(10, 10), QColor(Qt::white));
+        QCOMPARE(layer.pictureQuad(), QPolygonF({{0, 0}, {120, 0}, {120, 70}, {0, 70}}));
+    }
+
+    void bigPhotosAreLimitedToTheirShare()
+    {
+        auto object = slotAt(QRectF(0, 0, 100, 100), 1920, 1080, 1.0f);
+        object->maxWidth = 0.5f;
+        object->maxHeight = 0.5f;
+        ObjectLayer layer(object, photo("big.jpg", 4000, 3000), 1920, 1080);
+        QCOMPARE(layer.picture().size(), QSize(720, 540));
+    }
+
+    void opacityBelowNinetyNinePercentOnly()
+    {
+        const QRectF slot(400, 200, 400, 300);
+        QImage frame = blackFrame();
+        ObjectLayer(slotAt(slot, 1280, 720, 4.0f / 3, 0.995f), photo("o.png", 400, 300), 1280, 720)
+            .draw(0, &frame, 1.0);
+        QCOMPARE(frame.pixelColor(600, 350), QColor(Qt::red));
+        frame = blackFrame();
+        ObjectLayer(slotAt(slot, 1280, 720, 4.0f / 3, 0.5f), photo("o.png", 400, 300), 1280, 720)
+            .draw(0, &frame, 1.0);
+        QVERIFY(qAbs(frame.pixelColor(600, 350).red() - 128) <= 2);
+    }
+
+    void unloadablePhotoDrawsNothing()
+    {
+        ObjectLayer layer(slotAt(QRectF(0, 0, 100, 100), 1280, 720, 1.0f),
+                          QSharedPointer<ImgSlide>::create(dirs.file("gone.jpg")), 1280, 720);
+        QImage frame = blackFrame();
+        layer.draw(0, &frame, 1.0);
+        QCOMPARE(frame, blackFrame());
+        ObjectLayer none(slotAt(QRectF(0, 0, 100, 100), 1280, 720, 1.0f), nullptr, 1280, 720);
+        none.draw(0, &frame, 1.0);
+        QCOMPARE(frame, blackFrame());
+    }
+
+    void shadowGeometryFollowsTheUnit()
+    {
+        QImage source(200, 100, QImage::Format_ARGB32_Premultiplied);
+        source.fill(Qt::white);
+        QPolygonF quad;
+        const QImage shadowed = makeShadow(source, 0.25f, 0.25f, 2.0f, QColor(0, 0, 0, 255), 60, &quad);
+        // Blur radius 120 px and offsets 15 px: 105 px margin before, 135 px after.
+        QCOMPARE(shadowed.size(), QSize(200 + 240, 100 + 240));
+        QCOMPARE(quad, QPolygonF({{105, 105}, {305, 105}, {305, 205}, {105, 205}}));
+        QCOMPARE(shadowed.pixelColor(150, 150), QColor(Qt::white));
+        QVERIFY(shadowed.pixelColor(320, 150).alpha() > 0);   // shadow right of the picture
+        QCOMPARE(shadowed.pixelColor(0, 0).alpha(), 0);       // far corner stays clear
+
+        QPolygonF plain;
+        const QImage same = makeShadow(source, 1, 1, 0.0f, Qt::black, 60, &plain);
+        QCOMPARE(same, source);
+        QCOMPARE(plain, QPolygonF({{0, 0}, {200, 0}, {200, 100}, {0, 100}}));
+    }
+};
+
+QTEST_MAIN(TestObjectLayer)
+#include "tst_object_layer.moc"
