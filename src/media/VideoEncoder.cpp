@@ -1,0 +1,102 @@
+#include "media/VideoEncoder.h"
+
+extern "C" {
+#include <libavutil/opt.h>
+}
+
+VideoEncoder::VideoEncoder(AVFormatContext* output, const AVOutputFormat* format, int height,
+                           int width, int num, int den, int pixelFormat)
+    : output(output)
+{
+    const AVCodec* encoder = avcodec_find_encoder(format->video_codec);
+    if (!encoder)
+        throw AVERROR_ENCODER_NOT_FOUND;
+    stream = avformat_new_stream(output, nullptr);
+    context.reset(avcodec_alloc_context3(encoder));
+    if (!stream || !context || !picture || !packet)
+        throw AVERROR(ENOMEM);
+    context->height = height;
+    context->width = width;
+    context->time_base = AVRational{num, den};
+    context->framerate = AVRational{den, num};
+    context->pix_fmt = AVPixelFormat(pixelFormat);
+    context->thread_count = 4;
+    if (output->oformat->flags & AVFMT_GLOBALHEADER)
+        context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    av_opt_set(context->priv_data, "crf", "20", 0);
+    av_opt_set(context->priv_data, "preset", "superfast", 0);
+    int result = avcodec_open2(context.get(), encoder, nullptr);
+    if (result >= 0)
+        result = avcodec_parameters_from_context(stream->codecpar, context.get());
+    if (result < 0)
+        throw result;
+    stream->time_base = context->time_base; // a hint; the muxer chooses at the header
+
+    picture->format = context->pix_fmt;
+    picture->width = width;
+    picture->height = height;
+    result = av_frame_get_buffer(picture.get(), 32);
+    if (result < 0)
+        throw result;
+}
+
+VideoEncoder::~VideoEncoder() = default;
+
+int64_t VideoEncoder::toCodecTime(int64_t value, int num, int den) const
+{
+    // Multiply first, then divide (truncating), all in 64-bit integers.
+    return value * num * context->time_base.den / den / context->time_base.num;
+}
+
+void VideoEncoder::encode(const AVFrame* frame, int num, int den)
+{
+    SwsContext* cached = sws_getCachedContext(converter.release(), frame->width, frame->height,
+                                              AV_PIX_FMT_BGRA, context->width, context->height,
+                                              context->pix_fmt, SWS_FAST_BILINEAR, nullptr, nullptr,
+                                              nullptr);
+    converter.reset(cached);
+    if (!converter)
+        throw AVERROR(EINVAL);
+    // The encoder may still hold the previous picture.
+    int result = av_frame_make_writable(picture.get());
+    if (result < 0)
+        throw result;
+    sws_scale(converter.get(), frame->data, frame->linesize, 0, frame->height, picture->data,
+              picture->linesize);
+    picture->pts = toCodecTime(frame->pts, num, den) + offset;
+    send(picture.get());
+    ++encoded;
+}
+
+void VideoEncoder::addPtsOffset(int64_t frames, int num, int den)
+{
+    offset += toCodecTime(frames, num, den);
+}
+
+void VideoEncoder::flush()
+{
+    send(nullptr);
+}
+
+void VideoEncoder::send(const AVFrame* frame)
+{
+    int result = avcodec_send_frame(context.get(), frame);
+    if (result == AVERROR_EOF && !frame)
+        return;
+    if (result < 0)
+        throw result;
+    while ((result = avcodec_receive_packet(context.get(), packet.get())) >= 0) {
+        if (packet->duration == 0)
+            packet->duration = 1; // one frame, in the codec's time base
+        av_packet_rescale_ts(packet.get(), context->time_base, stream->time_base);
+        packet->stream_index = stream->index;
+        result = av_interleaved_write_frame(output, packet.get());
+        // A full disk shows in the I/O context before the muxer reports it.
+        if (result >= 0 && output->pb && output->pb->error < 0)
+            result = output->pb->error;
+        if (result < 0)
+            throw result;
+    }
+    if (result != AVERROR(EAGAIN) && result != AVERROR_EOF)
+        throw result;
+}

@@ -1,0 +1,146 @@
+#include "media/VideoOutputWorker.h"
+
+#include "media/AudioEncoder.h"
+#include "media/AudioTrackWriter.h"
+#include "media/VideoEncoder.h"
+#include "shell/CommonError.h"
+
+#include <QThread>
+
+namespace {
+
+// An output step that failed: its message and the library's code.
+struct OutputFailure
+{
+    const char* message;
+    int code;
+};
+
+void check(int result, const char* message)
+{
+    if (result < 0)
+        throw OutputFailure{message, result};
+}
+
+// The video encoder throws the library's code when a packet cannot be encoded or written.
+template <typename Step>
+void encodeVideo(Step step)
+{
+    try {
+        step();
+    } catch (int code) {
+        throw OutputFailure{"Video output av_write_frame failed", code};
+    }
+}
+
+} // namespace
+
+VideoOutputWorker::VideoOutputWorker(OutputSettings settings) : settings(std::move(settings)) {}
+
+VideoOutputWorker::~VideoOutputWorker() = default;
+
+void VideoOutputWorker::enqueue(OutputCommand command)
+{
+    QMutexLocker lock(&queueLock);
+    queue.push_back(std::move(command));
+}
+
+void VideoOutputWorker::requestFinish()
+{
+    finishRequested = true;
+    while (!ended) {
+        {
+            QMutexLocker lock(&queueLock);
+            if (queue.empty())
+                return;
+        }
+        QThread::msleep(10);
+    }
+}
+
+bool VideoOutputWorker::takeNext(std::deque<OutputCommand>& into)
+{
+    QMutexLocker lock(&queueLock);
+    if (queue.empty())
+        return false;
+    into.push_back(std::move(queue.front()));
+    queue.pop_front();
+    return true;
+}
+
+void VideoOutputWorker::process()
+{
+    try {
+        run();
+        return;
+    } catch (const OutputFailure& failure) {
+        CommonError::instance()->report(QString::fromLatin1(failure.message), failure.code);
+    } catch (int) {
+        // Music that failed to open or encode: its reader or encoder reported the message.
+    }
+    ended = true;
+    CommonError::instance()->report(QStringLiteral("Video output process thread failed"));
+    emit error();
+}
+
+void VideoOutputWorker::run()
+{
+    AVFormatContext* raw = avformat_alloc_context();
+    if (!raw)
+        throw OutputFailure{"Video output set-up failed", AVERROR(ENOMEM)};
+    libav::OutputContextPtr context(raw);
+    context->oformat = settings.format;
+
+    std::unique_ptr<VideoEncoder> video;
+    std::unique_ptr<AudioEncoder> audio;
+    try {
+        video = std::make_unique<VideoEncoder>(raw, settings.format, settings.height,
+                                               settings.width, settings.num, settings.den,
+                                               settings.pixelFormat);
+        if (!settings.tracks.isEmpty())
+            audio = std::make_unique<AudioEncoder>(settings.format, raw, 192000, 2,
+                                                   AV_SAMPLE_FMT_S16);
+    } catch (int code) {
+        throw OutputFailure{"Video output encoder set-up failed", code};
+    }
+
+    if (!(settings.format->flags & AVFMT_NOFILE))
+        check(avio_open2(&context->pb, settings.path.toUtf8().constData(), AVIO_FLAG_WRITE,
+                         nullptr, nullptr),
+              "Video output avio_open2 failed");
+    check(avformat_write_header(raw, nullptr), "Video output avformat_write_header failed");
+
+    std::unique_ptr<AudioTrackWriter> music;
+    if (audio)
+        music = std::make_unique<AudioTrackWriter>(settings.tracks, settings.totalDuration);
+
+    std::deque<OutputCommand> current;
+    for (;;) {
+        if (takeNext(current)) {
+            OutputCommand& command = current.front();
+            if (command.kind == OutputCommand::VideoFrame) {
+                encodeVideo([&] { video->encode(command.frame, command.num, command.den); });
+                if (music)
+                    music->writeUntil(*audio, command.seconds); // reports its own failures
+            } else {
+                video->addPtsOffset(command.frames, command.num, command.den);
+            }
+            current.clear(); // gives the frame back to the pool
+            continue;
+        }
+        if (finishRequested)
+            break;
+        QThread::msleep(10);
+    }
+    encodeVideo([&] { video->flush(); });
+    if (audio)
+        audio->flush();
+    check(av_write_trailer(raw), "Video output av_write_trailer failed");
+    if (context->pb && context->pb->error < 0)
+        check(context->pb->error, "Video output av_write_trailer failed");
+    video.reset();
+    audio.reset();
+    // Closing the file flushes what the I/O context still buffers: a full disk shows here.
+    if (context->pb && !(settings.format->flags & AVFMT_NOFILE))
+        check(avio_closep(&context->pb), "Video output avio_close failed");
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "media/MediaFileInfo.h"
+#include "media/OutputCommand.h"
+
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QSharedPointer>
+#include <QString>
+
+#include <atomic>
+#include <deque>
+
+struct AVOutputFormat;
+
+// What the video output writes: where, in which format and size, and the music under it.
+struct OutputSettings
+{
+    QString path;
+    const AVOutputFormat* format = nullptr;
+    int height = 720;
+    int width = 1280;
+    int num = 1;  // time base of the frames' numbers
+    int den = 30;
+    int pixelFormat = 0; // the encoder's pixel format (YUV 4:2:0)
+    QList<QSharedPointer<MediaFileInfo>> tracks; // none: no audio stream
+    double totalDuration = 0.0; // seconds; the music fades out before it
+};
+
+// The encoding run on the output's own thread: serves the command queue (polled every 10 ms),
+// encodes each frame and writes the music up to its time, then flushes and closes the file.
+// Any failure takes the abort path: "Video output process thread failed" and error().
+class VideoOutputWorker : public QObject
+{
+    Q_OBJECT
+public:
+    explicit VideoOutputWorker(OutputSettings settings);
+    ~VideoOutputWorker() override;
+
+    void enqueue(OutputCommand command);
+    // Render thread: asks the run to end once the queue is empty and waits for that, unless the
+    // run has already ended after an error.
+    void requestFinish();
+    bool hasEnded() const { return ended; }
+
+signals:
+    void finished();
+    void error();
+
+public slots:
+    void process();
+
+private:
+    void run();
+    bool takeNext(std::deque<OutputCommand>& into);
+
+    OutputSettings settings;
+    std::atomic<bool> finishRequested{false};
+    std::atomic<bool> ended{false};
+    QMutex queueLock;
+    std::deque<OutputCommand> queue;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "media/MediaFileInfo.h"
+#include "project/ScenePlanEntry.h"
+#include "project/Slide.h"
+#include "project/UserData.h"
+#include "templates/TemplateDescription.h"
+
+#include <QList>
+#include <QSharedPointer>
+#include <QString>
+#include <QVector>
+
+using TrackList = QList<QSharedPointer<MediaFileInfo>>;
+
+// What the user is building: a theme, slides and music tracks, and the scene plan that maps the
+// slides onto the theme's scenes until the music runs out. Written on the GUI thread; a running
+// render reads the same object (the user interface does not edit while rendering).
+class Project
+{
+public:
+    // Frames at 30 per second, in seconds.
+    static constexpr double kSecondsPerFrame = 0.033333335;
+
+    float duration() const { return videoDuration; } // seconds the plan fills
+    QString id() const { return projectId; }
+    void setId(const QString& id) { projectId = id; }
+    QSharedPointer<TemplateDescription> templateDescription() const { return description; }
+    int themeId() const { return theme; }
+    const TrackList& audio() const { return tracks; }
+    const QVector<QSharedPointer<Slide>>& slides() const { return slideList; }
+    int usedSlides() const { return used; }
+    const UserData& userData() const { return settings; }
+    QSharedPointer<QList<ScenePlanEntry>> scenePlan() const { return plan; }
+
+    // Loads the theme's "template.xml" and recomputes the plan.
+    void setThemeId(int id);
+    // Uses an already parsed theme (its id becomes the theme id) and recomputes the plan.
+    void setTemplateDescription(QSharedPointer<TemplateDescription> theme);
+    void setAudio(const TrackList& list);
+    void setSlides(const QVector<QSharedPointer<Slide>>& list);
+    void setUserData(const UserData& data) { settings = data; }
+
+    // Sum of the tracks' durations in seconds.
+    double audioDuration() const;
+
+private:
+    void computePlan();
+
+    float videoDuration = 0.0f;
+    QString projectId;
+    QSharedPointer<TemplateDescription> description;
+    int theme = 0;
+    TrackList tracks;
+    QVector<QSharedPointer<Slide>> slideList;
+    int used = 0;
+    UserData settings;
+    QSharedPointer<QList<ScenePlanEntry>> plan = QSharedPointer<QList<ScenePlanEntry>>::create();
+};

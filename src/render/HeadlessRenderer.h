@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+
+class Project;
+
+// lumavive-render: renders a project without the window, from the command line:
+//   lumavive-render --theme ID [--photo FILE]... [--folder DIR]... [--text TEXT]...
+//                   [--music FILE]... [--full-hd] -o OUT.mp4
+// Slides follow the order of the --photo, --folder and --text arguments; tracks the --music
+// order; the scene plan decides which slides fit. Themes come from "./templates/".
+class HeadlessRenderer
+{
+public:
+    enum ExitCode { Success = 0, RenderFailed = 1, BadUsage = 2 };
+
+    HeadlessRenderer(QTextStream& out, QTextStream& err);
+    // `arguments` without the program name.
+    int run(const QStringList& arguments);
+
+    static QString usage();
+
+private:
+    struct Request;
+    bool parse(const QStringList& arguments, Request* request);
+    bool buildProject(const Request& request, Project* project);
+    int render(Project& project, const QString& output);
+    void fail(const QString& message);
+
+    QTextStream& out;
+    QTextStream& err;
+};

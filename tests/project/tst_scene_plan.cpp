@@ -1,0 +1,158 @@
+#include "project/ImgSlide.h"
+#include "project/Project.h"
+#include "project/TextSlide.h"
+#include "templates/ImgScene.h"
+#include "templates/TextScene.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+struct SceneSpec
+{
+    int id;
+    int type;
+    int objects;
+    int frames;
+};
+
+QSharedPointer<TemplateDescription> theme(const QList<SceneSpec>& specs, int overflow)
+{
+    auto t = QSharedPointer<TemplateDescription>::create();
+    t->id = 3;
+    t->sceneOverflow = overflow;
+    for (const SceneSpec& spec : specs) {
+        QSharedPointer<Scene> scene;
+        if (spec.type == 1) {
+            auto images = QSharedPointer<ImgScene>::create();
+            for (int i = 0; i < spec.objects; ++i)
+                images->objects->insert(i, QSharedPointer<ImgObject>::create());
+            scene = images;
+        } else {
+            auto texts = QSharedPointer<TextScene>::create();
+            for (int i = 0; i < spec.objects; ++i) {
+                auto object = QSharedPointer<TextObject>::create();
+                object->slideBackground = QStringLiteral("bg%1.png").arg(i);
+                texts->objects->insert(i, object);
+            }
+            scene = texts;
+        }
+        scene->frames = spec.frames;
+        t->scenes->insert(spec.id, scene);
+    }
+    return t;
+}
+
+QVector<QSharedPointer<Slide>> slides(const QString& kinds)
+{
+    QVector<QSharedPointer<Slide>> list;
+    for (QChar kind : kinds) {
+        if (kind == 'I')
+            list << QSharedPointer<ImgSlide>::create(QStringLiteral("/p.jpg"));
+        else
+            list << QSharedPointer<TextSlide>::create(QStringLiteral("text"));
+    }
+    return list;
+}
+
+QString planText(const Project& project)
+{
+    QStringList entries;
+    for (const ScenePlanEntry& entry : *project.scenePlan()) {
+        QString kinds;
+        for (const auto& slide : entry.slides)
+            kinds += slide->type() == Slide::Image ? 'I' : 'T';
+        entries << QStringLiteral("%1:%2").arg(entry.sceneId).arg(kinds);
+    }
+    return entries.join(' ');
+}
+
+TrackList music(float seconds)
+{
+    TrackList tracks;
+    tracks << QSharedPointer<MediaFileInfo>::create(seconds, QString(), QString(), QString(),
+                                                    QStringLiteral("/m.m4a"));
+    return tracks;
+}
+
+} // namespace
+
+class TestScenePlan : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void runsWalkTheirOwnSceneCycles()
+    {
+        Project project;
+        project.setTemplateDescription(theme({{1, 1, 2, 150}, {2, 1, 1, 120}, {3, 2, 1, 90}}, 15));
+        const auto list = slides("IIITI");
+        QSignalSpy styled(list[3].objectCast<TextSlide>().data(), &TextSlide::mediaUpdated);
+        project.setSlides(list);
+        QCOMPARE(planText(project), QStringLiteral("1:II 2:I 3:T 2:I"));
+        QCOMPARE(project.usedSlides(), 5);
+        QCOMPARE(project.duration(), 14.5f);
+        QCOMPARE(styled.count(), 1); // the text slide took the theme's look
+        QCOMPARE(styled.at(0).at(0).value<TextMediaPtr>()->slideBackground,
+                 QStringLiteral("bg0.png"));
+    }
+
+    void aSceneNeedsAllItsSlides()
+    {
+        Project project;
+        project.setTemplateDescription(theme({{1, 1, 2, 150}}, 0));
+        project.setSlides(slides("I"));
+        QVERIFY(project.scenePlan()->isEmpty());
+        QCOMPARE(project.usedSlides(), 0);
+        QCOMPARE(project.duration(), 0.0f);
+    }
+
+    void musicBoundsTheVideo()
+    {
+        Project project;
+        project.setTemplateDescription(theme({{1, 1, 1, 150}, {2, 1, 1, 150}}, 0));
+        project.setAudio(music(10.0f));
+        project.setSlides(slides("IIIII"));
+        QCOMPARE(planText(project), QStringLiteral("1:I"));
+        QCOMPARE(project.usedSlides(), 1);
+        QCOMPARE(project.duration(), 10.0f); // the video lasts as long as the music
+
+        project.setAudio(music(30.0f));
+        QCOMPARE(project.usedSlides(), 5);
+        QCOMPARE(planText(project), QStringLiteral("1:I 2:I 1:I 2:I 1:I"));
+        QCOMPARE(qRound(project.duration() * 10), 250);
+    }
+
+    void slideKindsWithoutScenesEndThePlan()
+    {
+        Project project;
+        project.setTemplateDescription(theme({{1, 1, 1, 30}}, 0));
+        project.setSlides(slides("ITI"));
+        QCOMPARE(planText(project), QStringLiteral("1:I"));
+        QCOMPARE(project.usedSlides(), 1);
+    }
+
+    void scenesWithoutObjectsCannotSpinForEver()
+    {
+        Project project;
+        project.setTemplateDescription(theme({{1, 2, 0, 0}, {2, 1, 1, 30}}, 0));
+        project.setSlides(slides("TI"));
+        QCOMPARE(project.usedSlides(), 0);
+        QVERIFY(project.scenePlan()->size() <= 3);
+    }
+
+    void noSlidesOrNoThemeGiveAnEmptyPlan()
+    {
+        Project project;
+        project.setSlides(slides("II"));
+        QVERIFY(project.scenePlan()->isEmpty());
+        project.setTemplateDescription(theme({{1, 1, 1, 30}}, 0));
+        project.setSlides({});
+        QVERIFY(project.scenePlan()->isEmpty());
+        QCOMPARE(project.duration(), 0.0f);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScenePlan)
+#include "tst_scene_plan.moc"

@@ -1,0 +1,95 @@
+#include "ThemeFixture.h"
+
+#include "MediaFixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+namespace ThemeFixture {
+
+namespace {
+
+QString frameText(const QRectF& r)
+{
+    // Row by row: top-left, top-right, bottom-left, bottom-right.
+    return QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8")
+        .arg(r.left())
+        .arg(r.top())
+        .arg(r.right())
+        .arg(r.top())
+        .arg(r.left())
+        .arg(r.bottom())
+        .arg(r.right())
+        .arg(r.bottom());
+}
+
+bool writeText(const QString& path, const QString& text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
+}
+
+} // namespace
+
+bool write(const QString& templatesDir, const ThemeSpec& theme)
+{
+    const QString folder = templatesDir + "/" + QString::number(theme.id) + "/";
+    if (!QDir().mkpath(folder))
+        return false;
+    QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<template fade-in=\"%1\" "
+                                 "fade-out=\"%2\" scene-overflow=\"%3\">\n")
+                      .arg(theme.fadeIn)
+                      .arg(theme.fadeOut)
+                      .arg(theme.sceneOverflow);
+    for (const SceneSpec& scene : theme.scenes) {
+        QString background;
+        if (scene.video) {
+            background = QStringLiteral("%1.mp4").arg(scene.id);
+            MediaFixtures::VideoSpec video;
+            video.width = 320;
+            video.height = 180;
+            video.frames = scene.videoFrames > 0 ? scene.videoFrames : scene.frames;
+            const QColor color = scene.background;
+            video.painter = [color](int, int w, int h) {
+                QImage image(w, h, QImage::Format_RGB32);
+                image.fill(color);
+                return image;
+            };
+            if (!MediaFixtures::writeVideo(folder + background, video))
+                return false;
+            xml += QStringLiteral("<scene id=\"%1\" type=\"%2\" frames=\"%3\">\n")
+                       .arg(scene.id)
+                       .arg(scene.type)
+                       .arg(scene.frames);
+        } else {
+            background = QStringLiteral("bg%1.png").arg(scene.id);
+            QImage image(64, 36, QImage::Format_RGB32);
+            image.fill(scene.background);
+            if (!image.save(folder + background))
+                return false;
+            xml += QStringLiteral("<scene id=\"%1\" type=\"%2\" frames=\"%3\" bg-type=\"2\" "
+                                  "bg-file-name=\"%4\">\n")
+                       .arg(scene.id)
+                       .arg(scene.type)
+                       .arg(scene.frames)
+                       .arg(background);
+        }
+        for (int object = 0; object < scene.objects; ++object) {
+            xml += QStringLiteral("<object id=\"%1\" aspect=\"%2\"%3><transform>")
+                       .arg(object)
+                       .arg(double(scene.aspect))
+                       .arg(scene.type == 2 ? QStringLiteral(" font=\"Sans,SansSerif,40,#ffffff\"")
+                                            : QString());
+            for (int f = 0; f < scene.frames; ++f)
+                xml += QStringLiteral("<frame id=\"%1\">%2</frame>").arg(f).arg(frameText(scene.slot));
+            xml += QStringLiteral("</transform></object>\n");
+        }
+        xml += QStringLiteral("</scene>\n");
+    }
+    xml += QStringLiteral("</template>\n");
+    return writeText(folder + "template.xml", xml) &&
+           writeText(folder + "info.xml", "<info><name>" + theme.name + "</name></info>");
+}
+
+} // namespace ThemeFixture

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+// Writes small themes in the installed format for the tests: "template.xml", "info.xml" and the
+// backgrounds (solid still pictures, or H.264 videos written with the FFmpeg API).
+namespace ThemeFixture {
+
+struct SceneSpec
+{
+    int id = 1;
+    int type = 1;          // 1 photos, 2 texts
+    int frames = 90;
+    bool video = false;    // a video background of `videoFrames` frames instead of a still
+    int videoFrames = 0;   // 0: as many as `frames`
+    QColor background = QColor(200, 200, 200);
+    int objects = 1;
+    // Where each object stands (fractions of the frame), on every frame of the scene.
+    QRectF slot = QRectF(0.4, 0.4, 0.2, 0.2);
+    float aspect = 1.0f;
+};
+
+struct ThemeSpec
+{
+    int id = 1;
+    QString name = QStringLiteral("Test Theme");
+    int fadeIn = 0;
+    int fadeOut = 0;
+    int sceneOverflow = 0;
+    QList<SceneSpec> scenes;
+};
+
+// Writes the theme into `templatesDir` + "/" + id. False on failure.
+bool write(const QString& templatesDir, const ThemeSpec& theme);
+
+} // namespace ThemeFixture
