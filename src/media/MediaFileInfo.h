@@ -22,6 +22,7 @@ public:
     float duration() const { return durationSeconds; }
     QString artist() const { return artistTag; }
     QString title() const { return titleTag; }
+    QString fileNameTagValue() const { return fileNameTag; }
     QString path() const { return filePath; }
 
     // The title, else the "filename" tag, else the file's name with its extension.

@@ -2,7 +2,13 @@
 // style, publishes the presenters to QML and loads the root window.
 
 #include "images/ImageProvider.h"
+#include "images/ThumbGeneratorTask.h"
 #include "media/LibavInit.h"
+#include "project/ProjectPres.h"
+#include "project/SavedProjectImageProvider.h"
+#include "project/SavedProjectsPres.h"
+#include "project/SlidesListModel.h"
+#include "render/RenderPres.h"
 #include "shell/AppSettingsPres.h"
 #include "shell/CommonError.h"
 #include "shell/SettingsPres.h"
@@ -44,6 +50,7 @@ int main(int argc, char* argv[])
 {
     initLibav();
     registerSharedMetaTypes();
+    registerThumbGeneratorTask();
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication app(argc, argv);
@@ -63,12 +70,19 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Lumavive"));
 
     engine.addImageProvider(QStringLiteral("ImageProvider"), ImageProvider::instance());
+    engine.addImageProvider(QStringLiteral("SavedProjectImageProvider"),
+                            SavedProjectImageProvider::instance());
+    ProjectPres::instance()->setDevicePixelRatio(app.devicePixelRatio());
 
     QQmlContext* context = engine.rootContext();
     publish(context, "commonError", CommonError::instance());
     publish(context, "appSettings", AppSettingsPres::instance());
+    publish(context, "savedProjects", SavedProjectsPres::instance());
+    publish(context, "project", ProjectPres::instance());
+    publish(context, "slides", SlidesListModel::instance());
     publish(context, "templates", TemplatesPres::instance());
     publish(context, "settings", SettingsPres::instance());
+    publish(context, "render", RenderPres::instance());
     context->setContextProperty(QStringLiteral("debug"), QVariant::fromValue<QObject*>(nullptr));
 
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));

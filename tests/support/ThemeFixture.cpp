@@ -47,8 +47,8 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
         if (scene.video) {
             background = QStringLiteral("%1.mp4").arg(scene.id);
             MediaFixtures::VideoSpec video;
-            video.width = 320;
-            video.height = 180;
+            video.width = scene.videoWidth;
+            video.height = scene.videoHeight;
             video.frames = scene.videoFrames > 0 ? scene.videoFrames : scene.frames;
             const QColor color = scene.background;
             video.painter = [color](int, int w, int h) {

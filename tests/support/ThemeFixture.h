@@ -16,6 +16,8 @@ struct SceneSpec
     int frames = 90;
     bool video = false;    // a video background of `videoFrames` frames instead of a still
     int videoFrames = 0;   // 0: as many as `frames`
+    int videoWidth = 320;
+    int videoHeight = 180;
     QColor background = QColor(200, 200, 200);
     int objects = 1;
     // Where each object stands (fractions of the frame), on every frame of the scene.

@@ -1,0 +1,206 @@
+// The render benchmark: a standard project (12 photos of 12 megapixels, two text slides, 60 s of
+// music) on a theme with a 1080p H.264 video background and scene overlaps, and on a theme with a
+// still background, rendered at 720p and 1080p. Prints frames per second, peak memory (each
+// render in a process of its own), and, in the same run, how fast ffmpeg encodes the same output
+// frames with libx264 superfast CRF 20 (encode only). Then the same project with 120 photos, to
+// show that memory does not grow with the project.
+#include "MediaFixtures.h"
+#include "ThemeFixture.h"
+#include "media/LibavInit.h"
+#include "project/ImgSlide.h"
+#include "project/Project.h"
+#include "project/TextSlide.h"
+#include "render/LibavRender.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <sys/resource.h>
+
+namespace {
+
+QTextStream out(stdout);
+
+// Child mode: renders and prints "frames seconds peakKiB".
+int renderOnce(const QStringList& args)
+{
+    const QString folder = args[0];
+    const int theme = args[1].toInt();
+    const int photos = args[2].toInt();
+    const bool fullHd = args[3] == "1";
+    const QString output = args[4];
+    QDir::setCurrent(folder);
+    auto project = QSharedPointer<Project>::create();
+    UserData settings;
+    settings.quality = fullHd ? 1 : 0;
+    project->setUserData(settings);
+    project->setThemeId(theme);
+    project->setAudio({MediaFileInfo::fromFile(folder + "/music.m4a")});
+    QVector<QSharedPointer<Slide>> slides;
+    for (int i = 0; i < photos; ++i) {
+        if (i == 4)
+            slides << QSharedPointer<TextSlide>::create("A summer by the lake");
+        if (i == 9)
+            slides << QSharedPointer<TextSlide>::create("Thank you for watching");
+        slides << QSharedPointer<ImgSlide>::create(folder + QStringLiteral("/photo-%1.jpg").arg(i));
+    }
+    project->setSlides(slides);
+    LibavRender engine(project, project->templateDescription(), output);
+    int frames = 0;
+    QObject::connect(&engine, &LibavRender::progress, [&](QSharedPointer<QImage>, double) { ++frames; });
+    QElapsedTimer timer;
+    timer.start();
+    if (!engine.render()) {
+        out << "render failed\n";
+        return 1;
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    out << frames << " " << timer.nsecsElapsed() / 1e9 << " " << usage.ru_maxrss << "\n";
+    return 0;
+}
+
+QImage photoPicture()
+{
+    QImage photo(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    QLinearGradient gradient(0, 0, 4000, 3000);
+    gradient.setColorAt(0, QColor(20, 80, 150));
+    gradient.setColorAt(1, QColor(250, 200, 110));
+    painter.fillRect(photo.rect(), gradient);
+    for (int i = 0; i < 300; ++i)
+        painter.fillRect((i * 131) % 3900, (i * 71) % 2900, 80, 60, QColor::fromHsv(i % 360, 150, 220));
+    return photo;
+}
+
+bool prepare(const QString& folder)
+{
+    QDir::setCurrent(folder);
+    const QImage photo = photoPicture();
+    const QString first = folder + "/photo-0.jpg";
+    photo.save(first, "JPG", 90);
+    for (int i = 1; i < 120; ++i)
+        QFile::copy(first, folder + QStringLiteral("/photo-%1.jpg").arg(i));
+    MediaFixtures::AudioSpec music;
+    music.seconds = 60.0;
+    if (!MediaFixtures::writeAudio(folder + "/music.m4a", music))
+        return false;
+
+    ThemeFixture::SceneSpec one;
+    one.id = 1;
+    one.frames = 150;
+    one.slot = QRectF(0.15, 0.12, 0.7, 0.76);
+    one.aspect = 1.3f;
+    ThemeFixture::SceneSpec two = one;
+    two.id = 2;
+    two.objects = 2;
+    two.slot = QRectF(0.1, 0.2, 0.38, 0.5);
+    ThemeFixture::SceneSpec text = one;
+    text.id = 3;
+    text.type = 2;
+    text.frames = 90;
+    ThemeFixture::ThemeSpec video;
+    video.id = 1;
+    video.fadeIn = 15;
+    video.fadeOut = 30;
+    video.sceneOverflow = 15;
+    for (ThemeFixture::SceneSpec scene : {one, two, text}) {
+        scene.video = true;
+        scene.videoWidth = 1920;
+        scene.videoHeight = 1080;
+        video.scenes << scene;
+    }
+    ThemeFixture::ThemeSpec still = video;
+    still.id = 2;
+    still.scenes = {one, two, text};
+    return ThemeFixture::write(folder + "/templates", video) &&
+           ThemeFixture::write(folder + "/templates", still);
+}
+
+QStringList child(const QString& self, const QString& folder, int theme, int photos, bool fullHd,
+                  const QString& output)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(self, {"--render", folder, QString::number(theme), QString::number(photos),
+                         fullHd ? "1" : "0", output});
+    process.waitForFinished(-1);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed().split(' ');
+}
+
+// Encode-only baseline: the first 300 frames of our output, decoded to raw YUV beforehand, then
+// encoded by ffmpeg with the same encoder settings. Frames per second, or 0 without ffmpeg.
+double baseline(const QString& video, const QString& folder, bool fullHd)
+{
+    const QString raw = folder + "/frames.yuv";
+    if (QProcess::execute("ffmpeg", {"-v", "error", "-i", video, "-frames:v", "300", "-f",
+                                     "rawvideo", "-pix_fmt", "yuv420p", "-y", raw}) != 0)
+        return 0;
+    QElapsedTimer timer;
+    timer.start();
+    QProcess::execute("ffmpeg", {"-v", "error", "-f", "rawvideo", "-pix_fmt", "yuv420p", "-s",
+                                 fullHd ? "1920x1080" : "1280x720", "-r", "30", "-i", raw, "-c:v",
+                                 "libx264", "-preset", "superfast", "-crf", "20", "-f", "null", "-"});
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    QFile::remove(raw);
+    return 300 / seconds;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    initLibav();
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 7 && args[1] == "--render")
+        return renderOnce(args.mid(2));
+
+    QTemporaryDir dir;
+    dir.setAutoRemove(qEnvironmentVariableIsEmpty("LUMAVIVE_BENCH_KEEP"));
+    const QString folder = dir.path();
+    out << "preparing 120 photos (4000x3000), 60 s of music and two themes...\n";
+    out.flush();
+    if (!prepare(folder)) {
+        out << "cannot prepare the benchmark's media\n";
+        return 1;
+    }
+    out << "project: 12 photos, 2 texts, 60 s music\n";
+    out << "theme    size   frames  render fps  encode-only fps  ratio  real-time  peak MiB\n";
+    for (int theme : {1, 2}) {
+        for (bool fullHd : {false, true}) {
+            const QString video = folder + "/out.mp4";
+            const QStringList r = child(QCoreApplication::applicationFilePath(), folder, theme, 12, fullHd, video);
+            if (r.size() != 3) {
+                out << "render failed: " << r.join(' ') << "\n";
+                return 1;
+            }
+            const double fps = r[0].toDouble() / r[1].toDouble();
+            const double encode = baseline(video, folder, fullHd);
+            out << (theme == 1 ? "video " : "still ") << (fullHd ? "  1080p " : "  720p  ")
+                << qSetFieldWidth(7) << r[0] << qSetFieldWidth(0) << "  "
+                << qSetFieldWidth(10) << QString::number(fps, 'f', 1) << qSetFieldWidth(0) << "  "
+                << qSetFieldWidth(15) << QString::number(encode, 'f', 1) << qSetFieldWidth(0)
+                << "  " << qSetFieldWidth(5)
+                << (encode > 0 ? QString::number(fps / encode, 'f', 2) : QString("-"))
+                << qSetFieldWidth(0) << "  " << qSetFieldWidth(8)
+                << QString::number(fps / 30.0, 'f', 2) + "x" << qSetFieldWidth(0) << "  "
+                << qSetFieldWidth(8) << r[2].toLong() / 1024 << qSetFieldWidth(0) << "\n";
+            out.flush();
+        }
+    }
+    out << "goals: ratio >= 0.6, 1080p real-time >= 1x on 2 cores\n";
+    for (int photos : {12, 120}) {
+        const QStringList r = child(QCoreApplication::applicationFilePath(), folder, 1, photos, true, folder + "/mem.mp4");
+        out << "peak memory, 1080p, video theme, " << photos
+            << " photos: " << (r.size() == 3 ? r[2].toLong() / 1024 : -1) << " MiB\n";
+    }
+    return 0;
+}

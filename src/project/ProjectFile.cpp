@@ -1,0 +1,202 @@
+#include "project/ProjectFile.h"
+
+#include "project/ImgSlide.h"
+#include "project/TextSlide.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace {
+
+bool writeAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+int intAttribute(const QXmlStreamReader& reader, const char* name)
+{
+    return reader.attributes().value(QString::fromLatin1(name)).toInt();
+}
+
+QString textAttribute(const QXmlStreamReader& reader, const char* name)
+{
+    return reader.attributes().value(QString::fromLatin1(name)).toString();
+}
+
+bool atEnd(const QXmlStreamReader& reader)
+{
+    return reader.atEnd() || reader.hasError();
+}
+
+TrackList readTracks(QXmlStreamReader& reader, QStringList* missing)
+{
+    TrackList tracks;
+    while (!atEnd(reader)) {
+        reader.readNext();
+        if (reader.isEndElement() && reader.name() == QLatin1String("audio"))
+            break;
+        if (!reader.isStartElement() || reader.name() != QLatin1String("track"))
+            continue;
+        const QString src = textAttribute(reader, "src");
+        bool readable = QFileInfo::exists(src);
+        if (readable) {
+            try {
+                tracks << MediaFileInfo::fromFile(src);
+            } catch (int) {
+                readable = false; // there, but no longer music: treated as missing
+            }
+        }
+        if (!readable)
+            missing->append(src);
+    }
+    return tracks;
+}
+
+QVector<QSharedPointer<Slide>> readSlides(QXmlStreamReader& reader, QStringList* missing)
+{
+    QVector<QSharedPointer<Slide>> slides;
+    while (!atEnd(reader)) {
+        reader.readNext();
+        if (reader.isEndElement() && reader.name() == QLatin1String("slides"))
+            break;
+        if (!reader.isStartElement() || reader.name() != QLatin1String("object"))
+            continue;
+        const int type = intAttribute(reader, "type");
+        if (type == Slide::Image) {
+            const QString src = textAttribute(reader, "src");
+            if (QFileInfo::exists(src))
+                slides << QSharedPointer<ImgSlide>::create(src, intAttribute(reader, "rotation"));
+            else
+                missing->append(src);
+        } else if (type == Slide::Text) {
+            slides << QSharedPointer<TextSlide>::create(textAttribute(reader, "text"));
+        }
+    }
+    return slides;
+}
+
+} // namespace
+
+QByteArray ProjectFile::projectXml(const Project& project)
+{
+    QByteArray bytes;
+    QXmlStreamWriter writer(&bytes);
+    writer.setAutoFormatting(false);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("userdata"));
+    writer.writeAttribute(QStringLiteral("template"), QString::number(project.themeId()));
+    writer.writeAttribute(QStringLiteral("quality"), QString::number(project.userData().quality));
+    writer.writeAttribute(QStringLiteral("save-dir"), project.userData().saveDir);
+    writer.writeStartElement(QStringLiteral("audio"));
+    for (const QSharedPointer<MediaFileInfo>& track : project.audio()) {
+        writer.writeEmptyElement(QStringLiteral("track"));
+        writer.writeAttribute(QStringLiteral("src"), track->path());
+    }
+    writer.writeEndElement();
+    writer.writeStartElement(QStringLiteral("slides"));
+    for (const QSharedPointer<Slide>& slide : project.slides()) {
+        writer.writeEmptyElement(QStringLiteral("object"));
+        writer.writeAttribute(QStringLiteral("type"), QString::number(slide->type()));
+        if (const auto image = slide.objectCast<ImgSlide>()) {
+            writer.writeAttribute(QStringLiteral("rotation"), QString::number(image->rotation()));
+            writer.writeAttribute(QStringLiteral("src"), image->path());
+        } else if (const auto text = slide.objectCast<TextSlide>()) {
+            writer.writeAttribute(QStringLiteral("text"), text->text());
+        }
+    }
+    writer.writeEndElement();
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    return bytes;
+}
+
+QByteArray ProjectFile::infoXml(const ProjectInfo& info)
+{
+    QByteArray bytes;
+    QXmlStreamWriter writer(&bytes);
+    writer.setAutoFormatting(false);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("project"));
+    writer.writeTextElement(QStringLiteral("name"), info.name);
+    writer.writeTextElement(QStringLiteral("audio"), info.audio);
+    writer.writeTextElement(QStringLiteral("slidesnumber"), QString::number(info.slidesnumber));
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    return bytes;
+}
+
+bool ProjectFile::writeProject(const QString& path, const Project& project)
+{
+    return writeAtomically(path, projectXml(project));
+}
+
+bool ProjectFile::writeInfo(const QString& path, const ProjectInfo& info)
+{
+    return writeAtomically(path, infoXml(info));
+}
+
+QSharedPointer<Project> ProjectFile::parseProject(QIODevice* device, QStringList* missing)
+{
+    auto project = QSharedPointer<Project>::create();
+    QXmlStreamReader reader(device);
+    while (!atEnd(reader)) {
+        reader.readNext();
+        if (!reader.isStartElement())
+            continue;
+        if (reader.name() == QLatin1String("userdata")) {
+            project->setThemeId(intAttribute(reader, "template"));
+            UserData settings;
+            settings.quality = intAttribute(reader, "quality");
+            settings.saveDir = textAttribute(reader, "save-dir");
+            project->setUserData(settings);
+        } else if (reader.name() == QLatin1String("audio")) {
+            project->setAudio(readTracks(reader, missing));
+        } else if (reader.name() == QLatin1String("slides")) {
+            project->setSlides(readSlides(reader, missing));
+        }
+    }
+    return project;
+}
+
+QSharedPointer<Project> ProjectFile::readProject(const QString& path, QStringList* missing)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QSharedPointer<Project>::create();
+    return parseProject(&file, missing);
+}
+
+ProjectInfo ProjectFile::parseInfo(QIODevice* device)
+{
+    ProjectInfo info;
+    QXmlStreamReader reader(device);
+    while (!atEnd(reader)) {
+        reader.readNext();
+        if (!reader.isStartElement())
+            continue;
+        const auto text = [&] {
+            return reader.readElementText(QXmlStreamReader::IncludeChildElements);
+        };
+        if (reader.name() == QLatin1String("name"))
+            info.name = text();
+        else if (reader.name() == QLatin1String("audio"))
+            info.audio = text();
+        else if (reader.name() == QLatin1String("slidesnumber"))
+            info.slidesnumber = text().toInt();
+    }
+    return info;
+}
+
+ProjectInfo ProjectFile::readInfo(const QString& path, bool* ok)
+{
+    QFile file(path);
+    const bool opened = file.open(QIODevice::ReadOnly | QIODevice::Text);
+    if (ok)
+        *ok = opened;
+    return opened ? parseInfo(&file) : ProjectInfo();
+}

@@ -1,0 +1,351 @@
+#include "project/ProjectPres.h"
+
+#include "images/ThumbGenerator.h"
+#include "project/ImgSlide.h"
+#include "project/ImgSlidePres.h"
+#include "project/PictureFolder.h"
+#include "project/SavedProjectsPres.h"
+#include "project/SlidesListModel.h"
+#include "project/TextSlide.h"
+#include "project/TextSlidePres.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTime>
+#include <QUrl>
+
+ProjectPres* ProjectPres::instance()
+{
+    static ProjectPres* const presenter = new ProjectPres;
+    return presenter;
+}
+
+ProjectPres::ProjectPres(QObject* parent) : QObject(parent) {}
+
+// QML may write every property; each write stores the value and announces it.
+void ProjectPres::setTimelineText(const QString& value)
+{
+    timeline = value;
+    emit timelineChanged();
+}
+
+void ProjectPres::setTimelineValue(int value)
+{
+    timelinePercent = value;
+    emit timelineChanged();
+}
+
+void ProjectPres::setAudioFiles(const QVariantList& value)
+{
+    trackMaps = value;
+    emit audioChanged();
+}
+
+void ProjectPres::setAudioFilesCount(int value)
+{
+    trackCount = value;
+    emit audioChanged();
+}
+
+void ProjectPres::setAudioTracksText(const QString& value)
+{
+    tracksText = value;
+    emit audioTracksTextChanged();
+}
+
+void ProjectPres::setUsedSlidesNumber(int value)
+{
+    usedSlides = value;
+    emit usedSlidesNumberChanged();
+}
+
+void ProjectPres::setSlidesNumber(int value)
+{
+    slideCount = value;
+    emit slidesNumberChanged();
+}
+
+
+void ProjectPres::setThemeId(int id)
+{
+    current->setThemeId(id);
+    emit themeIdChanged();
+    // The new theme's plan shows at once: separator, used slides and timeline.
+    placeSeparator();
+    refreshTimeline();
+}
+
+QString ProjectPres::clockText(int seconds, bool withHours)
+{
+    return QTime(0, 0, 0, 0)
+        .addSecs(seconds)
+        .toString(withHours ? QStringLiteral("h:mm:ss") : QStringLiteral("m:ss"));
+}
+
+QStringList ProjectPres::localPaths(const QVariant& urls)
+{
+    QStringList paths;
+    for (const QVariant& item : urls.toList()) {
+        const QUrl url = item.toUrl();
+        paths << (url.isLocalFile() ? url.toLocalFile() : item.toString());
+    }
+    return paths;
+}
+
+bool ProjectPres::allSlidesUsed() const
+{
+    return current->usedSlides() == current->slides().size();
+}
+
+void ProjectPres::refreshTimeline()
+{
+    const double duration = double(current->duration());
+    QString text = clockText(int(duration + 0.01), duration >= 3600);
+    int value = 100;
+    if (audioSeconds > 0) {
+        value = int(duration / audioSeconds * 100);
+        text += QStringLiteral(" / ") + clockText(int(audioSeconds), audioSeconds >= 3600);
+    }
+    timeline = text + QLatin1Char(' ');
+    timelinePercent = value;
+    emit timelineChanged();
+}
+
+void ProjectPres::placeSeparator()
+{
+    SlidesListModel::instance()->placeSeparator(current->usedSlides(), current->slides().size());
+    if (current->usedSlides() != usedSlides) {
+        usedSlides = current->usedSlides();
+        emit usedSlidesNumberChanged();
+    }
+}
+
+void ProjectPres::publishTracks(const TrackList& tracks)
+{
+    current->setAudio(tracks);
+    audioSeconds = current->audioDuration();
+    trackMaps.clear();
+    for (const QSharedPointer<MediaFileInfo>& track : tracks)
+        trackMaps << track->toVariantMap();
+    trackCount = tracks.size();
+    emit audioChanged();
+    refreshTimeline();
+    placeSeparator();
+    if (tracks.isEmpty()) {
+        tracksText.clear();
+    } else if (tracks.size() == 1) {
+        const MediaFileInfo& track = *tracks.first();
+        const bool named = !track.title().isEmpty() || !track.fileNameTagValue().isEmpty();
+        tracksText = named || track.artist().isEmpty() ? track.songName() : track.artist();
+    } else {
+        tracksText = QString::number(tracks.size()) + QLatin1Char(' ') + tr("Audio Files");
+    }
+    emit audioTracksTextChanged();
+}
+
+void ProjectPres::syncSlides(bool autoSave)
+{
+    SlidesListModel* model = SlidesListModel::instance();
+    current->setSlides(model->slides());
+    placeSeparator();
+    emit slidesChanged();
+    slideCount = current->slides().size();
+    emit slidesNumberChanged();
+    if (autoSave)
+        autoSaveTick();
+}
+
+void ProjectPres::addAudio(const QVariant& urls)
+{
+    TrackList tracks = current->audio();
+    for (const QString& path : localPaths(urls)) {
+        try {
+            tracks << MediaFileInfo::fromFile(path);
+        } catch (int) {
+            // Unreadable music is skipped; the reader has told the user why.
+        }
+    }
+    publishTracks(tracks);
+}
+
+void ProjectPres::removeAudio(int index)
+{
+    TrackList tracks = current->audio();
+    if (index >= 0 && index < tracks.size())
+        tracks.removeAt(index);
+    publishTracks(tracks);
+}
+
+void ProjectPres::moveAudioForward(int index)
+{
+    TrackList tracks = current->audio();
+    if (index < 0 || index + 1 >= tracks.size())
+        return;
+    tracks.move(index, index + 1);
+    publishTracks(tracks);
+}
+
+void ProjectPres::moveAudioBack(int index)
+{
+    TrackList tracks = current->audio();
+    if (index < 1 || index >= tracks.size())
+        return;
+    tracks.move(index, index - 1);
+    publishTracks(tracks);
+}
+
+void ProjectPres::addPictures(const QStringList& paths)
+{
+    ThumbGenerator* generator = ThumbGenerator::instance();
+    generator->pause(); // previews of the whole batch first, full decodes after
+    const bool allUsedBefore = allSlidesUsed();
+    SlidesListModel* model = SlidesListModel::instance();
+    for (const QString& path : paths)
+        model->append(new ImgSlidePres(QSharedPointer<ImgSlide>::create(path), pixelRatio));
+    syncSlides();
+    refreshTimeline();
+    generator->resume();
+    if (allUsedBefore && !allSlidesUsed())
+        emit scrollToSeparator();
+    else
+        emit scrollToBottom();
+}
+
+void ProjectPres::addImages(const QVariant& urls)
+{
+    addPictures(localPaths(urls));
+}
+
+void ProjectPres::addImagesFolder(const QVariant& urls)
+{
+    QStringList pictures;
+    for (const QString& folder : localPaths(urls))
+        if (QFileInfo(folder).isDir())
+            pictures << PictureFolder::pictures(folder);
+    addPictures(pictures);
+}
+
+void ProjectPres::addTextSlide(const QString& text)
+{
+    SlidesListModel::instance()->append(
+        new TextSlidePres(QSharedPointer<TextSlide>::create(text.trimmed())));
+    syncSlides();
+    refreshTimeline();
+    emit scrollToBottom();
+}
+
+void ProjectPres::editTextSlide(int index, const QString& text)
+{
+    SlidesListModel::instance()->setText(index, text);
+}
+
+void ProjectPres::removeSlide(int index)
+{
+    SlidesListModel::instance()->remove(index);
+    syncSlides();
+    refreshTimeline();
+}
+
+void ProjectPres::move(const QList<int>& rows, int to)
+{
+    SlidesListModel::instance()->move(rows, to);
+    syncSlides();
+    refreshTimeline();
+}
+
+void ProjectPres::rotate(int index, bool clockwise)
+{
+    SlidesListModel::instance()->rotate(index, clockwise);
+}
+
+bool ProjectPres::checkUrls(const QVariant& urls) const
+{
+    for (const QString& path : localPaths(urls))
+        if (PictureFolder::isPicture(path) || PictureFolder::isMusic(path))
+            return true;
+    return false;
+}
+
+bool ProjectPres::insertFiles(int index, const QVariant& urls)
+{
+    ThumbGenerator* generator = ThumbGenerator::instance();
+    generator->pause();
+    const bool allUsedBefore = allSlidesUsed();
+    TrackList tracks = current->audio();
+    SlidesListModel* model = SlidesListModel::instance();
+    bool taken = false;
+    for (const QString& path : localPaths(urls)) {
+        if (PictureFolder::isMusic(path)) {
+            try {
+                tracks << MediaFileInfo::fromFile(path);
+                taken = true;
+            } catch (int) {
+                // skipped, as when added through the track list
+            }
+        } else if (PictureFolder::isPicture(path)) {
+            auto* row = new ImgSlidePres(QSharedPointer<ImgSlide>::create(path), pixelRatio);
+            // Every picture of one drop goes to the same row: a group ends up reversed there.
+            if (index < 0)
+                model->append(row);
+            else
+                model->insert(row, index);
+            taken = true;
+        }
+    }
+    publishTracks(tracks);
+    syncSlides();
+    refreshTimeline();
+    generator->resume();
+    if (allUsedBefore && !allSlidesUsed())
+        emit scrollToSeparator();
+    return taken;
+}
+
+void ProjectPres::save()
+{
+    // A project is worth keeping from five rows on (the separator counts).
+    if (SlidesListModel::instance()->rowCount() >= 5)
+        SavedProjectsPres::instance()->saveProject(current);
+}
+
+void ProjectPres::autoSaveTick()
+{
+    // Shared by every project of the run: the first qualifying change saves, then every fifth.
+    static int counter = 0;
+    if (SlidesListModel::instance()->rowCount() < 5)
+        return;
+    if (counter % 5 == 0)
+        SavedProjectsPres::instance()->saveProject(current);
+    if (++counter > 10000)
+        counter = 0;
+}
+
+void ProjectPres::loadPrj(int index)
+{
+    QStringList missing;
+    const QSharedPointer<Project> loaded = SavedProjectsPres::instance()->loadProject(index, &missing);
+    if (!loaded)
+        return;
+    current->setId(loaded->id());
+    current->setThemeId(loaded->themeId());
+    emit themeIdChanged();
+
+    SlidesListModel* model = SlidesListModel::instance();
+    while (model->rowCount() > 0)
+        model->remove(0);
+    for (const QSharedPointer<Slide>& slide : loaded->slides()) {
+        if (const auto text = slide.objectCast<TextSlide>()) {
+            model->append(new TextSlidePres(text));
+        } else if (const auto image = slide.objectCast<ImgSlide>()) {
+            QFile file(image->path());
+            if (file.open(QIODevice::ReadOnly))
+                model->append(new ImgSlidePres(image, pixelRatio));
+            else
+                missing << image->path();
+        }
+    }
+    syncSlides(false);
+    publishTracks(loaded->audio());
+    if (!missing.isEmpty())
+        emit missedImageFiles(missing);
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "project/Project.h"
+
+#include <QObject>
+#include <QSharedPointer>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+// The project as the main screen sees it ("project" in QML): owns the one current Project,
+// is the only writer of the slides grid, and keeps the timeline text and bar, the track list and
+// its summary, and how many slides fit into the music. GUI thread only.
+class ProjectPres : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString timelineText READ timelineText WRITE setTimelineText NOTIFY timelineChanged)
+    Q_PROPERTY(int timelineValue READ timelineValue WRITE setTimelineValue NOTIFY timelineChanged)
+    Q_PROPERTY(QVariantList audioFiles READ audioFiles WRITE setAudioFiles NOTIFY audioChanged)
+    Q_PROPERTY(int audioFilesCount READ audioFilesCount WRITE setAudioFilesCount NOTIFY audioChanged)
+    Q_PROPERTY(QString audioTracksText READ audioTracksText WRITE setAudioTracksText NOTIFY
+                   audioTracksTextChanged)
+    Q_PROPERTY(int themeId READ themeId WRITE setThemeId NOTIFY themeIdChanged)
+    Q_PROPERTY(int usedSlidesNumber READ usedSlidesNumber WRITE setUsedSlidesNumber NOTIFY
+                   usedSlidesNumberChanged)
+    Q_PROPERTY(int slidesNumber READ slidesNumber WRITE setSlidesNumber NOTIFY slidesNumberChanged)
+public:
+    static ProjectPres* instance();
+
+    QSharedPointer<Project> project() const { return current; }
+    void setDevicePixelRatio(double ratio) { pixelRatio = ratio; }
+    double devicePixelRatio() const { return pixelRatio; }
+    double audioDuration() const { return audioSeconds; }
+
+    QString timelineText() const { return timeline; }
+    void setTimelineText(const QString& value);
+    int timelineValue() const { return timelinePercent; }
+    void setTimelineValue(int value);
+    QVariantList audioFiles() const { return trackMaps; }
+    void setAudioFiles(const QVariantList& value);
+    int audioFilesCount() const { return trackCount; }
+    void setAudioFilesCount(int value);
+    QString audioTracksText() const { return tracksText; }
+    void setAudioTracksText(const QString& value);
+    int themeId() const { return current->themeId(); }
+    void setThemeId(int id);
+    int usedSlidesNumber() const { return usedSlides; }
+    void setUsedSlidesNumber(int value);
+    int slidesNumber() const { return slideCount; }
+    void setSlidesNumber(int value);
+
+    Q_INVOKABLE void addAudio(const QVariant& urls);
+    Q_INVOKABLE void removeAudio(int index);
+    Q_INVOKABLE void moveAudioForward(int index);
+    Q_INVOKABLE void moveAudioBack(int index);
+    Q_INVOKABLE void addImages(const QVariant& urls);
+    Q_INVOKABLE void addImagesFolder(const QVariant& urls);
+    Q_INVOKABLE void addTextSlide(const QString& text);
+    Q_INVOKABLE void editTextSlide(int index, const QString& text);
+    Q_INVOKABLE void removeSlide(int index);
+    Q_INVOKABLE void move(const QList<int>& rows, int to);
+    Q_INVOKABLE void rotate(int index, bool clockwise);
+    Q_INVOKABLE void save();
+    Q_INVOKABLE void loadPrj(int index);
+    Q_INVOKABLE bool checkUrls(const QVariant& urls) const;
+    Q_INVOKABLE bool insertFiles(int index, const QVariant& urls);
+
+    // Whole seconds as "m:ss", or as "h:mm:ss" when `withHours`.
+    static QString clockText(int seconds, bool withHours);
+    // Local paths of a QML url list (file URLs or plain paths).
+    static QStringList localPaths(const QVariant& urls);
+
+signals:
+    void audioChanged();
+    void timelineChanged();
+    void slidesChanged();
+    void themeIdChanged();
+    void usedSlidesNumberChanged();
+    void slidesNumberChanged();
+    void scrollToSeparator();
+    void scrollToBottom();
+    void audioTracksTextChanged();
+    void missedImageFiles(QStringList files);
+
+private:
+    explicit ProjectPres(QObject* parent = nullptr);
+
+    void publishTracks(const TrackList& tracks);
+    void syncSlides(bool autoSave = true);
+    void refreshTimeline();
+    void placeSeparator();
+    void addPictures(const QStringList& paths);
+    void autoSaveTick();
+    bool allSlidesUsed() const;
+
+    QSharedPointer<Project> current = QSharedPointer<Project>::create();
+    QVariantList trackMaps;
+    int trackCount = 0;
+    double audioSeconds = 0.0;
+    QString timeline = QStringLiteral("0:00 ");
+    int timelinePercent = 100;
+    QString tracksText;
+    int usedSlides = 0;
+    int slideCount = 0;
+    double pixelRatio = 1.0;
+};

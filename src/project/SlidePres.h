@@ -1,0 +1,32 @@
+#pragma once
+
+#include "project/Slide.h"
+
+#include <QObject>
+#include <QSharedPointer>
+#include <QString>
+
+// One row of the slides grid. Row types as QML sees them: 1 separator, 2 image, 3 text.
+class SlidePres : public QObject
+{
+    Q_OBJECT
+public:
+    enum RowType { SeparatorRow = 1, ImageRow = 2, TextRow = 3 };
+
+    QSharedPointer<Slide> slide() const { return slideRecord; }
+    int type() const { return rowType; }
+    // The row's thumbnail in the "ImageProvider" image provider.
+    QString imgId() const { return imageId; }
+
+signals:
+    void imgIdChanged(QObject* row);
+
+protected:
+    SlidePres(QSharedPointer<Slide> slide, int type, const QString& imgId);
+    void setImgId(const QString& id);
+
+private:
+    QSharedPointer<Slide> slideRecord;
+    int rowType;
+    QString imageId;
+};

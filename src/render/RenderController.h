@@ -1,0 +1,44 @@
+#pragma once
+
+#include "project/Project.h"
+#include "shell/SharedTypes.h"
+#include "templates/TemplateDescription.h"
+
+#include <QObject>
+
+class QThread;
+class RenderWorker;
+
+// Owns the render thread and its worker; passes the worker's reports on to the GUI thread.
+// Destruction quits and joins the thread.
+class RenderController : public QObject
+{
+    Q_OBJECT
+public:
+    explicit RenderController(QObject* parent = nullptr);
+    ~RenderController() override;
+
+    void start(QSharedPointer<Project> project, QSharedPointer<TemplateDescription> theme,
+               const QString& path);
+    void stop();
+
+signals:
+    void done();
+    void error();
+    void stopped();
+    void onProgress(float progress);
+    void onPreview(QSharedPointer<QImage> image);
+
+public slots:
+    void workerDone(const QString& resultPath);
+    void workerError();
+    void renderProgress(float progress);
+    void renderPreview(QSharedPointer<QImage> image);
+    void workerStopped();
+
+private:
+    void release();
+
+    RenderWorker* worker = nullptr;
+    QThread* thread = nullptr;
+};
