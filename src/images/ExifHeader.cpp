@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QTransform>
 #include <QtEndian>
 
@@ -10,6 +11,7 @@ namespace {
 // The TIFF data lives in one APP1 segment, so it is never larger than 64 KiB; a TIFF structure
 // read from another device is capped at this size.
 constexpr qint64 kMaxTiffBytes = 1 << 20;
+constexpr qint64 kMaxThumbnailPixels = 4096 * 4096;
 
 // Bounds-checked reads of the TIFF data in the file's byte order.
 class TiffData
@@ -277,8 +279,19 @@ bool ExifHeader::parse(const QByteArray& data)
 
 QImage ExifHeader::thumbnail() const
 {
-    QImage image;
-    if (thumbnailData.isEmpty() || !image.loadFromData(thumbnailData, "JPG"))
+    if (thumbnailData.isEmpty())
+        return QImage();
+    // The preview's own header states its size: a forged one must not make the decoder
+    // allocate gigabytes. Real previews are far below this bound.
+    QByteArray bytes = thumbnailData;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "JPG");
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxThumbnailPixels)
+        return QImage();
+    QImage image = reader.read();
+    if (image.isNull())
         return QImage();
     if (thumbnailOrientation.isNull())
         return image;

@@ -42,7 +42,10 @@ VideoOutputWorker::~VideoOutputWorker() = default;
 void VideoOutputWorker::enqueue(OutputCommand command)
 {
     QMutexLocker lock(&queueLock);
-    queue.push_back(std::move(command));
+    // After an abort nothing is served any more: the command (and its frame) goes back at once,
+    // so the frame sources never wait for room that would not come.
+    if (!ended)
+        queue.push_back(std::move(command));
 }
 
 void VideoOutputWorker::requestFinish()
@@ -78,7 +81,13 @@ void VideoOutputWorker::process()
     } catch (int) {
         // Music that failed to open or encode: its reader or encoder reported the message.
     }
-    ended = true;
+    std::deque<OutputCommand> discarded;
+    {
+        QMutexLocker lock(&queueLock);
+        ended = true;
+        discarded.swap(queue);
+    }
+    discarded.clear(); // the frames go back to their pool
     CommonError::instance()->report(QStringLiteral("Video output process thread failed"));
     emit error();
 }

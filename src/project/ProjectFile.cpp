@@ -33,17 +33,22 @@ bool atEnd(const QXmlStreamReader& reader)
     return reader.atEnd() || reader.hasError();
 }
 
-TrackList readTracks(QXmlStreamReader& reader, QStringList* missing)
+// The tracks up to the end of "audio"; `closed` tells whether that end was reached.
+TrackList readTracks(QXmlStreamReader& reader, QStringList* missing, bool* closed)
 {
     TrackList tracks;
+    *closed = false;
     while (!atEnd(reader)) {
         reader.readNext();
-        if (reader.isEndElement() && reader.name() == QLatin1String("audio"))
+        if (reader.isEndElement() && reader.name() == QLatin1String("audio")) {
+            *closed = true;
             break;
+        }
         if (!reader.isStartElement() || reader.name() != QLatin1String("track"))
             continue;
         const QString src = textAttribute(reader, "src");
-        bool readable = QFileInfo::exists(src);
+        // Only regular files: a device or a pipe named in a project file would block the reader.
+        bool readable = QFileInfo(src).isFile();
         if (readable) {
             try {
                 tracks << MediaFileInfo::fromFile(src);
@@ -57,19 +62,23 @@ TrackList readTracks(QXmlStreamReader& reader, QStringList* missing)
     return tracks;
 }
 
-QVector<QSharedPointer<Slide>> readSlides(QXmlStreamReader& reader, QStringList* missing)
+QVector<QSharedPointer<Slide>> readSlides(QXmlStreamReader& reader, QStringList* missing,
+                                          bool* closed)
 {
     QVector<QSharedPointer<Slide>> slides;
+    *closed = false;
     while (!atEnd(reader)) {
         reader.readNext();
-        if (reader.isEndElement() && reader.name() == QLatin1String("slides"))
+        if (reader.isEndElement() && reader.name() == QLatin1String("slides")) {
+            *closed = true;
             break;
+        }
         if (!reader.isStartElement() || reader.name() != QLatin1String("object"))
             continue;
         const int type = intAttribute(reader, "type");
         if (type == Slide::Image) {
             const QString src = textAttribute(reader, "src");
-            if (QFileInfo::exists(src))
+            if (QFileInfo(src).isFile())
                 slides << QSharedPointer<ImgSlide>::create(src, intAttribute(reader, "rotation"));
             else
                 missing->append(src);
@@ -111,7 +120,7 @@ QByteArray ProjectFile::projectXml(const Project& project)
     }
     writer.writeEndElement();
     writer.writeEndElement();
-    writer.writeEndDocument();
+    // No writeEndDocument(): it would add a line break after the root.
     return bytes;
 }
 
@@ -126,7 +135,6 @@ QByteArray ProjectFile::infoXml(const ProjectInfo& info)
     writer.writeTextElement(QStringLiteral("audio"), info.audio);
     writer.writeTextElement(QStringLiteral("slidesnumber"), QString::number(info.slidesnumber));
     writer.writeEndElement();
-    writer.writeEndDocument();
     return bytes;
 }
 
@@ -155,9 +163,15 @@ QSharedPointer<Project> ProjectFile::parseProject(QIODevice* device, QStringList
             settings.saveDir = textAttribute(reader, "save-dir");
             project->setUserData(settings);
         } else if (reader.name() == QLatin1String("audio")) {
-            project->setAudio(readTracks(reader, missing));
+            bool closed = false;
+            const TrackList tracks = readTracks(reader, missing, &closed);
+            if (closed)
+                project->setAudio(tracks);
         } else if (reader.name() == QLatin1String("slides")) {
-            project->setSlides(readSlides(reader, missing));
+            bool closed = false;
+            const QVector<QSharedPointer<Slide>> slides = readSlides(reader, missing, &closed);
+            if (closed)
+                project->setSlides(slides);
         }
     }
     return project;

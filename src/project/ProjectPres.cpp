@@ -97,17 +97,20 @@ bool ProjectPres::allSlidesUsed() const
     return current->usedSlides() == current->slides().size();
 }
 
+QString ProjectPres::timelineFor(double duration, double audio, int* value)
+{
+    QString text = clockText(int(duration + 0.01), duration >= 3600);
+    *value = 100;
+    if (audio > 0) {
+        *value = int(duration / audio * 100);
+        text += QStringLiteral(" / ") + clockText(int(audio), audio >= 3600);
+    }
+    return text + QLatin1Char(' ');
+}
+
 void ProjectPres::refreshTimeline()
 {
-    const double duration = double(current->duration());
-    QString text = clockText(int(duration + 0.01), duration >= 3600);
-    int value = 100;
-    if (audioSeconds > 0) {
-        value = int(duration / audioSeconds * 100);
-        text += QStringLiteral(" / ") + clockText(int(audioSeconds), audioSeconds >= 3600);
-    }
-    timeline = text + QLatin1Char(' ');
-    timelinePercent = value;
+    timeline = timelineFor(double(current->duration()), audioSeconds, &timelinePercent);
     emit timelineChanged();
 }
 

@@ -67,6 +67,8 @@ public:
 
     // Whole seconds as "m:ss", or as "h:mm:ss" when `withHours`.
     static QString clockText(int seconds, bool withHours);
+    // The timeline label ("1:23 / 3:45 ") and bar value (percent of the music the video fills).
+    static QString timelineFor(double duration, double audio, int* value);
     // Local paths of a QML url list (file URLs or plain paths).
     static QStringList localPaths(const QVariant& urls);
 

@@ -38,6 +38,11 @@ QString ProjectPreviews::fileName(int position)
                          : QStringLiteral("%1_thumb.png").arg(position - 1);
 }
 
+QString ProjectPreviews::previewText(const QString& text)
+{
+    return text.size() > 20 ? text.left(20).trimmed() + QStringLiteral("...") : text;
+}
+
 QImage ProjectPreviews::cover(const Project& project, const Slide& slide)
 {
     const QSharedPointer<TemplateDescription> theme = project.templateDescription();
@@ -76,7 +81,7 @@ QImage ProjectPreviews::smallText(const QString& text)
 {
     QImage picture(kSmall, kSmall, QImage::Format_RGB32);
     picture.fill(QColor(194, 208, 223));
-    const QString shown = text.size() > 20 ? text.left(20).trimmed() + QStringLiteral("...") : text;
+    const QString shown = previewText(text);
     float size = 0;
     const QImage laidOut =
         renderText(kSmall, kSmall, shown, QGuiApplication::font(),

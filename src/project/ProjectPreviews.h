@@ -23,6 +23,8 @@ public:
     static bool complete(const PendingPreview& preview, const QImage& thumbnail);
 
     static QString fileName(int position); // 1: "thumb.png", n: "<n-1>_thumb.png"
+    // What a small text preview shows: at most 20 characters, trimmed, then "...".
+    static QString previewText(const QString& text);
 
 private:
     struct Memory

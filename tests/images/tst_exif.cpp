@@ -255,6 +255,18 @@ private slots:
             parseJpeg(jpeg.left(cut));
     }
 
+    void forgedPreviewSizesAreRefused()
+    {
+        QByteArray preview = ExifBuilder::encode(QImage(8, 8, QImage::Format_RGB32));
+        const int sof = preview.indexOf("\xFF\xC0");
+        QVERIFY(sof > 0);
+        preview.replace(sof + 5, 4, QByteArray("\xEA\x60\xEA\x60", 4)); // 60000 x 60000
+        const QByteArray body("\xFF\xD9", 2);
+        const ExifHeader header = parseJpeg(ExifBuilder::jpeg(sample(false, preview).tiff(), body));
+        QVERIFY(!header.thumbnailBytes().isEmpty());
+        QVERIFY(header.thumbnail().isNull());
+    }
+
     void truncatedJpegsHaveNoBlock()
     {
         const QByteArray jpeg = ExifBuilder::jpeg(sample(false).tiff(), QByteArray("\xFF\xD9", 2));

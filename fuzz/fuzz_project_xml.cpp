@@ -1,0 +1,31 @@
+// Saved projects' "prj.xml" and "info.xml" are read back at every start: any bytes must parse
+// without crashing or hanging, and never make the reader open anything but regular files.
+#include "project/ProjectFile.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_project_xml";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_LOGGING_RULES", "*.warning=false");
+        return new QGuiApplication(argc, argv);
+    }();
+    Q_UNUSED(app);
+
+    QBuffer buffer;
+    buffer.setData(reinterpret_cast<const char*>(data), int(size));
+    buffer.open(QIODevice::ReadOnly);
+    QStringList missing;
+    const auto project = ProjectFile::parseProject(&buffer, &missing);
+    project->usedSlides();
+    buffer.seek(0);
+    ProjectFile::parseInfo(&buffer);
+    return 0;
+}
