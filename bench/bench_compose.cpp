@@ -94,7 +94,7 @@ int main(int argc, char* argv[])
 
     auto textObject = slot<TextObject>(quad({0, 0}, {1, 0}, {1, 1}, {0, 1}), 16.0f / 9.0f);
     textObject->color = Qt::white;
-    const QImage text = TextSceneReader::textPicture(*textObject, "Summer at the lake", W, H, 0);
+    const QImage text = TextSceneReader::textPicture(*textObject, "Summer at the lake", W, H, QString());
     const auto textLayer = QSharedPointer<ObjectLayer>::create(textObject, text, W, H);
 
     out << "per-frame composition at 1920x1080 (" << kFrames << " frames each):\n";

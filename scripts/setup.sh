@@ -13,6 +13,8 @@ packages=(
     qml-module-qttest
     # FFmpeg 5.1 libraries, and the command-line tools that tests and benchmarks use as checkers
     libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev ffmpeg
+    # fonts the themes use
+    fonts-lato fonts-open-sans fonts-league-spartan fonts-roboto-unhinted fonts-ebgaramond
     # headless display for window tests and screenshots
     xvfb xauth
 )

@@ -29,7 +29,7 @@ if ((quick)); then
 fi
 
 echo "== Sanitizer build (ASan + UBSan) =="
-build_tree build-asan -DLUMAVIVE_SANITIZE=ON
+build_tree build-asan -DLUMAVIVE_SANITIZE=ON -DLUMAVIVE_THEMES=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure -j 2
 

@@ -68,7 +68,7 @@ QImage ProjectPreviews::cover(const Project& project, const Slide& slide)
             layer = QSharedPointer<ObjectLayer>::create(
                 object,
                 TextSceneReader::textPicture(*object, text->text(), kCoverWidth, kCoverHeight,
-                                             project.themeId()),
+                                             TemplateCatalog::instance()->dirPath(project.themeId())),
                 kCoverWidth, kCoverHeight);
     }
     if (!layer)

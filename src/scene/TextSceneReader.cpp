@@ -10,13 +10,13 @@
 #include <QPainter>
 
 QImage TextSceneReader::textPicture(const TextObject& object, const QString& text, int width,
-                                    int height, int themeId)
+                                    int height, const QString& themeFolder)
 {
     float size = 0.0f;
     QImage picture = renderText(width, height, text, object.font, object.color, 0.96f, 0.96f, &size);
 
     if (!object.texture.isEmpty()) {
-        const QImage texture(TemplateCatalog::instance()->filePath(themeId, object.texture));
+        const QImage texture(themeFolder + object.texture);
         // A texture that cannot be loaded leaves the text in its own colour.
         if (!texture.isNull()) {
             QImage textured(picture.size(), QImage::Format_ARGB32_Premultiplied);
@@ -43,7 +43,9 @@ TextSceneReader::TextSceneReader(QSharedPointer<IAsyncAVInput> background, int w
     for (const QSharedPointer<TextObject>& object : *scene->objects) {
         const QSharedPointer<TextSlide> slide = slides.next().objectCast<TextSlide>();
         const QImage picture =
-            slide ? textPicture(*object, slide->text(), width, height, themeId) : QImage();
+            slide ? textPicture(*object, slide->text(), width, height,
+                                TemplateCatalog::instance()->dirPath(themeId))
+                  : QImage();
         layers.push_back(QSharedPointer<ObjectLayer>::create(object, picture, width, height));
     }
 }

@@ -14,7 +14,8 @@ public:
     TextSceneReader(QSharedPointer<IAsyncAVInput> background, int width, int height,
                     const TextScene* scene, SlideIterator& slides, int themeId);
 
-    // The text picture of one slot before its layer is built (exposed for previews and tests).
+    // The text picture of one slot before its layer is built (exposed for previews and tests);
+    // textures are found in `themeFolder` (ending in "/").
     static QImage textPicture(const TextObject& object, const QString& text, int width, int height,
-                              int themeId);
+                              const QString& themeFolder);
 };

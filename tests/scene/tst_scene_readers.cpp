@@ -189,7 +189,7 @@ private slots:
         QFont font;
         font.setWeight(QFont::Black);
         object.font = font;
-        const QImage picture = TextSceneReader::textPicture(object, "MMM", 1280, 720, 7);
+        const QImage picture = TextSceneReader::textPicture(object, "MMM", 1280, 720, "./templates/7/");
         int checked = 0;
         for (int y = 0; y < picture.height(); y += 3)
             for (int x = 0; x < picture.width(); x += 3) {
@@ -204,7 +204,7 @@ private slots:
 
         object.texture = "missing.png"; // falls back to the text's own colour
         QColor sample;
-        const QImage plain = TextSceneReader::textPicture(object, "MMM", 1280, 720, 7);
+        const QImage plain = TextSceneReader::textPicture(object, "MMM", 1280, 720, "./templates/7/");
         QVERIFY(countGlyphPixels(plain, &sample) > 0);
         QCOMPARE(sample, QColor(Qt::white));
     }

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Motion.h"
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// Paints background frame `index` (of `count`) at width x height.
+using BackdropPainter = std::function<QImage(int index, int count, int width, int height)>;
+
+struct SlotRecipe
+{
+    explicit SlotRecipe(Motion motion) : motion(std::move(motion)) {}
+
+    Motion motion;
+    float aspect = 1.5f;
+    float maxSize = 0.8f;
+    float borderWidth = 0.0f;
+    QColor borderColor = Qt::white;
+    QString shadow;     // the "shadow" attribute, empty for none
+    int vPos = 0;
+    int hPos = 0;
+    // Text objects:
+    QString font;       // the "font" attribute
+    QString texture;    // file written by `textureMaker`
+    std::function<QImage()> textureMaker;
+    QString slideBackground;
+    std::function<QImage()> slideBackgroundMaker;
+};
+
+struct SceneRecipe
+{
+    int id = 1;
+    int type = 1; // 1 photos, 2 texts
+    int frames = 120;
+    bool video = true; // else a still picture ("bg<id>.jpg")
+    BackdropPainter backdrop;
+    QList<SlotRecipe> objects;
+};
+
+struct ThemeRecipe
+{
+    int id = 1;
+    QString name;
+    QString slug; // for the preview link
+    int fadeIn = 15;
+    int fadeOut = 20;
+    int sceneOverflow = 15;
+    QList<SceneRecipe> scenes;
+};

@@ -1,0 +1,206 @@
+#include "ThemeWriter.h"
+
+#include "ScenePreview.h"
+#include "media/AsyncVideoOutput.h"
+#include "media/FramePool.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QThread>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+namespace {
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+QString number(double value)
+{
+    return QString::number(value, 'f', 5);
+}
+
+QString frameText(const Keyframe& k)
+{
+    // The file lists the points row by row: top-left, top-right, bottom-left, bottom-right.
+    return QStringList{number(k.topLeft.x()),     number(k.topLeft.y()),
+                       number(k.topRight.x()),    number(k.topRight.y()),
+                       number(k.bottomLeft.x()),  number(k.bottomLeft.y()),
+                       number(k.bottomRight.x()), number(k.bottomRight.y())}
+        .join(QLatin1Char(','));
+}
+
+QString backgroundName(const SceneRecipe& scene)
+{
+    return scene.video ? QStringLiteral("%1.mp4").arg(scene.id) : QStringLiteral("bg%1.jpg").arg(scene.id);
+}
+
+bool saveJpeg(const QImage& image, const QString& path, int quality = 90)
+{
+    return image.save(path, "JPG", quality);
+}
+
+} // namespace
+
+bool ThemeWriter::fail(const QString& message)
+{
+    error = message;
+    return false;
+}
+
+bool ThemeWriter::write(const ThemeRecipe& theme)
+{
+    const QString folder = root + QLatin1Char('/') + QString::number(theme.id) + QLatin1Char('/');
+    if (!QDir().mkpath(folder))
+        return fail("cannot create " + folder);
+    if (!writeDescription(theme, folder))
+        return false;
+    for (const SceneRecipe& scene : theme.scenes) {
+        if (!writeBackground(scene, folder))
+            return false;
+        for (const SlotRecipe& slot : scene.objects) {
+            if (slot.textureMaker && !saveJpeg(slot.textureMaker(), folder + slot.texture))
+                return fail("cannot write " + slot.texture);
+            if (slot.slideBackgroundMaker &&
+                !saveJpeg(slot.slideBackgroundMaker(), folder + slot.slideBackground))
+                return fail("cannot write " + slot.slideBackground);
+        }
+    }
+    return writeTile(theme, folder);
+}
+
+bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& folder)
+{
+    QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<template fade-in=\"%1\" fade-out=\"%2\" scene-overflow=\"%3\" "
+                                 "text-max-size=\"70\">\n")
+                      .arg(theme.fadeIn)
+                      .arg(theme.fadeOut)
+                      .arg(theme.sceneOverflow);
+    for (const SceneRecipe& scene : theme.scenes) {
+        xml += QStringLiteral("<scene id=\"%1\" type=\"%2\" frames=\"%3\" bg-type=\"%4\"")
+                   .arg(scene.id)
+                   .arg(scene.type)
+                   .arg(scene.frames)
+                   .arg(scene.video ? 1 : 2);
+        if (!scene.video)
+            xml += QStringLiteral(" bg-file-name=\"%1\"").arg(backgroundName(scene));
+        xml += QStringLiteral(">\n");
+        for (int id = 0; id < scene.objects.size(); ++id) {
+            const SlotRecipe& slot = scene.objects[id];
+            xml += QStringLiteral("<object id=\"%1\" aspect=\"%2\" max-size=\"%3,%3\"")
+                       .arg(id)
+                       .arg(number(slot.aspect))
+                       .arg(number(slot.maxSize));
+            if (!slot.shadow.isEmpty())
+                xml += QStringLiteral(" shadow=\"%1\"").arg(slot.shadow);
+            xml += QStringLiteral(" v-pos=\"%1\" h-pos=\"%2\"").arg(slot.vPos).arg(slot.hPos);
+            if (scene.type == 1) {
+                xml += QStringLiteral(" border-width=\"%1\" border-color=\"%2,%3,%4\"")
+                           .arg(number(slot.borderWidth))
+                           .arg(slot.borderColor.red())
+                           .arg(slot.borderColor.green())
+                           .arg(slot.borderColor.blue());
+            } else {
+                xml += QStringLiteral(" font=\"%1\"").arg(slot.font);
+                if (!slot.texture.isEmpty())
+                    xml += QStringLiteral(" texture=\"%1\"").arg(slot.texture);
+                if (!slot.slideBackground.isEmpty())
+                    xml += QStringLiteral(" slide-bg=\"%1\"").arg(slot.slideBackground);
+            }
+            xml += QStringLiteral(">\n<transform>\n");
+            for (int f = 0; f < scene.frames; ++f) {
+                if (!slot.motion.visible(f))
+                    continue;
+                const Pose pose = slot.motion.at(f);
+                xml += QStringLiteral("<frame id=\"%1\" opacity=\"%2\">%3</frame>\n")
+                           .arg(f)
+                           .arg(QString::number(pose.opacity * 100, 'f', 2))
+                           .arg(frameText(pose.keyframe()));
+            }
+            xml += QStringLiteral("</transform>\n</object>\n");
+        }
+        xml += QStringLiteral("</scene>\n");
+    }
+    xml += QStringLiteral("</template>\n");
+
+    const QString info = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<info>"
+                                        "<name>%1</name><preview>https://lumavive.example/themes/%2"
+                                        "</preview></info>\n")
+                             .arg(theme.name, theme.slug);
+    QFile description(folder + "template.xml");
+    QFile infoFile(folder + "info.xml");
+    if (!description.open(QIODevice::WriteOnly) || description.write(xml.toUtf8()) < 0 ||
+        !infoFile.open(QIODevice::WriteOnly) || infoFile.write(info.toUtf8()) < 0)
+        return fail("cannot write the description of theme " + theme.name);
+    return true;
+}
+
+bool ThemeWriter::writeBackground(const SceneRecipe& scene, const QString& folder)
+{
+    const QString path = folder + backgroundName(scene);
+    if (!scene.video) {
+        if (!saveJpeg(scene.backdrop(0, 1, kWidth, kHeight), path, 92))
+            return fail("cannot write " + path);
+        return true;
+    }
+    return writeVideo(scene, path);
+}
+
+bool ThemeWriter::writeVideo(const SceneRecipe& scene, const QString& path)
+{
+    auto pool = QSharedPointer<FramePool>::create(true);
+    bool failed = false;
+    {
+        AsyncVideoOutput output;
+        QObject::connect(&output, &AsyncVideoOutput::error, [&failed] { failed = true; });
+        OutputSettings settings;
+        settings.path = path;
+        settings.format = av_guess_format("mp4", nullptr, nullptr);
+        settings.width = kWidth;
+        settings.height = kHeight;
+        output.start(settings);
+        for (int i = 0; i < scene.frames && !failed; ++i) {
+            // Stay a few frames ahead of the encoder, no more.
+            while (pool->framesOut() > 6)
+                QThread::msleep(5);
+            AVFrame* frame = pool->acquire(&output);
+            QImage target(frame->data[0], frame->width, frame->height, frame->linesize[0],
+                          QImage::Format_RGB32);
+            QPainter(&target).drawImage(0, 0, scene.backdrop(i, scene.frames, kWidth, kHeight));
+            frame->pts = i;
+            output.writeVideoFrame(pool, frame, 1, 30, (i + 1) / 30.0);
+        }
+        output.finish();
+    }
+    return failed ? fail("cannot encode " + path) : true;
+}
+
+bool ThemeWriter::writeTile(const ThemeRecipe& theme, const QString& folder)
+{
+    // The saved-project cover: the first single-photo scene's background, where its photo goes.
+    const SceneRecipe* cover = nullptr;
+    for (const SceneRecipe& scene : theme.scenes)
+        if (scene.type == 1 && scene.objects.size() == 1 && !cover)
+            cover = &scene;
+    if (!cover || !saveJpeg(cover->backdrop(0, cover->frames, kWidth, kHeight)
+                                .scaled(600, 336, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                            folder + "thumb-prj.jpg"))
+        return fail("theme " + theme.name + " has no single-photo scene for its cover");
+
+    // The tile: the photo scene with the most slots, two thirds through, as the program composes
+    // it from the files just written.
+    const SceneRecipe* shown = &theme.scenes.first();
+    for (const SceneRecipe& scene : theme.scenes)
+        if (scene.type == 1 && scene.objects.size() > shown->objects.size())
+            shown = &scene;
+    const QImage picture = ScenePreview::compose(folder, theme.id, shown->id, shown->frames * 2 / 3);
+    if (picture.isNull() ||
+        !saveJpeg(picture.scaled(600, 336, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                  folder + "thumb.jpg"))
+        return fail("cannot write the tile of " + theme.name);
+    return true;
+}

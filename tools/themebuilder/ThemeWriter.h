@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ThemeRecipe.h"
+
+#include <QString>
+
+// Writes one theme in the installed format into `templatesDir`/<id>/: "template.xml" with a
+// keyframe for every visible frame, "info.xml", the backgrounds (videos encoded with the program's
+// own video output at 1920x1080, 30 fps; stills as JPEG), textures, slide backgrounds, the tile
+// "thumb.jpg" and the saved-project cover "thumb-prj.jpg". Same recipe, same bytes.
+class ThemeWriter
+{
+public:
+    explicit ThemeWriter(const QString& templatesDir) : root(templatesDir) {}
+    bool write(const ThemeRecipe& theme);
+
+    QString lastError() const { return error; }
+
+private:
+    bool writeDescription(const ThemeRecipe& theme, const QString& folder);
+    bool writeBackground(const SceneRecipe& scene, const QString& folder);
+    bool writeVideo(const SceneRecipe& scene, const QString& path);
+    bool writeTile(const ThemeRecipe& theme, const QString& folder);
+    bool fail(const QString& message);
+
+    QString root;
+    QString error;
+};
