@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs whatever Lumavive needs to build, run and test on Debian 12. Idempotent: when every
-# package is present it only checks and returns.
+# package is present it only checks and returns. --demo adds the freely licensed photographs of
+# the demo render (KDE's wallpapers, GPL-2+).
 set -euo pipefail
 
 packages=(
@@ -18,6 +19,10 @@ packages=(
     # headless display for window tests and screenshots
     xvfb xauth
 )
+
+if [[ "${1:-}" == "--demo" ]]; then
+    packages+=(plasma-workspace-wallpapers)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

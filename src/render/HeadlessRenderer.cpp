@@ -3,6 +3,7 @@
 #include "media/MediaFileInfo.h"
 #include "project/ImgSlide.h"
 #include "project/PictureFolder.h"
+#include "project/ProjectFile.h"
 #include "project/Project.h"
 #include "project/TextSlide.h"
 #include "render/LibavRender.h"
@@ -13,10 +14,18 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QImageReader>
+#include <QTemporaryFile>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
 
 struct HeadlessRenderer::Request
 {
+    QString project; // a saved project's folder or "prj.xml"
     int theme = -1;
     QList<QPair<QString, QString>> slides; // ("photo" | "folder" | "text", value) in order
     QStringList music;
@@ -31,8 +40,12 @@ QString HeadlessRenderer::usage()
     return QStringLiteral(
         "Usage: lumavive-render --theme ID [--photo FILE]... [--folder DIR]... [--text TEXT]...\n"
         "                       [--music FILE]... [--full-hd] -o OUT.mp4\n"
+        "       lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--full-hd] -o OUT.mp4\n"
+        "       lumavive-render --list-themes | --help | --version\n"
         "Renders a slideshow with a theme from ./templates/. Slides follow the order of the\n"
-        "--photo, --folder and --text arguments; music tracks play in --music order.\n");
+        "--photo, --folder and --text arguments; music tracks play in --music order. A saved\n"
+        "project renders with whatever of its photos and music still exist.\n"
+        "Exit codes: 0 success, 1 render failure or interruption, 2 bad usage or input.\n");
 }
 
 void HeadlessRenderer::fail(const QString& message)
@@ -50,6 +63,10 @@ bool HeadlessRenderer::parse(const QStringList& arguments, Request* request)
             continue;
         }
         const QStringList withValue = {"--theme", "--photo", "--folder", "--text", "--music", "-o"};
+        if (!option.startsWith(QLatin1Char('-')) && request->project.isEmpty()) {
+            request->project = option;
+            continue;
+        }
         if (!withValue.contains(option)) {
             fail(QStringLiteral("unknown argument \"%1\"").arg(option));
             return false;
@@ -74,8 +91,19 @@ bool HeadlessRenderer::parse(const QStringList& arguments, Request* request)
             request->slides.append({option.mid(2), value});
         }
     }
-    if (request->theme < 0 || request->output.isEmpty()) {
-        fail(QStringLiteral("--theme and -o are required"));
+    if (request->output.isEmpty()) {
+        fail(QStringLiteral("-o OUT.mp4 is required"));
+        return false;
+    }
+    if (!request->project.isEmpty()) {
+        if (request->theme >= 0 || !request->slides.isEmpty() || !request->music.isEmpty()) {
+            fail(QStringLiteral("a saved project brings its own theme, slides and music"));
+            return false;
+        }
+        return true;
+    }
+    if (request->theme < 0) {
+        fail(QStringLiteral("--theme (or a saved project) is required"));
         return false;
     }
     if (request->slides.isEmpty()) {
@@ -85,29 +113,97 @@ bool HeadlessRenderer::parse(const QStringList& arguments, Request* request)
     return true;
 }
 
-bool HeadlessRenderer::buildProject(const Request& request, Project* project)
+bool HeadlessRenderer::checkTheme(int id)
 {
     TemplateCatalog* catalog = TemplateCatalog::instance();
-    if (!catalog->contains(request.theme)) {
+    if (!catalog->contains(id)) {
         QStringList installed;
         for (const TemplateInfo& info : catalog->entries())
             installed << QString::number(info.id);
         fail(QStringLiteral("unknown theme %1 (installed in ./templates/: %2)")
-                 .arg(request.theme)
+                 .arg(id)
                  .arg(installed.isEmpty() ? QStringLiteral("none") : installed.join(", ")));
         return false;
     }
-    const QSharedPointer<TemplateDescription> theme = loadTemplate(request.theme);
+    const QSharedPointer<TemplateDescription> theme = loadTemplate(id);
     if (theme->scenes->isEmpty()) {
-        fail(QStringLiteral("theme %1 has no readable scenes").arg(request.theme));
+        fail(QStringLiteral("theme %1 has no readable scenes").arg(id));
         return false;
     }
     if (!TmplDownloadManager::instance()->isDownloaded(theme)) {
         fail(QStringLiteral("theme %1 lacks background videos; open it once in Lumavive to "
                             "download them")
-                 .arg(request.theme));
+                 .arg(id));
         return false;
     }
+    return true;
+}
+
+bool HeadlessRenderer::checkFits(const Project& project, int slides)
+{
+    if (project.usedSlides() == 0) {
+        fail(QStringLiteral("no slide fits into theme %1: its scenes need more slides of a kind, "
+                            "or the music is too short")
+                 .arg(project.themeId()));
+        return false;
+    }
+    if (project.usedSlides() < slides)
+        out << project.usedSlides() << " of " << slides
+            << " slides fit into the music; the rest are left out.\n";
+    return true;
+}
+
+bool HeadlessRenderer::checkOutput(const QString& output)
+{
+    const QFileInfo target(output);
+    QTemporaryFile probe(target.absolutePath() + QStringLiteral("/.lumavive-XXXXXX"));
+    if (target.isDir() || !probe.open()) {
+        fail(QStringLiteral("cannot write the video to %1").arg(output));
+        return false;
+    }
+    return true;
+}
+
+bool HeadlessRenderer::loadSavedProject(const Request& request, Project* project)
+{
+    const QFileInfo given(request.project);
+    const QString file = given.isDir() ? given.filePath() + QStringLiteral("/prj.xml") : given.filePath();
+    if (!QFileInfo(file).isFile()) {
+        fail(QStringLiteral("cannot read project %1").arg(request.project));
+        return false;
+    }
+    QStringList missing;
+    const QSharedPointer<Project> loaded = ProjectFile::readProject(file, &missing);
+    for (const QString& path : missing)
+        out << "missing, left out: " << path << "\n";
+    if (!checkTheme(loaded->themeId()))
+        return false;
+    UserData settings;
+    settings.quality = request.fullHd ? 1 : 0;
+    project->setUserData(settings);
+    project->setTemplateDescription(loaded->templateDescription());
+    project->setAudio(loaded->audio());
+    project->setSlides(loaded->slides());
+    return checkFits(*project, loaded->slides().size());
+}
+
+int HeadlessRenderer::listThemes()
+{
+    const QList<TemplateInfo> themes = TemplateCatalog::instance()->entries();
+    if (themes.isEmpty())
+        out << "no themes installed in ./templates/\n";
+    for (const TemplateInfo& info : themes)
+        out << info.id << "  " << (info.name.isEmpty() ? QStringLiteral("(unnamed)") : info.name) << "\n";
+    return Success;
+}
+
+bool HeadlessRenderer::buildProject(const Request& request, Project* project)
+{
+    if (!request.project.isEmpty())
+        return loadSavedProject(request, project);
+    if (!checkTheme(request.theme))
+        return false;
+    const QSharedPointer<TemplateDescription> theme = loadTemplate(request.theme);
 
     QVector<QSharedPointer<Slide>> slides;
     for (const auto& [kind, value] : request.slides) {
@@ -145,33 +241,64 @@ bool HeadlessRenderer::buildProject(const Request& request, Project* project)
     project->setTemplateDescription(theme);
     project->setAudio(tracks);
     project->setSlides(slides);
-    if (project->usedSlides() == 0) {
-        fail(QStringLiteral("no slide fits into theme %1: its scenes need more slides of a kind, "
-                            "or the music is too short")
-                 .arg(request.theme));
-        return false;
-    }
-    if (project->usedSlides() < slides.size())
-        out << project->usedSlides() << " of " << slides.size()
-            << " slides fit into the music; the rest are left out.\n";
-    return true;
+    return checkFits(*project, slides.size());
 }
+
+namespace {
+
+// The render of this process, for the interrupt handler: stop() only sets an atomic flag.
+std::atomic<LibavRender*> running{nullptr};
+std::atomic<bool> interrupted{false};
+
+void onInterrupt(int)
+{
+    interrupted = true;
+    if (LibavRender* engine = running.load())
+        engine->stop();
+}
+
+QString clock(double seconds)
+{
+    const int s = int(seconds + 0.5);
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
 
 int HeadlessRenderer::render(Project& project, const QString& output)
 {
     auto shared = QSharedPointer<Project>(&project, [](Project*) {});
     LibavRender engine(shared, project.templateDescription(), output);
-    const int total = LibavRender::totalFrames(project, *project.templateDescription());
+    // Frames written: each overlap hands one frame of the budget to the next scene.
+    const TemplateDescription& theme = *project.templateDescription();
+    const int handOvers = theme.sceneOverflow > 0 ? qMax(0, int(project.scenePlan()->size()) - 1) : 0;
+    const int total = qMax(1, LibavRender::totalFrames(project, theme) - handOvers);
+    const bool terminal = isatty(fileno(stdout));
     int frames = 0;
     int lastShown = -1;
     QElapsedTimer timer;
     timer.start();
     QObject::connect(&engine, &LibavRender::progress, [&](QSharedPointer<QImage>, double percent) {
         ++frames;
+        const double seconds = timer.elapsed() / 1000.0;
+        const double fps = seconds > 0 ? frames / seconds : 0.0;
+        const double left = fps > 0 ? (total - frames) / fps : 0.0;
+        if (terminal) {
+            // One line redrawn in place: a bar, the percentage, the speed and the time left.
+            if (frames % 3 != 0 && frames != total)
+                return;
+            const int filled = qBound(0, int(percent / 100 * 30), 30);
+            out << "\r[" << QString(filled, QLatin1Char('#')) << QString(30 - filled, QLatin1Char('.'))
+                << "] " << int(percent) << "%  " << QString::number(fps, 'f', 1) << " fps  "
+                << clock(left) << " left   ";
+            out.flush();
+            return;
+        }
         const int shown = int(percent) / 5 * 5;
         if (shown != lastShown) {
             lastShown = shown;
-            out << "Rendering: " << shown << "% (" << frames << "/" << total << " frames)\n";
+            out << "Rendering: " << shown << "% (" << frames << "/" << total << " frames, "
+                << QString::number(fps, 'f', 1) << " fps, " << clock(left) << " left)\n";
             out.flush();
         }
     });
@@ -181,17 +308,38 @@ int HeadlessRenderer::render(Project& project, const QString& output)
                 << "\n";
             err.flush();
         });
+
+    struct sigaction handler {};
+    handler.sa_handler = onInterrupt;
+    sigemptyset(&handler.sa_mask);
+    struct sigaction previousInt {};
+    struct sigaction previousTerm {};
+    running = &engine;
+    sigaction(SIGINT, &handler, &previousInt);
+    sigaction(SIGTERM, &handler, &previousTerm);
     const bool ok = engine.render();
+    sigaction(SIGINT, &previousInt, nullptr);
+    sigaction(SIGTERM, &previousTerm, nullptr);
+    running = nullptr;
     QObject::disconnect(errors);
+    if (terminal)
+        out << "\n";
+
+    if (interrupted) {
+        fail(QStringLiteral("interrupted; the partial video was deleted"));
+        return RenderFailed;
+    }
     if (!ok) {
         fail(QStringLiteral("the render failed; no video was written"));
         return RenderFailed;
     }
     const double seconds = timer.elapsed() / 1000.0;
     const int height = project.userData().quality == 1 ? 1080 : 720;
-    out << "Wrote " << output << ": " << QString::number(frames / 30.0, 'f', 1) << " s, "
-        << (height == 1080 ? "1920x1080" : "1280x720") << ", " << frames << " frames in "
-        << QString::number(seconds, 'f', 1) << " s ("
+    out << "Wrote " << QFileInfo(output).absoluteFilePath() << ": "
+        << QString::number(frames / 30.0, 'f', 1) << " s, "
+        << (height == 1080 ? "1920x1080" : "1280x720") << ", "
+        << QString::number(QFileInfo(output).size() / 1048576.0, 'f', 1) << " MiB, " << frames
+        << " frames in " << QString::number(seconds, 'f', 1) << " s ("
         << QString::number(seconds > 0 ? frames / seconds : 0.0, 'f', 1) << " frames/s)\n";
     return Success;
 }
@@ -202,13 +350,19 @@ int HeadlessRenderer::run(const QStringList& arguments)
         out << usage();
         return Success;
     }
+    if (arguments.contains(QLatin1String("--version"))) {
+        out << "lumavive-render " << QCoreApplication::applicationVersion() << "\n";
+        return Success;
+    }
+    if (arguments.contains(QLatin1String("--list-themes")))
+        return listThemes();
     Request request;
     if (!parse(arguments, &request)) {
         err << usage();
         return BadUsage;
     }
     Project project;
-    if (!buildProject(request, &project))
+    if (!buildProject(request, &project) || !checkOutput(request.output))
         return BadUsage;
     return render(project, request.output);
 }

@@ -11,8 +11,11 @@ class Project;
 // lumavive-render: renders a project without the window, from the command line:
 //   lumavive-render --theme ID [--photo FILE]... [--folder DIR]... [--text TEXT]...
 //                   [--music FILE]... [--full-hd] -o OUT.mp4
+//   lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--full-hd] -o OUT.mp4
+//   lumavive-render --list-themes | --help | --version
 // Slides follow the order of the --photo, --folder and --text arguments; tracks the --music
-// order; the scene plan decides which slides fit. Themes come from "./templates/".
+// order; the scene plan decides which slides fit. Themes come from "./templates/". Ctrl-C stops
+// the render and deletes the partial file.
 class HeadlessRenderer
 {
 public:
@@ -28,6 +31,11 @@ private:
     struct Request;
     bool parse(const QStringList& arguments, Request* request);
     bool buildProject(const Request& request, Project* project);
+    bool loadSavedProject(const Request& request, Project* project);
+    bool checkTheme(int id);
+    bool checkFits(const Project& project, int slides);
+    bool checkOutput(const QString& output);
+    int listThemes();
     int render(Project& project, const QString& output);
     void fail(const QString& message);
 

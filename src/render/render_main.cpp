@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Merrowdale"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumavive"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUMAVIVE_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
     HeadlessRenderer renderer(out, err);

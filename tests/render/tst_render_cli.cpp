@@ -2,9 +2,15 @@
 #include "OutputProbe.h"
 #include "TestDirs.h"
 #include "ThemeFixture.h"
+#include "media/MediaFileInfo.h"
+#include "project/ImgSlide.h"
+#include "project/ProjectFile.h"
+#include "project/TextSlide.h"
 
 #include <QProcess>
 #include <QtTest>
+
+#include <csignal>
 
 class TestRenderCli : public QObject
 {
@@ -42,6 +48,7 @@ class TestRenderCli : public QObject
 private slots:
     void initTestCase()
     {
+        QDir::setCurrent(dirs.path());
         ThemeFixture::ThemeSpec theme;
         theme.id = 1;
         ThemeFixture::SceneSpec photos;
@@ -103,7 +110,14 @@ private slots:
             << QStringList{"--theme", "1", "--text", "x", "--music", "album/a.jpg", "-o", "x.mp4"}
             << "cannot read music file album/a.jpg";
         QTest::newRow("missing output") << QStringList{"--theme", "1", "--text", "x"}
-                                        << "--theme and -o are required";
+                                        << "-o OUT.mp4 is required";
+        QTest::newRow("missing theme") << QStringList{"--text", "x", "-o", "x.mp4"}
+                                       << "--theme (or a saved project) is required";
+        QTest::newRow("missing project") << QStringList{"nowhere/prj.xml", "-o", "x.mp4"}
+                                         << "cannot read project nowhere/prj.xml";
+        QTest::newRow("project with slides")
+            << QStringList{"saved", "--text", "x", "-o", "x.mp4"}
+            << "a saved project brings its own theme, slides and music";
         QTest::newRow("unknown option") << QStringList{"--theme", "1", "--frobnicate"}
                                         << "unknown argument";
     }
@@ -131,11 +145,72 @@ private slots:
         QVERIFY2(none.err.contains("no slide fits"), qPrintable(none.err));
     }
 
-    void unwritableOutputFails()
+    void unwritableOutputIsABadInput()
     {
-        const Result r = run({"--theme", "1", "--text", "x", "-o", unwritablePath(dirs) + "/o.mp4"});
-        QCOMPARE(r.code, 1);
-        QVERIFY(r.err.contains("Video output avio_open2 failed"));
+        const QString target = unwritablePath(dirs) + "/o.mp4";
+        const Result r = run({"--theme", "1", "--text", "x", "-o", target});
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.contains("cannot write the video to " + target), qPrintable(r.err));
+    }
+
+    void rendersASavedProjectWithoutItsMissingFiles()
+    {
+        Project project;
+        project.setThemeId(1);
+        const QString gone = photo("gone.png", Qt::black);
+        project.setSlides({QSharedPointer<ImgSlide>::create(photo("kept.png", Qt::red)),
+                           QSharedPointer<ImgSlide>::create(gone),
+                           QSharedPointer<TextSlide>::create("Hello")});
+        QDir().mkpath(dirs.file("saved"));
+        QVERIFY(ProjectFile::writeProject(dirs.file("saved/prj.xml"), project));
+        QFile::remove(gone);
+        const Result r = run({dirs.file("saved"), "-o", dirs.file("saved.mp4")});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY(r.out.contains("missing, left out: " + gone));
+        const OutputProbe probe = OutputProbe::read(dirs.file("saved.mp4"), QRect(0, 0, 8, 8));
+        QCOMPARE(probe.frames.size(), 60); // the photo scene and the text scene
+        const Result again = run({dirs.file("saved/prj.xml"), "--full-hd", "-o", dirs.file("saved2.mp4")});
+        QCOMPARE(again.code, 0);
+        QCOMPARE(OutputProbe::read(dirs.file("saved2.mp4"), QRect(0, 0, 8, 8)).width, 1920);
+    }
+
+    void listsThemesAndVersion()
+    {
+        const Result themes = run({"--list-themes"});
+        QCOMPARE(themes.code, 0);
+        QCOMPARE(themes.out, QStringLiteral("1  Test Theme\n"));
+        const Result version = run({"--version"});
+        QCOMPARE(version.code, 0);
+        QVERIFY(version.out.startsWith("lumavive-render "));
+    }
+
+    void interruptDeletesThePartialFile()
+    {
+        QProcess program;
+        program.setWorkingDirectory(dirs.path());
+        QStringList arguments{"--theme", "1"};
+        for (int i = 0; i < 40; ++i)
+            arguments << "--photo" << dirs.file("album/a.jpg");
+        arguments << "--full-hd" << "-o" << dirs.file("interrupted.mp4");
+        program.start(QStringLiteral(RENDER_PROGRAM), arguments);
+        QVERIFY(program.waitForStarted());
+        QByteArray seen;
+        QTRY_VERIFY2_WITH_TIMEOUT((seen += program.readAllStandardOutput()).contains("Rendering: 5%"),
+                                  (seen + program.readAllStandardError()).constData(), 60000);
+        ::kill(pid_t(program.processId()), SIGINT);
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(program.readAllStandardError().contains("interrupted"));
+        QVERIFY(!QFileInfo::exists(dirs.file("interrupted.mp4")));
+    }
+
+    void demoSoundtrackIsWritten()
+    {
+        const QString song = dirs.file("demo.m4a");
+        QCOMPARE(QProcess::execute(QStringLiteral(DEMOSONG_PROGRAM), {song}), 0);
+        const auto info = MediaFileInfo::fromFile(song);
+        QVERIFY(qAbs(info->duration() - 24.0f) < 0.1f);
+        QCOMPARE(info->title(), QStringLiteral("Lumavive Demo Theme"));
     }
 
     void helpIsShown()
@@ -146,5 +221,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRenderCli)
+QTEST_MAIN(TestRenderCli)
 #include "tst_render_cli.moc"
