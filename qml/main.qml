@@ -1,6 +1,7 @@
 import QtQuick 2.9
 import QtQuick.Window 2.2
 import QtQuick.Controls 2.2
+import UiStyle 1.0
 
 ApplicationWindow {
     id: appWindow
@@ -10,13 +11,76 @@ ApplicationWindow {
     height: Screen.width >= 1500 ? 900 : Screen.height
     minimumWidth: 1000
     minimumHeight: 600
+    flags: Qt.Window | Qt.WindowFullscreenButtonHint
     title: "Lumavive"
     color: "#192936"
 
-    Label {
-        anchors.centerIn: parent
-        text: qsTr("Lumavive")
-        color: "#E9E9E9"
-        font.pixelSize: 32
+    property var componentsOrder: ["ThemesScreen", "AddBackgroundMusicScreen", "MainScreen",
+        "SettingsScreen", "DownloadingScreen", "RenderingScreen", "DoneScreen"]
+    property string currentComponent: "ThemesScreen"
+    property var componentsCache: ({})
+    property string lastTransition: ""
+    property var stackView: screensLoader.item ? screensLoader.item.stack : null
+
+    function navigate(name) {
+        console.log("Navigating to " + name)
+        var screen = componentsCache[name].createObject(null)
+        var backwards = componentsOrder.indexOf(name) < componentsOrder.indexOf(currentComponent)
+        lastTransition = backwards ? "pop" : "push"
+        stackView.replace(stackView.currentItem, screen, {},
+                          backwards ? StackView.PopTransition : StackView.PushTransition)
+        currentComponent = name
     }
+
+    Component.onCompleted: {
+        x = Screen.virtualX + (Screen.width - width) / 2
+        y = Screen.virtualY + (Screen.height - height) / 2
+        commonError.error.connect(function(msg) { commonErrorPopup.show(msg) })
+        commonError.appHasFailed.connect(function() {
+            if (!appSettings.contains("dontShowPopupLeave"))
+                leavePopup.open()
+        })
+        for (var i = 0; i < componentsOrder.length; ++i)
+            componentsCache[componentsOrder[i]] =
+                    Qt.createComponent("qrc:/" + componentsOrder[i] + ".qml")
+        screensLoader.source = "qrc:/Screens.qml"
+    }
+
+    Loader {
+        id: screensLoader
+        anchors.fill: parent
+        asynchronous: true
+    }
+
+    Rectangle {
+        id: splash
+        anchors.fill: parent
+        color: "#192936"
+        visible: screensLoader.status !== Loader.Ready
+
+        Image {
+            id: splashImage
+            anchors.centerIn: parent
+            anchors.verticalCenterOffset: -40
+            width: 620
+            height: 300
+            source: "qrc:/assets/images/SplashScreen@2x.png"
+            opacity: 0
+        }
+        BusyIndicator {
+            id: splashBusy
+            anchors.top: splashImage.bottom
+            anchors.horizontalCenter: parent.horizontalCenter
+            opacity: 0
+        }
+        SequentialAnimation {
+            running: true
+            PauseAnimation { duration: 400 }
+            NumberAnimation { target: splashImage; property: "opacity"; to: 1; duration: 800; easing.type: Easing.OutQuad }
+            NumberAnimation { target: splashBusy; property: "opacity"; to: 1; duration: 800; easing.type: Easing.OutQuad }
+        }
+    }
+
+    PopupCommonError { id: commonErrorPopup }
+    PopupLeaveMsg { id: leavePopup }
 }

@@ -1,18 +1,400 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>main</name>
+    <name>AddBackgroundMusicScreen</name>
     <message>
-        <source>Lumavive</source>
-        <translation>Lumavive</translation>
+        <source>Add Background Music</source>
+        <translation>Hintergrundmusik hinzufügen</translation>
+    </message>
+    <message>
+        <source>Open Audio File</source>
+        <translation>Audiodatei öffnen</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>oder</translation>
+    </message>
+    <message>
+        <source>Skip Audio</source>
+        <translation>Ohne Musik weiter</translation>
+    </message>
+    <message>
+        <source>Back to Themes</source>
+        <translation>Zurück zu den Themen</translation>
+    </message>
+    <message>
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>Audiodatei öffnen (*.mp3 *.m4a)</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <source>Your video is ready</source>
+        <translation>Ihr Video ist fertig</translation>
+    </message>
+    <message>
+        <source>Play Video</source>
+        <translation>Video abspielen</translation>
+    </message>
+    <message>
+        <source>Open Folder containing Video</source>
+        <translation>Ordner mit dem Video öffnen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <source>Downloading Theme</source>
+        <translation>Thema wird heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Downloading theme's files from internet.</source>
+        <translation>Die Dateien des Themas werden aus dem Internet geladen.</translation>
+    </message>
+    <message>
+        <source>Depending on your internet connection speed</source>
+        <translation>Je nach Geschwindigkeit Ihrer Internetverbindung</translation>
+    </message>
+    <message>
+        <source>it can take up to few minutes.</source>
+        <translation>kann das einige Minuten dauern.</translation>
+    </message>
+    <message>
+        <source>This files will be downloaded only once.</source>
+        <translation>Diese Dateien werden nur einmal heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>LibavRender</name>
+    <message>
+        <source>The theme cannot play its scene %1: the video cannot be made.</source>
+        <translation>Das Thema kann seine Szene %1 nicht abspielen: Das Video kann nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Folder with Images</source>
+        <translation>Ordner mit Bildern hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Text Scene</source>
+        <translation>Textszene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Click Add Images to add your photos</source>
+        <translation>Klicken Sie auf „Bilder hinzufügen“, um Ihre Fotos hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>Click Add Text Scene to add titles between slides</source>
+        <translation>Klicken Sie auf „Textszene hinzufügen“, um Titel zwischen die Folien zu setzen</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Musik bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>Click here to Add Background Music</source>
+        <translation>Hier klicken, um Hintergrundmusik hinzuzufügen</translation>
+    </message>
+    <message>
+        <source> Audio Files</source>
+        <translation> Audiodateien</translation>
+    </message>
+    <message>
+        <source>Back to Themes</source>
+        <translation>Zurück zu den Themen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Bilddateien importieren (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>Audiodatei öffnen (*.mp3 *.m4a)</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoGrid</name>
+    <message>
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
+        <translation>Sie haben mehr Folien, als die Musik lang ist. Die Bilder und Textfolien darunter kommen nicht ins Video</translation>
+    </message>
+</context>
+<context>
+    <name>PopupAddTextScene</name>
+    <message>
+        <source>Add Text Scene</source>
+        <translation>Textszene hinzufügen</translation>
+    </message>
+    <message>
+        <source>Type your text here...</source>
+        <translation>Text hier eingeben …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PopupAudioTracks</name>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Musik bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>PopupCommonError</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>If this problem persists, please contact our support at </source>
+        <translation>Wenn das Problem bleibt, wenden Sie sich bitte an unseren Support unter </translation>
+    </message>
+    <message>
+        <source>or via email</source>
+        <translation>oder per E-Mail</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PopupDownloadError</name>
+    <message>
+        <source>Network problem</source>
+        <translation>Netzwerkproblem</translation>
+    </message>
+    <message>
+        <source>We have problem with downloading files from internet.</source>
+        <translation>Beim Herunterladen der Dateien ist ein Problem aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Please check your internet connection and try again.</source>
+        <translation>Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>If this problem persists, please contact our support at </source>
+        <translation>Wenn das Problem bleibt, wenden Sie sich bitte an unseren Support unter </translation>
+    </message>
+    <message>
+        <source>Select other</source>
+        <translation>Anderes wählen</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+</context>
+<context>
+    <name>PopupLeaveMsg</name>
+    <message>
+        <source>Something seems to have gone wrong during the last Lumavive session. Send us a short message about what is the last thing you did before Lumavive crashed. It helps us fix issues quickly.
+Thank you.</source>
+        <translation>In der letzten Lumavive-Sitzung ist offenbar etwas schiefgegangen. Schreiben Sie uns kurz, was Sie zuletzt getan haben, bevor Lumavive abstürzte. Das hilft uns, Fehler schnell zu beheben.
+Vielen Dank.</translation>
+    </message>
+    <message>
+        <source>Type your message here...</source>
+        <translation>Nachricht hier eingeben …</translation>
+    </message>
+    <message>
+        <source>Don’t ask again</source>
+        <translation>Nicht mehr fragen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMissedImageFiles</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Missed image files will be skipped</source>
+        <translation>Fehlende Bilddateien werden übersprungen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPres</name>
+    <message>
+        <source>Audio Files</source>
+        <translation>Audiodateien</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectsView</name>
+    <message>
+        <source>My Recent Projects</source>
+        <translation>Meine letzten Projekte</translation>
+    </message>
+    <message>
+        <source>Hide all</source>
+        <translation>Alle ausblenden</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>Alle anzeigen</translation>
+    </message>
+    <message>
+        <source>Resume project</source>
+        <translation>Projekt fortsetzen</translation>
+    </message>
+    <message>
+        <source>Delete project</source>
+        <translation>Projekt löschen</translation>
+    </message>
+    <message>
+        <source>... load more</source>
+        <translation>… weitere laden</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The theme description cannot be read: %1</source>
+        <translation>Die Themenbeschreibung kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <source>Making Video</source>
+        <translation>Video wird erstellt</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>SavedProjectsPres</name>
+    <message>
+        <source>The project could not be saved in %1. Check that the disk has free space.</source>
+        <translation>Das Projekt konnte nicht in %1 gespeichert werden. Prüfen Sie, ob auf dem Datenträger Platz frei ist.</translation>
     </message>
 </context>
 <context>
     <name>SettingsPres</name>
     <message>
-        <source>Please select another Result Directory. Can&apos;t create output file in</source>
+        <source>Please select another Result Directory. Can't create output file in</source>
         <translation>Bitte wählen Sie einen anderen Zielordner. Die Ausgabedatei kann nicht angelegt werden in</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>Video settings</source>
+        <translation>Videoeinstellungen</translation>
+    </message>
+    <message>
+        <source>Result Directory</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>Videoqualität</translation>
+    </message>
+    <message>
+        <source>HD (1280x720)</source>
+        <translation>HD (1280x720)</translation>
+    </message>
+    <message>
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920x1080)</translation>
+    </message>
+    <message>
+        <source>MAKE MOVIE</source>
+        <translation>VIDEO ERSTELLEN</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeThumb</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>ThemesScreen</name>
+    <message>
+        <source>Select Theme</source>
+        <translation>Thema wählen</translation>
+    </message>
+    <message>
+        <source>Subscribe for new Themes and Updates</source>
+        <translation>Abonnieren Sie neue Themen und Neuigkeiten</translation>
+    </message>
+    <message>
+        <source>Facebook</source>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <translation>Abonnieren</translation>
     </message>
 </context>
 </TS>

@@ -1,16 +1,13 @@
-import QtQuick 2.9
-import QtQuick.Templates 2.2 as T
+import QtQuick 2.12
+import QtQuick.Templates 2.12 as T
 
 T.Button {
     id: control
-
-    implicitWidth: Math.max(background ? background.implicitWidth : 0,
-                            contentItem.implicitWidth + leftPadding + rightPadding)
-    implicitHeight: Math.max(background ? background.implicitHeight : 0,
-                             contentItem.implicitHeight + topPadding + bottomPadding)
-    padding: 10
+    implicitWidth: Math.max(120, contentItem.implicitWidth + leftPadding + rightPadding)
+    implicitHeight: 40
     leftPadding: 20
     rightPadding: 20
+    font.pixelSize: 15
 
     contentItem: Text {
         text: control.text
@@ -20,10 +17,7 @@ T.Button {
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
     }
-
     background: Rectangle {
-        implicitWidth: 120
-        implicitHeight: 40
         radius: 4
         color: control.down ? "#1570B8" : (control.hovered ? "#2A9BF0" : "#1D8CE4")
         opacity: control.enabled ? 1.0 : 0.4

@@ -1,26 +1,16 @@
 // Entry point: prepares the media libraries, the application object, fonts, translation and
 // style, publishes the presenters to QML and loads the root window.
 
-#include "images/ImageProvider.h"
 #include "images/ThumbGeneratorTask.h"
 #include "media/LibavInit.h"
-#include "project/ProjectPres.h"
-#include "project/SavedProjectImageProvider.h"
-#include "project/SavedProjectsPres.h"
-#include "project/SlidesListModel.h"
-#include "render/RenderPres.h"
-#include "shell/AppSettingsPres.h"
-#include "shell/CommonError.h"
-#include "shell/SettingsPres.h"
+#include "shell/AppWiring.h"
 #include "shell/SharedTypes.h"
 #include "shell/Translations.h"
-#include "templates/TemplatesPres.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
 #include <QOpenGLContext>
 #include <QQuickStyle>
 #include <QQuickWindow>
@@ -28,12 +18,6 @@
 #include <QTranslator>
 
 namespace {
-
-void publish(QQmlContext* context, const char* name, QObject* object)
-{
-    context->setContextProperty(QString::fromLatin1(name), object);
-    QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
-}
 
 // Machines without OpenGL (virtual machines, remote sessions, headless runs) still get a window:
 // Qt Quick then draws with its software renderer.
@@ -69,21 +53,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Merrowdale"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumavive"));
 
-    engine.addImageProvider(QStringLiteral("ImageProvider"), ImageProvider::instance());
-    engine.addImageProvider(QStringLiteral("SavedProjectImageProvider"),
-                            SavedProjectImageProvider::instance());
-    ProjectPres::instance()->setDevicePixelRatio(app.devicePixelRatio());
-
-    QQmlContext* context = engine.rootContext();
-    publish(context, "commonError", CommonError::instance());
-    publish(context, "appSettings", AppSettingsPres::instance());
-    publish(context, "savedProjects", SavedProjectsPres::instance());
-    publish(context, "project", ProjectPres::instance());
-    publish(context, "slides", SlidesListModel::instance());
-    publish(context, "templates", TemplatesPres::instance());
-    publish(context, "settings", SettingsPres::instance());
-    publish(context, "render", RenderPres::instance());
-    context->setContextProperty(QStringLiteral("debug"), QVariant::fromValue<QObject*>(nullptr));
+    AppWiring::wire(engine, app.devicePixelRatio());
 
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
     if (engine.rootObjects().isEmpty()) {

@@ -1,0 +1,66 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import QtQuick.Dialogs 1.2
+import UiStyle 1.0
+
+Item {
+    id: addMusicScreen
+    objectName: "addMusicScreen"
+
+    Column {
+        anchors.centerIn: parent
+        spacing: 24
+
+        Heading {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("Add Background Music")
+        }
+        Image {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 300
+            height: 168
+            fillMode: Image.PreserveAspectCrop
+            source: templates.selected.thumbPath || ""
+        }
+        Label {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: templates.selected.name || ""
+            color: "#889097"
+            font.pixelSize: 16
+        }
+        Button {
+            objectName: "openAudioButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("Open Audio File")
+            onClicked: audioDialog.open()
+        }
+        Label {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("or")
+            color: "#889097"
+        }
+        BButton {
+            objectName: "skipAudioButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("Skip Audio")
+            onClicked: appWindow.navigate("MainScreen")
+        }
+    }
+    BButton {
+        anchors.left: parent.left
+        anchors.bottom: parent.bottom
+        anchors.margins: 24
+        text: qsTr("Back to Themes")
+        onClicked: appWindow.navigate("ThemesScreen")
+    }
+
+    FileDialog {
+        id: audioDialog
+        selectMultiple: true
+        nameFilters: [qsTr("Open Audio File (*.mp3 *.m4a)")]
+        onAccepted: {
+            project.addAudio(fileUrls)
+            appWindow.navigate("MainScreen")
+        }
+    }
+}

@@ -1,0 +1,28 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import UiStyle 1.0
+
+Popup {
+    id: popup
+    signal addAudio()
+    width: 620
+
+    Column {
+        width: parent.width
+        spacing: 16
+        Heading { text: qsTr("Edit Audio") }
+        PopupAudioTracksList { width: parent.width }
+        Row {
+            anchors.right: parent.right
+            spacing: 12
+            BButton {
+                text: qsTr("Add Audio")
+                onClicked: popup.addAudio()
+            }
+            Button {
+                text: qsTr("Done")
+                onClicked: popup.close()
+            }
+        }
+    }
+}

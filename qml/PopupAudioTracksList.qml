@@ -1,0 +1,57 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import UiStyle 1.0
+
+ListView {
+    id: list
+    model: project.audioFiles
+    spacing: 6
+    clip: true
+    implicitHeight: Math.min(contentHeight, 320)
+
+    add: Transition { NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 600 } }
+    remove: Transition { NumberAnimation { property: "height"; to: 0; duration: 250 } }
+
+    delegate: Rectangle {
+        width: list.width
+        height: 56
+        radius: 4
+        color: "#192936"
+        clip: true
+        Column {
+            anchors.left: parent.left
+            anchors.leftMargin: 12
+            anchors.verticalCenter: parent.verticalCenter
+            Label { text: modelData.songName; color: "#E9E9E9"; font.pixelSize: 15 }
+            Label { text: modelData.artistName; color: "#889097"; font.pixelSize: 12 }
+        }
+        Row {
+            anchors.right: parent.right
+            anchors.rightMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 6
+            Label {
+                anchors.verticalCenter: parent.verticalCenter
+                text: modelData.duration
+                color: "#889097"
+                rightPadding: 10
+            }
+            RoundButton {
+                text: "\u2191"
+                enabled: index > 0
+                opacity: enabled ? 1 : 0.5
+                onClicked: project.moveAudioBack(index)
+            }
+            RoundButton {
+                text: "\u2193"
+                enabled: project.audioFilesCount !== index + 1
+                opacity: enabled ? 1 : 0.5
+                onClicked: project.moveAudioForward(index)
+            }
+            RoundButton {
+                icon.source: "qrc:/assets/images/icon-remove@2x.png"
+                onClicked: project.removeAudio(index)
+            }
+        }
+    }
+}

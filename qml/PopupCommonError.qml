@@ -1,0 +1,37 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import UiStyle 1.0
+
+Popup {
+    id: popup
+    objectName: "commonErrorPopup"
+    property string message: ""
+    property string supportAddress: "support@lumavive.example"
+    width: 560
+
+    function show(text) { message = text; open() }
+
+    Column {
+        width: parent.width
+        spacing: 16
+        Heading { text: qsTr("Error") }
+        Label {
+            width: parent.width
+            wrapMode: Text.Wrap
+            color: "#E9E9E9"
+            textFormat: Text.StyledText
+            text: popup.message.replace(/\r?\n/g, "<br>") + "<br><br>"
+                  + qsTr("If this problem persists, please contact our support at ")
+                  + "<a href=\"https://lumavive.example/support\">lumavive.example/support</a> "
+                  + qsTr("or via email") + " <a href=\"mailto:" + popup.supportAddress + "\">"
+                  + popup.supportAddress + "</a>"
+            linkColor: "#008AFF"
+            onLinkActivated: Qt.openUrlExternally(link)
+        }
+        Button {
+            anchors.right: parent.right
+            text: qsTr("OK")
+            onClicked: popup.close()
+        }
+    }
+}

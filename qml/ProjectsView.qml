@@ -1,0 +1,105 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import UiStyle 1.0
+
+Column {
+    id: projectsView
+    objectName: "projectsView"
+    property bool maximised: false
+    visible: savedProjects.currentVisibleNumber > 0
+    spacing: 14
+
+    Row {
+        spacing: 20
+        Heading { text: qsTr("My Recent Projects") }
+        Label {
+            objectName: "toggleProjects"
+            anchors.verticalCenter: parent.verticalCenter
+            visible: savedProjects.currentVisibleNumber > 1 || savedProjects.hasMore
+            text: "<a href=\"#\">" + (projectsView.maximised ? qsTr("Hide all") : qsTr("Show all")) + "</a>"
+            textFormat: Text.StyledText
+            linkColor: "#008AFF"
+            onLinkActivated: {
+                if (projectsList.count === 1) {
+                    savedProjects.showMore(5)
+                    projectsView.maximised = true
+                } else {
+                    savedProjects.hideAll()
+                    projectsView.maximised = false
+                }
+            }
+        }
+    }
+
+    ListView {
+        id: projectsList
+        width: parent.width
+        height: contentHeight
+        interactive: false
+        spacing: 14
+        model: savedProjects
+        delegate: Rectangle {
+            width: projectsList.width
+            height: 196
+            radius: 6
+            color: "#273745"
+            Image {
+                id: cover
+                x: 14; y: 14
+                width: 300; height: 168
+                fillMode: Image.PreserveAspectCrop
+                source: "image://SavedProjectImageProvider/" + model.thumb
+                cache: false
+            }
+            Column {
+                anchors.left: cover.right
+                anchors.leftMargin: 20
+                anchors.top: cover.top
+                spacing: 12
+                Label {
+                    text: "<b>" + model.name + "</b> - " + model.lastModified
+                    textFormat: Text.StyledText
+                    color: "#E9E9E9"
+                    font.pixelSize: 16
+                }
+                Row {
+                    spacing: 6
+                    Repeater {
+                        model: imgs
+                        Image {
+                            width: 50; height: 50
+                            fillMode: Image.PreserveAspectCrop
+                            source: "image://SavedProjectImageProvider/" + modelData
+                            cache: false
+                        }
+                    }
+                }
+                Row {
+                    spacing: 12
+                    Button {
+                        objectName: "resumeButton"
+                        text: qsTr("Resume project")
+                        onClicked: {
+                            project.loadPrj(index)
+                            templates.selectedId = project.themeId
+                            templates.selectionDone()
+                            appWindow.navigate("MainScreen")
+                        }
+                    }
+                    BButton {
+                        text: qsTr("Delete project")
+                        onClicked: savedProjects.remove(index)
+                    }
+                }
+            }
+        }
+    }
+
+    Label {
+        visible: projectsView.maximised && savedProjects.hasMore
+        text: "<a href=\"#\">" + qsTr("... load more") + "</a>"
+        textFormat: Text.StyledText
+        linkColor: "#008AFF"
+        onLinkActivated: savedProjects.showMore(5)
+    }
+}

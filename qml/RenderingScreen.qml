@@ -1,0 +1,52 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import UiStyle 1.0
+
+Item {
+    id: renderingScreen
+    objectName: "renderingScreen"
+
+    Column {
+        anchors.centerIn: parent
+        spacing: 20
+
+        Heading {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("Making Video")
+        }
+        Rectangle {
+            anchors.horizontalCenter: parent.horizontalCenter
+            height: appWindow.height / 3
+            width: height * 1.7463
+            color: "#273745"
+            Image {
+                objectName: "previewImage"
+                anchors.fill: parent
+                fillMode: Image.PreserveAspectFit
+                source: render.preview ? "image://ImageProvider/" + render.preview : ""
+                cache: false
+            }
+        }
+        ProgressBar {
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: appWindow.height / 3 * 1.7463
+            value: render.progress / 100
+        }
+        Label {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: render.progress + "%"
+            color: "#E9E9E9"
+        }
+    }
+    BButton {
+        anchors.left: parent.left
+        anchors.bottom: parent.bottom
+        anchors.margins: 24
+        text: qsTr("Back")
+        onClicked: {
+            if (appWindow.stackView.depth > 1)
+                appWindow.stackView.pop()
+            render.stop()
+        }
+    }
+}

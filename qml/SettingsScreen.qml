@@ -1,0 +1,93 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import Qt.labs.platform 1.0 as Platform
+import UiStyle 1.0
+
+Item {
+    id: settingsScreen
+    objectName: "settingsScreen"
+
+    Column {
+        anchors.centerIn: parent
+        width: 640
+        spacing: 22
+
+        Heading { text: qsTr("Video settings") }
+
+        Row {
+            spacing: 12
+            Label { text: qsTr("Result Directory"); color: "#E9E9E9"; font.pixelSize: 16 }
+            Label {
+                text: "<a href=\"#\">" + qsTr("Change") + "</a>"
+                textFormat: Text.StyledText
+                linkColor: "#008AFF"
+                font.pixelSize: 16
+                onLinkActivated: {
+                    settings.mkSaveDir()
+                    folderDialog.open()
+                }
+            }
+        }
+        Label {
+            objectName: "saveDirLabel"
+            width: parent.width
+            elide: Text.ElideMiddle
+            text: settings.saveDir
+            color: "#889097"
+        }
+
+        Label { text: qsTr("Video Quality"); color: "#E9E9E9"; font.pixelSize: 16 }
+        Column {
+            spacing: 6
+            RadioButton {
+                objectName: "hdRadio"
+                text: qsTr("HD (1280x720)")
+                checked: !settings.fullHd
+                onClicked: settings.fullHd = false
+            }
+            RadioButton {
+                objectName: "fullHdRadio"
+                text: qsTr("Full HD (1920x1080)")
+                checked: settings.fullHd
+                onClicked: settings.fullHd = true
+            }
+        }
+
+        Button {
+            objectName: "makeMovieButton"
+            text: qsTr("MAKE MOVIE")
+            font.pixelSize: 18
+            implicitHeight: 52
+            implicitWidth: 240
+            onClicked: {
+                if (templates.isDownloading) {
+                    appWindow.navigate("DownloadingScreen")
+                } else {
+                    render.start()
+                    appWindow.navigate("RenderingScreen")
+                }
+            }
+        }
+    }
+
+    BButton {
+        anchors.left: parent.left
+        anchors.bottom: parent.bottom
+        anchors.margins: 24
+        text: qsTr("Back")
+        onClicked: appWindow.navigate("MainScreen")
+    }
+
+    Platform.FolderDialog {
+        id: folderDialog
+        folder: "file://" + settings.saveDir
+        onAccepted: {
+            var url = folder.toString()
+            var path = Qt.platform.os === "windows"
+                    ? decodeURIComponent(url.replace(/^file:\/{3}/, "")).replace(/\//g, "\\")
+                    : decodeURIComponent(url.replace(/^(file|qrc|http):\/{2}/, ""))
+            if (settings.checkSaveDirPermission(path))
+                settings.saveDir = path
+        }
+    }
+}

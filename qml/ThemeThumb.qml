@@ -1,0 +1,67 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import UiStyle 1.0
+
+Item {
+    id: tile
+    property var entry: ({})
+    readonly property bool selected: templates.selectedId === entry.id
+    width: 300
+    height: entry.name ? 214 : 168
+    objectName: "themeTile" + entry.id
+
+    Component.onCompleted: templates.selectedId = templates.templates.length > 0
+                           ? templates.templates[templates.templates.length - 1].id : 0
+
+    Image {
+        id: picture
+        width: 300
+        height: 168
+        source: entry.thumbPath || ""
+        fillMode: Image.PreserveAspectCrop
+        clip: true
+
+        MouseArea {
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onClicked: templates.selectedId = tile.entry.id
+        }
+        Rectangle {
+            anchors.fill: parent
+            color: "black"
+            opacity: tile.selected ? 0.6 : 0
+            Behavior on opacity { NumberAnimation { duration: 150 } }
+        }
+        BButton {
+            objectName: "startButton"
+            anchors.centerIn: parent
+            visible: tile.selected
+            text: qsTr("Start")
+            buttonBgColor: "#1D8CE4"
+            borderColor: "#1D8CE4"
+            onClicked: {
+                templates.selectionDone()
+                project.themeId = templates.selectedId
+                appWindow.navigate(project.audioFilesCount > 0 ? "MainScreen" : "AddBackgroundMusicScreen")
+            }
+        }
+        BButton {
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            anchors.margins: 8
+            visible: tile.selected && !!tile.entry.preview
+            implicitHeight: 26
+            font.pixelSize: 12
+            text: qsTr("Preview")
+            onClicked: Qt.openUrlExternally(tile.entry.preview)
+        }
+    }
+    Label {
+        anchors.top: picture.bottom
+        anchors.topMargin: 12
+        text: entry.name || ""
+        color: tile.selected ? "#E9E9E9" : "#889097"
+        font.pixelSize: 16
+    }
+}

@@ -1,0 +1,60 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import UiStyle 1.0
+
+Item {
+    id: themesScreen
+    objectName: "themesScreen"
+
+    Flickable {
+        anchors.fill: parent
+        contentHeight: column.height + 60
+        clip: true
+        ScrollBar.vertical: ScrollBar {}
+
+        Column {
+            id: column
+            width: grid.width
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: 30
+            spacing: 24
+
+            ProjectsView { width: parent.width }
+
+            Heading { text: qsTr("Select Theme") }
+
+            Grid {
+                id: grid
+                objectName: "themesGrid"
+                columns: 3
+                spacing: 30
+                Repeater {
+                    model: templates.templates.length
+                    ThemeThumb {
+                        // The newest theme (highest id) comes first.
+                        entry: templates.templates[templates.templates.length - 1 - index]
+                    }
+                }
+            }
+
+            Label {
+                text: qsTr("Subscribe for new Themes and Updates")
+                color: "#889097"
+                font.pixelSize: 16
+            }
+            Row {
+                spacing: 16
+                BButton {
+                    text: qsTr("Facebook")
+                    onClicked: Qt.openUrlExternally("https://lumavive.example/facebook")
+                }
+                BButton {
+                    text: qsTr("Subscribe")
+                    buttonBgColor: "#1D8CE4"
+                    borderColor: "#1D8CE4"
+                    onClicked: Qt.openUrlExternally("https://lumavive.example/subscribe")
+                }
+            }
+        }
+    }
+}

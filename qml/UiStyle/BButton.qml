@@ -1,0 +1,30 @@
+import QtQuick 2.12
+import QtQuick.Templates 2.12 as T
+
+// A rounded button with a border colour and a background colour of its own (empty for none).
+T.Button {
+    id: control
+    property color borderColor: "#E9E9E9"
+    property color buttonBgColor: "transparent"
+    implicitWidth: Math.max(100, contentItem.implicitWidth + leftPadding + rightPadding)
+    implicitHeight: 36
+    leftPadding: 22
+    rightPadding: 22
+    font.pixelSize: 14
+
+    contentItem: Text {
+        text: control.text
+        font: control.font
+        color: control.enabled ? "#E9E9E9" : "#889097"
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+    }
+    background: Rectangle {
+        radius: height / 2
+        color: control.down ? Qt.darker(control.buttonBgColor, 1.3)
+                            : (control.hovered ? Qt.lighter(control.buttonBgColor, 1.2) : control.buttonBgColor)
+        border.width: control.visualFocus ? 3 : 1
+        border.color: control.visualFocus ? "#008AFF" : control.borderColor
+        opacity: control.enabled ? 1.0 : 0.4
+    }
+}

@@ -1,0 +1,34 @@
+import QtQuick 2.12
+import QtQuick.Templates 2.12 as T
+
+T.CheckBox {
+    id: control
+    implicitWidth: indicator.width + contentItem.implicitWidth + spacing
+    implicitHeight: 28
+    spacing: 10
+    font.pixelSize: 14
+
+    indicator: Rectangle {
+        width: 18
+        height: 18
+        y: (control.height - height) / 2
+        radius: 3
+        color: control.checked ? "#1D8CE4" : "transparent"
+        border.color: control.visualFocus ? "#008AFF" : "#889097"
+        border.width: control.visualFocus ? 2 : 1
+        Text {
+            anchors.centerIn: parent
+            text: "\u2713"
+            color: "#E9E9E9"
+            visible: control.checked
+            font.pixelSize: 14
+        }
+    }
+    contentItem: Text {
+        leftPadding: control.indicator.width + control.spacing
+        text: control.text
+        font: control.font
+        color: "#E9E9E9"
+        verticalAlignment: Text.AlignVCenter
+    }
+}

@@ -1,0 +1,19 @@
+import QtQuick 2.12
+import QtQuick.Templates 2.12 as T
+
+T.Popup {
+    id: control
+    implicitWidth: contentWidth + leftPadding + rightPadding
+    implicitHeight: contentHeight + topPadding + bottomPadding
+    padding: 28
+    modal: true
+    focus: true
+    anchors.centerIn: T.Overlay.overlay
+
+    background: Rectangle {
+        color: "#273745"
+        radius: 8
+        border.color: "#34495a"
+    }
+    T.Overlay.modal: Rectangle { color: "#99000000" }
+}

@@ -1,0 +1,35 @@
+import QtQuick 2.12
+import QtQuick.Templates 2.12 as T
+
+T.RadioButton {
+    id: control
+    implicitWidth: indicator.width + contentItem.implicitWidth + spacing
+    implicitHeight: 30
+    spacing: 10
+    font.pixelSize: 15
+
+    indicator: Rectangle {
+        width: 20
+        height: 20
+        radius: 10
+        y: (control.height - height) / 2
+        color: "transparent"
+        border.color: control.visualFocus ? "#008AFF" : (control.checked ? "#1D8CE4" : "#889097")
+        border.width: control.visualFocus ? 2 : 1
+        Rectangle {
+            anchors.centerIn: parent
+            width: 10
+            height: 10
+            radius: 5
+            color: "#1D8CE4"
+            visible: control.checked
+        }
+    }
+    contentItem: Text {
+        leftPadding: control.indicator.width + control.spacing
+        text: control.text
+        font: control.font
+        color: "#E9E9E9"
+        verticalAlignment: Text.AlignVCenter
+    }
+}

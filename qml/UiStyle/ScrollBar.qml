@@ -1,0 +1,17 @@
+import QtQuick 2.12
+import QtQuick.Templates 2.12 as T
+
+T.ScrollBar {
+    id: control
+    implicitWidth: 10
+    implicitHeight: 10
+    padding: 2
+
+    contentItem: Rectangle {
+        implicitWidth: 6
+        implicitHeight: 6
+        radius: 3
+        color: control.pressed ? "#E9E9E9" : "#889097"
+        opacity: control.active ? 0.8 : 0.3
+    }
+}

@@ -1,0 +1,14 @@
+pragma Singleton
+import QtQuick 2.12
+
+// The colours and sizes every screen shares.
+QtObject {
+    readonly property color background: "#192936"
+    readonly property color panel: "#273745"
+    readonly property color text: "#E9E9E9"
+    readonly property color secondaryText: "#889097"
+    readonly property color accent: "#008AFF"
+    readonly property color action: "#1D8CE4"
+    readonly property int spacing: 16
+    readonly property int radius: 6
+}

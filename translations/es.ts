@@ -1,0 +1,484 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>AddBackgroundMusicScreen</name>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="16" />
+        <source>Add Background Music</source>
+        <translation>Añadir música de fondo</translation>
+    </message>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="34" />
+        <source>Open Audio File</source>
+        <translation>Abrir archivo de audio</translation>
+    </message>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="39" />
+        <source>or</source>
+        <translation>o</translation>
+    </message>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="45" />
+        <source>Skip Audio</source>
+        <translation>Continuar sin música</translation>
+    </message>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="53" />
+        <source>Back to Themes</source>
+        <translation>Volver a los temas</translation>
+    </message>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="60" />
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>Abrir archivo de audio (*.mp3 *.m4a)</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <location filename="../qml/DoneScreen.qml" line="14" />
+        <source>Your video is ready</source>
+        <translation>Tu vídeo está listo</translation>
+    </message>
+    <message>
+        <location filename="../qml/DoneScreen.qml" line="19" />
+        <source>Play Video</source>
+        <translation>Reproducir vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/DoneScreen.qml" line="24" />
+        <source>Open Folder containing Video</source>
+        <translation>Abrir la carpeta del vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/DoneScreen.qml" line="32" />
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="14" />
+        <source>Downloading Theme</source>
+        <translation>Descargando el tema</translation>
+    </message>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="34" />
+        <source>Downloading theme's files from internet.</source>
+        <translation>Descargando los archivos del tema desde internet.</translation>
+    </message>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="35" />
+        <source>Depending on your internet connection speed</source>
+        <translation>Según la velocidad de tu conexión a internet</translation>
+    </message>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="36" />
+        <source>it can take up to few minutes.</source>
+        <translation>puede tardar unos minutos.</translation>
+    </message>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="37" />
+        <source>This files will be downloaded only once.</source>
+        <translation>Estos archivos se descargan una sola vez.</translation>
+    </message>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="44" />
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>LibavRender</name>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="134" />
+        <source>The theme cannot play its scene %1: the video cannot be made.</source>
+        <translation>El tema no puede reproducir su escena %1: no se puede crear el vídeo.</translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="19" />
+        <source>Add Images</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="25" />
+        <source>Add Files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="29" />
+        <source>Add Folder with Images</source>
+        <translation>Añadir carpeta con imágenes</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="36" />
+        <source>Add Text Scene</source>
+        <translation>Añadir escena de texto</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="61" />
+        <source>Click Add Images to add your photos</source>
+        <translation>Haz clic en «Añadir imágenes» para añadir tus fotos</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="67" />
+        <source>Click Add Text Scene to add titles between slides</source>
+        <translation>Haz clic en «Añadir escena de texto» para poner títulos entre las diapositivas</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="108" />
+        <source>Edit Audio</source>
+        <translation>Editar música</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="108" />
+        <source>Add Audio</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="119" />
+        <source>Click here to Add Background Music</source>
+        <translation>Haz clic aquí para añadir música de fondo</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="120" />
+        <source> Audio Files</source>
+        <translation> archivos de audio</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="135" />
+        <source>Back to Themes</source>
+        <translation>Volver a los temas</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="143" />
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="155" />
+        <location filename="../qml/MainScreen.qml" line="161" />
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Importar imágenes (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="167" />
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>Abrir archivo de audio (*.mp3 *.m4a)</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoGrid</name>
+    <message>
+        <location filename="../qml/PhotoGrid.qml" line="75" />
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
+        <translation>Tienes demasiadas diapositivas para la duración de la música. Las imágenes y textos de abajo no estarán en el vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>PopupAddTextScene</name>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="18" />
+        <source>Add Text Scene</source>
+        <translation>Añadir escena de texto</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="23" />
+        <source>Type your text here...</source>
+        <translation>Escribe tu texto aquí...</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="45" />
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="50" />
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>PopupAudioTracks</name>
+    <message>
+        <location filename="../qml/PopupAudioTracks.qml" line="13" />
+        <source>Edit Audio</source>
+        <translation>Editar música</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAudioTracks.qml" line="19" />
+        <source>Add Audio</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAudioTracks.qml" line="23" />
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>PopupCommonError</name>
+    <message>
+        <location filename="../qml/PopupCommonError.qml" line="17" />
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupCommonError.qml" line="24" />
+        <source>If this problem persists, please contact our support at </source>
+        <translation>Si el problema continúa, contacta con nuestro soporte en </translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupCommonError.qml" line="26" />
+        <source>or via email</source>
+        <translation>o por correo electrónico</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupCommonError.qml" line="33" />
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>PopupDownloadError</name>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="15" />
+        <source>Network problem</source>
+        <translation>Problema de red</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="22" />
+        <source>We have problem with downloading files from internet.</source>
+        <translation>Ha habido un problema al descargar los archivos.</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="23" />
+        <source>Please check your internet connection and try again.</source>
+        <translation>Comprueba tu conexión a internet e inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="24" />
+        <source>If this problem persists, please contact our support at </source>
+        <translation>Si el problema continúa, contacta con nuestro soporte en </translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="32" />
+        <source>Select other</source>
+        <translation>Elegir otro</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="39" />
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+</context>
+<context>
+    <name>PopupLeaveMsg</name>
+    <message>
+        <location filename="../qml/PopupLeaveMsg.qml" line="21" />
+        <source>Something seems to have gone wrong during the last Lumavive session. Send us a short message about what is the last thing you did before Lumavive crashed. It helps us fix issues quickly.
+Thank you.</source>
+        <translation>Parece que algo salió mal en la última sesión de Lumavive. Cuéntanos brevemente qué hiciste justo antes de que Lumavive fallara. Nos ayuda a corregir los errores rápidamente.
+Gracias.</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupLeaveMsg.qml" line="26" />
+        <source>Type your message here...</source>
+        <translation>Escribe tu mensaje aquí...</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupLeaveMsg.qml" line="30" />
+        <source>Don’t ask again</source>
+        <translation>No volver a preguntar</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupLeaveMsg.qml" line="36" />
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupLeaveMsg.qml" line="40" />
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMissedImageFiles</name>
+    <message>
+        <location filename="../qml/PopupMissedImageFiles.qml" line="16" />
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupMissedImageFiles.qml" line="30" />
+        <source>Missed image files will be skipped</source>
+        <translation>Las imágenes que faltan se omitirán</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupMissedImageFiles.qml" line="35" />
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPres</name>
+    <message>
+        <location filename="../src/project/ProjectPres.cpp" line="144" />
+        <source>Audio Files</source>
+        <translation>archivos de audio</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectsView</name>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="14" />
+        <source>My Recent Projects</source>
+        <translation>Mis proyectos recientes</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="19" />
+        <source>Hide all</source>
+        <translation>Ocultar todo</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="19" />
+        <source>Show all</source>
+        <translation>Mostrar todo</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="81" />
+        <source>Resume project</source>
+        <translation>Continuar proyecto</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="90" />
+        <source>Delete project</source>
+        <translation>Eliminar proyecto</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="100" />
+        <source>... load more</source>
+        <translation>... cargar más</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../src/templates/TemplateParser.cpp" line="229" />
+        <source>The theme description cannot be read: %1</source>
+        <translation>No se puede leer la descripción del tema: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <location filename="../qml/RenderingScreen.qml" line="15" />
+        <source>Making Video</source>
+        <translation>Creando el vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/RenderingScreen.qml" line="45" />
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>SavedProjectsPres</name>
+    <message>
+        <location filename="../src/project/SavedProjectsPres.cpp" line="181" />
+        <source>The project could not be saved in %1. Check that the disk has free space.</source>
+        <translation>No se pudo guardar el proyecto en %1. Comprueba que el disco tenga espacio libre.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPres</name>
+    <message>
+        <location filename="../src/shell/SettingsPres.cpp" line="54" />
+        <source>Please select another Result Directory. Can't create output file in</source>
+        <translation>Elige otra carpeta de destino. No se puede crear el archivo en</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="15" />
+        <source>Video settings</source>
+        <translation>Ajustes del vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="19" />
+        <source>Result Directory</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="21" />
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="39" />
+        <source>Video Quality</source>
+        <translation>Calidad del vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="44" />
+        <source>HD (1280x720)</source>
+        <translation>HD (1280x720)</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="50" />
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920x1080)</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="58" />
+        <source>MAKE MOVIE</source>
+        <translation>CREAR VÍDEO</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="77" />
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeThumb</name>
+    <message>
+        <location filename="../qml/ThemeThumb.qml" line="40" />
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemeThumb.qml" line="56" />
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+</context>
+<context>
+    <name>ThemesScreen</name>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="24" />
+        <source>Select Theme</source>
+        <translation>Elige un tema</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="41" />
+        <source>Subscribe for new Themes and Updates</source>
+        <translation>Suscríbete para recibir temas nuevos y novedades</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="48" />
+        <source>Facebook</source>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="52" />
+        <source>Subscribe</source>
+        <translation>Suscribirse</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,484 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AddBackgroundMusicScreen</name>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="16" />
+        <source>Add Background Music</source>
+        <translation>Adicionar música de fundo</translation>
+    </message>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="34" />
+        <source>Open Audio File</source>
+        <translation>Abrir arquivo de áudio</translation>
+    </message>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="39" />
+        <source>or</source>
+        <translation>ou</translation>
+    </message>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="45" />
+        <source>Skip Audio</source>
+        <translation>Continuar sem música</translation>
+    </message>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="53" />
+        <source>Back to Themes</source>
+        <translation>Voltar aos temas</translation>
+    </message>
+    <message>
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="60" />
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>Abrir arquivo de áudio (*.mp3 *.m4a)</translation>
+    </message>
+</context>
+<context>
+    <name>DoneScreen</name>
+    <message>
+        <location filename="../qml/DoneScreen.qml" line="14" />
+        <source>Your video is ready</source>
+        <translation>Seu vídeo está pronto</translation>
+    </message>
+    <message>
+        <location filename="../qml/DoneScreen.qml" line="19" />
+        <source>Play Video</source>
+        <translation>Reproduzir vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/DoneScreen.qml" line="24" />
+        <source>Open Folder containing Video</source>
+        <translation>Abrir a pasta do vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/DoneScreen.qml" line="32" />
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadingScreen</name>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="14" />
+        <source>Downloading Theme</source>
+        <translation>Baixando o tema</translation>
+    </message>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="34" />
+        <source>Downloading theme's files from internet.</source>
+        <translation>Baixando os arquivos do tema da internet.</translation>
+    </message>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="35" />
+        <source>Depending on your internet connection speed</source>
+        <translation>Dependendo da velocidade da sua conexão</translation>
+    </message>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="36" />
+        <source>it can take up to few minutes.</source>
+        <translation>isso pode levar alguns minutos.</translation>
+    </message>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="37" />
+        <source>This files will be downloaded only once.</source>
+        <translation>Esses arquivos são baixados apenas uma vez.</translation>
+    </message>
+    <message>
+        <location filename="../qml/DownloadingScreen.qml" line="44" />
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>LibavRender</name>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="134" />
+        <source>The theme cannot play its scene %1: the video cannot be made.</source>
+        <translation>O tema não consegue reproduzir a cena %1: o vídeo não pode ser criado.</translation>
+    </message>
+</context>
+<context>
+    <name>MainScreen</name>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="19" />
+        <source>Add Images</source>
+        <translation>Adicionar imagens</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="25" />
+        <source>Add Files</source>
+        <translation>Adicionar arquivos</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="29" />
+        <source>Add Folder with Images</source>
+        <translation>Adicionar pasta com imagens</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="36" />
+        <source>Add Text Scene</source>
+        <translation>Adicionar cena de texto</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="61" />
+        <source>Click Add Images to add your photos</source>
+        <translation>Clique em “Adicionar imagens” para adicionar suas fotos</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="67" />
+        <source>Click Add Text Scene to add titles between slides</source>
+        <translation>Clique em “Adicionar cena de texto” para pôr títulos entre os slides</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="108" />
+        <source>Edit Audio</source>
+        <translation>Editar música</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="108" />
+        <source>Add Audio</source>
+        <translation>Adicionar música</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="119" />
+        <source>Click here to Add Background Music</source>
+        <translation>Clique aqui para adicionar música de fundo</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="120" />
+        <source> Audio Files</source>
+        <translation> arquivos de áudio</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="135" />
+        <source>Back to Themes</source>
+        <translation>Voltar aos temas</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="143" />
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="155" />
+        <location filename="../qml/MainScreen.qml" line="161" />
+        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
+        <translation>Importar imagens (*.jpg *jpeg *.png *.gif)</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="167" />
+        <source>Open Audio File (*.mp3 *.m4a)</source>
+        <translation>Abrir arquivo de áudio (*.mp3 *.m4a)</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoGrid</name>
+    <message>
+        <location filename="../qml/PhotoGrid.qml" line="75" />
+        <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
+        <translation>Você tem slides demais para a duração da música. As imagens e textos abaixo ficarão fora do vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>PopupAddTextScene</name>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="18" />
+        <source>Add Text Scene</source>
+        <translation>Adicionar cena de texto</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="23" />
+        <source>Type your text here...</source>
+        <translation>Digite seu texto aqui...</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="45" />
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="50" />
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PopupAudioTracks</name>
+    <message>
+        <location filename="../qml/PopupAudioTracks.qml" line="13" />
+        <source>Edit Audio</source>
+        <translation>Editar música</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAudioTracks.qml" line="19" />
+        <source>Add Audio</source>
+        <translation>Adicionar música</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAudioTracks.qml" line="23" />
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
+</context>
+<context>
+    <name>PopupCommonError</name>
+    <message>
+        <location filename="../qml/PopupCommonError.qml" line="17" />
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupCommonError.qml" line="24" />
+        <source>If this problem persists, please contact our support at </source>
+        <translation>Se o problema continuar, fale com nosso suporte em </translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupCommonError.qml" line="26" />
+        <source>or via email</source>
+        <translation>ou por e-mail</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupCommonError.qml" line="33" />
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PopupDownloadError</name>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="15" />
+        <source>Network problem</source>
+        <translation>Problema de rede</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="22" />
+        <source>We have problem with downloading files from internet.</source>
+        <translation>Houve um problema ao baixar os arquivos.</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="23" />
+        <source>Please check your internet connection and try again.</source>
+        <translation>Verifique sua conexão com a internet e tente novamente.</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="24" />
+        <source>If this problem persists, please contact our support at </source>
+        <translation>Se o problema continuar, fale com nosso suporte em </translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="32" />
+        <source>Select other</source>
+        <translation>Escolher outro</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupDownloadError.qml" line="39" />
+        <source>Retry</source>
+        <translation>Tentar novamente</translation>
+    </message>
+</context>
+<context>
+    <name>PopupLeaveMsg</name>
+    <message>
+        <location filename="../qml/PopupLeaveMsg.qml" line="21" />
+        <source>Something seems to have gone wrong during the last Lumavive session. Send us a short message about what is the last thing you did before Lumavive crashed. It helps us fix issues quickly.
+Thank you.</source>
+        <translation>Parece que algo deu errado na última sessão do Lumavive. Conte-nos brevemente o que você fez antes de o Lumavive travar. Isso nos ajuda a corrigir problemas rapidamente.
+Obrigado.</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupLeaveMsg.qml" line="26" />
+        <source>Type your message here...</source>
+        <translation>Digite sua mensagem aqui...</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupLeaveMsg.qml" line="30" />
+        <source>Don’t ask again</source>
+        <translation>Não perguntar novamente</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupLeaveMsg.qml" line="36" />
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupLeaveMsg.qml" line="40" />
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMissedImageFiles</name>
+    <message>
+        <location filename="../qml/PopupMissedImageFiles.qml" line="16" />
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupMissedImageFiles.qml" line="30" />
+        <source>Missed image files will be skipped</source>
+        <translation>As imagens ausentes serão ignoradas</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupMissedImageFiles.qml" line="35" />
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectPres</name>
+    <message>
+        <location filename="../src/project/ProjectPres.cpp" line="144" />
+        <source>Audio Files</source>
+        <translation>arquivos de áudio</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectsView</name>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="14" />
+        <source>My Recent Projects</source>
+        <translation>Meus projetos recentes</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="19" />
+        <source>Hide all</source>
+        <translation>Ocultar todos</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="19" />
+        <source>Show all</source>
+        <translation>Mostrar todos</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="81" />
+        <source>Resume project</source>
+        <translation>Retomar projeto</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="90" />
+        <source>Delete project</source>
+        <translation>Excluir projeto</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="100" />
+        <source>... load more</source>
+        <translation>... carregar mais</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../src/templates/TemplateParser.cpp" line="229" />
+        <source>The theme description cannot be read: %1</source>
+        <translation>Não é possível ler a descrição do tema: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderingScreen</name>
+    <message>
+        <location filename="../qml/RenderingScreen.qml" line="15" />
+        <source>Making Video</source>
+        <translation>Criando o vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/RenderingScreen.qml" line="45" />
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>SavedProjectsPres</name>
+    <message>
+        <location filename="../src/project/SavedProjectsPres.cpp" line="181" />
+        <source>The project could not be saved in %1. Check that the disk has free space.</source>
+        <translation>Não foi possível salvar o projeto em %1. Verifique se há espaço livre no disco.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPres</name>
+    <message>
+        <location filename="../src/shell/SettingsPres.cpp" line="54" />
+        <source>Please select another Result Directory. Can't create output file in</source>
+        <translation>Escolha outra pasta de destino. Não é possível criar o arquivo em</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="15" />
+        <source>Video settings</source>
+        <translation>Configurações do vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="19" />
+        <source>Result Directory</source>
+        <translation>Pasta de destino</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="21" />
+        <source>Change</source>
+        <translation>Alterar</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="39" />
+        <source>Video Quality</source>
+        <translation>Qualidade do vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="44" />
+        <source>HD (1280x720)</source>
+        <translation>HD (1280x720)</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="50" />
+        <source>Full HD (1920x1080)</source>
+        <translation>Full HD (1920x1080)</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="58" />
+        <source>MAKE MOVIE</source>
+        <translation>CRIAR VÍDEO</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="77" />
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeThumb</name>
+    <message>
+        <location filename="../qml/ThemeThumb.qml" line="40" />
+        <source>Start</source>
+        <translation>Começar</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemeThumb.qml" line="56" />
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+</context>
+<context>
+    <name>ThemesScreen</name>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="24" />
+        <source>Select Theme</source>
+        <translation>Escolha um tema</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="41" />
+        <source>Subscribe for new Themes and Updates</source>
+        <translation>Assine para receber novos temas e novidades</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="48" />
+        <source>Facebook</source>
+        <translation>Facebook</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="52" />
+        <source>Subscribe</source>
+        <translation>Assinar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,107 @@
+#!/usr/bin/env python3
+"""Fills the translation catalogues (translations/<lang>.ts) from the table below.
+
+Run after `lupdate qml src -ts translations/*.ts -no-obsolete` has refreshed the source texts:
+  python3 translations/translate.py
+"""
+import os
+import xml.etree.ElementTree as ET
+
+T = {
+ "Add Background Music": ("Hintergrundmusik hinzufügen", "Ajouter une musique de fond", "Añadir música de fondo", "Adicionar música de fundo"),
+ "Open Audio File": ("Audiodatei öffnen", "Ouvrir un fichier audio", "Abrir archivo de audio", "Abrir arquivo de áudio"),
+ "or": ("oder", "ou", "o", "ou"),
+ "Skip Audio": ("Ohne Musik weiter", "Continuer sans musique", "Continuar sin música", "Continuar sem música"),
+ "Back to Themes": ("Zurück zu den Themen", "Retour aux thèmes", "Volver a los temas", "Voltar aos temas"),
+ "Open Audio File (*.mp3 *.m4a)": ("Audiodatei öffnen (*.mp3 *.m4a)", "Ouvrir un fichier audio (*.mp3 *.m4a)", "Abrir archivo de audio (*.mp3 *.m4a)", "Abrir arquivo de áudio (*.mp3 *.m4a)"),
+ "Your video is ready": ("Ihr Video ist fertig", "Votre vidéo est prête", "Tu vídeo está listo", "Seu vídeo está pronto"),
+ "Play Video": ("Video abspielen", "Lire la vidéo", "Reproducir vídeo", "Reproduzir vídeo"),
+ "Open Folder containing Video": ("Ordner mit dem Video öffnen", "Ouvrir le dossier de la vidéo", "Abrir la carpeta del vídeo", "Abrir a pasta do vídeo"),
+ "Back": ("Zurück", "Retour", "Atrás", "Voltar"),
+ "Downloading Theme": ("Thema wird heruntergeladen", "Téléchargement du thème", "Descargando el tema", "Baixando o tema"),
+ "Downloading theme's files from internet.": ("Die Dateien des Themas werden aus dem Internet geladen.", "Téléchargement des fichiers du thème depuis Internet.", "Descargando los archivos del tema desde internet.", "Baixando os arquivos do tema da internet."),
+ "Depending on your internet connection speed": ("Je nach Geschwindigkeit Ihrer Internetverbindung", "Selon la vitesse de votre connexion Internet", "Según la velocidad de tu conexión a internet", "Dependendo da velocidade da sua conexão"),
+ "it can take up to few minutes.": ("kann das einige Minuten dauern.", "cela peut prendre quelques minutes.", "puede tardar unos minutos.", "isso pode levar alguns minutos."),
+ "This files will be downloaded only once.": ("Diese Dateien werden nur einmal heruntergeladen.", "Ces fichiers ne sont téléchargés qu'une seule fois.", "Estos archivos se descargan una sola vez.", "Esses arquivos são baixados apenas uma vez."),
+ "The theme cannot play its scene %1: the video cannot be made.": ("Das Thema kann seine Szene %1 nicht abspielen: Das Video kann nicht erstellt werden.", "Le thème ne peut pas jouer sa scène %1 : la vidéo ne peut pas être créée.", "El tema no puede reproducir su escena %1: no se puede crear el vídeo.", "O tema não consegue reproduzir a cena %1: o vídeo não pode ser criado."),
+ "Add Images": ("Bilder hinzufügen", "Ajouter des images", "Añadir imágenes", "Adicionar imagens"),
+ "Add Files": ("Dateien hinzufügen", "Ajouter des fichiers", "Añadir archivos", "Adicionar arquivos"),
+ "Add Folder with Images": ("Ordner mit Bildern hinzufügen", "Ajouter un dossier d'images", "Añadir carpeta con imágenes", "Adicionar pasta com imagens"),
+ "Add Text Scene": ("Textszene hinzufügen", "Ajouter une scène de texte", "Añadir escena de texto", "Adicionar cena de texto"),
+ "Click Add Images to add your photos": ("Klicken Sie auf „Bilder hinzufügen“, um Ihre Fotos hinzuzufügen", "Cliquez sur « Ajouter des images » pour ajouter vos photos", "Haz clic en «Añadir imágenes» para añadir tus fotos", "Clique em “Adicionar imagens” para adicionar suas fotos"),
+ "Click Add Text Scene to add titles between slides": ("Klicken Sie auf „Textszene hinzufügen“, um Titel zwischen die Folien zu setzen", "Cliquez sur « Ajouter une scène de texte » pour placer des titres entre les diapositives", "Haz clic en «Añadir escena de texto» para poner títulos entre las diapositivas", "Clique em “Adicionar cena de texto” para pôr títulos entre os slides"),
+ "Edit Audio": ("Musik bearbeiten", "Modifier la musique", "Editar música", "Editar música"),
+ "Add Audio": ("Musik hinzufügen", "Ajouter de la musique", "Añadir música", "Adicionar música"),
+ "Click here to Add Background Music": ("Hier klicken, um Hintergrundmusik hinzuzufügen", "Cliquez ici pour ajouter une musique de fond", "Haz clic aquí para añadir música de fondo", "Clique aqui para adicionar música de fundo"),
+ " Audio Files": (" Audiodateien", " fichiers audio", " archivos de audio", " arquivos de áudio"),
+ "Audio Files": ("Audiodateien", "fichiers audio", "archivos de audio", "arquivos de áudio"),
+ "Done": ("Fertig", "Terminé", "Listo", "Concluir"),
+ "Import Image Files (*.jpg *jpeg *.png *.gif)": ("Bilddateien importieren (*.jpg *jpeg *.png *.gif)", "Importer des images (*.jpg *jpeg *.png *.gif)", "Importar imágenes (*.jpg *jpeg *.png *.gif)", "Importar imagens (*.jpg *jpeg *.png *.gif)"),
+ "You have too many slides for your audio duration. The images and text slides below will be excluded from final video": ("Sie haben mehr Folien, als die Musik lang ist. Die Bilder und Textfolien darunter kommen nicht ins Video", "Vous avez trop de diapositives pour la durée de la musique. Les images et textes ci-dessous ne seront pas dans la vidéo", "Tienes demasiadas diapositivas para la duración de la música. Las imágenes y textos de abajo no estarán en el vídeo", "Você tem slides demais para a duração da música. As imagens e textos abaixo ficarão fora do vídeo"),
+ "Type your text here...": ("Text hier eingeben …", "Saisissez votre texte ici…", "Escribe tu texto aquí...", "Digite seu texto aqui..."),
+ "Cancel": ("Abbrechen", "Annuler", "Cancelar", "Cancelar"),
+ "OK": ("OK", "OK", "Aceptar", "OK"),
+ "Error": ("Fehler", "Erreur", "Error", "Erro"),
+ "If this problem persists, please contact our support at ": ("Wenn das Problem bleibt, wenden Sie sich bitte an unseren Support unter ", "Si le problème persiste, contactez notre assistance sur ", "Si el problema continúa, contacta con nuestro soporte en ", "Se o problema continuar, fale com nosso suporte em "),
+ "or via email": ("oder per E-Mail", "ou par e-mail", "o por correo electrónico", "ou por e-mail"),
+ "Network problem": ("Netzwerkproblem", "Problème de réseau", "Problema de red", "Problema de rede"),
+ "We have problem with downloading files from internet.": ("Beim Herunterladen der Dateien ist ein Problem aufgetreten.", "Le téléchargement des fichiers a échoué.", "Ha habido un problema al descargar los archivos.", "Houve um problema ao baixar os arquivos."),
+ "Please check your internet connection and try again.": ("Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut.", "Vérifiez votre connexion Internet et réessayez.", "Comprueba tu conexión a internet e inténtalo de nuevo.", "Verifique sua conexão com a internet e tente novamente."),
+ "Select other": ("Anderes wählen", "Choisir un autre", "Elegir otro", "Escolher outro"),
+ "Retry": ("Erneut versuchen", "Réessayer", "Reintentar", "Tentar novamente"),
+ "Something seems to have gone wrong during the last Lumavive session. Send us a short message about what is the last thing you did before Lumavive crashed. It helps us fix issues quickly.\nThank you.": (
+   "In der letzten Lumavive-Sitzung ist offenbar etwas schiefgegangen. Schreiben Sie uns kurz, was Sie zuletzt getan haben, bevor Lumavive abstürzte. Das hilft uns, Fehler schnell zu beheben.\nVielen Dank.",
+   "Un problème semble s'être produit lors de la dernière session de Lumavive. Dites-nous en quelques mots ce que vous faisiez avant que Lumavive ne plante. Cela nous aide à corriger rapidement.\nMerci.",
+   "Parece que algo salió mal en la última sesión de Lumavive. Cuéntanos brevemente qué hiciste justo antes de que Lumavive fallara. Nos ayuda a corregir los errores rápidamente.\nGracias.",
+   "Parece que algo deu errado na última sessão do Lumavive. Conte-nos brevemente o que você fez antes de o Lumavive travar. Isso nos ajuda a corrigir problemas rapidamente.\nObrigado."),
+ "Type your message here...": ("Nachricht hier eingeben …", "Saisissez votre message ici…", "Escribe tu mensaje aquí...", "Digite sua mensagem aqui..."),
+ "Don’t ask again": ("Nicht mehr fragen", "Ne plus demander", "No volver a preguntar", "Não perguntar novamente"),
+ "Close": ("Schließen", "Fermer", "Cerrar", "Fechar"),
+ "Send": ("Senden", "Envoyer", "Enviar", "Enviar"),
+ "Warning": ("Warnung", "Avertissement", "Aviso", "Aviso"),
+ "Missed image files will be skipped": ("Fehlende Bilddateien werden übersprungen", "Les images manquantes seront ignorées", "Las imágenes que faltan se omitirán", "As imagens ausentes serão ignoradas"),
+ "My Recent Projects": ("Meine letzten Projekte", "Mes projets récents", "Mis proyectos recientes", "Meus projetos recentes"),
+ "Hide all": ("Alle ausblenden", "Tout masquer", "Ocultar todo", "Ocultar todos"),
+ "Show all": ("Alle anzeigen", "Tout afficher", "Mostrar todo", "Mostrar todos"),
+ "Resume project": ("Projekt fortsetzen", "Reprendre le projet", "Continuar proyecto", "Retomar projeto"),
+ "Delete project": ("Projekt löschen", "Supprimer le projet", "Eliminar proyecto", "Excluir projeto"),
+ "... load more": ("… weitere laden", "… en charger plus", "... cargar más", "... carregar mais"),
+ "The theme description cannot be read: %1": ("Die Themenbeschreibung kann nicht gelesen werden: %1", "La description du thème est illisible : %1", "No se puede leer la descripción del tema: %1", "Não é possível ler a descrição do tema: %1"),
+ "Making Video": ("Video wird erstellt", "Création de la vidéo", "Creando el vídeo", "Criando o vídeo"),
+ "The project could not be saved in %1. Check that the disk has free space.": ("Das Projekt konnte nicht in %1 gespeichert werden. Prüfen Sie, ob auf dem Datenträger Platz frei ist.", "Le projet n'a pas pu être enregistré dans %1. Vérifiez qu'il reste de la place sur le disque.", "No se pudo guardar el proyecto en %1. Comprueba que el disco tenga espacio libre.", "Não foi possível salvar o projeto em %1. Verifique se há espaço livre no disco."),
+ "Please select another Result Directory. Can't create output file in": ("Bitte wählen Sie einen anderen Zielordner. Die Ausgabedatei kann nicht angelegt werden in", "Veuillez choisir un autre dossier de destination. Impossible de créer le fichier dans", "Elige otra carpeta de destino. No se puede crear el archivo en", "Escolha outra pasta de destino. Não é possível criar o arquivo em"),
+ "Video settings": ("Videoeinstellungen", "Réglages de la vidéo", "Ajustes del vídeo", "Configurações do vídeo"),
+ "Result Directory": ("Zielordner", "Dossier de destination", "Carpeta de destino", "Pasta de destino"),
+ "Change": ("Ändern", "Modifier", "Cambiar", "Alterar"),
+ "Video Quality": ("Videoqualität", "Qualité vidéo", "Calidad del vídeo", "Qualidade do vídeo"),
+ "HD (1280x720)": ("HD (1280x720)", "HD (1280x720)", "HD (1280x720)", "HD (1280x720)"),
+ "Full HD (1920x1080)": ("Full HD (1920x1080)", "Full HD (1920x1080)", "Full HD (1920x1080)", "Full HD (1920x1080)"),
+ "MAKE MOVIE": ("VIDEO ERSTELLEN", "CRÉER LA VIDÉO", "CREAR VÍDEO", "CRIAR VÍDEO"),
+ "Start": ("Start", "Commencer", "Empezar", "Começar"),
+ "Preview": ("Vorschau", "Aperçu", "Vista previa", "Prévia"),
+ "Select Theme": ("Thema wählen", "Choisir un thème", "Elige un tema", "Escolha um tema"),
+ "Subscribe for new Themes and Updates": ("Abonnieren Sie neue Themen und Neuigkeiten", "Abonnez-vous aux nouveaux thèmes et nouveautés", "Suscríbete para recibir temas nuevos y novedades", "Assine para receber novos temas e novidades"),
+ "Facebook": ("Facebook", "Facebook", "Facebook", "Facebook"),
+ "Subscribe": ("Abonnieren", "S'abonner", "Suscribirse", "Assinar"),
+}
+LANGS = {"de": 0, "fr": 1, "es": 2, "pt": 3}
+LANGUAGE_NAMES = {"de": "de_DE", "fr": "fr_FR", "es": "es_ES", "pt": "pt_BR"}
+
+here = os.path.dirname(os.path.abspath(__file__))
+missing = set()
+for lang, column in LANGS.items():
+    path = os.path.join(here, lang + ".ts")
+    tree = ET.parse(path)
+    root = tree.getroot()
+    root.set("language", LANGUAGE_NAMES[lang])
+    for message in root.iter("message"):
+        source = message.find("source").text or ""
+        translation = message.find("translation")
+        if source in T:
+            translation.text = T[source][column]
+            translation.attrib.pop("type", None)
+        else:
+            missing.add(source)
+    tree.write(path, encoding="utf-8", xml_declaration=True)
+for source in sorted(missing):
+    print("no translation for:", source)
