@@ -4,7 +4,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 "$root/scripts/setup.sh"
-build_tree build
+build_tree build -DLUMAVIVE_TESTS=ON
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
 for bench in "$root"/build/bench/bench_*; do
     [[ -x "$bench" && -f "$bench" ]] || continue

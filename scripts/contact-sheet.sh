@@ -5,7 +5,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 "$root/scripts/setup.sh"
-build_tree build -DLUMAVIVE_TESTS=OFF
+build_tree build-app -DLUMAVIVE_TESTS=OFF
 mkdir -p "$root/docs"
-"$root/build/bin/lumavive-themebuilder" --contact-sheet "$root/docs/contact-sheet.jpg" --from "$root/templates"
+"$root/build-app/bin/lumavive-themebuilder" --contact-sheet "$root/docs/contact-sheet.jpg" --from "$root/templates"
 echo "wrote docs/contact-sheet.jpg"

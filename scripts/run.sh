@@ -7,18 +7,18 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
     "$root/scripts/setup.sh"
-    build_tree build -DLUMAVIVE_TESTS=OFF
+    build_tree build-app -DLUMAVIVE_TESTS=OFF
     cd "$root"
-    exec "$root/build/bin/lumavive" "$@"
+    exec "$root/build-app/bin/lumavive" "$@"
 fi
 
 "$root/scripts/setup.sh" --demo
-build_tree build -DLUMAVIVE_TESTS=OFF
+build_tree build-app -DLUMAVIVE_TESTS=OFF
 cd "$root"
 demo="$root/out/demo"
 mkdir -p "$demo"
 echo "No display found: rendering the demo with lumavive-render."
-"$root/build/bin/lumavive-demosong" "$demo/soundtrack.m4a"
+"$root/build-app/bin/lumavive-demosong" "$demo/soundtrack.m4a"
 
 photos=()
 for name in BytheWater Autumn Kite EveningGlow Path FallenLeaf summer_1am ColorfulCups; do
@@ -29,6 +29,6 @@ for name in BytheWater Autumn Kite EveningGlow Path FallenLeaf summer_1am Colorf
     [[ -n $best ]] && photos+=(--photo "$best")
 done
 
-"$root/build/bin/lumavive-render" --theme 1 --text "Lumavive" "${photos[@]}" \
+"$root/build-app/bin/lumavive-render" --theme 1 --text "Lumavive" "${photos[@]}" \
     --text "Made with Lumavive" --music "$demo/soundtrack.m4a" -o "$root/out/lumavive-demo.mp4"
 echo "Your demo video: $root/out/lumavive-demo.mp4"

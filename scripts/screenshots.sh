@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Writes PNGs of the screens (a realistic project, the real presenters, offscreen) into
-# build/screenshots/, by driving the window's journey test.
+# Writes PNGs of the screens and pop-ups into build/screenshots/: the window's journey test driven
+# under a virtual X display, with the real themes and a realistic project.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 "$root/scripts/setup.sh"
-build_tree build
-mkdir -p "$root/build/screenshots"
-LUMAVIVE_SCREENSHOTS="$root/build/screenshots" QT_QPA_PLATFORM=offscreen \
+build_tree build -DLUMAVIVE_TESTS=ON
+out="$root/build/screenshots"
+mkdir -p "$out"
+LUMAVIVE_SCREENSHOTS="$out" LUMAVIVE_SCREENSHOT_THEMES="$root/templates" \
+    xvfb-run -a -s "-screen 0 1600x1000x24" env -u QT_QPA_PLATFORM \
     "$root/build/tests/ui/tst_ui" >/dev/null
-ls "$root/build/screenshots"
+ls "$out"

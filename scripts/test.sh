@@ -21,7 +21,7 @@ done
 "$root/scripts/setup.sh"
 
 echo "== Normal build =="
-build_tree build
+build_tree build -DLUMAVIVE_TESTS=ON
 ctest --test-dir "$root/build" --output-on-failure -j 2
 
 if ((quick)); then
