@@ -2,22 +2,15 @@
 // TIFF structure, without reading out of bounds, allocating wildly or looping.
 #include "images/ExifHeader.h"
 
+#include "FuzzApp.h"
+
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_exif";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("QT_LOGGING_RULES", "*.warning=false");
-        return new QGuiApplication(argc, argv);
-    }();
-    Q_UNUSED(app);
+    ensureFuzzApp("fuzz_exif");
 
     const QByteArray bytes(reinterpret_cast<const char*>(data), int(size));
     QBuffer buffer;

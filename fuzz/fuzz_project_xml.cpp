@@ -2,22 +2,15 @@
 // without crashing or hanging, and never make the reader open anything but regular files.
 #include "project/ProjectFile.h"
 
+#include "FuzzApp.h"
+
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_project_xml";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qputenv("QT_LOGGING_RULES", "*.warning=false");
-        return new QGuiApplication(argc, argv);
-    }();
-    Q_UNUSED(app);
+    ensureFuzzApp("fuzz_project_xml");
 
     QBuffer buffer;
     buffer.setData(reinterpret_cast<const char*>(data), int(size));

@@ -5,22 +5,16 @@
 #include "templates/TemplateParser.h"
 #include "templates/TextScene.h"
 
+#include "FuzzApp.h"
+
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_template_xml";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    Q_UNUSED(app);
+    ensureFuzzApp("fuzz_template_xml");
 
     QBuffer buffer;
     buffer.setData(reinterpret_cast<const char*>(data), int(size));

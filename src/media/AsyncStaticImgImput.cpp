@@ -6,7 +6,6 @@
 #include "media/LibavPointers.h"
 
 #include <QPainter>
-#include <QThread>
 
 // The prepared picture in BGRA with its own buffer.
 struct AsyncStaticImgImput::StillFrame
@@ -44,7 +43,7 @@ QImage coverFit(const QImage& image, int width, int height)
 
 AsyncStaticImgImput::AsyncStaticImgImput(QSharedPointer<FramePool> pool, const QString& path,
                                          int height, int width, int framesCount)
-    : stillFrame(std::make_unique<StillFrame>()), thread(new QThread), worker(nullptr), pool(pool)
+    : AsyncFrameSource(pool), stillFrame(std::make_unique<StillFrame>())
 {
     const QImage picture = coverFit(*loadImage(path), width, height);
     AVFrame* still = stillFrame->frame.get();
@@ -58,31 +57,10 @@ AsyncStaticImgImput::AsyncStaticImgImput(QSharedPointer<FramePool> pool, const Q
         painter.drawImage(0, 0, picture);
     }
 
-    worker = new AsyncStaticImgImputWorker(still, pool, still->data[0] ? framesCount : 0);
-    worker->moveToThread(thread);
-    connect(worker, &AsyncStaticImgImputWorker::frameRead, this, &AsyncStaticImgImput::onFrameRead,
-            Qt::DirectConnection);
-    connect(thread, &QThread::started, worker, &AsyncStaticImgImputWorker::process);
-    connect(worker, &AsyncStaticImgImputWorker::finished, thread, &QThread::quit);
-    thread->start(QThread::InheritPriority);
+    start(new AsyncStaticImgImputWorker(still, pool, still->data[0] ? framesCount : 0));
 }
 
 AsyncStaticImgImput::~AsyncStaticImgImput()
 {
-    worker->stopRequested = true;
-    thread->quit();
-    thread->wait();
-    queue.drainInto(*pool);
-    delete worker;
-    delete thread;
-}
-
-AVFrame* AsyncStaticImgImput::getFrame()
-{
-    return queue.take();
-}
-
-void AsyncStaticImgImput::onFrameRead(AVFrame* frame)
-{
-    queue.push(frame);
+    shutDown(); // before the still frame goes
 }

@@ -1,22 +1,15 @@
 #pragma once
 
-#include "media/FrameQueue.h"
-#include "media/IAsyncAVInput.h"
+#include "media/AsyncFrameSource.h"
 
-#include <QObject>
-#include <QSharedPointer>
 #include <QString>
 
 #include <memory>
 
-class AsyncStaticImgImputWorker;
-class FramePool;
-class QThread;
-
 // A still background: the picture cover-fitted to width x height once, then delivered as
 // `framesCount` identical frames (pts 0, 1, 2, ...) and the end marker. A picture that cannot be
 // loaded gives black frames. Starts at construction; destruction joins and returns queued frames.
-class AsyncStaticImgImput : public QObject, public IAsyncAVInput
+class AsyncStaticImgImput : public AsyncFrameSource
 {
     Q_OBJECT
 public:
@@ -24,16 +17,7 @@ public:
                         int framesCount);
     ~AsyncStaticImgImput() override;
 
-    AVFrame* getFrame() override;
-
-public slots:
-    void onFrameRead(AVFrame* frame);
-
 private:
     struct StillFrame;
-    std::unique_ptr<StillFrame> stillFrame;
-    FrameQueue queue;
-    QThread* thread;
-    AsyncStaticImgImputWorker* worker;
-    QSharedPointer<FramePool> pool;
+    std::unique_ptr<StillFrame> stillFrame; // read by the worker until shutDown()
 };

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "media/IAsyncAVInput.h"
+#include "media/AsyncSourceWorker.h"
 
-#include <QObject>
 #include <QSharedPointer>
 
-#include <atomic>
+#include <cstdint>
 
 class FramePool;
 
 // Copies one still picture into `count` pool frames (pts 0, 1, 2, ...), keeping at most three out
 // of the pool under the still frame's key, then emits the end marker.
-class AsyncStaticImgImputWorker : public QObject
+class AsyncStaticImgImputWorker : public AsyncSourceWorker
 {
     Q_OBJECT
 public:
@@ -19,14 +18,8 @@ public:
 
     AsyncStaticImgImputWorker(const AVFrame* stillFrame, QSharedPointer<FramePool> pool, int count);
 
-    std::atomic<bool> stopRequested{false};
-
-signals:
-    void finished();
-    void frameRead(AVFrame* frame);
-
 public slots:
-    void process();
+    void process() override;
 
 private:
     const AVFrame* stillFrame; // the owner's

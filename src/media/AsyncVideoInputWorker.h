@@ -1,18 +1,15 @@
 #pragma once
 
-#include "media/IAsyncAVInput.h"
+#include "media/AsyncSourceWorker.h"
 
-#include <QObject>
 #include <QSharedPointer>
 #include <QString>
-
-#include <atomic>
 
 class FramePool;
 
 // Decodes a video file into pool frames on the source's thread, keeping at most six frames of
 // its own out of the pool, then emits the end marker (null). Plays the file once.
-class AsyncVideoInputWorker : public QObject
+class AsyncVideoInputWorker : public AsyncSourceWorker
 {
     Q_OBJECT
 public:
@@ -20,15 +17,11 @@ public:
 
     AsyncVideoInputWorker(QSharedPointer<FramePool> pool, const QString& path);
 
-    std::atomic<bool> stopRequested{false};
-
 signals:
-    void finished();
-    void frameRead(AVFrame* frame);
     void error();
 
 public slots:
-    void process();
+    void process() override;
 
 private:
     QString path;

@@ -50,15 +50,7 @@ private slots:
         QCoreApplication::setOrganizationName("Merrowdale");
         QCoreApplication::setApplicationName("Lumavive");
         QDir::setCurrent(dirs.path());
-        ThemeFixture::ThemeSpec theme;
-        theme.id = 1;
-        ThemeFixture::SceneSpec photos;
-        photos.frames = 30;
-        ThemeFixture::SceneSpec texts;
-        texts.id = 2;
-        texts.type = 2;
-        texts.frames = 30;
-        theme.scenes = {photos, texts};
+        const ThemeFixture::ThemeSpec theme = ThemeFixture::photoAndText(1);
         QVERIFY(ThemeFixture::write("templates", theme));
         presenter = ProjectPres::instance();
         presenter->setThemeId(1);

@@ -92,4 +92,19 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
            writeText(folder + "info.xml", "<info><name>" + theme.name + "</name></info>");
 }
 
+ThemeSpec photoAndText(int id, const QString& name)
+{
+    ThemeSpec theme;
+    theme.id = id;
+    theme.name = name;
+    SceneSpec photos;
+    photos.frames = 30;
+    SceneSpec texts;
+    texts.id = 2;
+    texts.type = 2;
+    texts.frames = 30;
+    theme.scenes = {photos, texts};
+    return theme;
+}
+
 } // namespace ThemeFixture

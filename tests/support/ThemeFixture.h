@@ -38,4 +38,8 @@ struct ThemeSpec
 // Writes the theme into `templatesDir` + "/" + id. False on failure.
 bool write(const QString& templatesDir, const ThemeSpec& theme);
 
+// The small theme most tests use: a one-photo scene (id 1) and a one-text scene (id 2), 30 frames
+// each, on still backgrounds.
+ThemeSpec photoAndText(int id, const QString& name = QStringLiteral("Test Theme"));
+
 } // namespace ThemeFixture

@@ -66,16 +66,7 @@ private slots:
             for (int id : {1, 2, 3}) {
                 if (!realThemes.isEmpty())
                     break;
-                ThemeFixture::ThemeSpec theme;
-                theme.id = id;
-                theme.name = QStringLiteral("Theme %1").arg(id);
-                ThemeFixture::SceneSpec photos;
-                photos.frames = 30;
-                ThemeFixture::SceneSpec texts;
-                texts.id = 2;
-                texts.type = 2;
-                texts.frames = 30;
-                theme.scenes = {photos, texts};
+                const ThemeFixture::ThemeSpec theme = ThemeFixture::photoAndText(id, QStringLiteral("Theme %1").arg(id));
                 QVERIFY(ThemeFixture::write("templates", theme));
             }
         }
