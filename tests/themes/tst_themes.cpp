@@ -104,6 +104,28 @@ private slots:
         QVERIFY(stills >= 6);
     }
 
+    void savedProjectCoversShowTheirSlide()
+    {
+        // A saved project's cover shows slide 1 where the first one-slot scene of its kind
+        // places it on frame 0: it must be there, and visible.
+        for (const ThemeRecipe& recipe : book) {
+            const auto theme = parseTheme(kThemes, recipe.id);
+            for (int kind : {1, 2}) {
+                for (const QSharedPointer<Scene>& scene : *theme->scenes) {
+                    if (scene->type != kind || scene->objectCount() != 1)
+                        continue;
+                    const auto objects = kind == 1 ? slotsOf<ImgScene>(*scene) : slotsOf<TextScene>(*scene);
+                    QVERIFY2(objects[0]->keyframes.contains(0), qPrintable(recipe.name));
+                    const Keyframe k = objects[0]->keyframes.value(0);
+                    QVERIFY2(k.opacity > 0.9f, qPrintable(recipe.name));
+                    const QPointF centre = (k.topLeft + k.bottomRight) / 2;
+                    QVERIFY(centre.x() > 0.2 && centre.x() < 0.8 && centre.y() > 0.2 && centre.y() < 0.8);
+                    break;
+                }
+            }
+        }
+    }
+
     void everyReferencedFileExists()
     {
         TemplateCatalog catalog(kThemes + "/");

@@ -76,8 +76,7 @@ ThemeRecipe goldenHour()
     // One landscape photo: a slow push in, a slight turn.
     SceneRecipe one{1, 1, 120, true, bg, {}};
     SlotRecipe wide = photo(Motion(0, 119, pose(960, 560, 1250, 833, -2, 0.94))
-                                .to(0, 119, pose(960, 530, 1250, 833, 1, 1.04), Ease::linear)
-                                .fade(10, 0),
+                                .to(0, 119, pose(960, 530, 1250, 833, 1, 1.04), Ease::linear),
                             1.5f);
     wide.borderWidth = 0.025f;
     wide.shadow = "0.3,0.4 1.2 60,30,10,150";
@@ -98,7 +97,7 @@ ThemeRecipe goldenHour()
     }
     two.objects = {left, right};
     SceneRecipe words{3, 2, 90, true, bg, {}};
-    SlotRecipe title = text(Motion(0, 89, pose(960, 560, 1600, 900, 0, 0.9, 0, 0.0))
+    SlotRecipe title = text(Motion(0, 89, pose(960, 560, 1600, 900, 0, 0.9, 0, 1.0))
                                 .to(0, 25, pose(960, 540, 1600, 900, 0, 1.0, 0, 1.0), Ease::outCubic),
                             "Lato,SansSerif,60,#fff8ec");
     title.shadow = "0.02,0.03 0.08 80,40,10,160";
@@ -130,13 +129,17 @@ ThemeRecipe paperAlbum()
         s.shadow = shadow;
         return s;
     };
-    SceneRecipe single{1, 1, 135, false, bg, {print(0, {960, 540}, -3, 1.33f, 1050)}};
+    // The single print settles in place (it is what saved projects show on their cover).
+    SlotRecipe settling = print(0, {960, 540}, -3, 1.33f, 1050);
+    settling.motion = Motion(0, 134, pose(960, 540, 1050, 790, 4, 1.08))
+                          .to(0, 30, pose(960, 540, 1050, 790, -3), Ease::outBack);
+    SceneRecipe single{1, 1, 135, false, bg, {settling}};
     SceneRecipe three{2, 1, 135, false, bg,
                       {print(0, {560, 420}, -6, 1.0f, 560), print(12, {1380, 430}, 5, 1.33f, 640),
                        print(24, {980, 760}, -1, 1.5f, 620)}};
     SceneRecipe words{3, 2, 100, false, bg, {}};
-    SlotRecipe caption = text(Motion(0, 99, pose(960, 540, 1500, 840, -1, 1.0, 0, 0.0))
-                                  .to(0, 20, pose(960, 540, 1500, 840, -1, 1.0, 0, 1.0), Ease::linear),
+    SlotRecipe caption = text(Motion(0, 99, pose(960, 560, 1500, 840, -2, 1.0))
+                                  .to(0, 30, pose(960, 540, 1500, 840, -1, 1.0), Ease::outCubic),
                               "EB Garamond,Serif,60,#4a3523");
     caption.slideBackground = "slide-bg.jpg";
     caption.slideBackgroundMaker = swatch(QColor(244, 236, 220), QColor(220, 205, 180));
@@ -154,7 +157,7 @@ ThemeRecipe nightBokeh()
     const auto bg = Backdrops::nightBokeh();
     // A card that turns towards the viewer, holds, and turns away.
     SceneRecipe card{1, 1, 120, true, bg, {}};
-    SlotRecipe turning = photo(Motion(0, 119, pose(960, 540, 1200, 800, 0, 0.9, 0.9, 0.0))
+    SlotRecipe turning = photo(Motion(0, 119, pose(960, 540, 1200, 800, 0, 0.92, 0.6, 1.0))
                                    .to(0, 24, pose(960, 540, 1200, 800, 0, 1.0, 0.0, 1.0), Ease::outCubic)
                                    .to(95, 119, pose(960, 540, 1200, 800, 0, 0.9, -0.9, 0.0), Ease::inCubic),
                                1.5f);
@@ -178,7 +181,7 @@ ThemeRecipe nightBokeh()
     }
     pair.objects = {a, b};
     SceneRecipe words{3, 2, 90, true, bg, {}};
-    SlotRecipe gold = text(Motion(0, 89, pose(960, 540, 1700, 956, 0, 1.15, 0, 0.0))
+    SlotRecipe gold = text(Motion(0, 89, pose(960, 540, 1700, 956, 0, 1.15, 0, 1.0))
                                .to(0, 30, pose(960, 540, 1700, 956, 0, 1.0, 0, 1.0), Ease::outCubic),
                            "League Spartan,SansSerif,60,#ffd27a");
     gold.texture = "gold.jpg";
@@ -218,12 +221,12 @@ ThemeRecipe filmStrip()
     SceneRecipe close{2, 1, 120, true, bg, {}};
     SlotRecipe closeUp = photo(Motion(0, 119, pose(960, 540, 1500, 1000, 0, 1.0))
                                    .to(0, 119, pose(960, 540, 1500, 1000, 0, 1.12), Ease::linear)
-                                   .fade(15, 15),
+                                   .fade(0, 15),
                                1.5f);
     closeUp.hPos = 2;
     close.objects = {closeUp};
     SceneRecipe words{3, 2, 90, true, bg, {}};
-    SlotRecipe credit = text(Motion(0, 89, pose(960, 580, 1400, 788, 0, 1.0, 0, 0.0))
+    SlotRecipe credit = text(Motion(0, 89, pose(960, 580, 1400, 788, 0, 1.0, 0, 1.0))
                                  .to(0, 20, pose(960, 540, 1400, 788, 0, 1.0, 0, 1.0), Ease::outCubic)
                                  .fade(0, 15),
                              "Roboto,SansSerif,60,#f2e9dc");
@@ -264,7 +267,7 @@ ThemeRecipe oceanBreeze()
     big.shadow = "0.2,0.3 1 0,40,60,110";
     feature.objects = {big};
     SceneRecipe words{3, 2, 90, false, bg, {}};
-    SlotRecipe caption = text(Motion(0, 89, pose(960, 500, 1500, 844, 0, 1.0, 0, 0.0))
+    SlotRecipe caption = text(Motion(0, 89, pose(960, 500, 1500, 844, 0, 1.0, 0, 1.0))
                                   .to(0, 25, pose(960, 540, 1500, 844, 0, 1.0, 0, 1.0), Ease::outCubic),
                               "Open Sans,SansSerif,60,#ffffff");
     caption.shadow = "0,0.03 0.1 0,50,70,180";
@@ -284,8 +287,7 @@ ThemeRecipe minimalWhite()
     const auto bg = Backdrops::minimalWhite();
     SceneRecipe landscape{1, 1, 120, false, bg, {}};
     SlotRecipe hang = photo(Motion(0, 119, pose(960, 540, 1300, 760, 0, 0.96))
-                                .to(0, 119, pose(960, 540, 1300, 760, 0, 1.02), Ease::inOutCubic)
-                                .fade(12, 0),
+                                .to(0, 119, pose(960, 540, 1300, 760, 0, 1.02), Ease::inOutCubic),
                             1.71f);
     hang.shadow = "0.2,0.3 1.5 0,0,0,90";
     hang.borderWidth = 0.01f;
@@ -306,8 +308,8 @@ ThemeRecipe minimalWhite()
     }
     portrait.objects = {tall, side};
     SceneRecipe words{3, 2, 90, false, bg, {}};
-    SlotRecipe caption = text(Motion(0, 89, pose(960, 540, 1500, 844, 0, 1.0, 0, 0.0))
-                                  .to(0, 20, pose(960, 540, 1500, 844, 0, 1.0, 0, 1.0), Ease::linear),
+    SlotRecipe caption = text(Motion(0, 89, pose(960, 540, 1500, 844, 0, 0.94))
+                                  .to(0, 30, pose(960, 540, 1500, 844, 0, 1.0), Ease::outCubic),
                               "Lato Light,SansSerif,60,#262626");
     caption.slideBackground = "slide-bg.jpg";
     caption.slideBackgroundMaker = swatch(QColor(250, 249, 247), QColor(225, 222, 216));
