@@ -265,9 +265,9 @@ QString clock(double seconds)
 
 } // namespace
 
-int HeadlessRenderer::render(Project& project, const QString& output)
+int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QString& output)
 {
-    auto shared = QSharedPointer<Project>(&project, [](Project*) {});
+    const Project& project = *shared;
     LibavRender engine(shared, project.templateDescription(), output);
     // Frames written: each overlap hands one frame of the budget to the next scene.
     const TemplateDescription& theme = *project.templateDescription();
@@ -361,8 +361,8 @@ int HeadlessRenderer::run(const QStringList& arguments)
         err << usage();
         return BadUsage;
     }
-    Project project;
-    if (!buildProject(request, &project) || !checkOutput(request.output))
+    auto project = QSharedPointer<Project>::create();
+    if (!buildProject(request, project.data()) || !checkOutput(request.output))
         return BadUsage;
     return render(project, request.output);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSharedPointer>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -36,7 +37,7 @@ private:
     bool checkFits(const Project& project, int slides);
     bool checkOutput(const QString& output);
     int listThemes();
-    int render(Project& project, const QString& output);
+    int render(const QSharedPointer<Project>& project, const QString& output);
     void fail(const QString& message);
 
     QTextStream& out;

@@ -102,38 +102,31 @@ void ObjectLayer::draw(double frameNumber, QImage* target, double) const
     QPointF p3(W * float(k.bottomLeft.x()), H * float(k.bottomLeft.y()));
 
     // Shorten the edges along their own direction, so rotated and tilted slots keep their shape.
+    // Alignment 0 centres, 1 keeps the top (left) edge, 2 the bottom (right); others: no change.
     const qreal i = inset;
     if (fitVertically) {
         const QPointF L = (p3 - p0) * i;
         const QPointF R = (p2 - p1) * i;
-        switch (object.vPos) {
-        case 0:
-            p0 += L, p3 -= L, p1 += R, p2 -= R;
-            break;
-        case 1:
-            p3 -= 2 * L, p2 -= 2 * R;
-            break;
-        case 2:
-            p0 += 2 * L, p1 += 2 * R;
-            break;
-        default:
-            break;
+        const int align = object.vPos;
+        if (align == 0 || align == 2) { // the top edge comes down
+            p0 += align == 0 ? L : 2 * L;
+            p1 += align == 0 ? R : 2 * R;
+        }
+        if (align == 0 || align == 1) { // the bottom edge comes up
+            p3 -= align == 0 ? L : 2 * L;
+            p2 -= align == 0 ? R : 2 * R;
         }
     } else {
         const QPointF T = (p1 - p0) * i;
         const QPointF D = (p2 - p3) * i;
-        switch (object.hPos) {
-        case 0:
-            p0 += T, p3 += D, p1 -= T, p2 -= D;
-            break;
-        case 1:
-            p1 -= 2 * T, p2 -= 2 * D;
-            break;
-        case 2:
-            p0 += 2 * T, p3 += 2 * D;
-            break;
-        default:
-            break;
+        const int align = object.hPos;
+        if (align == 0 || align == 2) { // the left edge moves right
+            p0 += align == 0 ? T : 2 * T;
+            p3 += align == 0 ? D : 2 * D;
+        }
+        if (align == 0 || align == 1) { // the right edge moves left
+            p1 -= align == 0 ? T : 2 * T;
+            p2 -= align == 0 ? D : 2 * D;
         }
     }
 
