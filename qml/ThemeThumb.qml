@@ -13,6 +13,11 @@ Item {
     Component.onCompleted: templates.selectedId = templates.templates.length > 0
                            ? templates.templates[templates.templates.length - 1].id : 0
 
+    // Keyboard: Tab reaches every tile, Space or Return selects it.
+    activeFocusOnTab: true
+    Keys.onSpacePressed: templates.selectedId = tile.entry.id
+    Keys.onReturnPressed: templates.selectedId = tile.entry.id
+
     Image {
         id: picture
         width: 300
@@ -26,6 +31,13 @@ Item {
             hoverEnabled: true
             cursorShape: Qt.PointingHandCursor
             onClicked: templates.selectedId = tile.entry.id
+        }
+        Rectangle {
+            anchors.fill: parent
+            color: "transparent"
+            border.width: tile.activeFocus ? 3 : 0
+            border.color: "#008AFF"
+            z: 1
         }
         Rectangle {
             anchors.fill: parent
