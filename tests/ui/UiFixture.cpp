@@ -18,11 +18,16 @@ bool UiFixture::load()
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));
     if (engine.rootObjects().isEmpty())
         return false;
-    // The screens load asynchronously behind the splash.
-    for (int waited = 0; waited < 10000 && !find(QStringLiteral("themesScreen")); waited += 50)
+    // The screens load asynchronously behind the splash: ready once the window knows its stack.
+    QObject* root = engine.rootObjects().value(0);
+    const auto ready = [&] {
+        return root->property("stackView").value<QObject*>() != nullptr &&
+               find(QStringLiteral("themesScreen")) != nullptr;
+    };
+    for (int waited = 0; waited < 20000 && !ready(); waited += 50)
         QTest::qWait(50);
     settle();
-    return find(QStringLiteral("themesScreen")) != nullptr;
+    return ready();
 }
 
 QQuickWindow* UiFixture::window() const
