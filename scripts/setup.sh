@@ -14,6 +14,8 @@ packages=(
     qml-module-qttest
     # FFmpeg 5.1 libraries, and the command-line tools that tests and benchmarks use as checkers
     libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev ffmpeg
+    # SIMD colour conversion for the encoder's input
+    libyuv-dev
     # fonts the themes use
     fonts-lato fonts-open-sans fonts-league-spartan fonts-roboto-unhinted fonts-ebgaramond
     # headless display for window tests and screenshots

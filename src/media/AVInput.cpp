@@ -70,7 +70,10 @@ AVInput::AVInput(const QString& path, AVMediaType mediaType)
                               : AVERROR_DECODER_NOT_FOUND;
     if (result >= 0) {
         decoder->pkt_timebase = stream->time_base;
-        decoder->thread_count = 4;
+        // One thread: the render already runs decoding, composing and encoding side by side, so
+        // more decoding threads only add their own pictures (measured: 24 MB more per 1080p
+        // background for no gain in speed on two cores).
+        decoder->thread_count = 1;
         result = avcodec_open2(decoder.get(), codec, nullptr);
     }
     if (result < 0)

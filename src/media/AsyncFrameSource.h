@@ -18,7 +18,7 @@ class AsyncFrameSource : public QObject, public IAsyncAVInput
 public:
     ~AsyncFrameSource() override;
 
-    // Waits (polling every 10 ms) for the next frame; null at the end, for ever after.
+    // Waits for the next frame; null at the end, for ever after.
     AVFrame* getFrame() override;
 
 public slots:

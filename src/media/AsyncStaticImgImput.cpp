@@ -45,7 +45,7 @@ AsyncStaticImgImput::AsyncStaticImgImput(QSharedPointer<FramePool> pool, const Q
                                          int height, int width, int framesCount)
     : AsyncFrameSource(pool), stillFrame(std::make_unique<StillFrame>())
 {
-    const QImage picture = coverFit(*loadImage(path), width, height);
+    const QImage picture = coverFit(*loadImage(path, QSize(width, height), true), width, height);
     AVFrame* still = stillFrame->frame.get();
     still->format = AV_PIX_FMT_BGRA;
     still->width = width;

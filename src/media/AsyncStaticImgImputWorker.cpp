@@ -2,7 +2,6 @@
 
 #include "media/FramePool.h"
 
-#include <QThread>
 
 extern "C" {
 #include <libavutil/frame.h>
@@ -18,10 +17,8 @@ AsyncStaticImgImputWorker::AsyncStaticImgImputWorker(const AVFrame* stillFrame,
 void AsyncStaticImgImputWorker::process()
 {
     while (!stopRequested) {
-        if (pool->inUse(stillFrame) >= kMaxFramesOut) {
-            QThread::msleep(10);
-            continue;
-        }
+        if (!pool->waitForRoom(stillFrame, kMaxFramesOut, 10))
+            continue; // checks for a stop at least every 10 ms
         if (remaining <= 0) {
             emit frameRead(nullptr);
             break;

@@ -4,7 +4,6 @@
 #include "media/VideoInput.h"
 #include "shell/CommonError.h"
 
-#include <QThread>
 
 AsyncVideoInputWorker::AsyncVideoInputWorker(QSharedPointer<FramePool> pool, const QString& path)
     : path(path), pool(std::move(pool))
@@ -16,10 +15,8 @@ void AsyncVideoInputWorker::process()
     try {
         VideoInput reader(path);
         while (!stopRequested) {
-            if (pool->inUse(this) >= kMaxFramesOut) {
-                QThread::msleep(10);
-                continue;
-            }
+            if (!pool->waitForRoom(this, kMaxFramesOut, 10))
+                continue; // checks for a stop at least every 10 ms
             AVFrame* frame = pool->acquire(this);
             if (!frame)
                 throw AVERROR(ENOMEM);

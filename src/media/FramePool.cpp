@@ -49,6 +49,16 @@ void FramePool::release(AVFrame* frame)
     QMutexLocker locker(&lock);
     freeFrames.push_back(frame);
     --inUseCounts[frame->opaque];
+    frameReturned.wakeAll();
+}
+
+bool FramePool::waitForRoom(const void* key, int limit, int timeoutMs)
+{
+    QMutexLocker locker(&lock);
+    if (inUseCounts.value(key, 0) < limit)
+        return true;
+    frameReturned.wait(&lock, timeoutMs);
+    return inUseCounts.value(key, 0) < limit;
 }
 
 int FramePool::inUse(const void* key) const

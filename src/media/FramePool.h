@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QMutex>
+#include <QWaitCondition>
 
 #include <deque>
 
@@ -25,6 +26,9 @@ public:
     // Back to the free list; the count of the key that acquired it goes down.
     void release(AVFrame* frame);
     int inUse(const void* key) const;
+    // Waits until `key` holds fewer than `limit` frames, at most `timeoutMs`; true when it does.
+    // Producers wake as soon as a frame comes back instead of polling.
+    bool waitForRoom(const void* key, int limit, int timeoutMs);
     // Frames out of the pool over all producers.
     int framesOut() const;
 
@@ -35,6 +39,7 @@ private:
     const int frameWidth;
     const int frameHeight;
     mutable QMutex lock;
+    QWaitCondition frameReturned;
     std::deque<AVFrame*> freeFrames;
     QMap<const void*, int> inUseCounts;
 };

@@ -2,26 +2,22 @@
 
 #include "media/FramePool.h"
 
-#include <QThread>
 
 void FrameQueue::push(AVFrame* frame)
 {
     QMutexLocker lock(&mutex);
     frames.push_back(frame);
+    arrived.wakeAll();
 }
 
 AVFrame* FrameQueue::take()
 {
-    mutex.lock();
-    while (frames.empty()) {
-        mutex.unlock();
-        QThread::msleep(10);
-        mutex.lock();
-    }
+    QMutexLocker lock(&mutex);
+    while (frames.empty())
+        arrived.wait(&mutex);
     AVFrame* front = frames.front();
     if (front)
         frames.pop_front();
-    mutex.unlock();
     return front;
 }
 

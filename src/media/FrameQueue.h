@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMutex>
+#include <QWaitCondition>
 
 #include <deque>
 #include <memory>
@@ -9,8 +10,8 @@ class FramePool;
 struct AVFrame;
 
 // The hand-over between a frame source's worker thread and its consumer: frames in order, then
-// the end marker (null). The consumer polls every 10 ms; there is no bound here, the frame pool
-// bounds how far a producer runs ahead.
+// the end marker (null). The consumer sleeps until an entry arrives; there is no bound here, the
+// frame pool bounds how far a producer runs ahead.
 class FrameQueue
 {
 public:
@@ -22,5 +23,6 @@ public:
 
 private:
     QMutex mutex;
+    QWaitCondition arrived;
     std::deque<AVFrame*> frames;
 };

@@ -2,16 +2,60 @@
 
 #include <QImageReader>
 
-QSharedPointer<QImage> loadImage(const QString& path)
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+void open(QImageReader& reader, const QString& path)
 {
-    QImageReader reader(path);
     reader.setAutoTransform(true);
+    reader.setFileName(path);
     if (!reader.canRead()) {
         // A wrong suffix (a PNG named .jpg) is common; let the content decide.
         reader.setDecideFormatFromContent(true);
         reader.setFileName(path);
     }
+}
+
+QSharedPointer<QImage> read(QImageReader& reader, const QString& path)
+{
     if (reader.canRead())
         return QSharedPointer<QImage>::create(reader.read());
     return QSharedPointer<QImage>::create(path);
+}
+
+// The factor a w x h picture needs to fit into (or cover) the box, in its worse orientation.
+double neededScale(double w, double h, const QSize& box, bool cover)
+{
+    const double bw = box.width();
+    const double bh = box.height();
+    const auto scale = [&](double x, double y) {
+        return cover ? std::max(bw / x, bh / y) : std::min(bw / x, bh / y);
+    };
+    return std::max(scale(w, h), scale(h, w));
+}
+
+} // namespace
+
+QSharedPointer<QImage> loadImage(const QString& path)
+{
+    QImageReader reader;
+    open(reader, path);
+    return read(reader, path);
+}
+
+QSharedPointer<QImage> loadImage(const QString& path, const QSize& box, bool cover)
+{
+    QImageReader reader;
+    open(reader, path);
+    const QSize size = reader.size(); // as stored, before the EXIF turn
+    if (box.isEmpty() || size.isEmpty() || !reader.supportsOption(QImageIOHandler::ScaledSize))
+        return read(reader, path);
+    const double scale = neededScale(size.width(), size.height(), box, cover);
+    if (scale < 1.0) {
+        reader.setScaledSize(QSize(std::max(1, int(std::ceil(size.width() * scale))),
+                                   std::max(1, int(std::ceil(size.height() * scale)))));
+    }
+    return read(reader, path);
 }

@@ -22,6 +22,7 @@ public:
     int64_t framesEncoded() const { return encoded; }
 
 private:
+    void convert(const AVFrame* frame); // into `picture`
     void send(const AVFrame* frame);
     int64_t toCodecTime(int64_t value, int num, int den) const;
 

@@ -5,7 +5,6 @@
 #include "media/VideoEncoder.h"
 #include "shell/CommonError.h"
 
-#include <QThread>
 
 namespace {
 
@@ -44,30 +43,32 @@ void VideoOutputWorker::enqueue(OutputCommand command)
     QMutexLocker lock(&queueLock);
     // After an abort nothing is served any more: the command (and its frame) goes back at once,
     // so the frame sources never wait for room that would not come.
-    if (!ended)
+    if (!ended) {
         queue.push_back(std::move(command));
+        changed.wakeAll();
+    }
 }
 
 void VideoOutputWorker::requestFinish()
 {
+    QMutexLocker lock(&queueLock);
     finishRequested = true;
-    while (!ended) {
-        {
-            QMutexLocker lock(&queueLock);
-            if (queue.empty())
-                return;
-        }
-        QThread::msleep(10);
-    }
+    changed.wakeAll();
+    while (!ended && !queue.empty())
+        changed.wait(&queueLock);
 }
 
 bool VideoOutputWorker::takeNext(std::deque<OutputCommand>& into)
 {
     QMutexLocker lock(&queueLock);
+    while (queue.empty() && !finishRequested)
+        changed.wait(&queueLock);
     if (queue.empty())
-        return false;
+        return false; // finishing, and everything is served
     into.push_back(std::move(queue.front()));
     queue.pop_front();
+    if (queue.empty())
+        changed.wakeAll(); // a finish request may be waiting for this
     return true;
 }
 
@@ -86,6 +87,7 @@ void VideoOutputWorker::process()
         QMutexLocker lock(&queueLock);
         ended = true;
         discarded.swap(queue);
+        changed.wakeAll();
     }
     discarded.clear(); // the frames go back to their pool
     CommonError::instance()->report(QStringLiteral("Video output process thread failed"));
@@ -124,22 +126,16 @@ void VideoOutputWorker::run()
         music = std::make_unique<AudioTrackWriter>(settings.tracks, settings.totalDuration);
 
     std::deque<OutputCommand> current;
-    for (;;) {
-        if (takeNext(current)) {
-            OutputCommand& command = current.front();
-            if (command.kind == OutputCommand::VideoFrame) {
-                encodeVideo([&] { video->encode(command.frame, command.num, command.den); });
-                if (music)
-                    music->writeUntil(*audio, command.seconds); // reports its own failures
-            } else {
-                video->addPtsOffset(command.frames, command.num, command.den);
-            }
-            current.clear(); // gives the frame back to the pool
-            continue;
+    while (takeNext(current)) {
+        OutputCommand& command = current.front();
+        if (command.kind == OutputCommand::VideoFrame) {
+            encodeVideo([&] { video->encode(command.frame, command.num, command.den); });
+            if (music)
+                music->writeUntil(*audio, command.seconds); // reports its own failures
+        } else {
+            video->addPtsOffset(command.frames, command.num, command.den);
         }
-        if (finishRequested)
-            break;
-        QThread::msleep(10);
+        current.clear(); // gives the frame back to the pool
     }
     encodeVideo([&] { video->flush(); });
     if (audio)

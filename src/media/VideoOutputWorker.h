@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QMutex>
+#include <QWaitCondition>
 #include <QObject>
 #include <QSharedPointer>
 #include <QString>
@@ -28,7 +29,7 @@ struct OutputSettings
     double totalDuration = 0.0; // seconds; the music fades out before it
 };
 
-// The encoding run on the output's own thread: serves the command queue (polled every 10 ms),
+// The encoding run on the output's own thread: serves the command queue (sleeping while it is empty),
 // encodes each frame and writes the music up to its time, then flushes and closes the file.
 // Any failure takes the abort path: "Video output process thread failed" and error().
 class VideoOutputWorker : public QObject
@@ -59,5 +60,6 @@ private:
     std::atomic<bool> finishRequested{false};
     std::atomic<bool> ended{false};
     QMutex queueLock;
+    QWaitCondition changed; // a command arrived, the queue ran empty, or the run ended
     std::deque<OutputCommand> queue;
 };

@@ -8,14 +8,41 @@
 #include <QPainter>
 #include <QTransform>
 
+namespace {
+
+// quadToQuad gives a projective transform even for a slot that is only moved, scaled and rotated:
+// its perspective terms come out as rounding noise. Qt then takes its general perspective path,
+// five times slower than the affine one. When the perspective terms move no corner of the
+// picture by a hundredth of a pixel, the affine part alone is the same drawing.
+QTransform affineIfFlat(const QTransform& t, const QSize& size)
+{
+    if (t.type() != QTransform::TxProject || qAbs(t.m33()) < 1e-9)
+        return t;
+    const QTransform affine(t.m11() / t.m33(), t.m12() / t.m33(), t.m21() / t.m33(),
+                            t.m22() / t.m33(), t.dx() / t.m33(), t.dy() / t.m33());
+    const QRectF corners(QPointF(0, 0), QSizeF(size));
+    for (const QPointF& p : {corners.topLeft(), corners.topRight(), corners.bottomRight(),
+                             corners.bottomLeft()}) {
+        const QPointF delta = t.map(p) - affine.map(p);
+        if (qAbs(delta.x()) > 0.01 || qAbs(delta.y()) > 0.01)
+            return t;
+    }
+    return affine;
+}
+
+} // namespace
+
 ObjectLayer::ObjectLayer(QSharedPointer<ImgObject> object, QSharedPointer<ImgSlide> slide,
                          int width, int height)
     : imgObject(std::move(object))
 {
-    QImage photo = slide ? *loadImage(slide->path()) : QImage();
+    // Never decode more pixels than the largest share of the frame the slot may take.
+    const QSize largest(int(float(width) * imgObject->maxWidth),
+                        int(float(height) * imgObject->maxHeight));
+    QImage photo = slide ? *loadImage(slide->path(), largest) : QImage();
     if (photo.isNull() || photo.width() == 0 || photo.height() == 0)
         return; // a photo that cannot be loaded draws nothing
-    photo = photo.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    photo.convertTo(QImage::Format_ARGB32_Premultiplied);
 
     const int turns = ((slide->rotation() % 4) + 4) % 4;
     if (turns != 0)
@@ -43,7 +70,7 @@ ObjectLayer::ObjectLayer(QSharedPointer<ImgObject> object, QSharedPointer<ImgSli
     }
     photo = QImage();
 
-    // Never keep more pixels than the largest share of the frame the slot may take.
+    // The border makes the picture larger than the decoded photo: scale it into that share.
     const double sx = double(framed.width()) / double(float(width) * spec.maxWidth);
     const double sy = double(framed.height()) / double(float(height) * spec.maxHeight);
     const double s = qMax(sx, sy);
@@ -134,6 +161,7 @@ void ObjectLayer::draw(double frameNumber, QImage* target, double) const
     const QPolygonF destination({p0, p1, p2, p3});
     if (sourceQuad.size() != 4 || !QTransform::quadToQuad(sourceQuad, destination, transform))
         return;
+    transform = affineIfFlat(transform, pixmap.size());
     QPainter painter(target);
     if (k.opacity < 0.99f)
         painter.setOpacity(k.opacity);

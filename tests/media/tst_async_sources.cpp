@@ -1,7 +1,9 @@
 #include "MediaFixtures.h"
 #include "TestDirs.h"
 #include "media/AsyncStaticImgImput.h"
+#include "media/AsyncStaticImgImputWorker.h"
 #include "media/AsyncVideoInput.h"
+#include "media/AsyncVideoInputWorker.h"
 #include "media/FramePool.h"
 #include "shell/CommonError.h"
 
@@ -110,24 +112,24 @@ private slots:
         auto pool = QSharedPointer<FramePool>::create(false);
         {
             AsyncVideoInput video(pool, thirtyFrames);
-            QTRY_COMPARE(pool->framesOut(), 6);
+            QTRY_COMPARE(pool->framesOut(), AsyncVideoInputWorker::kMaxFramesOut);
             QTest::qWait(100);
-            QCOMPARE(pool->framesOut(), 6);
+            QCOMPARE(pool->framesOut(), AsyncVideoInputWorker::kMaxFramesOut);
             AVFrame* taken = video.getFrame();
             pool->release(taken);
-            QTRY_COMPARE(pool->framesOut(), 6); // resumed after the release and stopped again
+            QTRY_COMPARE(pool->framesOut(), AsyncVideoInputWorker::kMaxFramesOut); // resumed after the release and stopped again
         }
         QCOMPARE(pool->framesOut(), 0); // destruction gave the queued frames back
 
         {
             AsyncStaticImgImput still(pool, dirs.file("wide.png"), 720, 1280, 100);
-            QTRY_COMPARE(pool->framesOut(), 3);
+            QTRY_COMPARE(pool->framesOut(), AsyncStaticImgImputWorker::kMaxFramesOut);
             QTest::qWait(100);
-            QCOMPARE(pool->framesOut(), 3);
+            QCOMPARE(pool->framesOut(), AsyncStaticImgImputWorker::kMaxFramesOut);
             QElapsedTimer timer;
             timer.start();
             AVFrame* held = still.getFrame(); // the consumer keeps one
-            QTRY_COMPARE(pool->framesOut(), 3);
+            QTRY_COMPARE(pool->framesOut(), AsyncStaticImgImputWorker::kMaxFramesOut);
             pool->release(held);
         }
         QCOMPARE(pool->framesOut(), 0);
@@ -137,7 +139,7 @@ private slots:
     {
         auto pool = QSharedPointer<FramePool>::create(false);
         auto* source = new AsyncVideoInput(pool, thirtyFrames);
-        QTRY_COMPARE(pool->framesOut(), 6);
+        QTRY_COMPARE(pool->framesOut(), AsyncVideoInputWorker::kMaxFramesOut);
         QElapsedTimer timer;
         timer.start();
         delete source;
