@@ -13,5 +13,6 @@ AsyncVideoInput::AsyncVideoInput(QSharedPointer<FramePool> pool, const QString& 
 
 void AsyncVideoInput::onError()
 {
+    readFailed = true;
     emit error();
 }

@@ -13,6 +13,7 @@
 #include "templates/TmplDownloadManager.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 
 extern "C" {
@@ -61,6 +62,14 @@ bool LibavRender::render()
 {
     stopRequested = false;
     failed = false;
+    if (!theme || theme->scenes->isEmpty()) {
+        fail(tr("The theme cannot be used: its description is missing or cannot be read."));
+        return false;
+    }
+    if (project->scenePlan()->isEmpty()) {
+        fail(tr("There is nothing to put into a video: the project has no slides."));
+        return false;
+    }
     try {
         AsyncVideoOutput output;
         auto pool = QSharedPointer<FramePool>::create(project->userData().quality == 1);
@@ -83,9 +92,24 @@ bool LibavRender::render()
         failed = true;
         stopRequested = true;
     }
+    // On Linux a file whose folder is deleted is still written to, without a name: nothing the
+    // user could ever open.
+    if (!stopRequested && !QFileInfo::exists(outputPath))
+        fail(tr("The video file disappeared while it was being written: %1").arg(outputPath));
     if (stopRequested)
         QFile::remove(outputPath);
     return !failed;
+}
+
+void LibavRender::failBackground(const Scene& scene)
+{
+    if (stopRequested)
+        return; // a stop, or an earlier failure that already has its message
+    const TemplateCatalog* catalog = TemplateCatalog::instance();
+    fail(tr("The theme's background cannot be played: %1")
+             .arg(scene.bgType == Scene::VideoBackground
+                      ? catalog->mediaPath(theme->id, scene.bgFileName)
+                      : catalog->filePath(theme->id, scene.bgFileName)));
 }
 
 QSharedPointer<ISceneReader> LibavRender::openScene(const Scene& scene, const ScenePlanEntry& entry,
@@ -139,6 +163,9 @@ bool LibavRender::renderEntries(AsyncVideoOutput& output, const QSharedPointer<F
         const bool overlapNext = !last && overflow >= 1;
         bool handedOver = false;
         bool more = reader->next(1.0);
+        // A background without a single picture is as broken as one that cannot be read.
+        if (!more || reader->backgroundFailed())
+            failBackground(*scene);
         while (more) {
             const QSharedPointer<QImage> picture = reader->image();
             QImage& image = *picture;
@@ -148,6 +175,8 @@ bool LibavRender::renderEntries(AsyncVideoOutput& output, const QSharedPointer<F
             }
             if (previous) {
                 if (!previous->next(1.0)) {
+                    if (previous->backgroundFailed())
+                        failBackground(*theme->scenes->value(plan[k - 1].sceneId));
                     previous.reset();
                 } else {
                     const double alpha = 1.0 - (reader->frameNumber() + 1.0) / overflow;
@@ -186,6 +215,8 @@ bool LibavRender::renderEntries(AsyncVideoOutput& output, const QSharedPointer<F
             }
             more = reader->next(1.0);
         }
+        if (!handedOver && reader->backgroundFailed())
+            failBackground(*scene);
         // Without a hand-over the next scene's frames, numbered from 0 again, follow on after
         // every frame this one wrote.
         if (!handedOver && !last)

@@ -13,6 +13,7 @@
 class AsyncVideoOutput;
 class FramePool;
 class ISceneReader;
+class Scene;
 
 // Plays one project's scene plan into one MP4: per plan entry a background source and a scene
 // reader, cross-fades between consecutive scenes, the fade-in and fade-out, progress per frame.
@@ -47,6 +48,7 @@ private:
     QSharedPointer<ISceneReader> openScene(const Scene& scene, const ScenePlanEntry& entry,
                                            const QSharedPointer<FramePool>& pool);
     void fail(const QString& message);
+    void failBackground(const Scene& scene);
 
     const int timeBaseNum = 1;
     const int timeBaseDen = 30;

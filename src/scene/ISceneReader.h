@@ -20,6 +20,8 @@ public:
     virtual QSharedPointer<QImage> image() const = 0;
     // Composes the next frame; false when the background has ended.
     virtual bool next(double step) = 0;
+    // After next() returned false: whether the background ended because it could not be read.
+    virtual bool backgroundFailed() const = 0;
     // Draws every layer onto `target` at the current frame number, then advances it.
     virtual void drawElements(QSharedPointer<QImage> target, double step) = 0;
 };

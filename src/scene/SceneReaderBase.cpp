@@ -25,6 +25,11 @@ bool SceneReaderBase::next(double step)
     return true;
 }
 
+bool SceneReaderBase::backgroundFailed() const
+{
+    return background->failed();
+}
+
 void SceneReaderBase::drawElements(QSharedPointer<QImage> target, double step)
 {
     for (const QSharedPointer<ObjectLayer>& layer : layers)

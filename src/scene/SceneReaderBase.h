@@ -24,6 +24,7 @@ public:
 
 protected:
     explicit SceneReaderBase(QSharedPointer<IAsyncAVInput> background);
+    bool backgroundFailed() const override;
 
     std::list<QSharedPointer<ObjectLayer>> layers;
 

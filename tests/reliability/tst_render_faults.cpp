@@ -1,0 +1,331 @@
+// Faults around a render: each case must end with a clear message, no video file where none should
+// be, and a program that renders the next project as if nothing had happened.
+#include "MediaFixtures.h"
+#include "TestDirs.h"
+#include "ThemeFixture.h"
+#include "media/MediaFileInfo.h"
+#include "project/ImgSlide.h"
+#include "project/Project.h"
+#include "render/LibavRender.h"
+#include "shell/CommonError.h"
+#include "templates/TemplateParser.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <sys/resource.h>
+
+#include <atomic>
+#include <csignal>
+#include <thread>
+
+namespace {
+
+int threadCount()
+{
+    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestRenderFaults : public QObject
+{
+    Q_OBJECT
+
+    TestDirs dirs;
+    QStringList messages; // reports arrive from any thread, queued to this one
+
+    enum Theme { Still = 1, Video = 2, Broken = 3 };
+
+    QString photoFile(const QString& name, QColor color = Qt::red)
+    {
+        const QString path = dirs.file(name);
+        QImage image(320, 240, QImage::Format_RGB32);
+        image.fill(color);
+        image.save(path);
+        return path;
+    }
+
+    QSharedPointer<Project> project(int themeId, const QStringList& photos,
+                                    const QStringList& music = {})
+    {
+        auto p = QSharedPointer<Project>::create();
+        p->setUserData(UserData{});
+        p->setThemeId(themeId);
+        QVector<QSharedPointer<Slide>> slides;
+        for (const QString& path : photos)
+            slides << QSharedPointer<ImgSlide>::create(path);
+        p->setSlides(slides);
+        QList<QSharedPointer<MediaFileInfo>> tracks;
+        for (const QString& path : music)
+            tracks << MediaFileInfo::fromFile(path);
+        p->setAudio(tracks);
+        return p;
+    }
+
+    QStringList reported()
+    {
+        QCoreApplication::processEvents();
+        return messages;
+    }
+
+    bool reportedContaining(const QString& part)
+    {
+        for (const QString& text : reported())
+            if (text.contains(part))
+                return true;
+        return false;
+    }
+
+    // The program is still usable: the next, sound render succeeds.
+    void rendersAgain()
+    {
+        const QString out = dirs.file("after.mp4");
+        LibavRender engine(project(Still, {photoFile("fine.png")}), loadTemplate(Still), out);
+        QVERIFY(engine.render());
+        QVERIFY(QFileInfo(out).size() > 0);
+        QFile::remove(out);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QDir::setCurrent(dirs.path());
+        connect(CommonError::instance(), &CommonError::error, this,
+                [this](const QString& text) { messages << text; }, Qt::QueuedConnection);
+        ThemeFixture::ThemeSpec still = ThemeFixture::photoAndText(Still);
+        QVERIFY(ThemeFixture::write("templates", still));
+        ThemeFixture::ThemeSpec video;
+        video.id = Video;
+        ThemeFixture::SceneSpec scene;
+        scene.video = true;
+        scene.frames = 30;
+        video.scenes = {scene};
+        QVERIFY(ThemeFixture::write("templates", video));
+        QVERIFY(ThemeFixture::write("templates", ThemeFixture::photoAndText(Broken)));
+        MediaFixtures::AudioSpec music;
+        music.seconds = 3.0;
+        QVERIFY(MediaFixtures::writeAudio(dirs.file("music.m4a"), music));
+    }
+
+    void init()
+    {
+        QCoreApplication::processEvents();
+        messages.clear();
+    }
+
+    void outputFolderMissing()
+    {
+        const QString out = dirs.file("gone/sub/video.mp4");
+        LibavRender engine(project(Still, {photoFile("a.png")}), loadTemplate(Still), out);
+        QVERIFY(!engine.render());
+        QVERIFY(reportedContaining(QStringLiteral("Video output avio_open2 failed")));
+        QVERIFY(!QFileInfo::exists(out));
+        rendersAgain();
+    }
+
+    void outputFolderDeletedDuringRender()
+    {
+        const QString folder = dirs.file("vanishing");
+        QVERIFY(QDir().mkpath(folder));
+        const QString out = folder + "/video.mp4";
+        LibavRender engine(project(Still, {photoFile("a.png")}, {dirs.file("music.m4a")}),
+                           loadTemplate(Still), out);
+        int frames = 0;
+        connect(&engine, &LibavRender::progress, this, [&](QSharedPointer<QImage>, double) {
+            if (++frames == 20)
+                QDir(folder).removeRecursively();
+        });
+        QVERIFY(!engine.render()); // a file nobody can find is not a finished video
+        QVERIFY(reportedContaining(out));
+        QVERIFY(!QFileInfo::exists(folder));
+        rendersAgain();
+    }
+
+    void fullDiskDuringRender()
+    {
+        const QString out = dirs.file("full.mp4");
+        LibavRender engine(project(Still, {photoFile("a.png"), photoFile("b.png", Qt::blue)},
+                                   {dirs.file("music.m4a")}),
+                           loadTemplate(Still), out);
+        // The file-size limit stands in for a full disk: writes beyond it fail with EFBIG.
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 20000;
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool rendered = engine.render();
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(!rendered);
+        QVERIFY(reportedContaining(QStringLiteral("Video output")));
+        QVERIFY(!QFileInfo::exists(out));
+        rendersAgain();
+    }
+
+    void unreadablePhotosLeaveTheirSlotEmpty_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("deleted after adding") << "deleted";
+        QTest::newRow("truncated") << "truncated";
+        QTest::newRow("not a picture") << "garbage";
+    }
+
+    void unreadablePhotosLeaveTheirSlotEmpty()
+    {
+        QFETCH(QString, fault);
+        const QString path = dirs.file("photo-" + fault + ".jpg");
+        QImage image(1600, 1200, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        QVERIFY(image.save(path, "JPG"));
+        auto p = project(Still, {photoFile("a.png"), path});
+        if (fault == "deleted")
+            QVERIFY(QFile::remove(path));
+        else if (fault == "truncated")
+            writeBytes(path, bytesOf(path).left(600));
+        else
+            writeBytes(path, QByteArray(5000, 'x'));
+
+        const QString out = dirs.file("photos.mp4");
+        LibavRender engine(p, loadTemplate(Still), out);
+        QVERIFY(engine.render()); // the other slides are still worth a video
+        QVERIFY(reportedContaining(path));
+        QVERIFY(QFileInfo(out).size() > 0);
+        QFile::remove(out);
+    }
+
+    void unreadableMusicStopsTheRender_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("deleted after adding") << "deleted";
+        QTest::newRow("truncated") << "truncated";
+    }
+
+    void unreadableMusicStopsTheRender()
+    {
+        QFETCH(QString, fault);
+        const QString path = dirs.file("song-" + fault + ".m4a");
+        QVERIFY(QFile::copy(dirs.file("music.m4a"), path));
+        auto p = project(Still, {photoFile("a.png")}, {path});
+        if (fault == "deleted")
+            QVERIFY(QFile::remove(path));
+        else
+            writeBytes(path, bytesOf(path).left(300));
+        const QString out = dirs.file("music-fault.mp4");
+        LibavRender engine(p, loadTemplate(Still), out);
+        QVERIFY(!engine.render());
+        QVERIFY(reportedContaining(path));
+        QVERIFY(!QFileInfo::exists(out));
+        rendersAgain();
+    }
+
+    void unplayableBackgroundsFailTheRender_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("deleted") << "deleted";
+        QTest::newRow("truncated") << "truncated";
+        QTest::newRow("not a video") << "garbage";
+        QTest::newRow("zero frames") << "empty";
+    }
+
+    void unplayableBackgroundsFailTheRender()
+    {
+        QFETCH(QString, fault);
+        const QString background = dirs.file("templates/2/1.mp4");
+        const QByteArray original = bytesOf(background);
+        QVERIFY(!original.isEmpty());
+        if (fault == "deleted") {
+            QVERIFY(QFile::remove(background));
+        } else if (fault == "truncated") {
+            writeBytes(background, original.left(original.size() / 3));
+        } else if (fault == "garbage") {
+            writeBytes(background, QByteArray(original.size(), '\x5a'));
+        } else {
+            MediaFixtures::VideoSpec none;
+            none.frames = 0;
+            QVERIFY(MediaFixtures::writeVideo(background, none));
+        }
+        const QString out = dirs.file("background.mp4");
+        const bool rendered =
+            LibavRender(project(Video, {photoFile("a.png")}), loadTemplate(Video), out).render();
+        writeBytes(background, original);
+        QVERIFY(!rendered);
+        QVERIFY2(reportedContaining(QStringLiteral("1.mp4")), qPrintable(reported().join('|')));
+        QVERIFY(!QFileInfo::exists(out));
+        rendersAgain();
+    }
+
+    void themeFolderWithoutItsDescription()
+    {
+        QVERIFY(QFile::remove(dirs.file("templates/3/template.xml")));
+        const QString out = dirs.file("no-theme.mp4");
+        LibavRender engine(project(Broken, {photoFile("a.png")}), loadTemplate(Broken), out);
+        QVERIFY(!engine.render());
+        QVERIFY(reportedContaining(QStringLiteral("template.xml")));
+        QVERIFY(!QFileInfo::exists(out));
+        rendersAgain();
+    }
+
+    // A hundred stops at random moments, from the render's own thread (a progress handler) and
+    // from another thread, as the window does: every one returns promptly, leaves no file and no
+    // thread behind (leaks show under the sanitizer build).
+    void stopsAtRandomFrames()
+    {
+        const QStringList photos = {photoFile("a.png"), photoFile("b.png", Qt::blue),
+                                    photoFile("c.png", Qt::green)};
+        const QString out = dirs.file("stopped.mp4");
+        QRandomGenerator random(20261206);
+        const int threadsBefore = threadCount();
+        for (int run = 0; run < 100; ++run) {
+            LibavRender engine(project(run % 3 == 0 ? Video : Still, photos,
+                                       {dirs.file("music.m4a")}),
+                               loadTemplate(run % 3 == 0 ? Video : Still), out);
+            const int stopAt = random.bounded(1, 60); // every project here is longer
+            const bool fromHandler = run % 2 == 0;
+            std::thread stopper;
+            if (fromHandler) {
+                connect(&engine, &LibavRender::progress, this,
+                        [&, frames = 0](QSharedPointer<QImage>, double) mutable {
+                            if (++frames == stopAt)
+                                engine.stop();
+                        });
+            } else {
+                stopper = std::thread([&engine, stopAt] {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(stopAt * 5));
+                    engine.stop();
+                });
+            }
+            QElapsedTimer timer;
+            timer.start();
+            const bool result = engine.render();
+            if (stopper.joinable())
+                stopper.join();
+            QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(run)));
+            // A stop is no failure, but a stopped render leaves no file; a render that finished
+            // before another thread's stop arrived keeps its video.
+            QVERIFY(result);
+            if (fromHandler)
+                QVERIFY2(!QFileInfo::exists(out), qPrintable(QString::number(run)));
+            QFile::remove(out);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(threadCount() <= threadsBefore, 5000);
+        QVERIFY2(reported().isEmpty(), qPrintable(reported().join('|')));
+    }
+};
+
+QTEST_MAIN(TestRenderFaults)
+#include "tst_render_faults.moc"
