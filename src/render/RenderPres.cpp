@@ -52,6 +52,16 @@ void RenderPres::start()
 {
     if (rendering)
         return; // one render at a time
+    const QSharedPointer<Project> project = ProjectPres::instance()->project();
+    project->setUserData(SettingsPres::instance()->renderSettings());
+    const QString folder = project->userData().saveDir;
+    // A folder deleted since it was chosen comes back; one that cannot be written to is named
+    // before any work starts.
+    QDir().mkpath(folder);
+    if (!SettingsPres::instance()->checkSaveDirPermission(folder)) {
+        emit error();
+        return;
+    }
     emit progressChanged();
     delete controller;
     controller = new RenderController(this);
@@ -61,10 +71,6 @@ void RenderPres::start()
     connect(controller, &RenderController::error, this, &RenderPres::onError);
     connect(controller, &RenderController::stopped, this, &RenderPres::onStopped);
 
-    const QSharedPointer<Project> project = ProjectPres::instance()->project();
-    project->setUserData(SettingsPres::instance()->renderSettings());
-    const QString folder = project->userData().saveDir;
-    QDir().mkdir(folder);
     result = outputPathIn(folder, QDateTime::currentDateTime());
     setIsRendering(true);
     controller->start(project, loadTemplate(project->themeId()), result);

@@ -3,6 +3,7 @@
 #include "images/ImageProvider.h"
 #include "project/ProjectPres.h"
 #include "render/RenderPres.h"
+#include "shell/CommonError.h"
 #include "shell/SettingsPres.h"
 
 #include <QSignalSpy>
@@ -109,10 +110,24 @@ private slots:
     void failedRenderReportsAnError()
     {
         QSignalSpy failed(render, &RenderPres::error);
+        QSignalSpy messages(CommonError::instance(), &CommonError::error);
         SettingsPres::instance()->setSaveDir(unwritablePath(dirs));
         render->start();
         QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 60000);
         QVERIFY(!render->isRendering());
+        QVERIFY(messages.count() >= 1);
+        QVERIFY(messages.first().first().toString().startsWith("Please select another Result Directory"));
+        SettingsPres::instance()->setSaveDir(dirs.file("videos"));
+    }
+
+    void deletedFolderComesBack()
+    {
+        const QString folder = dirs.file("videos/deleted/since");
+        SettingsPres::instance()->setSaveDir(folder);
+        QSignalSpy done(render, &RenderPres::done);
+        render->start();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
         SettingsPres::instance()->setSaveDir(dirs.file("videos"));
     }
 };
