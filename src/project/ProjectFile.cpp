@@ -148,15 +148,18 @@ bool ProjectFile::writeInfo(const QString& path, const ProjectInfo& info)
     return writeAtomically(path, infoXml(info));
 }
 
-QSharedPointer<Project> ProjectFile::parseProject(QIODevice* device, QStringList* missing)
+QSharedPointer<Project> ProjectFile::parseProject(QIODevice* device, QStringList* missing,
+                                                 bool* damaged)
 {
     auto project = QSharedPointer<Project>::create();
     QXmlStreamReader reader(device);
+    bool whole = false; // a root element, both lists closed, no error
     while (!atEnd(reader)) {
         reader.readNext();
         if (!reader.isStartElement())
             continue;
         if (reader.name() == QLatin1String("userdata")) {
+            whole = true;
             project->setThemeId(intAttribute(reader, "template"));
             UserData settings;
             settings.quality = intAttribute(reader, "quality");
@@ -167,22 +170,30 @@ QSharedPointer<Project> ProjectFile::parseProject(QIODevice* device, QStringList
             const TrackList tracks = readTracks(reader, missing, &closed);
             if (closed)
                 project->setAudio(tracks);
+            whole = whole && closed;
         } else if (reader.name() == QLatin1String("slides")) {
             bool closed = false;
             const QVector<QSharedPointer<Slide>> slides = readSlides(reader, missing, &closed);
             if (closed)
                 project->setSlides(slides);
+            whole = whole && closed;
         }
     }
+    if (damaged)
+        *damaged = !whole || reader.hasError();
     return project;
 }
 
-QSharedPointer<Project> ProjectFile::readProject(const QString& path, QStringList* missing)
+QSharedPointer<Project> ProjectFile::readProject(const QString& path, QStringList* missing,
+                                                bool* damaged)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        if (damaged)
+            *damaged = true;
         return QSharedPointer<Project>::create();
-    return parseProject(&file, missing);
+    }
+    return parseProject(&file, missing, damaged);
 }
 
 ProjectInfo ProjectFile::parseInfo(QIODevice* device)

@@ -17,8 +17,10 @@ public:
     // "prj.xml": theme, render settings, tracks and slides, byte for byte as the format fixes.
     static bool writeProject(const QString& path, const Project& project);
     // A new project from the file; every referenced file that does not exist (or, for music,
-    // cannot be decoded) is appended to `missing`.
-    static QSharedPointer<Project> readProject(const QString& path, QStringList* missing);
+    // cannot be decoded) is appended to `missing`. `damaged` (optional) tells whether the file
+    // could not be opened or is not a whole, well-formed project.
+    static QSharedPointer<Project> readProject(const QString& path, QStringList* missing,
+                                               bool* damaged = nullptr);
 
     static bool writeInfo(const QString& path, const ProjectInfo& info);
     // `ok` (optional) is false when the file cannot be opened.
@@ -27,6 +29,7 @@ public:
     // The XML of both files as bytes (what the writers store).
     static QByteArray projectXml(const Project& project);
     static QByteArray infoXml(const ProjectInfo& info);
-    static QSharedPointer<Project> parseProject(QIODevice* device, QStringList* missing);
+    static QSharedPointer<Project> parseProject(QIODevice* device, QStringList* missing,
+                                                bool* damaged = nullptr);
     static ProjectInfo parseInfo(QIODevice* device);
 };

@@ -6,6 +6,7 @@
 #include "templates/TemplateCatalog.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QUuid>
@@ -194,10 +195,32 @@ QSharedPointer<Project> SavedProjectsPres::loadProject(int index, QStringList* m
     if (index < 0 || index >= records.size() || !isSafeId(records[index].id))
         return nullptr;
     const QString id = records[index].id;
-    QSharedPointer<Project> project =
-        ProjectFile::readProject(projects.filePath(id) + QStringLiteral("/prj.xml"), missing);
+    const QString path = projects.filePath(id) + QStringLiteral("/prj.xml");
+    bool damaged = false;
+    QSharedPointer<Project> project = ProjectFile::readProject(path, missing, &damaged);
     project->setId(id);
+    if (damaged)
+        keepDamagedFile(path);
     return project;
+}
+
+void SavedProjectsPres::keepDamagedFile(const QString& path)
+{
+    // The next automatic save replaces the file with what could be read: the damaged original
+    // stays beside it, under a name no save ever uses.
+    if (!QFileInfo::exists(path)) {
+        CommonError::instance()->report(tr("The saved project cannot be read: %1").arg(path));
+        return;
+    }
+    QString copy = path + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(copy); ++n)
+        copy = path + QStringLiteral(".damaged-%1").arg(n);
+    if (!QFile::copy(path, copy))
+        copy = tr("(no copy could be made)");
+    CommonError::instance()->report(
+        tr("The saved project was damaged; what could be read is open. The damaged file is kept "
+           "as %1")
+            .arg(copy));
 }
 
 void SavedProjectsPres::thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> img)

@@ -47,7 +47,8 @@ public:
     // Saves into the project's folder (giving it an id first when it has none); the id, or an
     // empty text when the save failed (reported through CommonError).
     QString saveProject(QSharedPointer<Project> project);
-    // Record `index`'s project read back; null for an index outside the records.
+    // Record `index`'s project read back; null for an index outside the records. A damaged
+    // "prj.xml" is copied aside first (the next save would replace it) and the user is told where.
     QSharedPointer<Project> loadProject(int index, QStringList* missing);
     const QList<SavedProjectRecord>& allRecords() const { return records; }
 
@@ -65,6 +66,7 @@ signals:
 private:
     explicit SavedProjectsPres(QObject* parent = nullptr);
     void announcePaging();
+    void keepDamagedFile(const QString& path);
 
     QList<PendingPreview> pending;
     QList<SavedProjectRecord> records;
