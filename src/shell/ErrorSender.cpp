@@ -10,7 +10,7 @@
 
 namespace {
 // A report must not keep its thread alive for ever when the endpoint never answers.
-constexpr int kTransferTimeoutMs = 20000;
+std::atomic<int> transferTimeoutMs{20000};
 std::atomic<int> liveSenders{0};
 } // namespace
 
@@ -30,6 +30,11 @@ int ErrorSender::inFlight()
     return liveSenders;
 }
 
+void ErrorSender::setTransferTimeout(int milliseconds)
+{
+    transferTimeoutMs = milliseconds;
+}
+
 QByteArray ErrorSender::formBody(const QString& text)
 {
     // Every byte outside the unreserved set is percent-encoded. (Building the body with
@@ -44,7 +49,7 @@ void ErrorSender::send()
     QNetworkRequest request(endpoint);
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QStringLiteral("application/x-www-form-urlencoded"));
-    request.setTransferTimeout(kTransferTimeoutMs);
+    request.setTransferTimeout(transferTimeoutMs);
     QNetworkReply* reply = network->post(request, formBody(text));
     auto* wrapper = new ReplyWrapper(reply);
     connect(wrapper, &ReplyWrapper::httpFinished, this, &ErrorSender::httpFinished);

@@ -23,6 +23,8 @@ public:
 
     // Senders alive right now, on any thread (each ends after its reply, even a failed one).
     static int inFlight();
+    // How long a post may go without an answer before its thread gives up (20 s).
+    static void setTransferTimeout(int milliseconds);
 
 signals:
     void finished();

@@ -111,7 +111,11 @@ void TmplDownloadManager::issueRequestLocked()
     failed = currentPath.isEmpty() || currentUrl.isEmpty();
     if (failed)
         return;
-    reply = network.get(QNetworkRequest(QUrl(currentUrl, QUrl::TolerantMode)));
+    QNetworkRequest request(QUrl(currentUrl, QUrl::TolerantMode));
+    // A server that stops sending (or never starts) fails the download instead of leaving the
+    // progress bar standing for ever; the user can retry.
+    request.setTransferTimeout(transferTimeoutMs);
+    reply = network.get(request);
     connect(reply, &QNetworkReply::downloadProgress, this, &TmplDownloadManager::downloadProgress);
     connect(reply, &QNetworkReply::finished, this, &TmplDownloadManager::downloadFinished);
     connect(reply, &QNetworkReply::errorOccurred, this, &TmplDownloadManager::onDownloadError);
@@ -158,8 +162,10 @@ void TmplDownloadManager::downloadFinished()
         if (reply->error() == QNetworkReply::NoError) {
             QDir().mkpath(QFileInfo(currentPath).absolutePath());
             QSaveFile file(currentPath);
-            stored = file.open(QIODevice::WriteOnly) &&
-                     file.write(reply->readAll()) >= 0 && file.commit();
+            const QByteArray body = reply->readAll();
+            // A full disk may take part of the body and report no error: count the bytes.
+            stored = file.open(QIODevice::WriteOnly) && file.write(body) == body.size() &&
+                     file.commit();
         }
         reply->deleteLater();
         reply = nullptr;

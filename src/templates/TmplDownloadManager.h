@@ -28,6 +28,9 @@ public:
     // After a failure: requests the current file again.
     void redownload();
 
+    // How long a transfer may go without receiving anything before it fails (30 s).
+    void setTransferTimeout(int milliseconds) { transferTimeoutMs = milliseconds; }
+
     // A background file name is only used when it stays inside its template folder.
     static bool isSafeFileName(const QString& name);
 
@@ -53,6 +56,7 @@ private:
     void failLater();
 
     QNetworkAccessManager network;
+    int transferTimeoutMs = 30000;
     QNetworkReply* reply = nullptr;
     QMutex mutex;
     QList<DownloadItem> queue;

@@ -131,10 +131,12 @@ bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& fold
                                         "<name>%1</name><preview>https://lumavive.example/themes/%2"
                                         "</preview></info>\n")
                              .arg(theme.name, theme.slug);
-    QFile description(folder + "template.xml");
-    QFile infoFile(folder + "info.xml");
-    if (!description.open(QIODevice::WriteOnly) || description.write(xml.toUtf8()) < 0 ||
-        !infoFile.open(QIODevice::WriteOnly) || infoFile.write(info.toUtf8()) < 0)
+    // A full disk may take part of a file without an error: every byte is counted.
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    };
+    if (!write(folder + "template.xml", xml.toUtf8()) || !write(folder + "info.xml", info.toUtf8()))
         return fail("cannot write the description of theme " + theme.name);
     return true;
 }
