@@ -14,11 +14,20 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QSaveFile>
 
 namespace {
 
 constexpr int kCoverWidth = 600;
 constexpr int kCoverHeight = 336;
+
+// Replaces the preview only once the new one is whole: the start screen never reads half a
+// picture after a crash or with a full disk.
+bool store(const QImage& picture, const QString& file)
+{
+    QSaveFile out(file);
+    return out.open(QIODevice::WriteOnly) && picture.save(&out, "PNG") && out.commit();
+}
 
 // The first scene of the kind with exactly one object, and its object 0.
 template <typename SceneType, typename Object>
@@ -117,13 +126,13 @@ QList<PendingPreview> ProjectPreviews::update(const Project& project, const QStr
         if (n == 1) {
             const QImage picture = cover(project, slide);
             if (!picture.isNull())
-                picture.save(file, "PNG");
+                store(picture, file);
         } else if (image) {
             const ThumbGeneratorTask task{image->path(), kSmall, kSmall};
             ThumbGenerator::instance()->addTask(task);
             pending << PendingPreview{file, task};
         } else if (text) {
-            smallText(text->text()).save(file, "PNG");
+            store(smallText(text->text()), file);
         }
     }
     return pending;
@@ -140,5 +149,5 @@ bool ProjectPreviews::complete(const PendingPreview& preview, const QImage& thum
         picture = picture.copy((picture.width() - kSmall) / 2, (picture.height() - kSmall) / 2,
                                kSmall, kSmall);
     }
-    return picture.save(preview.file, "PNG");
+    return store(picture, preview.file);
 }
