@@ -55,24 +55,33 @@ Flickable {
                 Drag.hotSpot.x: width / 2
                 Drag.hotSpot.y: height / 2
 
-                Rectangle {
+                // Every row of a long project gets a tile: what only the separator or a hovered
+                // tile shows is made when it is needed.
+                Loader {
                     anchors.fill: parent
-                    visible: tile.separator
-                    color: "#273745"
-                    radius: 4
-                    Row {
-                        anchors.verticalCenter: parent.verticalCenter
-                        anchors.left: parent.left
-                        anchors.leftMargin: 12
-                        spacing: 10
-                        Image {
-                            source: "qrc:/assets/images/icon-warning@2x.png"
-                            width: 20
-                            height: 20
-                        }
-                        Label {
-                            color: "#E9E9E9"
-                            text: qsTr("You have too many slides for your audio duration. The images and text slides below will be excluded from final video") + "."
+                    active: tile.separator
+                    sourceComponent: separatorBanner
+                }
+
+                Component {
+                    id: separatorBanner
+                    Rectangle {
+                        color: "#273745"
+                        radius: 4
+                        Row {
+                            anchors.verticalCenter: parent.verticalCenter
+                            anchors.left: parent.left
+                            anchors.leftMargin: 12
+                            spacing: 10
+                            Image {
+                                source: "qrc:/assets/images/icon-warning@2x.png"
+                                width: 20
+                                height: 20
+                            }
+                            Label {
+                                color: "#E9E9E9"
+                                text: qsTr("You have too many slides for your audio duration. The images and text slides below will be excluded from final video") + "."
+                            }
                         }
                     }
                 }
@@ -115,28 +124,34 @@ Flickable {
                         onDoubleClicked: if (model.type === 3) photoGrid.editText(index, model.text)
                         onPressed: if (photoGrid.selection.indexOf(index) < 0) photoGrid.selection = [index]
                     }
-                    Row {
+                    Loader {
                         anchors.top: parent.top
                         anchors.right: parent.right
                         anchors.margins: 6
-                        spacing: 4
-                        visible: hover.containsMouse
-                        RoundButton {
-                            visible: model.type === 2
-                            width: 28; height: 28
-                            icon.source: "qrc:/assets/images/icon-rotate-left@2x.png"
-                            onClicked: project.rotate(index, false)
-                        }
-                        RoundButton {
-                            visible: model.type === 2
-                            width: 28; height: 28
-                            icon.source: "qrc:/assets/images/icon-rotate-right@2x.png"
-                            onClicked: project.rotate(index, true)
-                        }
-                        RoundButton {
-                            width: 28; height: 28
-                            icon.source: "qrc:/assets/images/icon-remove@2x.png"
-                            onClicked: project.removeSlide(index)
+                        active: hover.containsMouse
+                        sourceComponent: tileButtons
+                    }
+                    Component {
+                        id: tileButtons
+                        Row {
+                            spacing: 4
+                            RoundButton {
+                                visible: model.type === 2
+                                width: 28; height: 28
+                                icon.source: "qrc:/assets/images/icon-rotate-left@2x.png"
+                                onClicked: project.rotate(index, false)
+                            }
+                            RoundButton {
+                                visible: model.type === 2
+                                width: 28; height: 28
+                                icon.source: "qrc:/assets/images/icon-rotate-right@2x.png"
+                                onClicked: project.rotate(index, true)
+                            }
+                            RoundButton {
+                                width: 28; height: 28
+                                icon.source: "qrc:/assets/images/icon-remove@2x.png"
+                                onClicked: project.removeSlide(index)
+                            }
                         }
                     }
                     DropArea {
