@@ -77,6 +77,9 @@ int prepare(const QString& folder)
 {
     QDir::setCurrent(folder);
     ThemeFixture::write("templates", ThemeFixture::photoAndText(1, "Summer"));
+    QImage tile(320, 180, QImage::Format_RGB32);
+    tile.fill(QColor(40, 90, 140));
+    tile.save("templates/1/thumb.jpg"); // the theme list's tile
     QDir().mkpath("photos");
     const QByteArray bytes = cameraPhoto();
     QFile first("photos/photo-000.jpg");

