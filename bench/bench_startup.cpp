@@ -21,7 +21,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QPainter>
 #include <QProcess>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
@@ -40,26 +39,6 @@ constexpr int kProjects = 50;
 constexpr int kBigProject = 500;
 
 QTextStream out(stdout);
-
-QByteArray cameraPhoto()
-{
-    QImage photo(4000, 3000, QImage::Format_RGB32);
-    QPainter painter(&photo);
-    QLinearGradient gradient(0, 0, 4000, 3000);
-    gradient.setColorAt(0, QColor(30, 90, 160));
-    gradient.setColorAt(1, QColor(240, 190, 90));
-    painter.fillRect(photo.rect(), gradient);
-    for (int i = 0; i < 400; ++i)
-        painter.fillRect((i * 97) % 3900, (i * 61) % 2900, 60 + i % 40, 40 + i % 30,
-                         QColor::fromHsv(i % 360, 160, 200));
-    painter.end();
-    ExifBuilder exif(false);
-    exif.addImage(exif.shorts(0x0112, {1}));
-    exif.addExif(exif.longs(0xA002, {4000}));
-    exif.addExif(exif.longs(0xA003, {3000}));
-    exif.setThumbnail(ExifBuilder::encode(photo.scaled(160, 120), 80));
-    return ExifBuilder::jpeg(exif.tiff(), ExifBuilder::encode(photo, 90).mid(2));
-}
 
 // Lets the thumbnail generator finish everything the saves asked for.
 void waitForPreviews()
@@ -81,7 +60,7 @@ int prepare(const QString& folder)
     tile.fill(QColor(40, 90, 140));
     tile.save("templates/1/thumb.jpg"); // the theme list's tile
     QDir().mkpath("photos");
-    const QByteArray bytes = cameraPhoto();
+    const QByteArray bytes = ExifBuilder::cameraPhoto();
     QFile first("photos/photo-000.jpg");
     if (!first.open(QIODevice::WriteOnly) || first.write(bytes) != bytes.size())
         return 1;

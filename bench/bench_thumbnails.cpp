@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -21,22 +20,7 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
 
     // One realistic photo (gradients and detail compress like a real one), written 100 times.
-    QImage photo(4000, 3000, QImage::Format_RGB32);
-    QPainter painter(&photo);
-    QLinearGradient gradient(0, 0, 4000, 3000);
-    gradient.setColorAt(0, QColor(30, 90, 160));
-    gradient.setColorAt(1, QColor(240, 190, 90));
-    painter.fillRect(photo.rect(), gradient);
-    for (int i = 0; i < 400; ++i)
-        painter.fillRect((i * 97) % 3900, (i * 61) % 2900, 60 + i % 40, 40 + i % 30,
-                         QColor::fromHsv(i % 360, 160, 200));
-    painter.end();
-    ExifBuilder exif(false);
-    exif.addImage(exif.shorts(0x0112, {1}));
-    exif.addExif(exif.longs(0xA002, {4000}));
-    exif.addExif(exif.longs(0xA003, {3000}));
-    exif.setThumbnail(ExifBuilder::encode(photo.scaled(160, 120), 80));
-    const QByteArray bytes = ExifBuilder::jpeg(exif.tiff(), ExifBuilder::encode(photo, 90).mid(2));
+    const QByteArray bytes = ExifBuilder::cameraPhoto();
 
     QTemporaryDir dir;
     for (int i = 0; i < kPhotos; ++i) {

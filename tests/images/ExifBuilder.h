@@ -40,6 +40,9 @@ public:
                            bool xmpFirst = false);
     // Encodes an image as JPEG bytes.
     static QByteArray encode(const class QImage& image, int quality = 90);
+    // A 4000x3000 photo that compresses like a camera's (gradients and detail), upright, with a
+    // 160x120 EXIF preview: what the benchmarks feed the thumbnails.
+    static QByteArray cameraPhoto();
 
 private:
     QByteArray ifdBlock(const QList<Entry>& entries, quint32 start, quint32 next) const;

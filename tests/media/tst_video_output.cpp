@@ -1,3 +1,4 @@
+#include "FullDisk.h"
 #include "MediaFixtures.h"
 #include "OutputProbe.h"
 #include "TestDirs.h"
@@ -10,8 +11,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <memory>
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -198,13 +198,8 @@ private slots:
 
     void fullDiskFailsTheRun()
     {
-        // Files may not grow beyond 64 KiB: the write fails as on a full disk.
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit limited = previous;
-        limited.rlim_cur = 64 * 1024;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        auto full = std::make_unique<FullDisk>(64 * 1024);
+        QVERIFY(full->active());
         const QString path = dirs.file("full.mp4");
         auto pool = QSharedPointer<FramePool>::create(false);
         QSignalSpy reports(CommonError::instance(), &CommonError::error);
@@ -226,7 +221,7 @@ private slots:
             output.writeVideoFrame(pool, frame, 1, 30, (i + 1) / 30.0);
         }
         output.finish();
-        setrlimit(RLIMIT_FSIZE, &previous);
+        full.reset();
         QCOMPARE(failed.count(), 1);
         QCOMPARE(reports.last().at(0).toString(), QStringLiteral("Video output process thread failed"));
         QCOMPARE(pool->framesOut(), 0);

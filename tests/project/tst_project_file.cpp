@@ -1,3 +1,4 @@
+#include "FullDisk.h"
 #include "MediaFixtures.h"
 #include "TestDirs.h"
 #include "project/ImgSlide.h"
@@ -5,9 +6,6 @@
 #include "project/TextSlide.h"
 
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 class TestProjectFile : public QObject
 {
@@ -133,14 +131,12 @@ private slots:
         for (int i = 0; i < 2000; ++i)
             many << QSharedPointer<TextSlide>::create(QString(100, 'x'));
         project.setSlides(many);
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit limited = previous;
-        limited.rlim_cur = 16 * 1024;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        const bool written = ProjectFile::writeProject(dirs.file("safe.xml"), project);
-        setrlimit(RLIMIT_FSIZE, &previous);
+        bool written = true;
+        {
+            FullDisk full(16 * 1024);
+            QVERIFY(full.active());
+            written = ProjectFile::writeProject(dirs.file("safe.xml"), project);
+        }
         QVERIFY(!written);
         QFile after(dirs.file("safe.xml"));
         QVERIFY(after.open(QIODevice::ReadOnly));

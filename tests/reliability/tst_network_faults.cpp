@@ -1,6 +1,7 @@
 // The network under faults: a full disk or a dropped connection while a theme downloads, a theme
 // server and an error endpoint that never answer. Nothing half-written stays behind, nothing
 // waits for ever, and the next attempt works.
+#include "FullDisk.h"
 #include "HttpTestServer.h"
 #include "TestDirs.h"
 #include "shell/CommonError.h"
@@ -11,10 +12,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
-
-#include <sys/resource.h>
-
-#include <csignal>
 
 namespace {
 
@@ -63,15 +60,13 @@ private slots:
         });
         QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
         QSignalSpy done(manager, &TmplDownloadManager::done);
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = 100000;
-        setrlimit(RLIMIT_FSIZE, &small);
-        manager->download(oneVideo(21));
-        const bool failed = QTest::qWaitFor([&] { return errors.count() > 0; }, 20000);
-        setrlimit(RLIMIT_FSIZE, &old);
+        bool failed = false;
+        {
+            FullDisk full(100000);
+            QVERIFY(full.active());
+            manager->download(oneVideo(21));
+            failed = QTest::qWaitFor([&] { return errors.count() > 0; }, 20000);
+        }
         QVERIFY(failed);
         QCOMPARE(done.count(), 0);
         QCOMPARE(filesIn("templates/21"), QStringList());

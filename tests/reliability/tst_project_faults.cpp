@@ -1,6 +1,7 @@
 // Saved projects under faults: damaged files open with what can be read and keep the original,
 // a full disk keeps the last good save, and a program killed in the middle of its automatic
 // saves leaves every saved project loadable.
+#include "FullDisk.h"
 #include "TestDirs.h"
 #include "ThemeFixture.h"
 #include "project/ImgSlide.h"
@@ -13,8 +14,6 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
-
-#include <sys/resource.h>
 
 #include <csignal>
 
@@ -152,14 +151,12 @@ private slots:
             many << QSharedPointer<TextSlide>::create(QString(40, QChar('a' + i % 26)));
         project->setSlides(many);
         QSignalSpy messages(CommonError::instance(), &CommonError::error);
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = 8000;
-        setrlimit(RLIMIT_FSIZE, &small);
-        const QString saved = SavedProjectsPres::instance()->saveProject(project);
-        setrlimit(RLIMIT_FSIZE, &old);
+        QString saved;
+        {
+            FullDisk full(8000);
+            QVERIFY(full.active());
+            saved = SavedProjectsPres::instance()->saveProject(project);
+        }
         QVERIFY(saved.isEmpty());
         QVERIFY(messages.count() >= 1);
         QVERIFY(messages.last().first().toString().startsWith("The project could not be saved"));

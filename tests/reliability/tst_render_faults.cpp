@@ -1,5 +1,6 @@
 // Faults around a render: each case must end with a clear message, no video file where none should
 // be, and a program that renders the next project as if nothing had happened.
+#include "FullDisk.h"
 #include "MediaFixtures.h"
 #include "TestDirs.h"
 #include "ThemeFixture.h"
@@ -14,10 +15,6 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-#include <sys/resource.h>
-
-#include <atomic>
-#include <csignal>
 #include <thread>
 
 namespace {
@@ -162,15 +159,12 @@ private slots:
         LibavRender engine(project(Still, {photoFile("a.png"), photoFile("b.png", Qt::blue)},
                                    {dirs.file("music.m4a")}),
                            loadTemplate(Still), out);
-        // The file-size limit stands in for a full disk: writes beyond it fail with EFBIG.
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = 20000;
-        setrlimit(RLIMIT_FSIZE, &small);
-        const bool rendered = engine.render();
-        setrlimit(RLIMIT_FSIZE, &old);
+        bool rendered = true;
+        {
+            FullDisk full(20000);
+            QVERIFY(full.active());
+            rendered = engine.render();
+        }
         QVERIFY(!rendered);
         QVERIFY(reportedContaining(QStringLiteral("Video output")));
         QVERIFY(!QFileInfo::exists(out));
