@@ -2,7 +2,6 @@
 
 #include "media/FramePool.h"
 
-
 extern "C" {
 #include <libavutil/frame.h>
 #include <libavutil/imgutils.h>

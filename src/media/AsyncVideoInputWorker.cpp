@@ -4,7 +4,6 @@
 #include "media/VideoInput.h"
 #include "shell/CommonError.h"
 
-
 AsyncVideoInputWorker::AsyncVideoInputWorker(QSharedPointer<FramePool> pool, const QString& path)
     : path(path), pool(std::move(pool))
 {

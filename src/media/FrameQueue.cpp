@@ -2,7 +2,6 @@
 
 #include "media/FramePool.h"
 
-
 void FrameQueue::push(AVFrame* frame)
 {
     QMutexLocker lock(&mutex);
