@@ -4,9 +4,7 @@
 #include "media/ImageLoader.h"
 #include "project/ImgSlide.h"
 #include "scene/Shadow.h"
-#include "shell/CommonError.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QTransform>
 
@@ -42,16 +40,8 @@ ObjectLayer::ObjectLayer(QSharedPointer<ImgObject> object, QSharedPointer<ImgSli
     const QSize largest(int(float(width) * imgObject->maxWidth),
                         int(float(height) * imgObject->maxHeight));
     QImage photo = slide ? *loadImage(slide->path(), largest) : QImage();
-    if (photo.isNull() || photo.width() == 0 || photo.height() == 0) {
-        // The rest of the video is still worth having: the slot stays empty, and the user hears why.
-        if (slide)
-            CommonError::instance()->report(
-                QCoreApplication::translate("ObjectLayer",
-                                            "The photo cannot be read, its place in the video "
-                                            "stays empty: %1")
-                    .arg(slide->path()));
-        return;
-    }
+    if (photo.isNull() || photo.width() == 0 || photo.height() == 0)
+        return; // a photo that cannot be loaded draws nothing
     photo.convertTo(QImage::Format_ARGB32_Premultiplied);
 
     const int turns = ((slide->rotation() % 4) + 4) % 4;
