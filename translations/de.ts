@@ -74,10 +74,33 @@
     </message>
 </context>
 <context>
+    <name>ImgSceneReader</name>
+    <message>
+        <source>The photo cannot be read, its place in the video stays empty: %1</source>
+        <translation>Das Foto kann nicht gelesen werden, sein Platz im Video bleibt leer: %1</translation>
+    </message>
+</context>
+<context>
     <name>LibavRender</name>
     <message>
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>Das Thema kann seine Szene %1 nicht abspielen: Das Video kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The theme cannot be used: its description is missing or cannot be read.</source>
+        <translation>Das Thema kann nicht verwendet werden: Seine Beschreibung fehlt oder ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>There is nothing to put into a video: the project has no slides.</source>
+        <translation>Es gibt nichts für ein Video: Das Projekt hat keine Folien.</translation>
+    </message>
+    <message>
+        <source>The video file disappeared while it was being written: %1</source>
+        <translation>Die Videodatei ist beim Schreiben verschwunden: %1</translation>
+    </message>
+    <message>
+        <source>The theme's background cannot be played: %1</source>
+        <translation>Der Hintergrund des Themas kann nicht abgespielt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -323,6 +346,18 @@ Vielen Dank.</translation>
     <message>
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>Das Projekt konnte nicht in %1 gespeichert werden. Prüfen Sie, ob auf dem Datenträger Platz frei ist.</translation>
+    </message>
+    <message>
+        <source>The saved project cannot be read: %1</source>
+        <translation>Das gespeicherte Projekt kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>(no copy could be made)</source>
+        <translation>(es konnte keine Kopie angelegt werden)</translation>
+    </message>
+    <message>
+        <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
+        <translation>Das gespeicherte Projekt war beschädigt; geöffnet ist, was gelesen werden konnte. Die beschädigte Datei bleibt erhalten als %1</translation>
     </message>
 </context>
 <context>

@@ -90,9 +90,37 @@
     </message>
 </context>
 <context>
+    <name>ImgSceneReader</name>
+    <message>
+        <location filename="../src/scene/ImgSceneReader.cpp" line="20" />
+        <source>The photo cannot be read, its place in the video stays empty: %1</source>
+        <translation>No se puede leer la foto; su lugar en el vídeo queda vacío: %1</translation>
+    </message>
+</context>
+<context>
     <name>LibavRender</name>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="134" />
+        <location filename="../src/render/LibavRender.cpp" line="66" />
+        <source>The theme cannot be used: its description is missing or cannot be read.</source>
+        <translation>No se puede usar el tema: su descripción falta o no se puede leer.</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="70" />
+        <source>There is nothing to put into a video: the project has no slides.</source>
+        <translation>No hay nada que poner en un vídeo: el proyecto no tiene diapositivas.</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="98" />
+        <source>The video file disappeared while it was being written: %1</source>
+        <translation>El archivo de vídeo desapareció mientras se escribía: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="109" />
+        <source>The theme's background cannot be played: %1</source>
+        <translation>No se puede reproducir el fondo del tema: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="158" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>El tema no puede reproducir su escena %1: no se puede crear el vídeo.</translation>
     </message>
@@ -174,7 +202,7 @@
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="75" />
+        <location filename="../qml/PhotoGrid.qml" line="83" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Tienes demasiadas diapositivas para la duración de la música. Las imágenes y textos de abajo no estarán en el vídeo</translation>
     </message>
@@ -389,9 +417,24 @@ Gracias.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="181" />
+        <location filename="../src/project/SavedProjectsPres.cpp" line="182" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>No se pudo guardar el proyecto en %1. Comprueba que el disco tenga espacio libre.</translation>
+    </message>
+    <message>
+        <location filename="../src/project/SavedProjectsPres.cpp" line="212" />
+        <source>The saved project cannot be read: %1</source>
+        <translation>No se puede leer el proyecto guardado: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/project/SavedProjectsPres.cpp" line="219" />
+        <source>(no copy could be made)</source>
+        <translation>(no se pudo hacer ninguna copia)</translation>
+    </message>
+    <message>
+        <location filename="../src/project/SavedProjectsPres.cpp" line="221" />
+        <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
+        <translation>El proyecto guardado estaba dañado; está abierto lo que se pudo leer. El archivo dañado se conserva como %1</translation>
     </message>
 </context>
 <context>
@@ -448,12 +491,12 @@ Gracias.</translation>
 <context>
     <name>ThemeThumb</name>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="40" />
+        <location filename="../qml/ThemeThumb.qml" line="52" />
         <source>Start</source>
         <translation>Empezar</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="56" />
+        <location filename="../qml/ThemeThumb.qml" line="68" />
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>

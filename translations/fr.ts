@@ -90,9 +90,37 @@
     </message>
 </context>
 <context>
+    <name>ImgSceneReader</name>
+    <message>
+        <location filename="../src/scene/ImgSceneReader.cpp" line="20" />
+        <source>The photo cannot be read, its place in the video stays empty: %1</source>
+        <translation>La photo ne peut pas être lue, sa place dans la vidéo reste vide : %1</translation>
+    </message>
+</context>
+<context>
     <name>LibavRender</name>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="134" />
+        <location filename="../src/render/LibavRender.cpp" line="66" />
+        <source>The theme cannot be used: its description is missing or cannot be read.</source>
+        <translation>Le thème ne peut pas être utilisé : sa description manque ou est illisible.</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="70" />
+        <source>There is nothing to put into a video: the project has no slides.</source>
+        <translation>Il n'y a rien à mettre dans une vidéo : le projet n'a aucune diapositive.</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="98" />
+        <source>The video file disappeared while it was being written: %1</source>
+        <translation>Le fichier vidéo a disparu pendant son écriture : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="109" />
+        <source>The theme's background cannot be played: %1</source>
+        <translation>L'arrière-plan du thème ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="158" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>Le thème ne peut pas jouer sa scène %1 : la vidéo ne peut pas être créée.</translation>
     </message>
@@ -174,7 +202,7 @@
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="75" />
+        <location filename="../qml/PhotoGrid.qml" line="83" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Vous avez trop de diapositives pour la durée de la musique. Les images et textes ci-dessous ne seront pas dans la vidéo</translation>
     </message>
@@ -389,9 +417,24 @@ Merci.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="181" />
+        <location filename="../src/project/SavedProjectsPres.cpp" line="182" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>Le projet n'a pas pu être enregistré dans %1. Vérifiez qu'il reste de la place sur le disque.</translation>
+    </message>
+    <message>
+        <location filename="../src/project/SavedProjectsPres.cpp" line="212" />
+        <source>The saved project cannot be read: %1</source>
+        <translation>Le projet enregistré ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/project/SavedProjectsPres.cpp" line="219" />
+        <source>(no copy could be made)</source>
+        <translation>(aucune copie n'a pu être faite)</translation>
+    </message>
+    <message>
+        <location filename="../src/project/SavedProjectsPres.cpp" line="221" />
+        <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
+        <translation>Le projet enregistré était endommagé ; ce qui a pu être lu est ouvert. Le fichier endommagé est conservé sous %1</translation>
     </message>
 </context>
 <context>
@@ -448,12 +491,12 @@ Merci.</translation>
 <context>
     <name>ThemeThumb</name>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="40" />
+        <location filename="../qml/ThemeThumb.qml" line="52" />
         <source>Start</source>
         <translation>Commencer</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="56" />
+        <location filename="../qml/ThemeThumb.qml" line="68" />
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>

@@ -90,9 +90,37 @@
     </message>
 </context>
 <context>
+    <name>ImgSceneReader</name>
+    <message>
+        <location filename="../src/scene/ImgSceneReader.cpp" line="20" />
+        <source>The photo cannot be read, its place in the video stays empty: %1</source>
+        <translation>A foto não pode ser lida; seu lugar no vídeo fica vazio: %1</translation>
+    </message>
+</context>
+<context>
     <name>LibavRender</name>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="134" />
+        <location filename="../src/render/LibavRender.cpp" line="66" />
+        <source>The theme cannot be used: its description is missing or cannot be read.</source>
+        <translation>O tema não pode ser usado: sua descrição está ausente ou ilegível.</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="70" />
+        <source>There is nothing to put into a video: the project has no slides.</source>
+        <translation>Não há nada para pôr num vídeo: o projeto não tem slides.</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="98" />
+        <source>The video file disappeared while it was being written: %1</source>
+        <translation>O arquivo de vídeo desapareceu enquanto era gravado: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="109" />
+        <source>The theme's background cannot be played: %1</source>
+        <translation>O fundo do tema não pode ser reproduzido: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/render/LibavRender.cpp" line="158" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>O tema não consegue reproduzir a cena %1: o vídeo não pode ser criado.</translation>
     </message>
@@ -174,7 +202,7 @@
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="75" />
+        <location filename="../qml/PhotoGrid.qml" line="83" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Você tem slides demais para a duração da música. As imagens e textos abaixo ficarão fora do vídeo</translation>
     </message>
@@ -389,9 +417,24 @@ Obrigado.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="181" />
+        <location filename="../src/project/SavedProjectsPres.cpp" line="182" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>Não foi possível salvar o projeto em %1. Verifique se há espaço livre no disco.</translation>
+    </message>
+    <message>
+        <location filename="../src/project/SavedProjectsPres.cpp" line="212" />
+        <source>The saved project cannot be read: %1</source>
+        <translation>O projeto salvo não pode ser lido: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/project/SavedProjectsPres.cpp" line="219" />
+        <source>(no copy could be made)</source>
+        <translation>(não foi possível fazer uma cópia)</translation>
+    </message>
+    <message>
+        <location filename="../src/project/SavedProjectsPres.cpp" line="221" />
+        <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
+        <translation>O projeto salvo estava danificado; o que pôde ser lido está aberto. O arquivo danificado é mantido como %1</translation>
     </message>
 </context>
 <context>
@@ -448,12 +491,12 @@ Obrigado.</translation>
 <context>
     <name>ThemeThumb</name>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="40" />
+        <location filename="../qml/ThemeThumb.qml" line="52" />
         <source>Start</source>
         <translation>Começar</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="56" />
+        <location filename="../qml/ThemeThumb.qml" line="68" />
         <source>Preview</source>
         <translation>Prévia</translation>
     </message>
