@@ -163,23 +163,6 @@ private slots:
         QCOMPARE(QFileInfo("templates/13/1.mp4").size(), 1000);
     }
 
-    void droppedConnectionLeavesNoFile()
-    {
-        auto t = videoTemplate(14, {100});
-        server.setHandler([](const HttpTestServer::Request&) {
-            HttpTestServer::Response r;
-            r.body = body(100000);
-            r.pieces = 4;
-            r.dropMidBody = true;
-            return r;
-        });
-        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
-        manager->download(t);
-        QTRY_COMPARE(errors.count(), 1);
-        QVERIFY(!QFileInfo::exists("templates/14/1.mp4"));
-        QCOMPARE(QDir("templates/14").entryList(QDir::Files | QDir::Hidden), QStringList());
-    }
-
     void newDownloadDropsTheRunningOne()
     {
         auto slow = videoTemplate(15, {100});
