@@ -8,13 +8,13 @@
 
 class FramePool;
 
-// Copies one still picture into `count` pool frames (pts 0, 1, 2, ...), keeping at most three out
+// Copies one still picture into `count` pool frames (pts 0, 1, 2, ...), keeping at most two out
 // of the pool under the still frame's key, then emits the end marker.
 class AsyncStaticImgImputWorker : public AsyncSourceWorker
 {
     Q_OBJECT
 public:
-    static constexpr int kMaxFramesOut = 3;
+    static constexpr int kMaxFramesOut = 2;
 
     AsyncStaticImgImputWorker(const AVFrame* stillFrame, QSharedPointer<FramePool> pool, int count);
 

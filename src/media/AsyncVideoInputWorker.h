@@ -7,14 +7,14 @@
 
 class FramePool;
 
-// Decodes a video file into pool frames on the source's thread, keeping at most three frames of
-// its own out of the pool (a 1080p frame is 8 MB; more ahead does not render faster), then emits
-// the end marker (null). Plays the file once.
+// Decodes a video file into pool frames on the source's thread, keeping at most two frames of
+// its own out of the pool (a 1080p frame is 8 MB; more ahead did not render faster: the encoder
+// is the slow end), then emits the end marker (null). Plays the file once.
 class AsyncVideoInputWorker : public AsyncSourceWorker
 {
     Q_OBJECT
 public:
-    static constexpr int kMaxFramesOut = 3;
+    static constexpr int kMaxFramesOut = 2;
 
     AsyncVideoInputWorker(QSharedPointer<FramePool> pool, const QString& path);
 
