@@ -56,6 +56,7 @@ Item {
 
     FileDialog {
         id: audioDialog
+        objectName: "musicScreenAudioDialog"
         selectMultiple: true
         nameFilters: [qsTr("Open Audio File (*.mp3 *.m4a)")]
         onAccepted: {

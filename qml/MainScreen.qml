@@ -1,6 +1,7 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtQuick.Dialogs 1.2
+import QtQuick.Layouts 1.3
 import UiStyle 1.0
 
 Item {
@@ -20,12 +21,19 @@ Item {
             onClicked: addImagesMenu.open()
             Menu {
                 id: addImagesMenu
+                objectName: "addImagesMenu"
                 y: addImagesButton.height
+                // As wide as its longest entry in every language.
+                width: Math.max(200, addFilesItem.implicitWidth, addFolderItem.implicitWidth)
                 MenuItem {
+                    id: addFilesItem
+                    objectName: "addFilesItem"
                     text: qsTr("Add Files")
                     onTriggered: imagesDialog.open()
                 }
                 MenuItem {
+                    id: addFolderItem
+                    objectName: "addFolderItem"
                     text: qsTr("Add Folder with Images")
                     onTriggered: folderDialog.open()
                 }
@@ -75,50 +83,73 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: footer.top
-        height: 84
+        height: Math.max(84, timelineColumn.implicitHeight + 24)
         color: "#273745"
 
-        Column {
-            anchors.left: parent.left
-            anchors.right: audioButton.left
-            anchors.verticalCenter: parent.verticalCenter
-            anchors.margins: 24
-            spacing: 8
-            ProgressBar {
-                objectName: "timelineBar"
-                width: parent.width
-                value: project.timelineValue / 100
-                MouseArea {
-                    anchors.fill: parent
-                    anchors.margins: -10
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open()
+        RowLayout {
+            anchors.fill: parent
+            anchors.leftMargin: 24
+            anchors.rightMargin: 24
+            spacing: 16
+            Column {
+                id: timelineColumn
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignVCenter
+                spacing: 6
+                ProgressBar {
+                    objectName: "timelineBar"
+                    width: parent.width
+                    value: project.timelineValue / 100
+                    MouseArea {
+                        anchors.fill: parent
+                        anchors.margins: -10
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open()
+                    }
+                }
+                Label {
+                    objectName: "timelineText"
+                    text: project.timelineText
+                    color: Theme.secondaryText
+                }
+                Label {
+                    objectName: "musicNote"
+                    width: parent.width
+                    visible: text !== ""
+                    text: project.musicNote
+                    wrapMode: Text.Wrap
+                    color: Theme.secondaryText
+                    font.pixelSize: 12
                 }
             }
-            Label {
-                text: project.timelineText
-                color: "#889097"
+            BButton {
+                id: audioButton
+                objectName: "audioButton"
+                Layout.alignment: Qt.AlignVCenter
+                text: project.audioFilesCount > 0 ? qsTr("Edit Audio") : qsTr("Add Audio")
+                onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open()
             }
-        }
-        BButton {
-            id: audioButton
-            anchors.right: audioText.left
-            anchors.verticalCenter: parent.verticalCenter
-            anchors.rightMargin: 16
-            text: project.audioFilesCount > 0 ? qsTr("Edit Audio") : qsTr("Add Audio")
-            onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open()
-        }
-        Label {
-            id: audioText
-            anchors.right: parent.right
-            anchors.verticalCenter: parent.verticalCenter
-            anchors.rightMargin: 24
-            width: 280
-            elide: Text.ElideRight
-            color: "#E9E9E9"
-            text: project.audioFilesCount === 0 ? qsTr("Click here to Add Background Music")
-                  : project.audioFilesCount > 1 ? project.audioFilesCount + qsTr(" Audio Files")
-                  : project.audioFiles[0].songName + " " + project.audioFiles[0].artistName
+            Label {
+                id: audioText
+                objectName: "audioText"
+                Layout.alignment: Qt.AlignVCenter
+                // Room for the whole hint; a long song name elides and shows in full on hover.
+                Layout.maximumWidth: Math.max(280, timeline.width * 0.4)
+                elide: Text.ElideRight
+                color: Theme.text
+                text: project.audioFilesCount === 0 ? qsTr("Click here to Add Background Music")
+                      : project.audioFilesCount > 1 ? project.audioFilesCount + qsTr(" Audio Files")
+                      : project.audioFiles[0].songName + " " + project.audioFiles[0].artistName
+                ToolTip.visible: truncated && audioTextHover.containsMouse
+                ToolTip.text: text
+                MouseArea {
+                    id: audioTextHover
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: audioButton.clicked()
+                }
+            }
         }
     }
 
@@ -151,18 +182,21 @@ Item {
 
     FileDialog {
         id: imagesDialog
+        objectName: "imagesDialog"
         selectMultiple: true
         nameFilters: [qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)")]
         onAccepted: project.addImages(fileUrls)
     }
     FileDialog {
         id: folderDialog
+        objectName: "folderDialog"
         selectFolder: true
         nameFilters: [qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)")]
         onAccepted: project.addImagesFolder(fileUrls)
     }
     FileDialog {
         id: audioDialog
+        objectName: "audioDialog"
         selectMultiple: true
         nameFilters: [qsTr("Open Audio File (*.mp3 *.m4a)")]
         onAccepted: project.addAudio(fileUrls)

@@ -2,171 +2,296 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import UiStyle 1.0
 
-Flickable {
+// The slides grid. Tiles are dragged as a floating copy (`ghost`) that lives outside the
+// flowing tiles, so a drag never lands on the tile it started from and survives the grid
+// scrolling under it; one drop area over the whole grid decides where files and tiles go.
+Item {
     id: photoGrid
     objectName: "photoGrid"
     signal editText(int index, string text)
     property var selection: []
-    contentHeight: flow.height
-    clip: true
-    ScrollBar.vertical: ScrollBar {}
+    property bool dragging: false
+    readonly property alias flickable: flick
+    // How close to the top or bottom edge a dragged tile makes the grid scroll, and how fast.
+    readonly property int scrollZone: 48
+    readonly property int scrollStep: 14
+
+    // Where a drop at (x, y) of the grid's content goes: before the tile under it (left half),
+    // after it (right half), or -1 for empty space.
+    function dropTarget(x, y) {
+        var tile = flow.childAt(x, y)
+        if (!tile || tile.tileIndex === undefined)
+            return -1
+        return x - tile.x < tile.width / 2 ? tile.tileIndex : tile.tileIndex + 1
+    }
+
+    function pressTile(tile, index, mouse) {
+        var control = mouse.modifiers & Qt.ControlModifier
+        if (!control && selection.indexOf(index) < 0)
+            selection = [index]
+        var at = tile.mapToItem(photoGrid, 0, 0)
+        ghost.x = at.x
+        ghost.y = at.y
+        ghost.source = tile.imageSource
+        ghost.Drag.hotSpot.x = mouse.x
+        ghost.Drag.hotSpot.y = mouse.y
+    }
+
+    function clickTile(index, mouse) {
+        if (mouse.modifiers & Qt.ControlModifier) {
+            var s = selection.slice()
+            var at = s.indexOf(index)
+            if (at >= 0)
+                s.splice(at, 1)
+            else
+                s.push(index)
+            selection = s
+        } else {
+            selection = [index]
+        }
+    }
+
+    function startDrag(index) {
+        if (dragging)
+            return
+        if (selection.indexOf(index) < 0)
+            selection = selection.concat([index])
+        dragging = true
+    }
+
+    // Called last by the pressed tile: the drop may move that very tile out of the grid.
+    function endDrag() {
+        if (!dragging)
+            return
+        ghost.Drag.drop()
+        dragging = false
+    }
 
     Connections {
         target: project
-        function onScrollToBottom() { photoGrid.contentY = Math.max(0, photoGrid.contentHeight - photoGrid.height) }
+        // The new rows exist but are not laid out yet: lay them out before measuring.
+        function onScrollToBottom() {
+            flow.forceLayout()
+            flick.contentY = Math.max(0, flow.height - flick.height)
+        }
         function onScrollToSeparator() {
+            flow.forceLayout()
             var row = repeater.itemAt(project.usedSlidesNumber)
             if (row)
-                photoGrid.contentY = Math.max(0, row.y + row.height / 2 - photoGrid.height / 2)
+                flick.contentY = Math.max(0, Math.min(row.y + row.height / 2 - flick.height / 2,
+                                                      flow.height - flick.height))
         }
+        // Row numbers change with every edit: an old selection would name other tiles.
+        function onSlidesChanged() { photoGrid.selection = [] }
     }
 
-    DropArea {
-        width: photoGrid.width
-        height: Math.max(flow.height, photoGrid.height)
-        onEntered: drag.accepted = drag.hasUrls ? project.checkUrls(drag.urls) : true
-        onDropped: {
-            if (drop.hasUrls)
-                project.insertFiles(-1, drop.urls)
-            else
-                project.move(photoGrid.selection, project.slidesNumber + 1)
-        }
-    }
+    Flickable {
+        id: flick
+        objectName: "photoFlick"
+        anchors.fill: parent
+        contentHeight: flow.height
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {}
 
-    Flow {
-        id: flow
-        width: photoGrid.width
-        spacing: 12
-
-        Repeater {
-            id: repeater
-            model: slides
-
-            delegate: Item {
-                id: tile
-                readonly property bool separator: model.type === 1
-                readonly property bool picked: photoGrid.selection.indexOf(index) >= 0
-                width: separator ? flow.width : 174
-                height: separator ? 40 : 174
-                opacity: index > project.usedSlidesNumber ? 0.5 : 1.0
-                z: hover.drag.active ? 10 : 0
-                Drag.active: hover.drag.active
-                Drag.source: tile
-                Drag.hotSpot.x: width / 2
-                Drag.hotSpot.y: height / 2
-
-                // Every row of a long project gets a tile: what only the separator or a hovered
-                // tile shows is made when it is needed.
-                Loader {
-                    anchors.fill: parent
-                    active: tile.separator
-                    sourceComponent: separatorBanner
+        DropArea {
+            objectName: "gridDropArea"
+            width: flick.width
+            height: Math.max(flow.height, flick.height)
+            onEntered: drag.accepted = drag.hasUrls ? project.checkUrls(drag.urls)
+                                                    : drag.source === ghost
+            onDropped: {
+                var target = photoGrid.dropTarget(drop.x, drop.y)
+                if (drop.hasUrls) {
+                    if (project.insertFiles(target, drop.urls))
+                        drop.acceptProposedAction()
+                } else {
+                    var moved = photoGrid.selection
+                    photoGrid.selection = []
+                    project.move(moved, target < 0 ? project.slidesNumber + 1 : target)
                 }
+            }
+        }
 
-                Component {
-                    id: separatorBanner
-                    Rectangle {
-                        color: "#273745"
-                        radius: 4
-                        Row {
-                            anchors.verticalCenter: parent.verticalCenter
-                            anchors.left: parent.left
-                            anchors.leftMargin: 12
-                            spacing: 10
+        Flow {
+            id: flow
+            width: flick.width
+            spacing: 12
+
+            Repeater {
+                id: repeater
+                model: slides
+
+                delegate: Item {
+                    id: tile
+                    readonly property int tileIndex: index
+                    readonly property bool separator: model.type === 1
+                    readonly property bool picked: photoGrid.selection.indexOf(index) >= 0
+                    readonly property string imageSource: model.imgId ? "image://ImageProvider/" + model.imgId : ""
+                    objectName: "tile" + index
+                    width: separator ? flow.width : 174
+                    height: separator ? (banner.item ? banner.item.implicitHeight : 40) : 174
+                    opacity: index > project.usedSlidesNumber ? 0.5 : 1.0
+
+                    // Every row of a long project gets a tile: what only the separator or a
+                    // hovered tile shows is made when it is needed.
+                    Loader {
+                        id: banner
+                        width: parent.width
+                        active: tile.separator
+                        sourceComponent: separatorBanner
+                    }
+
+                    Component {
+                        id: separatorBanner
+                        Rectangle {
+                            objectName: "separatorBanner"
+                            color: Theme.panel
+                            radius: 4
+                            implicitHeight: Math.max(40, message.implicitHeight + 16)
                             Image {
+                                id: warning
+                                anchors.verticalCenter: parent.verticalCenter
+                                anchors.left: parent.left
+                                anchors.leftMargin: 12
                                 source: "qrc:/assets/images/icon-warning@2x.png"
                                 width: 20
                                 height: 20
                             }
                             Label {
-                                color: "#E9E9E9"
+                                id: message
+                                anchors.verticalCenter: parent.verticalCenter
+                                anchors.left: warning.right
+                                anchors.leftMargin: 10
+                                anchors.right: parent.right
+                                anchors.rightMargin: 12
+                                wrapMode: Text.WordWrap
+                                color: Theme.text
                                 text: qsTr("You have too many slides for your audio duration. The images and text slides below will be excluded from final video") + "."
                             }
                         }
                     }
-                }
 
-                Rectangle {
-                    anchors.fill: parent
-                    visible: !tile.separator
-                    color: "#273745"
-                    radius: 4
-                    border.width: tile.picked ? 3 : 0
-                    border.color: "#1D8CE4"
-                    Image {
+                    Rectangle {
                         anchors.fill: parent
-                        anchors.margins: 6
-                        source: model.imgId ? "image://ImageProvider/" + model.imgId : ""
-                        fillMode: Image.PreserveAspectFit
-                        asynchronous: true
-                        cache: false
-                    }
-                    MouseArea {
-                        id: hover
-                        anchors.fill: parent
-                        hoverEnabled: true
-                        drag.target: tile.separator ? null : tile
-                        onReleased: {
-                            if (drag.active)
-                                tile.Drag.drop()
-                            flow.forceLayout()
+                        visible: !tile.separator
+                        color: Theme.panel
+                        radius: 4
+                        border.width: tile.picked ? 3 : 0
+                        border.color: Theme.action
+                        Image {
+                            anchors.fill: parent
+                            anchors.margins: 6
+                            source: tile.imageSource
+                            fillMode: Image.PreserveAspectFit
+                            asynchronous: true
+                            cache: false
                         }
-                        onClicked: {
-                            if (mouse.modifiers & Qt.ControlModifier) {
-                                var s = photoGrid.selection.slice()
-                                var at = s.indexOf(index)
-                                if (at >= 0) s.splice(at, 1); else s.push(index)
-                                photoGrid.selection = s
-                            } else {
-                                photoGrid.selection = [index]
-                            }
+                        MouseArea {
+                            id: hover
+                            anchors.fill: parent
+                            hoverEnabled: true
+                            preventStealing: true
+                            enabled: !tile.separator
+                            drag.target: ghost
+                            drag.threshold: 8
+                            // The copy stays under the pointer from the first move on.
+                            drag.smoothed: false
+                            onPressed: photoGrid.pressTile(tile, index, mouse)
+                            onPositionChanged: if (drag.active) photoGrid.startDrag(index)
+                            onClicked: photoGrid.clickTile(index, mouse)
+                            onDoubleClicked: if (model.type === 3) photoGrid.editText(index, model.text)
+                            onReleased: photoGrid.endDrag()
                         }
-                        onDoubleClicked: if (model.type === 3) photoGrid.editText(index, model.text)
-                        onPressed: if (photoGrid.selection.indexOf(index) < 0) photoGrid.selection = [index]
-                    }
-                    Loader {
-                        anchors.top: parent.top
-                        anchors.right: parent.right
-                        anchors.margins: 6
-                        active: hover.containsMouse
-                        sourceComponent: tileButtons
-                    }
-                    Component {
-                        id: tileButtons
-                        Row {
-                            spacing: 4
-                            RoundButton {
-                                visible: model.type === 2
-                                width: 28; height: 28
-                                icon.source: "qrc:/assets/images/icon-rotate-left@2x.png"
-                                onClicked: project.rotate(index, false)
-                            }
-                            RoundButton {
-                                visible: model.type === 2
-                                width: 28; height: 28
-                                icon.source: "qrc:/assets/images/icon-rotate-right@2x.png"
-                                onClicked: project.rotate(index, true)
-                            }
-                            RoundButton {
-                                width: 28; height: 28
-                                icon.source: "qrc:/assets/images/icon-remove@2x.png"
-                                onClicked: project.removeSlide(index)
-                            }
+                        Loader {
+                            anchors.top: parent.top
+                            anchors.right: parent.right
+                            anchors.margins: 6
+                            active: hover.containsMouse && !photoGrid.dragging
+                            sourceComponent: tileButtons
                         }
-                    }
-                    DropArea {
-                        anchors.fill: parent
-                        onEntered: drag.accepted = drag.hasUrls ? project.checkUrls(drag.urls) : true
-                        onDropped: {
-                            var target = drop.x < width / 2 ? index : index + 1
-                            if (drop.hasUrls)
-                                project.insertFiles(target, drop.urls)
-                            else
-                                project.move(photoGrid.selection, target)
+                        Component {
+                            id: tileButtons
+                            Row {
+                                spacing: 4
+                                RoundButton {
+                                    objectName: "rotateLeftButton"
+                                    visible: model.type === 2
+                                    width: 28; height: 28
+                                    icon.source: "qrc:/assets/images/icon-rotate-left@2x.png"
+                                    onClicked: project.rotate(index, false)
+                                }
+                                RoundButton {
+                                    objectName: "rotateRightButton"
+                                    visible: model.type === 2
+                                    width: 28; height: 28
+                                    icon.source: "qrc:/assets/images/icon-rotate-right@2x.png"
+                                    onClicked: project.rotate(index, true)
+                                }
+                                RoundButton {
+                                    objectName: "removeButton"
+                                    width: 28; height: 28
+                                    icon.source: "qrc:/assets/images/icon-remove@2x.png"
+                                    onClicked: project.removeSlide(index)
+                                }
+                            }
                         }
                     }
                 }
             }
+        }
+    }
+
+    // The dragged tiles, under the pointer; it shows the first one and how many go along.
+    Rectangle {
+        id: ghost
+        objectName: "dragGhost"
+        property alias source: ghostImage.source
+        width: 174
+        height: 174
+        radius: 4
+        color: Theme.panel
+        border.width: 3
+        border.color: Theme.action
+        opacity: 0.85
+        visible: photoGrid.dragging
+        Drag.active: photoGrid.dragging
+        Drag.source: ghost
+        Image {
+            id: ghostImage
+            anchors.fill: parent
+            anchors.margins: 6
+            fillMode: Image.PreserveAspectFit
+            cache: false
+        }
+        Rectangle {
+            visible: photoGrid.selection.length > 1
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.margins: -8
+            width: 28; height: 28
+            radius: 14
+            color: Theme.action
+            Label {
+                anchors.centerIn: parent
+                text: photoGrid.selection.length
+                color: Theme.text
+            }
+        }
+    }
+
+    // Scrolls while a dragged tile is held near the top or bottom edge.
+    Timer {
+        interval: 30
+        repeat: true
+        running: photoGrid.dragging
+        onTriggered: {
+            var y = ghost.y + ghost.Drag.hotSpot.y
+            var most = Math.max(0, flow.height - flick.height)
+            if (y < photoGrid.scrollZone)
+                flick.contentY = Math.max(0, flick.contentY - photoGrid.scrollStep)
+            else if (y > photoGrid.height - photoGrid.scrollZone)
+                flick.contentY = Math.min(most, flick.contentY + photoGrid.scrollStep)
         }
     }
 }

@@ -4,6 +4,7 @@ import UiStyle 1.0
 
 Popup {
     id: popup
+    objectName: "audioPopup"
     signal addAudio()
     width: 620
 
@@ -20,6 +21,7 @@ Popup {
                 onClicked: popup.addAudio()
             }
             Button {
+                objectName: "audioDoneButton"
                 text: qsTr("Done")
                 onClicked: popup.close()
             }

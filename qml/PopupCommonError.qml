@@ -15,13 +15,21 @@ Popup {
         width: parent.width
         spacing: 16
         Heading { text: qsTr("Error") }
+        // The message is plain text: paths may hold "&" or "<".
+        Label {
+            objectName: "errorMessage"
+            width: parent.width
+            wrapMode: Text.Wrap
+            color: "#E9E9E9"
+            textFormat: Text.PlainText
+            text: popup.message.replace(/\r/g, "")
+        }
         Label {
             width: parent.width
             wrapMode: Text.Wrap
             color: "#E9E9E9"
             textFormat: Text.StyledText
-            text: popup.message.replace(/\r?\n/g, "<br>") + "<br><br>"
-                  + qsTr("If this problem persists, please contact our support at ")
+            text: qsTr("If this problem persists, please contact our support at ")
                   + "<a href=\"https://lumavive.example/support\">lumavive.example/support</a> "
                   + qsTr("or via email") + " <a href=\"mailto:" + popup.supportAddress + "\">"
                   + popup.supportAddress + "</a>"

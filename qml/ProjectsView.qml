@@ -5,7 +5,8 @@ import UiStyle 1.0
 Column {
     id: projectsView
     objectName: "projectsView"
-    property bool maximised: false
+    // Follows the list itself, so a themes screen made anew shows the toggle as the list is.
+    readonly property bool maximised: savedProjects.currentVisibleNumber > 1
     visible: savedProjects.currentVisibleNumber > 0
     spacing: 14
 
@@ -20,13 +21,10 @@ Column {
             textFormat: Text.StyledText
             linkColor: "#008AFF"
             onLinkActivated: {
-                if (projectsList.count === 1) {
+                if (projectsList.count === 1)
                     savedProjects.showMore(5)
-                    projectsView.maximised = true
-                } else {
+                else
                     savedProjects.hideAll()
-                    projectsView.maximised = false
-                }
             }
         }
     }

@@ -43,10 +43,8 @@ Item {
         anchors.bottom: parent.bottom
         anchors.margins: 24
         text: qsTr("Back")
-        onClicked: {
-            if (appWindow.stackView.depth > 1)
-                appWindow.stackView.pop()
-            render.stop()
-        }
+        // A running render ends with `stopped`, which leads to the settings; with nothing
+        // running there is nothing to wait for.
+        onClicked: render.isRendering ? render.stop() : appWindow.navigate("SettingsScreen")
     }
 }

@@ -8,15 +8,15 @@ Item {
     StackView {
         id: stackView
         anchors.fill: parent
-        initialItem: ThemesScreen {}
+        initialItem: appWindow.componentsCache["ThemesScreen"]
     }
 
     Connections {
         target: templates
         function onTemplateDownloaded() {
             if (stackView.currentItem && stackView.currentItem.objectName === "downloadingScreen") {
-                render.start()
-                appWindow.navigate("RenderingScreen")
+                if (render.start())
+                    appWindow.navigate("RenderingScreen")
             }
         }
         function onDownloadError() {

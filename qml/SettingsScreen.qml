@@ -62,8 +62,7 @@ Item {
             onClicked: {
                 if (templates.isDownloading) {
                     appWindow.navigate("DownloadingScreen")
-                } else {
-                    render.start()
+                } else if (render.start()) {
                     appWindow.navigate("RenderingScreen")
                 }
             }

@@ -24,10 +24,11 @@ ApplicationWindow {
 
     function navigate(name) {
         console.log("Navigating to " + name)
-        var screen = componentsCache[name].createObject(null)
         var backwards = componentsOrder.indexOf(name) < componentsOrder.indexOf(currentComponent)
         lastTransition = backwards ? "pop" : "push"
-        stackView.replace(stackView.currentItem, screen, {},
+        // Handed over as a component, the stack makes the screen and destroys the one it
+        // replaces once the transition is over.
+        stackView.replace(stackView.currentItem, componentsCache[name], {},
                           backwards ? StackView.PopTransition : StackView.PushTransition)
         currentComponent = name
     }

@@ -38,6 +38,15 @@ double Project::audioDuration() const
     return total;
 }
 
+double Project::musicLeftOut() const
+{
+    if (slideList.isEmpty() || videoDuration <= 0)
+        return 0.0;
+    const double left = audioDuration() - double(videoDuration);
+    // Less than a twentieth of a second is rounding, not music anyone misses.
+    return left >= 0.05 ? left : 0.0;
+}
+
 void Project::computePlan()
 {
     const double audio = audioDuration();
@@ -111,6 +120,6 @@ void Project::computePlan()
             stepForward(it);
         }
     }
-    if (stopped && audio > 0)
-        videoDuration = float(audio);
+    // The duration is what the plan's scenes really play, also when the music is longer: the
+    // render writes exactly these frames and fades the music out over their last second.
 }

@@ -43,6 +43,8 @@ public:
 
     // Sum of the tracks' durations in seconds.
     double audioDuration() const;
+    // Seconds of music after the video's end (they are left out); 0 when the music is not longer.
+    double musicLeftOut() const;
 
 private:
     void computePlan();

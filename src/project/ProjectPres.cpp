@@ -11,6 +11,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJSValue>
+#include <QLocale>
 #include <QTime>
 #include <QUrl>
 
@@ -84,10 +86,27 @@ QString ProjectPres::clockText(int seconds, bool withHours)
 
 QStringList ProjectPres::localPaths(const QVariant& urls)
 {
+    // QML hands over what its objects hold: a file dialog's `fileUrls` and a drop's `urls` are a
+    // QList<QUrl>, a JavaScript array arrives as a QVariantList (or a QJSValue), and a single
+    // url or path may come alone.
+    QVariant items = urls;
+    if (items.userType() == qMetaTypeId<QJSValue>())
+        items = items.value<QJSValue>().toVariant();
+    QVariantList list;
+    if (items.userType() == qMetaTypeId<QList<QUrl>>()) {
+        for (const QUrl& url : items.value<QList<QUrl>>())
+            list << url;
+    } else if (items.userType() == QMetaType::QUrl || items.userType() == QMetaType::QString) {
+        list << items;
+    } else if (items.canConvert<QVariantList>()) {
+        list = items.toList();
+    }
     QStringList paths;
-    for (const QVariant& item : urls.toList()) {
+    for (const QVariant& item : list) {
         const QUrl url = item.toUrl();
-        paths << (url.isLocalFile() ? url.toLocalFile() : item.toString());
+        const QString path = url.isLocalFile() ? url.toLocalFile() : item.toString();
+        if (!path.isEmpty())
+            paths << path;
     }
     return paths;
 }
@@ -111,6 +130,12 @@ QString ProjectPres::timelineFor(double duration, double audio, int* value)
 void ProjectPres::refreshTimeline()
 {
     timeline = timelineFor(double(current->duration()), audioSeconds, &timelinePercent);
+    const double leftOut = current->musicLeftOut();
+    const QLocale locale;
+    leftOutNote = leftOut > 0 ? tr("The video lasts %1 s; the last %2 s of the music are left out.")
+                                    .arg(locale.toString(double(current->duration()), 'f', 1),
+                                         locale.toString(leftOut, 'f', 1))
+                              : QString();
     emit timelineChanged();
 }
 

@@ -16,6 +16,8 @@ class ProjectPres : public QObject
     Q_OBJECT
     Q_PROPERTY(QString timelineText READ timelineText WRITE setTimelineText NOTIFY timelineChanged)
     Q_PROPERTY(int timelineValue READ timelineValue WRITE setTimelineValue NOTIFY timelineChanged)
+    // Says how much of the music the video leaves out; empty when none is.
+    Q_PROPERTY(QString musicNote READ musicNote NOTIFY timelineChanged)
     Q_PROPERTY(QVariantList audioFiles READ audioFiles WRITE setAudioFiles NOTIFY audioChanged)
     Q_PROPERTY(int audioFilesCount READ audioFilesCount WRITE setAudioFilesCount NOTIFY audioChanged)
     Q_PROPERTY(QString audioTracksText READ audioTracksText WRITE setAudioTracksText NOTIFY
@@ -35,6 +37,7 @@ public:
     QString timelineText() const { return timeline; }
     void setTimelineText(const QString& value);
     int timelineValue() const { return timelinePercent; }
+    QString musicNote() const { return leftOutNote; }
     void setTimelineValue(int value);
     QVariantList audioFiles() const { return trackMaps; }
     void setAudioFiles(const QVariantList& value);
@@ -100,6 +103,7 @@ private:
     int trackCount = 0;
     double audioSeconds = 0.0;
     QString timeline = QStringLiteral("0:00 ");
+    QString leftOutNote;
     int timelinePercent = 100;
     QString tracksText;
     int usedSlides = 0;

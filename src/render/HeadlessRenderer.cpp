@@ -340,7 +340,11 @@ int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QStrin
         << (height == 1080 ? "1920x1080" : "1280x720") << ", "
         << QString::number(QFileInfo(output).size() / 1048576.0, 'f', 1) << " MiB, " << frames
         << " frames in " << QString::number(seconds, 'f', 1) << " s ("
-        << QString::number(seconds > 0 ? frames / seconds : 0.0, 'f', 1) << " frames/s)\n";
+        << QString::number(seconds > 0 ? frames / seconds : 0.0, 'f', 1) << " frames/s)";
+    if (project.musicLeftOut() > 0)
+        out << "; the video lasts " << QString::number(frames / 30.0, 'f', 1) << " s; the last "
+            << QString::number(project.musicLeftOut(), 'f', 1) << " s of the music are left out";
+    out << "\n";
     return Success;
 }
 

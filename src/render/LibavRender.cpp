@@ -84,7 +84,8 @@ bool LibavRender::render()
         settings.den = timeBaseDen;
         settings.pixelFormat = AV_PIX_FMT_YUV420P;
         settings.tracks = project->audio();
-        settings.totalDuration = double(project->duration());
+        // The music ends, with its fade-out, on the last frame this plan writes.
+        settings.totalDuration = double(totalFrames(*project, *theme)) * timeBaseNum / timeBaseDen;
         output.start(settings);
         renderEntries(output, pool);
         output.finish();

@@ -48,10 +48,23 @@ QString RenderPres::outputPathIn(const QString& folder, const QDateTime& when)
     return path;
 }
 
-void RenderPres::start()
+void RenderPres::clearProgress()
+{
+    // A new render starts from nothing: the previous one's last percentage and picture would
+    // show for the seconds until the first frame is made.
+    percent = 0;
+    emit progressChanged();
+    const QString previous = previewId;
+    previewId.clear();
+    emit previewChanged();
+    if (!previous.isEmpty())
+        ImageProvider::instance()->remove(previous);
+}
+
+bool RenderPres::start()
 {
     if (rendering)
-        return; // one render at a time
+        return false; // one render at a time
     const QSharedPointer<Project> project = ProjectPres::instance()->project();
     project->setUserData(SettingsPres::instance()->renderSettings());
     const QString folder = project->userData().saveDir;
@@ -60,9 +73,9 @@ void RenderPres::start()
     QDir().mkpath(folder);
     if (!SettingsPres::instance()->checkSaveDirPermission(folder)) {
         emit error();
-        return;
+        return false;
     }
-    emit progressChanged();
+    clearProgress();
     delete controller;
     controller = new RenderController(this);
     connect(controller, &RenderController::onProgress, this, &RenderPres::onProgress);
@@ -74,6 +87,7 @@ void RenderPres::start()
     result = outputPathIn(folder, QDateTime::currentDateTime());
     setIsRendering(true);
     controller->start(project, loadTemplate(project->themeId()), result);
+    return true;
 }
 
 void RenderPres::stop()

@@ -31,7 +31,9 @@ public:
     // one minute), a counter goes before ".mp4" so that nothing is overwritten.
     static QString outputPathIn(const QString& folder, const QDateTime& when);
 
-    Q_INVOKABLE void start();
+    // True when the render thread started. False, after error() and a message, when the result
+    // folder cannot be written (or a render is already running): the caller stays where it is.
+    Q_INVOKABLE bool start();
     Q_INVOKABLE void stop();
     Q_INVOKABLE void play();
     Q_INVOKABLE void openFolder();
@@ -54,6 +56,7 @@ public slots:
 private:
     explicit RenderPres(QObject* parent = nullptr);
     void finishRendering();
+    void clearProgress();
 
     bool rendering = false;
     int percent = 0;

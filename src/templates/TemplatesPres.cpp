@@ -72,8 +72,16 @@ void TemplatesPres::selectionDone()
 {
     const QSharedPointer<TemplateDescription> description = loadTemplate(selectedIdValue);
     TmplDownloadManager* manager = TmplDownloadManager::instance();
-    if (manager->isDownloaded(description))
+    if (!description || manager->isDownloaded(description)) {
+        // Nothing to fetch for this theme: whatever an earlier choice left running or failed
+        // no longer concerns the render, which must not wait for it.
+        manager->cancel();
+        if (downloading) {
+            setDownloading(false);
+            setDownloadProgress(0);
+        }
         return;
+    }
     manager->download(description);
     progressValue = 0;
     emit downloadProgressChanged();

@@ -91,6 +91,17 @@ void TmplDownloadManager::redownload()
         failLater();
 }
 
+void TmplDownloadManager::cancel()
+{
+    QMutexLocker lock(&mutex);
+    dropReplyLocked(true);
+    queue.clear();
+    currentUrl.clear();
+    currentPath.clear();
+    currentWeight = totalWeight = doneWeight = 0;
+    failed = false;
+}
+
 bool TmplDownloadManager::startNextLocked()
 {
     if (queue.isEmpty())

@@ -27,6 +27,9 @@ public:
     void download(const QSharedPointer<TemplateDescription>& t);
     // After a failure: requests the current file again.
     void redownload();
+    // Drops the download in progress (or the failed one waiting for a retry): nothing more is
+    // reported for it.
+    void cancel();
 
     // How long a transfer may go without receiving anything before it fails (30 s).
     void setTransferTimeout(int milliseconds) { transferTimeoutMs = milliseconds; }

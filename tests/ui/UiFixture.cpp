@@ -2,7 +2,12 @@
 
 #include "shell/AppWiring.h"
 
-#include <QQuickItem>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QQuickStyle>
 #include <QTest>
 
@@ -26,6 +31,10 @@ bool UiFixture::load()
     };
     for (int waited = 0; waited < 20000 && !ready(); waited += 50)
         QTest::qWait(50);
+    if (window()) {
+        window()->requestActivate();
+        QTest::qWaitForWindowExposed(window());
+    }
     settle();
     return ready();
 }
@@ -35,27 +44,58 @@ QQuickWindow* UiFixture::window() const
     return qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
 }
 
-QObject* UiFixture::find(const QString& objectName) const
+QList<QQuickItem*> UiFixture::shownItems() const
 {
-    QObject* root = engine.rootObjects().value(0);
+    QList<QQuickItem*> all;
+    const QQuickWindow* root = window();
     if (!root)
-        return nullptr;
-    if (QObject* found = root->findChild<QObject*>(objectName))
-        return found;
-    // Screens are created without a QObject parent: look through the visual tree too.
-    const auto* window = qobject_cast<QQuickWindow*>(root);
+        return all;
+    // A screen on its way out stays in the stack until its transition is over: only the
+    // current one counts.
+    const auto* stack = engine.rootObjects().value(0)->property("stackView").value<QQuickItem*>();
+    const auto* current = stack ? stack->property("currentItem").value<QQuickItem*>() : nullptr;
     // From the window's root item: screens and the pop-up overlay both hang below it.
-    QQuickItem* top = window->contentItem();
+    QQuickItem* top = root->contentItem();
     while (top->parentItem())
         top = top->parentItem();
     QList<QQuickItem*> pending = {top};
     while (!pending.isEmpty()) {
         QQuickItem* item = pending.takeFirst();
-        if (item->objectName() == objectName)
-            return item;
+        if (current && item->parentItem() == stack && item != current)
+            continue;
+        all << item;
         pending << item->childItems();
     }
-    return nullptr;
+    return all;
+}
+
+QList<QQuickItem*> UiFixture::items(const QString& objectName) const
+{
+    QList<QQuickItem*> found;
+    for (QQuickItem* item : shownItems())
+        if (item->objectName() == objectName)
+            found << item;
+    return found;
+}
+
+QQuickItem* UiFixture::item(const QString& objectName) const
+{
+    // Prefer the visible one: a screen on its way out may still hold a namesake.
+    const QList<QQuickItem*> all = items(objectName);
+    for (QQuickItem* candidate : all)
+        if (candidate->isVisible())
+            return candidate;
+    return all.value(0);
+}
+
+QObject* UiFixture::find(const QString& objectName) const
+{
+    QObject* root = engine.rootObjects().value(0);
+    if (!root)
+        return nullptr;
+    if (QQuickItem* found = item(objectName))
+        return found;
+    return root->findChild<QObject*>(objectName);
 }
 
 QString UiFixture::currentScreen() const
@@ -67,16 +107,149 @@ void UiFixture::navigate(const QString& screen)
 {
     QMetaObject::invokeMethod(engine.rootObjects().value(0), "navigate", Q_ARG(QVariant, screen));
     settle();
+    waitForStack();
 }
 
-bool UiFixture::click(const QString& objectName)
+QPoint UiFixture::centreOf(QQuickItem* item)
 {
-    QObject* button = find(objectName);
-    if (!button || !button->property("enabled").toBool())
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+}
+
+void UiFixture::waitForStack() const
+{
+    // A screen in transition takes no input, as for a person.
+    const QObject* stack = engine.rootObjects().value(0)->property("stackView").value<QObject*>();
+    for (int waited = 0; stack && stack->property("busy").toBool() && waited < 5000; waited += 20)
+        QTest::qWait(20);
+}
+
+void UiFixture::clickItem(QQuickItem* item, Qt::KeyboardModifiers modifiers, QPointF at)
+{
+    waitForStack();
+    const QPointF local = at.x() < 0 ? QPointF(item->width() / 2, item->height() / 2) : at;
+    const QPoint point = item->mapToScene(local).toPoint();
+    QTest::mouseMove(window(), point);
+    QTest::mouseClick(window(), Qt::LeftButton, modifiers, point);
+}
+
+bool UiFixture::click(const QString& objectName, Qt::KeyboardModifiers modifiers)
+{
+    QQuickItem* target = item(objectName);
+    if (!target || !target->isVisible() || !target->isEnabled())
         return false;
-    QMetaObject::invokeMethod(button, "clicked");
+    clickItem(target, modifiers);
     settle();
     return true;
+}
+
+QQuickItem* UiFixture::button(const QString& text) const
+{
+    for (QQuickItem* item : shownItems())
+        if (item->isVisible() && item->property("text").toString() == text &&
+            item->metaObject()->indexOfSignal("clicked()") >= 0)
+            return item;
+    return nullptr;
+}
+
+bool UiFixture::clickText(const QString& text)
+{
+    QQuickItem* target = button(text);
+    if (!target || !target->isEnabled())
+        return false;
+    clickItem(target);
+    settle();
+    return true;
+}
+
+void UiFixture::drag(QPoint from, QPoint to, int steps, int holdMs)
+{
+    QTest::mouseMove(window(), from);
+    QTest::mousePress(window(), Qt::LeftButton, Qt::NoModifier, from);
+    for (int i = 1; i <= steps; ++i) {
+        QTest::mouseMove(window(), from + (to - from) * i / steps);
+        QTest::qWait(15);
+    }
+    if (holdMs > 0)
+        QTest::qWait(holdMs);
+    QTest::mouseRelease(window(), Qt::LeftButton, Qt::NoModifier, to);
+    settle();
+}
+
+bool UiFixture::dropFiles(const QList<QUrl>& urls, QPoint at)
+{
+    QMimeData data;
+    data.setUrls(urls); // text/uri-list, as file managers send it
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
+    QCoreApplication::sendEvent(window(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(window(), &move);
+    if (!move.isAccepted()) {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(window(), &leave);
+        settle();
+        return false;
+    }
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window(), &drop);
+    settle();
+    return drop.isAccepted();
+}
+
+static QFileDialog* openChooser()
+{
+    for (int waited = 0; waited < 10000; waited += 50) {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QFileDialog*>(widget))
+                if (dialog->isVisible())
+                    return dialog;
+        QTest::qWait(50);
+    }
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        qWarning("top-level widget: %s visible %d", widget->metaObject()->className(), widget->isVisible());
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        qWarning("top-level window: %s visible %d", window->metaObject()->className(), window->isVisible());
+    return nullptr;
+}
+
+bool UiFixture::acceptFileChooser(const QStringList& paths)
+{
+    QFileDialog* dialog = openChooser();
+    if (!dialog || paths.isEmpty())
+        return false;
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!name)
+        return false;
+    QString typed;
+    if (dialog->fileMode() == QFileDialog::Directory) {
+        typed = paths.first();
+    } else {
+        dialog->setDirectory(QFileInfo(paths.first()).absolutePath());
+        QTest::qWait(100);
+        for (const QString& path : paths)
+            typed += QStringLiteral("\"%1\" ").arg(QFileInfo(path).fileName());
+        typed = paths.size() == 1 ? QFileInfo(paths.first()).fileName() : typed.trimmed();
+    }
+    name->setFocus();
+    name->clear();
+    QTest::keyClicks(name, typed);
+    QTest::keyClick(name, Qt::Key_Return);
+    for (int waited = 0; waited < 5000 && dialog->isVisible(); waited += 50)
+        QTest::qWait(50);
+    settle();
+    return !dialog->isVisible();
+}
+
+void UiFixture::typeText(const QString& text)
+{
+    for (const QChar c : text)
+        QTest::keyClick(window(), c.toLatin1());
+}
+
+void UiFixture::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(window(), key, modifiers);
 }
 
 void UiFixture::settle(int ms)
