@@ -132,6 +132,7 @@ Item {
             Label {
                 id: audioText
                 objectName: "audioText"
+                property bool showsFullTextOnHover: true
                 Layout.alignment: Qt.AlignVCenter
                 // Room for the whole hint; a long song name elides and shows in full on hover.
                 Layout.maximumWidth: Math.max(280, timeline.width * 0.4)

@@ -30,10 +30,20 @@ Item {
         }
         Label {
             objectName: "saveDirLabel"
+            // A long path elides in the middle and shows in full on hover.
+            property bool showsFullTextOnHover: true
             width: parent.width
             elide: Text.ElideMiddle
             text: settings.saveDir
             color: "#889097"
+            ToolTip.visible: truncated && saveDirHover.containsMouse
+            ToolTip.text: text
+            MouseArea {
+                id: saveDirHover
+                anchors.fill: parent
+                hoverEnabled: true
+                acceptedButtons: Qt.NoButton
+            }
         }
 
         Label { text: qsTr("Video Quality"); color: "#E9E9E9"; font.pixelSize: 16 }

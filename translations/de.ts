@@ -295,6 +295,10 @@ Vielen Dank.</translation>
         <source>Audio Files</source>
         <translation>Audiodateien</translation>
     </message>
+    <message>
+        <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
+        <translation>Das Video dauert %1 s; die letzten %2 s der Musik fallen weg.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsView</name>

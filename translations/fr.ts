@@ -28,7 +28,7 @@
         <translation>Retour aux thèmes</translation>
     </message>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="60" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="61" />
         <source>Open Audio File (*.mp3 *.m4a)</source>
         <translation>Ouvrir un fichier audio (*.mp3 *.m4a)</translation>
     </message>
@@ -110,17 +110,17 @@
         <translation>Il n'y a rien à mettre dans une vidéo : le projet n'a aucune diapositive.</translation>
     </message>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="98" />
+        <location filename="../src/render/LibavRender.cpp" line="99" />
         <source>The video file disappeared while it was being written: %1</source>
         <translation>Le fichier vidéo a disparu pendant son écriture : %1</translation>
     </message>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="109" />
+        <location filename="../src/render/LibavRender.cpp" line="110" />
         <source>The theme's background cannot be played: %1</source>
         <translation>L'arrière-plan du thème ne peut pas être lu : %1</translation>
     </message>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="158" />
+        <location filename="../src/render/LibavRender.cpp" line="159" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>Le thème ne peut pas jouer sa scène %1 : la vidéo ne peut pas être créée.</translation>
     </message>
@@ -128,73 +128,73 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="19" />
+        <location filename="../qml/MainScreen.qml" line="20" />
         <source>Add Images</source>
         <translation>Ajouter des images</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="25" />
+        <location filename="../qml/MainScreen.qml" line="31" />
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="29" />
+        <location filename="../qml/MainScreen.qml" line="37" />
         <source>Add Folder with Images</source>
         <translation>Ajouter un dossier d'images</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="36" />
+        <location filename="../qml/MainScreen.qml" line="44" />
         <source>Add Text Scene</source>
         <translation>Ajouter une scène de texte</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="61" />
+        <location filename="../qml/MainScreen.qml" line="69" />
         <source>Click Add Images to add your photos</source>
         <translation>Cliquez sur « Ajouter des images » pour ajouter vos photos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="67" />
+        <location filename="../qml/MainScreen.qml" line="75" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Cliquez sur « Ajouter une scène de texte » pour placer des titres entre les diapositives</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="108" />
+        <location filename="../qml/MainScreen.qml" line="129" />
         <source>Edit Audio</source>
         <translation>Modifier la musique</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="108" />
+        <location filename="../qml/MainScreen.qml" line="129" />
         <source>Add Audio</source>
         <translation>Ajouter de la musique</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="119" />
+        <location filename="../qml/MainScreen.qml" line="140" />
         <source>Click here to Add Background Music</source>
         <translation>Cliquez ici pour ajouter une musique de fond</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="120" />
+        <location filename="../qml/MainScreen.qml" line="141" />
         <source> Audio Files</source>
         <translation> fichiers audio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="135" />
+        <location filename="../qml/MainScreen.qml" line="166" />
         <source>Back to Themes</source>
         <translation>Retour aux thèmes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="143" />
+        <location filename="../qml/MainScreen.qml" line="174" />
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="155" />
-        <location filename="../qml/MainScreen.qml" line="161" />
+        <location filename="../qml/MainScreen.qml" line="187" />
+        <location filename="../qml/MainScreen.qml" line="194" />
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
         <translation>Importer des images (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="167" />
+        <location filename="../qml/MainScreen.qml" line="201" />
         <source>Open Audio File (*.mp3 *.m4a)</source>
         <translation>Ouvrir un fichier audio (*.mp3 *.m4a)</translation>
     </message>
@@ -202,7 +202,7 @@
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="83" />
+        <location filename="../qml/PhotoGrid.qml" line="170" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Vous avez trop de diapositives pour la durée de la musique. Les images et textes ci-dessous ne seront pas dans la vidéo</translation>
     </message>
@@ -233,17 +233,17 @@
 <context>
     <name>PopupAudioTracks</name>
     <message>
-        <location filename="../qml/PopupAudioTracks.qml" line="13" />
+        <location filename="../qml/PopupAudioTracks.qml" line="14" />
         <source>Edit Audio</source>
         <translation>Modifier la musique</translation>
     </message>
     <message>
-        <location filename="../qml/PopupAudioTracks.qml" line="19" />
+        <location filename="../qml/PopupAudioTracks.qml" line="20" />
         <source>Add Audio</source>
         <translation>Ajouter de la musique</translation>
     </message>
     <message>
-        <location filename="../qml/PopupAudioTracks.qml" line="23" />
+        <location filename="../qml/PopupAudioTracks.qml" line="25" />
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
@@ -256,17 +256,17 @@
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="24" />
+        <location filename="../qml/PopupCommonError.qml" line="32" />
         <source>If this problem persists, please contact our support at </source>
         <translation>Si le problème persiste, contactez notre assistance sur </translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="26" />
+        <location filename="../qml/PopupCommonError.qml" line="34" />
         <source>or via email</source>
         <translation>ou par e-mail</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="33" />
+        <location filename="../qml/PopupCommonError.qml" line="41" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -355,7 +355,12 @@ Merci.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/project/ProjectPres.cpp" line="144" />
+        <location filename="../src/project/ProjectPres.cpp" line="135" />
+        <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
+        <translation>La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.</translation>
+    </message>
+    <message>
+        <location filename="../src/project/ProjectPres.cpp" line="169" />
         <source>Audio Files</source>
         <translation>fichiers audio</translation>
     </message>
@@ -363,32 +368,32 @@ Merci.</translation>
 <context>
     <name>ProjectsView</name>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="14" />
+        <location filename="../qml/ProjectsView.qml" line="15" />
         <source>My Recent Projects</source>
         <translation>Mes projets récents</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="19" />
+        <location filename="../qml/ProjectsView.qml" line="20" />
         <source>Hide all</source>
         <translation>Tout masquer</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="19" />
+        <location filename="../qml/ProjectsView.qml" line="20" />
         <source>Show all</source>
         <translation>Tout afficher</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="81" />
+        <location filename="../qml/ProjectsView.qml" line="79" />
         <source>Resume project</source>
         <translation>Reprendre le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="90" />
+        <location filename="../qml/ProjectsView.qml" line="88" />
         <source>Delete project</source>
         <translation>Supprimer le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="100" />
+        <location filename="../qml/ProjectsView.qml" line="98" />
         <source>... load more</source>
         <translation>… en charger plus</translation>
     </message>
@@ -483,7 +488,7 @@ Merci.</translation>
         <translation>CRÉER LA VIDÉO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="77" />
+        <location filename="../qml/SettingsScreen.qml" line="76" />
         <source>Back</source>
         <translation>Retour</translation>
     </message>

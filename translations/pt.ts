@@ -28,7 +28,7 @@
         <translation>Voltar aos temas</translation>
     </message>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="60" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="61" />
         <source>Open Audio File (*.mp3 *.m4a)</source>
         <translation>Abrir arquivo de áudio (*.mp3 *.m4a)</translation>
     </message>
@@ -110,17 +110,17 @@
         <translation>Não há nada para pôr num vídeo: o projeto não tem slides.</translation>
     </message>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="98" />
+        <location filename="../src/render/LibavRender.cpp" line="99" />
         <source>The video file disappeared while it was being written: %1</source>
         <translation>O arquivo de vídeo desapareceu enquanto era gravado: %1</translation>
     </message>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="109" />
+        <location filename="../src/render/LibavRender.cpp" line="110" />
         <source>The theme's background cannot be played: %1</source>
         <translation>O fundo do tema não pode ser reproduzido: %1</translation>
     </message>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="158" />
+        <location filename="../src/render/LibavRender.cpp" line="159" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>O tema não consegue reproduzir a cena %1: o vídeo não pode ser criado.</translation>
     </message>
@@ -128,73 +128,73 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="19" />
+        <location filename="../qml/MainScreen.qml" line="20" />
         <source>Add Images</source>
         <translation>Adicionar imagens</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="25" />
+        <location filename="../qml/MainScreen.qml" line="31" />
         <source>Add Files</source>
         <translation>Adicionar arquivos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="29" />
+        <location filename="../qml/MainScreen.qml" line="37" />
         <source>Add Folder with Images</source>
         <translation>Adicionar pasta com imagens</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="36" />
+        <location filename="../qml/MainScreen.qml" line="44" />
         <source>Add Text Scene</source>
         <translation>Adicionar cena de texto</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="61" />
+        <location filename="../qml/MainScreen.qml" line="69" />
         <source>Click Add Images to add your photos</source>
         <translation>Clique em “Adicionar imagens” para adicionar suas fotos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="67" />
+        <location filename="../qml/MainScreen.qml" line="75" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Clique em “Adicionar cena de texto” para pôr títulos entre os slides</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="108" />
+        <location filename="../qml/MainScreen.qml" line="129" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="108" />
+        <location filename="../qml/MainScreen.qml" line="129" />
         <source>Add Audio</source>
         <translation>Adicionar música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="119" />
+        <location filename="../qml/MainScreen.qml" line="140" />
         <source>Click here to Add Background Music</source>
         <translation>Clique aqui para adicionar música de fundo</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="120" />
+        <location filename="../qml/MainScreen.qml" line="141" />
         <source> Audio Files</source>
         <translation> arquivos de áudio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="135" />
+        <location filename="../qml/MainScreen.qml" line="166" />
         <source>Back to Themes</source>
         <translation>Voltar aos temas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="143" />
+        <location filename="../qml/MainScreen.qml" line="174" />
         <source>Done</source>
         <translation>Concluir</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="155" />
-        <location filename="../qml/MainScreen.qml" line="161" />
+        <location filename="../qml/MainScreen.qml" line="187" />
+        <location filename="../qml/MainScreen.qml" line="194" />
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
         <translation>Importar imagens (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="167" />
+        <location filename="../qml/MainScreen.qml" line="201" />
         <source>Open Audio File (*.mp3 *.m4a)</source>
         <translation>Abrir arquivo de áudio (*.mp3 *.m4a)</translation>
     </message>
@@ -202,7 +202,7 @@
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="83" />
+        <location filename="../qml/PhotoGrid.qml" line="170" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Você tem slides demais para a duração da música. As imagens e textos abaixo ficarão fora do vídeo</translation>
     </message>
@@ -233,17 +233,17 @@
 <context>
     <name>PopupAudioTracks</name>
     <message>
-        <location filename="../qml/PopupAudioTracks.qml" line="13" />
+        <location filename="../qml/PopupAudioTracks.qml" line="14" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/PopupAudioTracks.qml" line="19" />
+        <location filename="../qml/PopupAudioTracks.qml" line="20" />
         <source>Add Audio</source>
         <translation>Adicionar música</translation>
     </message>
     <message>
-        <location filename="../qml/PopupAudioTracks.qml" line="23" />
+        <location filename="../qml/PopupAudioTracks.qml" line="25" />
         <source>Done</source>
         <translation>Concluir</translation>
     </message>
@@ -256,17 +256,17 @@
         <translation>Erro</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="24" />
+        <location filename="../qml/PopupCommonError.qml" line="32" />
         <source>If this problem persists, please contact our support at </source>
         <translation>Se o problema continuar, fale com nosso suporte em </translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="26" />
+        <location filename="../qml/PopupCommonError.qml" line="34" />
         <source>or via email</source>
         <translation>ou por e-mail</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="33" />
+        <location filename="../qml/PopupCommonError.qml" line="41" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -355,7 +355,12 @@ Obrigado.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/project/ProjectPres.cpp" line="144" />
+        <location filename="../src/project/ProjectPres.cpp" line="135" />
+        <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
+        <translation>O vídeo dura %1 s; os últimos %2 s da música ficam de fora.</translation>
+    </message>
+    <message>
+        <location filename="../src/project/ProjectPres.cpp" line="169" />
         <source>Audio Files</source>
         <translation>arquivos de áudio</translation>
     </message>
@@ -363,32 +368,32 @@ Obrigado.</translation>
 <context>
     <name>ProjectsView</name>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="14" />
+        <location filename="../qml/ProjectsView.qml" line="15" />
         <source>My Recent Projects</source>
         <translation>Meus projetos recentes</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="19" />
+        <location filename="../qml/ProjectsView.qml" line="20" />
         <source>Hide all</source>
         <translation>Ocultar todos</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="19" />
+        <location filename="../qml/ProjectsView.qml" line="20" />
         <source>Show all</source>
         <translation>Mostrar todos</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="81" />
+        <location filename="../qml/ProjectsView.qml" line="79" />
         <source>Resume project</source>
         <translation>Retomar projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="90" />
+        <location filename="../qml/ProjectsView.qml" line="88" />
         <source>Delete project</source>
         <translation>Excluir projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="100" />
+        <location filename="../qml/ProjectsView.qml" line="98" />
         <source>... load more</source>
         <translation>... carregar mais</translation>
     </message>
@@ -483,7 +488,7 @@ Obrigado.</translation>
         <translation>CRIAR VÍDEO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="77" />
+        <location filename="../qml/SettingsScreen.qml" line="76" />
         <source>Back</source>
         <translation>Voltar</translation>
     </message>

@@ -8,6 +8,7 @@ import os
 import xml.etree.ElementTree as ET
 
 T = {
+ "The video lasts %1 s; the last %2 s of the music are left out.": ("Das Video dauert %1 s; die letzten %2 s der Musik fallen weg.", "La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.", "El vídeo dura %1 s; los últimos %2 s de la música quedan fuera.", "O vídeo dura %1 s; os últimos %2 s da música ficam de fora."),
  "Add Background Music": ("Hintergrundmusik hinzufügen", "Ajouter une musique de fond", "Añadir música de fondo", "Adicionar música de fundo"),
  "Open Audio File": ("Audiodatei öffnen", "Ouvrir un fichier audio", "Abrir archivo de audio", "Abrir arquivo de áudio"),
  "or": ("oder", "ou", "o", "ou"),

@@ -1,6 +1,7 @@
 #include "UiFixture.h"
 
 #include "shell/AppWiring.h"
+#include "shell/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -250,6 +251,58 @@ void UiFixture::typeText(const QString& text)
 void UiFixture::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QTest::keyClick(window(), key, modifiers);
+}
+
+bool UiFixture::setLanguage(const QString& locale)
+{
+    QCoreApplication::removeTranslator(&translator);
+    if (locale != QLatin1String("en")) {
+        if (!Translations::load(translator, locale))
+            return false;
+        QCoreApplication::installTranslator(&translator);
+    }
+    engine.retranslate();
+    settle();
+    return true;
+}
+
+// Visible on screen: the item and all its parents, with some opacity.
+static bool shown(const QQuickItem* item)
+{
+    for (; item; item = item->parentItem())
+        if (!item->isVisible() || item->opacity() <= 0.01)
+            return false;
+    return true;
+}
+
+QStringList UiFixture::textsThatDoNotFit() const
+{
+    QStringList problems;
+    const double windowWidth = window()->width();
+    for (QQuickItem* item : shownItems()) {
+        if (!item->inherits("QQuickText") || !shown(item))
+            continue;
+        const QString text = item->property("text").toString();
+        if (text.trimmed().isEmpty())
+            continue;
+        const bool mayElide = item->property("showsFullTextOnHover").toBool() ||
+                              (item->parentItem() &&
+                               item->parentItem()->property("showsFullTextOnHover").toBool());
+        const double contentWidth = item->property("contentWidth").toDouble();
+        const bool wraps = item->property("wrapMode").toInt() != 0;
+        QString why;
+        if (item->property("truncated").toBool() && !mayElide)
+            why = QStringLiteral("cut off");
+        else if (!wraps && contentWidth > item->width() + 1 && !mayElide)
+            why = QStringLiteral("wider than its box (%1 > %2)").arg(contentWidth).arg(item->width());
+        const double shownWidth = qMin(contentWidth, item->width());
+        const QPointF left = item->mapToScene(QPointF(0, 0));
+        if (why.isEmpty() && (left.x() < -1 || left.x() + shownWidth > windowWidth + 1))
+            why = QStringLiteral("outside the window (x %1 to %2)").arg(left.x()).arg(left.x() + shownWidth);
+        if (!why.isEmpty())
+            problems << QStringLiteral("\"%1\": %2").arg(text.left(60), why);
+    }
+    return problems;
 }
 
 void UiFixture::settle(int ms)

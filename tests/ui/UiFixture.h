@@ -7,6 +7,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QStringList>
+#include <QTranslator>
 #include <QUrl>
 #include <QVariant>
 
@@ -49,9 +50,15 @@ public:
     static void settle(int ms = 400);
 
     void waitForStack() const;
+    // Speaks `locale` ("de", "fr", ...; "en" for the source texts) from now on.
+    bool setLanguage(const QString& locale);
+    // Every visible text of what is shown that is cut off or runs out of its box or the window,
+    // described; texts marked `showsFullTextOnHover` may elide.
+    QStringList textsThatDoNotFit() const;
     // Every item of the window but those of screens being replaced, parents first.
     QList<QQuickItem*> shownItems() const;
 
 private:
     QQmlApplicationEngine engine;
+    QTranslator translator;
 };

@@ -70,6 +70,17 @@ class TestWindow : public QObject
         return t->mapToScene(QPointF(t->width() * fx, t->height() * fy)).toPoint();
     }
 
+    // A button that hovering shows on the tile of that row (the pointer is moved onto the tile).
+    QQuickItem* tileButton(int row, const char* name) const
+    {
+        QTest::mouseMove(ui->window(), tilePoint(row, 0.5));
+        UiFixture::settle(200);
+        for (QQuickItem* button : ui->items(QString::fromLatin1(name)))
+            if (tile(row)->isAncestorOf(button) && button->isVisible())
+                return button;
+        return nullptr;
+    }
+
     QQuickItem* flick() const { return ui->item(QStringLiteral("photoFlick")); }
 
     // True when the item lies wholly inside the grid's visible area.
@@ -417,13 +428,15 @@ private slots:
     {
         flick()->setProperty("contentY", 0);
         UiFixture::settle();
-        QTest::mouseMove(ui->window(), tilePoint(1, 0.5));
-        UiFixture::settle();
-        QVERIFY(ui->click("rotateRightButton"));
-        QTest::mouseMove(ui->window(), tilePoint(1, 0.5));
+        QQuickItem* rotate = tileButton(1, "rotateRightButton");
+        QVERIFY(rotate);
+        ui->clickItem(rotate);
         UiFixture::settle();
         const QString second = order().value(1);
-        QVERIFY(ui->click("removeButton"));
+        QQuickItem* remove = tileButton(1, "removeButton");
+        QVERIFY(remove);
+        ui->clickItem(remove);
+        UiFixture::settle();
         QCOMPARE(ProjectPres::instance()->slidesNumber(), 41);
         QVERIFY(!order().contains(second) || order().count(second) < 2);
         UiFixture::settle(1500);
@@ -440,6 +453,56 @@ private slots:
         QCOMPARE(label->property("text").toString(), message);
         QCOMPARE(label->property("textFormat").toInt(), 0); // Text.PlainText: shown as written
         QVERIFY(ui->clickText("OK"));
+    }
+
+    void everyTextFitsTheSmallestWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"en", "de", "fr", "es", "pt"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    // At the smallest size a laptop gives the window, in every language: each screen and
+    // pop-up, with everything it shows.
+    void everyTextFitsTheSmallestWindow()
+    {
+        QFETCH(QString, language);
+        QVERIFY(ui->setLanguage(language));
+        ui->window()->resize(1024, 700);
+        QStringList problems;
+        const auto check = [&](const QString& where) {
+            UiFixture::settle(300);
+            ui->waitForStack();
+            for (const QString& problem : ui->textsThatDoNotFit())
+                problems << where + ": " + problem;
+        };
+        for (const char* screen : {"ThemesScreen", "AddBackgroundMusicScreen", "SettingsScreen",
+                                   "DownloadingScreen", "RenderingScreen", "DoneScreen", "MainScreen"}) {
+            ui->navigate(screen);
+            check(screen);
+        }
+        // The editor shows the separator: scroll it into view.
+        emit ProjectPres::instance()->scrollToSeparator();
+        check("MainScreen, separator");
+        QVERIFY(ui->click("addImagesButton"));
+        check("Add Images menu");
+        ui->key(Qt::Key_Escape);
+        for (const char* popup : {"textPopup", "audioPopup", "downloadErrorPopup", "leavePopup"}) {
+            QMetaObject::invokeMethod(ui->find(popup), "open");
+            check(popup);
+            QMetaObject::invokeMethod(ui->find(popup), "close");
+        }
+        const QVariant missing = QStringList{photos[0], photos[1]};
+        QMetaObject::invokeMethod(ui->find("missedFilesPopup"), "show", Q_ARG(QVariant, missing));
+        check("missedFilesPopup");
+        QMetaObject::invokeMethod(ui->find("missedFilesPopup"), "close");
+        CommonError::instance()->report(QStringLiteral("The photo cannot be read: ") + photos[0]);
+        check("commonErrorPopup");
+        QMetaObject::invokeMethod(ui->find("commonErrorPopup"), "close");
+        grab("fit-" + language);
+        ui->setLanguage("en");
+        ui->window()->resize(1280, 860);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     }
 };
 
