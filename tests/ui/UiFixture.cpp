@@ -130,7 +130,10 @@ void UiFixture::clickItem(QQuickItem* item, Qt::KeyboardModifiers modifiers, QPo
     const QPointF local = at.x() < 0 ? QPointF(item->width() / 2, item->height() / 2) : at;
     const QPoint point = item->mapToScene(local).toPoint();
     QTest::mouseMove(window(), point);
-    QTest::mouseClick(window(), Qt::LeftButton, modifiers, point);
+    QTest::qWait(30);
+    QTest::mousePress(window(), Qt::LeftButton, modifiers, point);
+    QTest::qWait(30);
+    QTest::mouseRelease(window(), Qt::LeftButton, modifiers, point);
 }
 
 bool UiFixture::click(const QString& objectName, Qt::KeyboardModifiers modifiers)
