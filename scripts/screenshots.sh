@@ -11,4 +11,8 @@ mkdir -p "$out"
 LUMAVIVE_SCREENSHOTS="$out" LUMAVIVE_SCREENSHOT_THEMES="$root/templates" \
     xvfb-run -a -s "-screen 0 1600x1000x24" env -u QT_QPA_PLATFORM \
     "$root/build/tests/ui/tst_ui" >/dev/null
+# The editing session driven by input events: the editor with a separator, the error pop-up and
+# every screen at 1024x700 in each language.
+LUMAVIVE_SCREENSHOTS="$out" xvfb-run -a -s "-screen 0 1600x1000x24" env -u QT_QPA_PLATFORM \
+    "$root/build/tests/ui/tst_window" >/dev/null
 ls "$out"

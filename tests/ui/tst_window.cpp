@@ -486,7 +486,7 @@ private slots:
         check("MainScreen, separator");
         QVERIFY(ui->click("addImagesButton"));
         check("Add Images menu");
-        ui->key(Qt::Key_Escape);
+        QMetaObject::invokeMethod(ui->find("addImagesMenu"), "close");
         for (const char* popup : {"textPopup", "audioPopup", "downloadErrorPopup", "leavePopup"}) {
             QMetaObject::invokeMethod(ui->find(popup), "open");
             check(popup);
