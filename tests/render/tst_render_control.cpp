@@ -47,6 +47,9 @@ private slots:
         QSignalSpy progress(render, &RenderPres::progressChanged);
         QSignalSpy previews(render, &RenderPres::previewChanged);
         QSignalSpy done(render, &RenderPres::done);
+        QStringList shown;
+        const auto watch = connect(render, &RenderPres::previewChanged, this,
+                                   [&] { shown << render->preview(); });
         render->start();
         QVERIFY(render->isRendering());
         render->start(); // refused while the first runs
@@ -54,8 +57,14 @@ private slots:
         QVERIFY(!render->isRendering());
         QCOMPARE(progress.count(), 1 + 100); // start() announces, then once per frame
         QCOMPARE(render->progress(), 100);
-        QCOMPARE(previews.count(), 4); // frames 1, 31, 61 and 91
+        // start() clears the last render's picture, then frames 1, 31, 61 and 91.
+        QCOMPARE(previews.count(), 1 + 4);
+        disconnect(watch);
+        QVERIFY(shown.first().isEmpty());
         QSize size;
+        // Each preview is released once the next one shows: a long render keeps one picture.
+        for (const QString& earlier : shown.mid(1, shown.size() - 2))
+            QVERIFY(ImageProvider::instance()->requestImage(earlier, &size, {}).isNull());
         QCOMPARE(ImageProvider::instance()->requestImage(render->preview(), &size, {}).height(), 300);
         QCOMPARE(videos().size(), 1);
         QVERIFY(render->resultPath().endsWith(videos().first()));
