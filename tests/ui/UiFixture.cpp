@@ -1,6 +1,8 @@
 #include "UiFixture.h"
 
+#include "images/ThumbGeneratorTask.h"
 #include "shell/AppWiring.h"
+#include "shell/SharedTypes.h"
 #include "shell/Translations.h"
 
 #include <QApplication>
@@ -11,6 +13,25 @@
 #include <QMimeData>
 #include <QQuickStyle>
 #include <QTest>
+
+void UiFixture::prepareApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Merrowdale"));
+    QCoreApplication::setApplicationName(QStringLiteral("Lumavive"));
+    registerSharedMetaTypes();
+    registerThumbGeneratorTask();
+}
+
+void UiFixture::screenshot(const QString& name) const
+{
+    const QString folder = qEnvironmentVariable("LUMAVIVE_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    settle(600);
+    const QImage shot = window()->grabWindow();
+    if (!shot.save(folder + QLatin1Char('/') + name + QStringLiteral(".png")))
+        qWarning("screenshot %s failed (%dx%d)", qPrintable(name), shot.width(), shot.height());
+}
 
 UiFixture::UiFixture()
 {
@@ -32,12 +53,12 @@ bool UiFixture::load()
     };
     for (int waited = 0; waited < 20000 && !ready(); waited += 50)
         QTest::qWait(50);
-    if (window()) {
-        window()->requestActivate();
-        QTest::qWaitForWindowExposed(window());
-    }
+    if (!window())
+        return false;
+    window()->requestActivate();
+    const bool exposed = QTest::qWaitForWindowExposed(window());
     settle();
-    return ready();
+    return exposed && ready();
 }
 
 QQuickWindow* UiFixture::window() const

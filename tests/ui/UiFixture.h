@@ -17,8 +17,12 @@
 class UiFixture
 {
 public:
+    // What the program sets up before its window: names for settings, queued signal types.
+    static void prepareApplication();
     UiFixture();
     bool load();
+    // With LUMAVIVE_SCREENSHOTS set, saves the window as <folder>/<name>.png.
+    void screenshot(const QString& name) const;
 
     QQuickWindow* window() const;
     QObject* find(const QString& objectName) const;

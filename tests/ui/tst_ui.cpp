@@ -33,24 +33,12 @@ class TestUi : public QObject
         return path;
     }
 
-    void grab(const QString& name)
-    {
-        const QString folder = qEnvironmentVariable("LUMAVIVE_SCREENSHOTS");
-        if (folder.isEmpty())
-            return;
-        UiFixture::settle(600);
-        const QImage shot = ui->window()->grabWindow();
-        if (!shot.save(folder + "/" + name + ".png"))
-            qWarning("screenshot %s failed (%dx%d)", qPrintable(name), shot.width(), shot.height());
-    }
+    void grab(const QString& name) { ui->screenshot(name); }
 
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName("Merrowdale");
-        QCoreApplication::setApplicationName("Lumavive");
-        registerSharedMetaTypes();
-        registerThumbGeneratorTask();
+        UiFixture::prepareApplication();
         if (restarted) {
             // The second run works in the folder of the first.
             QDir::setCurrent(qEnvironmentVariable("LUMAVIVE_UI_RESTART"));

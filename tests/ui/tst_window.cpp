@@ -92,14 +92,7 @@ class TestWindow : public QObject
         return shown.contains(rect);
     }
 
-    void grab(const QString& name)
-    {
-        const QString folder = qEnvironmentVariable("LUMAVIVE_SCREENSHOTS");
-        if (folder.isEmpty())
-            return;
-        UiFixture::settle(600);
-        ui->window()->grabWindow().save(folder + "/" + name + ".png");
-    }
+    void grab(const QString& name) { ui->screenshot(name); }
 
     static QtMessageHandler previousHandler;
     static TestWindow* self;
@@ -113,10 +106,7 @@ class TestWindow : public QObject
 private slots:
     void initTestCase()
     {
-        QCoreApplication::setOrganizationName("Merrowdale");
-        QCoreApplication::setApplicationName("Lumavive");
-        registerSharedMetaTypes();
-        registerThumbGeneratorTask();
+        UiFixture::prepareApplication();
         self = this;
         previousHandler = qInstallMessageHandler(countMisses);
         QDesktopServices::setUrlHandler("file", &opened, "open");
@@ -273,7 +263,7 @@ private slots:
         // Eleven one-second scenes under 40 s of music: the timeline shows what is rendered.
         QCOMPARE(ui->item("timelineText")->property("text").toString(), QStringLiteral("0:11 / 0:40 "));
         QVERIFY(ui->item("musicNote")->property("text").toString().contains("left out"));
-        grab("main");
+        grab("editing");
     }
 
     void theVideoHasTheDraggedOrder()
@@ -401,7 +391,7 @@ private slots:
         QVERIFY(order().last().endsWith("album/a29.png"));
         // The music holds fewer slides: the separator row is in view.
         QVERIFY(inView(tile(ProjectPres::instance()->usedSlidesNumber())));
-        grab("main-separator");
+        grab("editing-separator");
 
         flick()->setProperty("contentY", 0);
         UiFixture::settle();
