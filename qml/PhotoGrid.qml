@@ -184,7 +184,10 @@ Item {
                             anchors.margins: 6
                             source: tile.imageSource
                             fillMode: Image.PreserveAspectFit
-                            asynchronous: true
+                            // The provider hands over an image it already holds: loading it in
+                            // place is cheap, and a request can never outlive the id it names
+                            // (thumbnails are replaced as soon as better ones arrive).
+                            asynchronous: false
                             cache: false
                         }
                         MouseArea {

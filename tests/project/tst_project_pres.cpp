@@ -36,12 +36,16 @@ class TestProjectPres : public QObject
         return paths;
     }
 
+    // Empties the project. Bounded: a removal that takes nothing fails here at once instead of
+    // spinning until the test's time-out.
     void clear()
     {
-        while (model->rowCount() > 0)
+        for (int left = model->rowCount() + 1; model->rowCount() > 0 && left > 0; --left)
             presenter->removeSlide(0);
-        while (presenter->audioFilesCount() > 0)
+        for (int left = presenter->audioFilesCount() + 1; presenter->audioFilesCount() > 0 && left > 0; --left)
             presenter->removeAudio(0);
+        QVERIFY2(model->rowCount() == 0 && presenter->audioFilesCount() == 0,
+                 "removing rows and tracks one by one must empty the project");
     }
 
 private slots:
@@ -102,6 +106,9 @@ private slots:
         QTest::newRow("one hour") << 3600.0 << 0.0 << "1:00:00 " << 100;
         QTest::newRow("just under") << 3599.0 << 0.0 << "59:59 " << 100;
         QTest::newRow("long music") << 60.0 << 3725.0 << "1:00 / 1:02:05 " << 1;
+        // Seconds are cut, never rounded up.
+        QTest::newRow("cut, not rounded") << 83.6 << 0.0 << "1:23 " << 100;
+        QTest::newRow("cut, with music") << 83.6 << 225.7 << "1:23 / 3:45 " << 37;
     }
     void timelineText()
     {
@@ -112,6 +119,22 @@ private slots:
         int got = 0;
         QCOMPARE(ProjectPres::timelineFor(duration, audio, &got), text);
         QCOMPARE(got, value);
+    }
+
+    // File choosers and drops hand over a QList<QUrl> (their fileUrls and urls), not a list of
+    // variants.
+    void takesTheUrlListsQmlHandsOver()
+    {
+        clear();
+        const QList<QUrl> chosen{QUrl::fromLocalFile(picture("q1.png")),
+                                 QUrl::fromLocalFile(picture("q2.png"))};
+        QVERIFY(presenter->checkUrls(QVariant::fromValue(chosen)));
+        presenter->addImages(QVariant::fromValue(chosen));
+        QCOMPARE(presenter->slidesNumber(), 2);
+        const QList<QUrl> dropped{QUrl::fromLocalFile(picture("q3.png"))};
+        QVERIFY(presenter->insertFiles(0, QVariant::fromValue(dropped)));
+        QCOMPARE(presenter->slidesNumber(), 3);
+        QVERIFY(!presenter->checkUrls(QVariant::fromValue(QList<QUrl>{QUrl::fromLocalFile(dirs.file("a.txt"))})));
     }
 
     void foldersAddPicturesByCaseSensitiveSuffix()

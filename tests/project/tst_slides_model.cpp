@@ -129,6 +129,16 @@ private slots:
         QSize size;
         QCOMPARE(ImageProvider::instance()->requestImage(first->imgId(), &size, {}).pixelColor(5, 5),
                  QColor(Qt::red));
+        // A better thumbnail replaces the first one, which is released: a project's grid keeps
+        // one picture per row however often thumbnails arrive.
+        const QString replaced = first->imgId();
+        picture.fill(Qt::green);
+        emit ThumbGenerator::instance()->generated({path, 150, 150},
+                                                   QSharedPointer<QImage>::create(picture));
+        QVERIFY(first->imgId() != replaced);
+        QVERIFY(ImageProvider::instance()->requestImage(replaced, &size, {}).isNull());
+        QCOMPARE(ImageProvider::instance()->requestImage(first->imgId(), &size, {}).pixelColor(5, 5),
+                 QColor(Qt::green));
         fill({}); // the rows go, their queued requests are cancelled
         ThumbGenerator::instance()->resume();
     }

@@ -172,17 +172,27 @@ private slots:
         QCOMPARE(layer.picture().size(), QSize(720, 540));
     }
 
+    void opacityBelowNinetyNinePercentOnly_data()
+    {
+        QTest::addColumn<float>("opacity");
+        QTest::addColumn<int>("red"); // a red photo over black
+        QTest::newRow("99.5 %: drawn opaque") << 0.995f << 255;
+        // Fade ramps pass through these: every step below 99 % shows.
+        QTest::newRow("98.9 %") << 0.989f << 252;
+        QTest::newRow("95 %") << 0.95f << 242;
+        QTest::newRow("50 %") << 0.5f << 128;
+    }
+
     void opacityBelowNinetyNinePercentOnly()
     {
+        QFETCH(float, opacity);
+        QFETCH(int, red);
         const QRectF slot(400, 200, 400, 300);
         QImage frame = blackFrame();
-        ObjectLayer(slotAt(slot, 1280, 720, 4.0f / 3, 0.995f), photo("o.png", 400, 300), 1280, 720)
+        ObjectLayer(slotAt(slot, 1280, 720, 4.0f / 3, opacity), photo("o.png", 400, 300), 1280, 720)
             .draw(0, &frame, 1.0);
-        QCOMPARE(frame.pixelColor(600, 350), QColor(Qt::red));
-        frame = blackFrame();
-        ObjectLayer(slotAt(slot, 1280, 720, 4.0f / 3, 0.5f), photo("o.png", 400, 300), 1280, 720)
-            .draw(0, &frame, 1.0);
-        QVERIFY(qAbs(frame.pixelColor(600, 350).red() - 128) <= 2);
+        QVERIFY2(qAbs(frame.pixelColor(600, 350).red() - red) <= 1,
+                 qPrintable(QString::number(frame.pixelColor(600, 350).red())));
     }
 
     void unloadablePhotoDrawsNothing()
@@ -209,6 +219,17 @@ private slots:
         QCOMPARE(shadowed.pixelColor(150, 150), QColor(Qt::white));
         QVERIFY(shadowed.pixelColor(320, 150).alpha() > 0);   // shadow right of the picture
         QCOMPARE(shadowed.pixelColor(0, 0).alpha(), 0);       // far corner stays clear
+
+        // Unequal offsets, as the built-in themes use: straight down by half the unit.
+        QPolygonF down;
+        const QImage dropped = makeShadow(source, 0.0f, 0.5f, 1.0f, QColor(0, 0, 0, 255), 60, &down);
+        // Blur 60 px, offsets 0 and 30 px: 60 px margin left and right, 30 above, 90 below.
+        QCOMPARE(dropped.size(), QSize(200 + 120, 100 + 120));
+        QCOMPARE(down, QPolygonF({{60, 30}, {260, 30}, {260, 130}, {60, 130}}));
+        // The shadow lies under the picture's lower edge, evenly to both sides.
+        QVERIFY(dropped.pixelColor(160, 150).alpha() > 100);
+        QVERIFY(dropped.pixelColor(160, 10).alpha() < dropped.pixelColor(160, 150).alpha() / 4);
+        QVERIFY(qAbs(dropped.pixelColor(40, 100).alpha() - dropped.pixelColor(279, 100).alpha()) <= 3);
 
         QPolygonF plain;
         const QImage same = makeShadow(source, 1, 1, 0.0f, Qt::black, 60, &plain);
