@@ -87,6 +87,11 @@ private slots:
         QCOMPARE(probe.width, 1920);
         QCOMPARE(probe.frames.size(), 60); // 2.5 s of music holds two 1 s scenes
         QVERIFY(probe.hasAudio);
+        // The summary says what the video leaves out, and the music fades out with the video.
+        QVERIFY2(r.out.contains("the video lasts 2.0 s; the last 0.5 s of the music are left out"),
+                 qPrintable(r.out));
+        QVERIFY(qAbs(probe.audioSeconds - 2.0) < 0.1);
+        QVERIFY(probe.audioRms.last() < probe.audioRms[10] * 0.3);
     }
 
     void badInputIsRefused_data()
