@@ -11,6 +11,11 @@ AsyncVideoInput::AsyncVideoInput(QSharedPointer<FramePool> pool, const QString& 
     start(worker);
 }
 
+AsyncVideoInput::~AsyncVideoInput()
+{
+    shutDown();
+}
+
 void AsyncVideoInput::onError()
 {
     readFailed = true;

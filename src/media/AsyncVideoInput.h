@@ -15,6 +15,8 @@ class AsyncVideoInput : public AsyncFrameSource
     Q_OBJECT
 public:
     AsyncVideoInput(QSharedPointer<FramePool> pool, const QString& path);
+    // Joins the worker while this object is still whole: its error() reaches onError() directly.
+    ~AsyncVideoInput() override;
 
     bool failed() const override { return readFailed; }
 

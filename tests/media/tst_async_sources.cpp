@@ -8,6 +8,7 @@
 #include "shell/CommonError.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -156,6 +157,23 @@ private slots:
         QTRY_VERIFY(reports.count() >= 2);
         QVERIFY(reports.last().at(0).toString() == QStringLiteral("Video input reader failed"));
         QCOMPARE(pool->framesOut(), 0);
+    }
+
+    // A stop right after a scene opens: the worker may fail while the source is destroyed. In
+    // the sanitizer build a failure that reaches a half-destroyed source stops the test.
+    void sourcesThatFailWhileDestroyed()
+    {
+        auto pool = QSharedPointer<FramePool>::create(false);
+        int errors = 0;
+        for (int i = 0; i < 200; ++i) {
+            auto* source = new AsyncVideoInput(pool, dirs.file("missing.mp4"));
+            connect(source, &AsyncVideoInput::error, this, [&errors] { ++errors; }, Qt::DirectConnection);
+            if (i % 2)
+                QThread::usleep(50 * (i % 7));
+            delete source;
+        }
+        QCOMPARE(pool->framesOut(), 0);
+        QVERIFY(errors <= 200);
     }
 };
 
