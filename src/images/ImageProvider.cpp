@@ -49,14 +49,16 @@ void ImageProvider::remove(const QString& id)
 
 QString ImageProvider::rotate(const QString& id, bool clockwise)
 {
-    QSharedPointer<QImage> image;
+    QSharedPointer<QImage> turned;
     {
         QMutexLocker lock(&mutex);
-        image = images.value(id);
+        const QSharedPointer<QImage> image = images.value(id);
         if (!image || id == kStubId)
             return id;
-        *image = rotateImage(clockwise ? 90 : -90, *image);
+        // A new picture: the old one may be shown by other rows of the same photo (they share
+        // the thumbnail the generator made once), which must stay as they are.
+        turned = QSharedPointer<QImage>::create(rotateImage(clockwise ? 90 : -90, *image));
         images.remove(id);
     }
-    return addImage(image);
+    return addImage(turned);
 }

@@ -70,7 +70,12 @@ private slots:
         const QImage turned = provider->requestImage(third, &size, {});
         QCOMPARE(turned.size(), QSize(300, 200));
         QCOMPARE(turned.pixel(299, 199), qRgb(255, 0, 0));
-        QCOMPARE(shared->pixel(299, 199), qRgb(255, 0, 0)); // the holder sees it too
+        // Whoever else holds the picture keeps it as it was: another row showing the same photo
+        // does not turn with this one.
+        QCOMPARE(shared->size(), QSize(300, 200));
+        QCOMPARE(shared->pixel(0, 0), qRgb(255, 0, 0));
+        const QString sibling = provider->addImage(shared);
+        QCOMPARE(provider->requestImage(sibling, &size, {}).pixel(0, 0), qRgb(255, 0, 0));
         const QString back = provider->rotate(third, false);
         QCOMPARE(provider->requestImage(back, &size, {}).size(), QSize(200, 300));
         QCOMPARE(provider->requestImage(back, &size, {}).pixel(199, 0), qRgb(255, 0, 0));
