@@ -52,22 +52,39 @@ ShadowSpec parseShadow(const QString& value)
     return shadow;
 }
 
-// "family,hint,size,colour". The built-in default has no hint field ("family,size,colour");
-// any three-field value is read that way, with a sans-serif hint. Missing fields keep the
-// defaults: size 84, colour #204411.
+// "family,hint,size,colour". Shorter values (the built-in default is "family,size,colour") are
+// read field by field by what each one is: a whole number is the size, "#..." or a colour name
+// is the colour, anything else is the hint. Missing parts keep the defaults: a sans-serif hint,
+// size 84, colour #204411.
 void parseFont(const QString& value, TextObject& object)
 {
-    QStringList fields = value.split(QLatin1Char(','));
-    if (fields.size() == 3)
-        fields.insert(1, QStringLiteral("SansSerif"));
+    const QStringList fields = value.split(QLatin1Char(','));
+    QString hint = QStringLiteral("SansSerif");
+    int size = 84;
+    QString colour = QStringLiteral("#204411");
+    if (fields.size() >= 4) {
+        hint = fields[1];
+        size = fields[2].toInt();
+        colour = fields[3];
+    } else {
+        for (int i = 1; i < fields.size(); ++i) {
+            bool number = false;
+            const int n = fields[i].toInt(&number);
+            if (number)
+                size = n;
+            else if (fields[i].startsWith(QLatin1Char('#')) || QColor::isValidColor(fields[i]))
+                colour = fields[i];
+            else
+                hint = fields[i];
+        }
+    }
     QFont font(fields.value(0));
-    const bool sans = fields.value(1).contains(QLatin1String("SansSerif"));
+    const bool sans = hint.contains(QLatin1String("SansSerif"));
     font.setStyleHint(sans ? QFont::SansSerif : QFont::Serif, QFont::PreferAntialias);
-    const int size = fields.size() > 2 ? fields[2].toInt() : 84;
     if (size > 0)
         font.setPointSize(size);
     object.font = font;
-    object.color.setNamedColor(fields.size() > 3 ? fields[3] : QStringLiteral("#204411"));
+    object.color.setNamedColor(colour);
 }
 
 const QString kDefaultFont = QStringLiteral("Oswald Book,84,#204411");

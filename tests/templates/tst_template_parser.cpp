@@ -166,6 +166,39 @@ private slots:
         QCOMPARE(two->color, QColor(0x20, 0x44, 0x11));
     }
 
+    void shortFontValuesKeepEachFieldsMeaning_data()
+    {
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<int>("hint");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QColor>("color");
+        const QColor fallback(0x20, 0x44, 0x11);
+        QTest::newRow("family, hint, size") << "Arial,Serif,40" << int(QFont::Serif) << 40 << fallback;
+        QTest::newRow("family, size, colour") << "Arial,40,#ff0000" << int(QFont::SansSerif) << 40
+                                              << QColor(255, 0, 0);
+        QTest::newRow("family, hint, colour") << "Arial,SansSerif,#00ff00" << int(QFont::SansSerif)
+                                              << 84 << QColor(0, 255, 0);
+        QTest::newRow("family, colour name") << "Arial,navy" << int(QFont::SansSerif) << 84
+                                             << QColor("navy");
+    }
+
+    void shortFontValuesKeepEachFieldsMeaning()
+    {
+        QFETCH(QString, font);
+        QFETCH(int, hint);
+        QFETCH(int, size);
+        QFETCH(QColor, color);
+        auto t = parse(("<template><scene id='4' type='2'><object id='0' font='" + font +
+                        "'><transform/></object></scene></template>")
+                           .toUtf8(),
+                       12);
+        auto object = textScene(t, 4)->objects->value(0);
+        QCOMPARE(object->font.family(), QStringLiteral("Arial"));
+        QCOMPARE(int(object->font.styleHint()), hint);
+        QCOMPARE(object->font.pointSize(), size);
+        QCOMPARE(object->color, color);
+    }
+
     void laterDuplicatesWin()
     {
         auto t = parse("<template>"
