@@ -114,6 +114,8 @@ QList<PendingPreview> ProjectPreviews::update(const Project& project, const QStr
         if (n > slides.size()) {
             if (n >= 2)
                 QFile::remove(file);
+            // Forgotten with its file: whatever comes to this place next is previewed anew.
+            remembered.content.remove(n);
             continue;
         }
         const Slide& slide = *slides[n - 1];

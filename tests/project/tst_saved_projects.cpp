@@ -175,6 +175,12 @@ private slots:
         QVERIFY(!QFileInfo::exists(here + "4_thumb.png"));
         QVERIFY(QFileInfo::exists(here + "1_thumb.png"));
 
+        // The removed third slide comes back at the same place: its preview is made again.
+        project->setSlides({project->slides()[0], project->slides()[1],
+                            QSharedPointer<ImgSlide>::create(photo)});
+        store->saveProject(project);
+        QTRY_VERIFY(QFileInfo::exists(here + "2_thumb.png"));
+
         // Another project with the same content still gets its previews.
         auto twin = QSharedPointer<Project>::create();
         twin->setThemeId(1);
