@@ -277,6 +277,18 @@ bool ExifHeader::parse(const QByteArray& data)
     return true;
 }
 
+int ExifHeader::thumbnailTurn() const
+{
+    // Cameras tag the main image and leave the preview, stored the same way, untagged.
+    const QExifValue& tag = thumbnailOrientation.isNull() ? imageIfdValues.value(Orientation)
+                                                          : thumbnailOrientation;
+    if ((tag.type() == QExifValue::Byte || tag.type() == QExifValue::Short) && tag.count() == 1) {
+        const int orientation = int(tag.toLong());
+        return orientation >= 1 && orientation <= 8 ? orientation : 0;
+    }
+    return 0;
+}
+
 QImage ExifHeader::thumbnail() const
 {
     if (thumbnailData.isEmpty())
@@ -293,16 +305,8 @@ QImage ExifHeader::thumbnail() const
     QImage image = reader.read();
     if (image.isNull())
         return QImage();
-    if (thumbnailOrientation.isNull())
-        return image;
-    int orientation = 0;
-    if ((thumbnailOrientation.type() == QExifValue::Byte ||
-         thumbnailOrientation.type() == QExifValue::Short) &&
-        thumbnailOrientation.count() == 1)
-        orientation = thumbnailOrientation.toLong();
-
     QTransform transform;
-    switch (orientation) {
+    switch (thumbnailTurn()) {
     case 2:
         transform.rotate(180, Qt::YAxis);
         break;

@@ -49,8 +49,11 @@ public:
     ByteOrder order() const { return byteOrder; }
     QByteArray thumbnailBytes() const { return thumbnailData; }
 
-    // The embedded preview decoded and turned upright by its own orientation; null when none.
+    // The embedded preview decoded and turned upright by its own orientation, or, when it has
+    // none (as cameras write it), by the main image's; null when none.
     QImage thumbnail() const;
+    // The orientation (1 to 8; 0 when unknown) that thumbnail() applies.
+    int thumbnailTurn() const;
 
 private:
     void clear();

@@ -3,6 +3,7 @@
 #include "images/ExifHeader.h"
 
 #include <cmath>
+#include <utility>
 
 QSharedPointer<QImage> ExifThumbWorker::generate(const ThumbGeneratorTask& task)
 {
@@ -11,9 +12,12 @@ QSharedPointer<QImage> ExifThumbWorker::generate(const ThumbGeneratorTask& task)
     if (preview.width() == 0)
         return {};
 
-    const qint32 pixelX = header.value(ExifHeader::PixelXDimension).toLong();
+    // The main image's size as stored; a quarter turn of the preview turns it too.
+    qint32 pixelX = header.value(ExifHeader::PixelXDimension).toLong();
+    qint32 pixelY = header.value(ExifHeader::PixelYDimension).toLong();
+    if (header.thumbnailTurn() >= 5)
+        std::swap(pixelX, pixelY);
     if (pixelX != 0) {
-        const qint32 pixelY = header.value(ExifHeader::PixelYDimension).toLong();
         const float mainAspect = float(pixelY) / float(pixelX);
         const float previewAspect = float(preview.height()) / float(preview.width());
         // Cameras add black bars to previews of other aspect ratios; cut them off.

@@ -19,10 +19,11 @@ QImage filled(int w, int h, QColor color)
 }
 
 // A JPEG photo of `photo` whose EXIF block holds `preview` and the given pixel dimensions.
-QByteArray cameraJpeg(const QImage& photo, const QImage& preview, quint32 pixelX, quint32 pixelY)
+QByteArray cameraJpeg(const QImage& photo, const QImage& preview, quint32 pixelX, quint32 pixelY,
+                      quint16 orientation = 1)
 {
     ExifBuilder b(true);
-    b.addImage(b.shorts(0x0112, {1}));
+    b.addImage(b.shorts(0x0112, {orientation}));
     if (pixelX) {
         b.addExif(b.longs(0xA002, {pixelX}));
         b.addExif(b.longs(0xA003, {pixelY}));
@@ -81,6 +82,25 @@ private slots:
         QVERIFY(thumb);
         QCOMPARE(thumb->size(), expected);
         QVERIFY(isColor(*thumb, Qt::red));
+    }
+
+    // A camera held upright: the main image is tagged "turn right", its preview is not.
+    void previewsOfTurnedPhotosStandUpright()
+    {
+        const QString path = dir.filePath("upright.jpg");
+        QImage preview(160, 120, QImage::Format_RGB32);
+        preview.fill(Qt::red);
+        for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 16; ++x)
+                preview.setPixelColor(x, y, Qt::blue); // the stored left edge: the top, upright
+        write(path, cameraJpeg(filled(64, 48, Qt::blue), preview, 4000, 3000, 6));
+        const QSharedPointer<QImage> thumb = ExifThumbWorker({path, 160, 160}).generate({path, 160, 160});
+        QVERIFY(thumb);
+        // Portrait 3:4 covering the box, not cut as if it were letterboxed.
+        QCOMPARE(thumb->width(), 160);
+        QVERIFY2(qAbs(thumb->height() - 213) <= 1, qPrintable(QString::number(thumb->height())));
+        const QColor top = thumb->pixelColor(80, 4);
+        QVERIFY2(top.blue() > 180 && top.red() < 80, qPrintable(top.name()));
     }
 
     void previewCoversTheBox()
