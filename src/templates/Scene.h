@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // One scene of a template: a background clip that supplies every output frame, and slots.
@@ -14,6 +15,10 @@ public:
 
     int bgType = VideoBackground;
     QString bgFileName; // relative to the template folder
+    // The background's SHA-256 (lower-case hex) and size in bytes, when the description gives
+    // them ("sha256", "size"): a downloaded background must match them.
+    QByteArray bgSha256;
+    qint64 bgSize = -1;
     int frames = 0;     // output frames the scene lasts (a video's frame count)
     int frameDurationNum = 1;
     int frameDurationDen = 30;

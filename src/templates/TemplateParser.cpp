@@ -155,6 +155,10 @@ void TemplateParser::parseScene(TemplateDescription& description)
     QSharedPointer<Scene> scene = imageScene ? images.staticCast<Scene>() : texts.staticCast<Scene>();
     scene->bgType = bgType;
     scene->bgFileName = bgFileName;
+    scene->bgSha256 = textAttribute(attributes, "sha256").trimmed().toLower().toLatin1();
+    bool sized = false;
+    const qint64 size = attributes.value(QStringLiteral("size")).toLongLong(&sized);
+    scene->bgSize = sized && size >= 0 ? size : -1;
     scene->frames = frames;
     description.scenes->insert(id, scene);
 }

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTimer>
 
 TmplDownloadManager* TmplDownloadManager::instance()
@@ -67,6 +66,8 @@ void TmplDownloadManager::download(const QSharedPointer<TemplateDescription>& t)
                                         : server + QString::number(t->id) + QLatin1Char('/') +
                                               QFileInfo(scene->bgFileName).fileName();
             item.weight = scene->frames;
+            item.sha256 = scene->bgSha256;
+            item.size = scene->bgSize;
             queue.append(item);
             totalWeight += scene->frames;
         }
@@ -110,6 +111,8 @@ bool TmplDownloadManager::startNextLocked()
     currentUrl = item.url;
     currentPath = item.path;
     currentWeight = item.weight;
+    currentSha256 = item.sha256;
+    currentSize = item.size;
     issueRequestLocked();
     return true;
 }
@@ -122,19 +125,48 @@ void TmplDownloadManager::issueRequestLocked()
     failed = currentPath.isEmpty() || currentUrl.isEmpty();
     if (failed)
         return;
+    QDir().mkpath(QFileInfo(currentPath).absolutePath());
+    file = std::make_unique<QSaveFile>(currentPath);
+    hash.reset();
+    received = 0;
+    if (!file->open(QIODevice::WriteOnly)) {
+        file.reset();
+        failed = true;
+        return;
+    }
     QNetworkRequest request(QUrl(currentUrl, QUrl::TolerantMode));
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(kMaxRedirects);
     // A server that stops sending (or never starts) fails the download instead of leaving the
     // progress bar standing for ever; the user can retry.
     request.setTransferTimeout(transferTimeoutMs);
     reply = network.get(request);
     connect(reply, &QNetworkReply::downloadProgress, this, &TmplDownloadManager::downloadProgress);
     connect(reply, &QNetworkReply::finished, this, &TmplDownloadManager::downloadFinished);
+    connect(reply, &QNetworkReply::readyRead, this, &TmplDownloadManager::downloadReadyRead);
+    // Only the last hop's body is the file.
+    connect(reply, &QNetworkReply::redirected, this, [this] {
+        QMutexLocker lock(&mutex);
+        if (file)
+            file->cancelWriting();
+        file = std::make_unique<QSaveFile>(currentPath);
+        hash.reset();
+        received = 0;
+        if (!file->open(QIODevice::WriteOnly))
+            file.reset(); // takeBodyLocked() then fails the download
+    });
     connect(reply, &QNetworkReply::errorOccurred, this, &TmplDownloadManager::onDownloadError);
     connect(reply, &QNetworkReply::sslErrors, this, &TmplDownloadManager::onDownloadSslErrors);
 }
 
 void TmplDownloadManager::dropReplyLocked(bool abortTransfer)
 {
+    // Whatever arrived of this body is thrown away with it.
+    if (file) {
+        file->cancelWriting();
+        file.reset();
+    }
     if (!reply)
         return;
     reply->disconnect(this);
@@ -162,6 +194,46 @@ void TmplDownloadManager::downloadProgress(qint64 received, qint64 total)
     emit progress((share * float(currentWeight) + float(doneWeight)) * 100.0f / float(totalWeight));
 }
 
+bool TmplDownloadManager::takeBodyLocked()
+{
+    const QByteArray piece = reply->readAll();
+    received += piece.size();
+    qint64 limit = maxUnannouncedBytes;
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    if (announced.isValid())
+        limit = qMin(limit, announced.toLongLong());
+    if (currentSize >= 0)
+        limit = qMin(limit, currentSize);
+    if (received > limit || !file)
+        return false;
+    hash.addData(piece);
+    // A full disk may take part of a piece and report no error: count the bytes.
+    return file->write(piece) == piece.size();
+}
+
+bool TmplDownloadManager::bodyCompleteLocked() const
+{
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    return reply->error() == QNetworkReply::NoError && status >= 200 && status < 300 &&
+           (!announced.isValid() || announced.toLongLong() == received) &&
+           (currentSize < 0 || currentSize == received) &&
+           (currentSha256.isEmpty() || hash.result().toHex() == currentSha256);
+}
+
+void TmplDownloadManager::downloadReadyRead()
+{
+    {
+        QMutexLocker lock(&mutex);
+        if (!reply || QObject::sender() != reply)
+            return;
+        if (takeBodyLocked())
+            return;
+        dropReplyLocked(true);
+    }
+    emit downloadError();
+}
+
 void TmplDownloadManager::downloadFinished()
 {
     bool stored = false;
@@ -170,14 +242,11 @@ void TmplDownloadManager::downloadFinished()
         QMutexLocker lock(&mutex);
         if (!reply)
             return; // already dropped by an error notification
-        if (reply->error() == QNetworkReply::NoError) {
-            QDir().mkpath(QFileInfo(currentPath).absolutePath());
-            QSaveFile file(currentPath);
-            const QByteArray body = reply->readAll();
-            // A full disk may take part of the body and report no error: count the bytes.
-            stored = file.open(QIODevice::WriteOnly) && file.write(body) == body.size() &&
-                     file.commit();
-        }
+        if (takeBodyLocked() && bodyCompleteLocked())
+            stored = file->commit();
+        else if (file)
+            file->cancelWriting();
+        file.reset();
         reply->deleteLater();
         reply = nullptr;
         if (stored) {

@@ -9,11 +9,19 @@
 #include <QNetworkReply>
 #include <QObject>
 #include <QSharedPointer>
+#include <QSaveFile>
+#include <QCryptographicHash>
 #include <QSslError>
 
+#include <memory>
+
 // Fetches the missing background videos of a template from the theme server, strictly one after
-// another, and stores each only once its whole body has arrived (never a partial file). Progress
-// is weighted by the scenes' frame counts. Lives on the GUI thread.
+// another. A file is kept only when the reply is 2xx, its byte count matches the Content-Length
+// (when given) and what the description vouches for (size, SHA-256); it is written to a
+// temporary file as it arrives and takes its name only then (never a partial or foreign file).
+// Redirects are followed, never from HTTPS to HTTP, at most 5. A body that grows past what was
+// announced, or past 2 GiB when nothing was, is cut off. Progress is weighted by the scenes'
+// frame counts. Lives on the GUI thread (its lock only guards against re-entry from signals).
 class TmplDownloadManager : public QObject
 {
     Q_OBJECT
@@ -33,6 +41,9 @@ public:
 
     // How long a transfer may go without receiving anything before it fails (30 s).
     void setTransferTimeout(int milliseconds) { transferTimeoutMs = milliseconds; }
+    // The most a body without a declared length may bring (2 GiB).
+    void setMaxUnannouncedBytes(qint64 bytes) { maxUnannouncedBytes = bytes; }
+    static constexpr int kMaxRedirects = 5;
 
     // A background file name is only used when it stays inside its template folder.
     static bool isSafeFileName(const QString& name);
@@ -44,6 +55,7 @@ signals:
 
 private slots:
     void downloadFinished();
+    void downloadReadyRead();
     void downloadProgress(qint64 received, qint64 total);
     void onDownloadError(QNetworkReply::NetworkError code);
     void onDownloadSslErrors(const QList<QSslError>& errors);
@@ -56,10 +68,21 @@ private:
     bool startNextLocked();
     void issueRequestLocked();
     void dropReplyLocked(bool abortTransfer);
+    // Appends what the reply has brought to the file; false when the body is too long or the
+    // disk takes less than it was given.
+    bool takeBodyLocked();
+    // True when the whole body arrived as announced and vouched for.
+    bool bodyCompleteLocked() const;
     void failLater();
 
     QNetworkAccessManager network;
     int transferTimeoutMs = 30000;
+    qint64 maxUnannouncedBytes = qint64(2) << 30;
+    std::unique_ptr<QSaveFile> file; // the current body, as it arrives
+    QCryptographicHash hash{QCryptographicHash::Sha256};
+    qint64 received = 0;
+    QByteArray currentSha256;
+    qint64 currentSize = -1;
     QNetworkReply* reply = nullptr;
     QMutex mutex;
     QList<DownloadItem> queue;

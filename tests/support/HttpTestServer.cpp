@@ -4,6 +4,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
+
 HttpTestServer::HttpTestServer(QObject* parent) : QObject(parent)
 {
     handler = [](const Request&) { return Response{}; };
@@ -66,10 +68,34 @@ void HttpTestServer::answer(QTcpSocket* socket, const Response& response)
         return;
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " X\r\n";
     head += "Content-Type: application/octet-stream\r\n";
-    if (response.sendLength)
-        head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    if (response.sendLength && !response.endless)
+        head += "Content-Length: " +
+                QByteArray::number(response.declaredLength >= 0 ? response.declaredLength
+                                                                : response.body.size()) +
+                "\r\n";
+    for (const auto& header : response.headers)
+        head += header.first + ": " + header.second + "\r\n";
     head += "Connection: close\r\n\r\n";
     socket->write(head);
+    if (response.endless) {
+        // Bounded all the same: the test stops by itself if the client never hangs up.
+        auto* pump = new QTimer(socket);
+        auto sent = std::make_shared<qint64>(0);
+        connect(pump, &QTimer::timeout, socket, [socket, pump, sent] {
+            const QByteArray chunk(64 * 1024, 'e');
+            if (socket->state() != QAbstractSocket::ConnectedState || *sent > (qint64(1) << 30)) {
+                pump->stop();
+                socket->disconnectFromHost();
+                return;
+            }
+            if (socket->bytesToWrite() < 4 * chunk.size()) {
+                socket->write(chunk);
+                *sent += chunk.size();
+            }
+        });
+        pump->start(1);
+        return;
+    }
 
     const int pieces = qMax(1, response.pieces);
     const int pieceSize = (response.body.size() + pieces - 1) / pieces;

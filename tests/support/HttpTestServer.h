@@ -30,6 +30,9 @@ public:
         int pieceDelayMs = 0;    // ... each after this pause (the headers go at once)
         bool dropMidBody = false; // close the connection after the first part
         bool neverAnswer = false;
+        QList<QPair<QByteArray, QByteArray>> headers; // extra headers, e.g. a redirect's Location
+        qint64 declaredLength = -1; // a Content-Length other than the body's (a lying server)
+        bool endless = false;       // no length, and data until the client hangs up (at most 1 GiB)
     };
     using Handler = std::function<Response(const Request&)>;
 

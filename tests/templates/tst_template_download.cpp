@@ -4,6 +4,7 @@
 #include "templates/TemplatesPres.h"
 #include "templates/TmplDownloadManager.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -285,6 +286,86 @@ private slots:
         manager->redownload();
         QSignalSpy done(manager, &TmplDownloadManager::done);
         QTRY_COMPARE(errors.count() + done.count(), 2);
+    }
+
+    // What a server answers and whether a file may come of it. Every refusal ends in
+    // downloadError() and no file, neither the final one nor a temporary one.
+    void onlyWholeVouchedForBodiesAreKept_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("redirect followed") << "redirect" << true;
+        QTest::newRow("redirect without end") << "redirect loop" << false;
+        QTest::newRow("3xx not followed") << "302 without location" << false;
+        QTest::newRow("server error with a body") << "500" << false;
+        QTest::newRow("fewer bytes than announced") << "short" << false;
+        QTest::newRow("right hash and size") << "vouched" << true;
+        QTest::newRow("wrong hash") << "wrong hash" << false;
+        QTest::newRow("more than the description's size") << "too big" << false;
+        QTest::newRow("endless body") << "endless" << false;
+    }
+
+    void onlyWholeVouchedForBodiesAreKept()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, kept);
+        static int id = 40;
+        ++id;
+        auto t = videoTemplate(id, {100});
+        const QByteArray video = body(5000);
+        if (kind == "vouched" || kind == "wrong hash" || kind == "too big") {
+            t->scenes->value(1)->bgSha256 =
+                QCryptographicHash::hash(video, QCryptographicHash::Sha256).toHex();
+            t->scenes->value(1)->bgSize = kind == "too big" ? 100 : video.size();
+        }
+        const QByteArray redirected = server.baseUrl().toUtf8() + "/moved/1.mp4";
+        server.setHandler([&](const HttpTestServer::Request& request) {
+            HttpTestServer::Response r;
+            r.body = video;
+            if (kind == "redirect" && !request.path.startsWith("/moved/")) {
+                r.status = 302;
+                r.body = "<html>Moved</html>";
+                r.headers << qMakePair(QByteArray("Location"), redirected);
+            } else if (kind == "redirect loop") {
+                r.status = 302;
+                r.body = "<html>Moved</html>";
+                r.headers << qMakePair(QByteArray("Location"), server.baseUrl().toUtf8() + request.path);
+            } else if (kind == "302 without location") {
+                r.status = 302;
+                r.body = "<html>Moved</html>";
+            } else if (kind == "500") {
+                r.status = 500;
+                r.body = "<html>Internal error</html>";
+            } else if (kind == "short") {
+                r.declaredLength = 8000;
+            } else if (kind == "wrong hash") {
+                r.body = QByteArray(video.size(), 'w');
+            } else if (kind == "endless") {
+                r.endless = true;
+            }
+            return r;
+        });
+        manager->setMaxUnannouncedBytes(1 << 20);
+        manager->setTransferTimeout(5000);
+        QSignalSpy done(manager, &TmplDownloadManager::done);
+        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
+        manager->download(t);
+        QTRY_COMPARE_WITH_TIMEOUT(done.count() + errors.count(), 1, 20000);
+        QTest::qWait(100); // late signals of this transfer arrive here, not in the next row
+        manager->setMaxUnannouncedBytes(qint64(2) << 30);
+        manager->setTransferTimeout(30000);
+        const QString path = QStringLiteral("templates/%1/1.mp4").arg(id);
+        QCOMPARE(done.count(), kept ? 1 : 0);
+        QCOMPARE(errors.count(), kept ? 0 : 1);
+        QCOMPARE(QFileInfo::exists(path), kept);
+        if (kept) {
+            QFile stored(path);
+            QVERIFY(stored.open(QIODevice::ReadOnly));
+            QCOMPARE(stored.readAll(), video);
+        }
+        // No temporary file is left beside it.
+        QCOMPARE(QDir(QStringLiteral("templates/%1").arg(id)).entryList(QDir::Files).size(), kept ? 1 : 0);
+        manager->cancel();
     }
 };
 
