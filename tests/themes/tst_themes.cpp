@@ -138,6 +138,11 @@ private slots:
             const auto theme = parseTheme(kThemes, recipe.id);
             for (const QSharedPointer<Scene>& scene : *theme->scenes) {
                 QVERIFY2(QFileInfo::exists(folder + scene->bgFileName), qPrintable(scene->bgFileName));
+                // Videos, which may come from the theme server, are vouched for by hash and size.
+                if (scene->bgType == Scene::VideoBackground) {
+                    QCOMPARE(scene->bgSha256, digest(folder + scene->bgFileName).toHex());
+                    QCOMPARE(scene->bgSize, QFileInfo(folder + scene->bgFileName).size());
+                }
                 if (const auto texts = scene.dynamicCast<TextScene>()) {
                     for (const auto& object : *texts->objects) {
                         if (!object->texture.isEmpty())

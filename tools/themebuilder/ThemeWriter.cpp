@@ -4,6 +4,7 @@
 #include "media/AsyncVideoOutput.h"
 #include "media/FramePool.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -56,8 +57,6 @@ bool ThemeWriter::write(const ThemeRecipe& theme)
     const QString folder = root + QLatin1Char('/') + QString::number(theme.id) + QLatin1Char('/');
     if (!QDir().mkpath(folder))
         return fail("cannot create " + folder);
-    if (!writeDescription(theme, folder))
-        return false;
     for (const SceneRecipe& scene : theme.scenes) {
         if (!writeBackground(scene, folder))
             return false;
@@ -69,6 +68,9 @@ bool ThemeWriter::write(const ThemeRecipe& theme)
                 return fail("cannot write " + slot.slideBackground);
         }
     }
+    // Last, so that it can vouch for the videos it names.
+    if (!writeDescription(theme, folder))
+        return false;
     return writeTile(theme, folder);
 }
 
@@ -88,6 +90,17 @@ bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& fold
                    .arg(scene.video ? 1 : 2);
         if (!scene.video)
             xml += QStringLiteral(" bg-file-name=\"%1\"").arg(backgroundName(scene));
+        // A video may be fetched from the theme server later: the installed description says
+        // which bytes are the right ones.
+        QFile video(folder + backgroundName(scene));
+        if (scene.video && video.open(QIODevice::ReadOnly)) {
+            QCryptographicHash hash(QCryptographicHash::Sha256);
+            if (!hash.addData(&video))
+                return fail("cannot read " + video.fileName());
+            xml += QStringLiteral(" sha256=\"%1\" size=\"%2\"")
+                       .arg(QString::fromLatin1(hash.result().toHex()))
+                       .arg(video.size());
+        }
         xml += QStringLiteral(">\n");
         for (int id = 0; id < scene.objects.size(); ++id) {
             const SlotRecipe& slot = scene.objects[id];
