@@ -7,7 +7,9 @@
 #include "project/Project.h"
 #include "project/TextSlide.h"
 #include "render/LibavRender.h"
+#include "render/ThemeFetcher.h"
 #include "shell/CommonError.h"
+#include "shell/ServiceConfig.h"
 #include "templates/TemplateCatalog.h"
 #include "templates/TemplateParser.h"
 #include "templates/TmplDownloadManager.h"
@@ -16,6 +18,7 @@
 #include <QFileInfo>
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QSettings>
 #include <QTemporaryFile>
 
 #include <atomic>
@@ -42,7 +45,8 @@ QString HeadlessRenderer::usage()
         "                       [--music FILE]... [--full-hd] -o OUT.mp4\n"
         "       lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--full-hd] -o OUT.mp4\n"
         "       lumavive-render --list-themes | --help | --version\n"
-        "Renders a slideshow with a theme from ./templates/. Slides follow the order of the\n"
+        "Renders a slideshow with a theme from ./templates/ (missing background videos are first\n"
+        "downloaded from the theme server named by LUMAVIVE_THEME_SERVER). Slides follow the order of the\n"
         "--photo, --folder and --text arguments; music tracks play in --music order. A saved\n"
         "project renders with whatever of its photos and music still exist.\n"
         "Exit codes: 0 success, 1 render failure or interruption, 2 bad usage or input.\n");
@@ -130,10 +134,13 @@ bool HeadlessRenderer::checkTheme(int id)
         fail(QStringLiteral("theme %1 has no readable scenes").arg(id));
         return false;
     }
-    if (!TmplDownloadManager::instance()->isDownloaded(theme)) {
-        fail(QStringLiteral("theme %1 lacks background videos; open it once in Lumavive to "
-                            "download them")
-                 .arg(id));
+    // Missing videos are fetched before the render; without a server there is nowhere to ask.
+    if (!TmplDownloadManager::instance()->isDownloaded(theme) && ServiceConfig::themeServer().isEmpty()) {
+        fail(QStringLiteral("theme %1 lacks background videos and no theme server is configured; "
+                            "set LUMAVIVE_THEME_SERVER (or \"themeServer\" in %2) to the server's "
+                            "base URL, for example http://127.0.0.1:8000")
+                 .arg(id)
+                 .arg(QSettings().fileName()));
         return false;
     }
     return true;
@@ -368,5 +375,13 @@ int HeadlessRenderer::run(const QStringList& arguments)
     auto project = QSharedPointer<Project>::create();
     if (!buildProject(request, project.data()) || !checkOutput(request.output))
         return BadUsage;
+    if (project->templateDescription() &&
+        !ThemeFetcher(out, isatty(fileno(stdout))).fetch(project->templateDescription())) {
+        fail(QStringLiteral("the background videos of theme %1 could not be downloaded from %2; "
+                            "check the connection and try again")
+                 .arg(project->themeId())
+                 .arg(ServiceConfig::themeServer()));
+        return RenderFailed;
+    }
     return render(project, request.output);
 }

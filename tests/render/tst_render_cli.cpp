@@ -1,3 +1,4 @@
+#include "HttpTestServer.h"
 #include "MediaFixtures.h"
 #include "OutputProbe.h"
 #include "TestDirs.h"
@@ -31,6 +32,21 @@ class TestRenderCli : public QObject
         program.setWorkingDirectory(dirs.path());
         program.start(QStringLiteral(RENDER_PROGRAM), arguments);
         program.waitForFinished(120000);
+        return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+                QString::fromUtf8(program.readAllStandardOutput()),
+                QString::fromUtf8(program.readAllStandardError())};
+    }
+
+    // Runs the program while this test's event loop goes on (to serve a loopback server).
+    Result runServing(const QStringList& arguments, const QProcessEnvironment& environment,
+                      const QString& folder)
+    {
+        QProcess program;
+        program.setWorkingDirectory(folder);
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(RENDER_PROGRAM), arguments);
+        for (int waited = 0; program.state() != QProcess::NotRunning && waited < 120000; waited += 20)
+            QTest::qWait(20);
         return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
                 QString::fromUtf8(program.readAllStandardOutput()),
                 QString::fromUtf8(program.readAllStandardError())};
@@ -92,6 +108,57 @@ private slots:
                  qPrintable(r.out));
         QVERIFY(qAbs(probe.audioSeconds - 2.0) < 0.1);
         QVERIFY(probe.audioRms.last() < probe.audioRms[10] * 0.3);
+    }
+
+    // A theme whose video is not installed: fetched from the configured server first.
+    void missingVideosAreDownloadedFirst()
+    {
+        // A working folder of its own: the other tests see only theme 1.
+        const QString here = dirs.file("fetching");
+        ThemeFixture::ThemeSpec moving = ThemeFixture::photoAndText(7, "Moving");
+        moving.scenes[0].video = true;
+        QVERIFY(ThemeFixture::write(here + "/templates", moving));
+        QFile installed(here + "/templates/7/1.mp4");
+        QVERIFY(installed.open(QIODevice::ReadOnly));
+        const QByteArray video = installed.readAll();
+        installed.close();
+        const QStringList arguments{"--theme", "7", "--photo", dirs.file("album/a.jpg"), "-o",
+                                    dirs.file("fetched.mp4")};
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("LUMAVIVE_THEME_SERVER");
+
+        // Nowhere to ask: bad input, and how to configure a server.
+        QVERIFY(installed.remove());
+        Result r = runServing(arguments, environment, here);
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.contains("LUMAVIVE_THEME_SERVER"), qPrintable(r.err));
+
+        HttpTestServer server;
+        QVERIFY(server.listen());
+        bool available = false;
+        server.setHandler([&](const HttpTestServer::Request& request) {
+            HttpTestServer::Response response;
+            if (available && request.path == "/app/1.2.0/themes/7/1.mp4")
+                response.body = video;
+            else
+                response.status = 404;
+            return response;
+        });
+        environment.insert("LUMAVIVE_THEME_SERVER", server.baseUrl());
+
+        // The server does not have it: a failed render, nothing written.
+        r = runServing(arguments, environment, here);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("could not be downloaded"), qPrintable(r.err));
+        QVERIFY(!QFileInfo::exists(dirs.file("fetched.mp4")));
+        QVERIFY(!QFileInfo::exists(here + "/templates/7/1.mp4"));
+
+        available = true;
+        r = runServing(arguments, environment, here);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY(r.out.contains("Downloading: 100%"));
+        QCOMPARE(QFileInfo(here + "/templates/7/1.mp4").size(), qint64(video.size()));
+        QCOMPARE(OutputProbe::read(dirs.file("fetched.mp4"), QRect(0, 0, 8, 8)).frames.size(), 30);
     }
 
     void badInputIsRefused_data()
