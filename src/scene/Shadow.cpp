@@ -29,12 +29,18 @@ QImage unchanged(const QImage& source, QPolygonF* quad)
 QImage makeShadow(const QImage& source, float x, float y, float blur, const QColor& color, int unit,
                   QPolygonF* quad)
 {
-    if (blur <= 0.00001f)
+    if (!(blur > 0.00001f)) // also a blur that is not a number
         return unchanged(source, quad);
 
-    const int B = int(std::ceil(float(unit) * blur));
-    const int DX = int(std::ceil(float(unit) * x));
-    const int DY = int(std::ceil(float(unit) * y));
+    // In pixels, bounded before any conversion to int: a blur radius of 512 and offsets of 1024
+    // are far beyond any real theme and keep the three pictures below a few hundred MB.
+    const auto pixels = [unit](float units, float limit) {
+        const float value = std::ceil(float(unit) * units);
+        return int(std::isfinite(value) ? qBound(-limit, value, limit) : 0.0f);
+    };
+    const int B = pixels(blur, 512.0f);
+    const int DX = pixels(x, 1024.0f);
+    const int DY = pixels(y, 1024.0f);
     const int left = qMax(0, B - DX);
     const int top = qMax(0, B - DY);
     const int right = qMax(0, DX + B);

@@ -4,12 +4,46 @@
 #include "templates/ImgScene.h"
 #include "templates/TemplateCatalog.h"
 #include "templates/TextScene.h"
+#include "templates/TmplDownloadManager.h"
 
 #include <QFile>
 #include <QObject>
 #include <QXmlStreamReader>
 
+#include <cmath>
+
 namespace {
+
+// Every number a description gives is bounded here, when it is read, so that no size, offset,
+// count or index computed from it later can overflow or ask for absurd memory. The ranges are
+// wide enough for any real theme:
+//   frames, keyframe numbers, fades and scene overlap  0 .. 36000 (20 minutes at 30 fps)
+//   keyframe coordinates                               -8 .. 8 (fractions of the frame)
+//   opacity                                            0 .. 1 (from 0 .. 100 %)
+//   aspect                                             0.01 .. 100
+//   max-size                                           0.01 .. 4 (shares of the frame)
+//   border width                                       0 .. 1 (share of the photo's side)
+//   shadow offsets / blur                              -20 .. 20 / 0 .. 20 (units)
+//   colour components                                  0 .. 255
+//   font size / text-max-size                          1 .. 1000 / 0 .. 1000
+//   v-pos, h-pos                                       0, 1, 2 (anything else: 0, centred)
+// Numbers that are not finite take the default.
+constexpr int kMaxFrames = 36000;
+
+float bounded(float value, float low, float high, float fallback)
+{
+    return std::isfinite(value) ? qBound(low, value, high) : fallback;
+}
+
+int boundedInt(int value, int low, int high)
+{
+    return qBound(low, value, high);
+}
+
+int colourPart(const QString& text)
+{
+    return qBound(0, text.toInt(), 255);
+}
 
 // Lists are split at every separator with empty parts kept; a missing part reads as `fallback`.
 float floatAt(const QStringList& parts, int index, float fallback)
@@ -41,13 +75,14 @@ ShadowSpec parseShadow(const QString& value)
     ShadowSpec shadow;
     const QStringList parts = value.split(QLatin1Char(' '));
     const QStringList offsets = parts.value(0).split(QLatin1Char(','));
-    shadow.x = floatAt(offsets, 0, 0.0f);
-    shadow.y = floatAt(offsets, 1, 0.0f);
-    shadow.blur = parts.size() > 1 ? parts[1].toFloat() : 0.0f;
+    shadow.x = bounded(floatAt(offsets, 0, 0.0f), -20.0f, 20.0f, 0.0f);
+    shadow.y = bounded(floatAt(offsets, 1, 0.0f), -20.0f, 20.0f, 0.0f);
+    shadow.blur = bounded(parts.size() > 1 ? parts[1].toFloat() : 0.0f, 0.0f, 20.0f, 0.0f);
     if (parts.size() > 2) {
         const QStringList rgba = parts[2].split(QLatin1Char(','));
         if (rgba.size() >= 4)
-            shadow.color = QColor(rgba[0].toInt(), rgba[1].toInt(), rgba[2].toInt(), rgba[3].toInt());
+            shadow.color = QColor(colourPart(rgba[0]), colourPart(rgba[1]), colourPart(rgba[2]),
+                                  colourPart(rgba[3]));
     }
     return shadow;
 }
@@ -82,7 +117,7 @@ void parseFont(const QString& value, TextObject& object)
     const bool sans = hint.contains(QLatin1String("SansSerif"));
     font.setStyleHint(sans ? QFont::SansSerif : QFont::Serif, QFont::PreferAntialias);
     if (size > 0)
-        font.setPointSize(size);
+        font.setPointSize(qMin(size, 1000));
     object.font = font;
     object.color.setNamedColor(colour);
 }
@@ -122,11 +157,13 @@ bool TemplateParser::stopped() const
 void TemplateParser::readTemplateAttributes(TemplateDescription& description) const
 {
     const QXmlStreamAttributes attributes = reader.attributes();
-    description.fadeIn = intAttribute(attributes, "fade-in", description.fadeIn);
-    description.fadeOut = intAttribute(attributes, "fade-out", description.fadeOut);
-    description.sceneOverflow =
-        intAttribute(attributes, "scene-overflow", description.sceneOverflow);
-    description.textMaxSize = intAttribute(attributes, "text-max-size", description.textMaxSize);
+    description.fadeIn = boundedInt(intAttribute(attributes, "fade-in", description.fadeIn), 0, kMaxFrames);
+    description.fadeOut =
+        boundedInt(intAttribute(attributes, "fade-out", description.fadeOut), 0, kMaxFrames);
+    description.sceneOverflow = boundedInt(
+        intAttribute(attributes, "scene-overflow", description.sceneOverflow), 0, kMaxFrames);
+    description.textMaxSize =
+        boundedInt(intAttribute(attributes, "text-max-size", description.textMaxSize), 0, 1000);
 }
 
 void TemplateParser::parseScene(TemplateDescription& description)
@@ -134,7 +171,7 @@ void TemplateParser::parseScene(TemplateDescription& description)
     const QXmlStreamAttributes attributes = reader.attributes();
     const int id = intAttribute(attributes, "id", 0);
     const bool imageScene = intAttribute(attributes, "type", 1) == 1;
-    const int frames = intAttribute(attributes, "frames", 0);
+    const int frames = boundedInt(intAttribute(attributes, "frames", 0), 0, kMaxFrames);
     const int bgType = intAttribute(attributes, "bg-type", Scene::VideoBackground);
     const QString bgFileName = attributes.hasAttribute(QStringLiteral("bg-file-name"))
                                    ? textAttribute(attributes, "bg-file-name")
@@ -166,16 +203,18 @@ void TemplateParser::parseScene(TemplateDescription& description)
 void TemplateParser::readSlotAttributes(const QXmlStreamAttributes& attributes,
                                         SlotObject& object) const
 {
-    object.aspect = floatAttribute(attributes, "aspect", 1.0f);
+    object.aspect = bounded(floatAttribute(attributes, "aspect", 1.0f), 0.01f, 100.0f, 1.0f);
     if (attributes.hasAttribute(QStringLiteral("max-size"))) {
         const QStringList parts = textAttribute(attributes, "max-size").split(QLatin1Char(','));
-        object.maxWidth = floatAt(parts, 0, 1.0f);
-        object.maxHeight = floatAt(parts, 1, 1.0f);
+        object.maxWidth = bounded(floatAt(parts, 0, 1.0f), 0.01f, 4.0f, 1.0f);
+        object.maxHeight = bounded(floatAt(parts, 1, 1.0f), 0.01f, 4.0f, 1.0f);
     }
     if (attributes.hasAttribute(QStringLiteral("shadow")))
         object.shadow = parseShadow(textAttribute(attributes, "shadow"));
-    object.vPos = intAttribute(attributes, "v-pos", 0);
-    object.hPos = intAttribute(attributes, "h-pos", 0);
+    const int vPos = intAttribute(attributes, "v-pos", 0);
+    const int hPos = intAttribute(attributes, "h-pos", 0);
+    object.vPos = vPos >= 0 && vPos <= 2 ? vPos : 0;
+    object.hPos = hPos >= 0 && hPos <= 2 ? hPos : 0;
 }
 
 void TemplateParser::parseObject(bool imageScene, ImgScene& images, TextScene& texts)
@@ -188,20 +227,24 @@ void TemplateParser::parseObject(bool imageScene, ImgScene& images, TextScene& t
         parseKeyframes(*object);
         const QStringList rgb = textAttribute(attributes, "border-color").split(QLatin1Char(','));
         if (rgb.size() >= 3)
-            object->borderColor = QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt());
-        object->borderWidth = floatAttribute(attributes, "border-width", 0.0f);
+            object->borderColor = QColor(colourPart(rgb[0]), colourPart(rgb[1]), colourPart(rgb[2]));
+        object->borderWidth =
+            bounded(floatAttribute(attributes, "border-width", 0.0f), 0.0f, 1.0f, 0.0f);
         images.objects->insert(id, object);
     } else {
         auto object = QSharedPointer<TextObject>::create();
         readSlotAttributes(attributes, *object);
         parseKeyframes(*object);
+        // Files the theme names stay inside its folder, by the rule for background names.
         const QString slideBg = textAttribute(attributes, "slide-bg");
-        if (!slideBg.isEmpty())
+        if (TmplDownloadManager::isSafeFileName(slideBg))
             object->slideBackground = TemplateCatalog::instance()->filePath(templateId, slideBg);
         parseFont(attributes.hasAttribute(QStringLiteral("font")) ? textAttribute(attributes, "font")
                                                                    : kDefaultFont,
                   *object);
-        object->texture = textAttribute(attributes, "texture");
+        const QString texture = textAttribute(attributes, "texture");
+        if (TmplDownloadManager::isSafeFileName(texture))
+            object->texture = texture;
         texts.objects->insert(id, object);
     }
 }
@@ -220,16 +263,23 @@ void TemplateParser::parseKeyframes(SlotObject& object)
             continue;
         const QXmlStreamAttributes attributes = reader.attributes();
         const int frame = intAttribute(attributes, "id", 0);
-        const float opacity = attributes.hasAttribute(QStringLiteral("opacity"))
-                                  ? attributes.value(QStringLiteral("opacity")).toFloat() / 100.0f
-                                  : 1.0f;
+        const float opacity =
+            attributes.hasAttribute(QStringLiteral("opacity"))
+                ? bounded(attributes.value(QStringLiteral("opacity")).toFloat() / 100.0f, 0.0f, 1.0f, 1.0f)
+                : 1.0f;
         const QStringList numbers = reader.readElementText().split(QLatin1Char(','));
         // A frame without all eight coordinates has no defined quad: it is left out.
-        if (numbers.size() < 8)
+        if (numbers.size() < 8 || frame < 0 || frame > kMaxFrames)
             continue;
         double v[8];
-        for (int i = 0; i < 8; ++i)
+        bool finite = true;
+        for (int i = 0; i < 8; ++i) {
             v[i] = numbers[i].toDouble();
+            finite = finite && std::isfinite(v[i]);
+            v[i] = qBound(-8.0, v[i], 8.0);
+        }
+        if (!finite)
+            continue; // no defined quad either
         Keyframe keyframe;
         // The file lists the points row by row (bottom-left third); keyframes hold them clockwise.
         keyframe.topLeft = QPointF(v[0], v[1]);

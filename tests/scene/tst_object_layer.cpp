@@ -231,6 +231,13 @@ private slots:
         QVERIFY(dropped.pixelColor(160, 10).alpha() < dropped.pixelColor(160, 150).alpha() / 4);
         QVERIFY(qAbs(dropped.pixelColor(40, 100).alpha() - dropped.pixelColor(279, 100).alpha()) <= 3);
 
+        // Sizes from a hostile description stay bounded: a blur radius of at most 512 px.
+        QPolygonF huge;
+        const QImage bounded = makeShadow(source, 1e9f, -1e9f, 1e9f, Qt::black, 60, &huge);
+        QVERIFY(bounded.width() <= 200 + 2 * 512 + 2 * 1024);
+        QVERIFY(bounded.height() <= 100 + 2 * 512 + 2 * 1024);
+        QCOMPARE(huge.size(), 4);
+
         QPolygonF plain;
         const QImage same = makeShadow(source, 1, 1, 0.0f, Qt::black, 60, &plain);
         QCOMPARE(same, source);

@@ -166,6 +166,57 @@ private slots:
         QCOMPARE(two->color, QColor(0x20, 0x44, 0x11));
     }
 
+    // A description from anywhere: every number is brought into its range when it is read.
+    void hostileValuesAreBounded()
+    {
+        auto t = parse("<template fade-in='-7' fade-out='99999999' scene-overflow='1e9' "
+                       "text-max-size='5000'>"
+                       "<scene id='1' frames='2147483647'>"
+                       "<object id='0' aspect='nan' max-size='1e30,-5' border-width='1e9' "
+                       "border-color='999,-1,300' shadow='1e9,-1e9 1e9 999,-1,0,300' v-pos='7' "
+                       "h-pos='-1'><transform>"
+                       "<frame id='0' opacity='1e9'>0,0,1e300,0,0,1,1,1</frame>"
+                       "<frame id='1' opacity='-50'>0,0,1,0,0,1,1,1</frame>"
+                       "<frame id='2'>nan,0,1,0,0,1,1,1</frame>"
+                       "<frame id='-3'>0,0,1,0,0,1,1,1</frame>"
+                       "<frame id='99999999'>0,0,1,0,0,1,1,1</frame>"
+                       "</transform></object></scene>"
+                       "<scene id='2' type='2' frames='-5'>"
+                       "<object id='0' font='Lato,SansSerif,999999999,#fff' texture='../../etc/passwd' "
+                       "slide-bg='/etc/hosts'><transform/></object>"
+                       "<object id='1' texture='sub/../../x.jpg' slide-bg='..'><transform/></object>"
+                       "</scene></template>");
+        QCOMPARE(t->fadeIn, 0);
+        QCOMPARE(t->fadeOut, 36000);
+        QCOMPARE(t->sceneOverflow, 0); // "1e9" is no whole number: the default
+        QCOMPARE(t->textMaxSize, 1000);
+        auto photos = imageScene(t, 1);
+        QCOMPARE(photos->frames, 36000);
+        auto object = photos->objects->value(0);
+        QCOMPARE(object->aspect, 1.0f);
+        QCOMPARE(object->maxWidth, 4.0f);
+        QCOMPARE(object->maxHeight, 0.01f);
+        QCOMPARE(object->borderWidth, 1.0f);
+        QCOMPARE(object->borderColor, QColor(255, 0, 255));
+        QCOMPARE(object->shadow.x, 20.0f);
+        QCOMPARE(object->shadow.y, -20.0f);
+        QCOMPARE(object->shadow.blur, 20.0f);
+        QCOMPARE(object->shadow.color, QColor(255, 0, 0, 255));
+        QCOMPARE(object->vPos, 0);
+        QCOMPARE(object->hPos, 0);
+        QCOMPARE(object->keyframes.keys(), QList<int>({0, 1}));
+        QCOMPARE(object->keyframes[0].opacity, 1.0f);
+        QCOMPARE(object->keyframes[0].topRight.x(), 8.0);
+        QCOMPARE(object->keyframes[1].opacity, 0.0f);
+        auto texts = textScene(t, 2);
+        QCOMPARE(texts->frames, 0);
+        QCOMPARE(texts->objects->value(0)->font.pointSize(), 1000);
+        for (int id : {0, 1}) {
+            QVERIFY(texts->objects->value(id)->texture.isEmpty());
+            QVERIFY(texts->objects->value(id)->slideBackground.isEmpty());
+        }
+    }
+
     void shortFontValuesKeepEachFieldsMeaning_data()
     {
         QTest::addColumn<QString>("font");
