@@ -45,8 +45,10 @@ QString HeadlessRenderer::usage()
         "                       [--music FILE]... [--full-hd] -o OUT.mp4\n"
         "       lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--full-hd] -o OUT.mp4\n"
         "       lumavive-render --list-themes | --help | --version\n"
-        "Renders a slideshow with a theme from ./templates/ (missing background videos are first\n"
-        "downloaded from the theme server named by LUMAVIVE_THEME_SERVER). Slides follow the order of the\n"
+        "Renders a slideshow with an installed theme: from ./templates/ when the working folder has\n"
+        "one, else $LUMAVIVE_THEMES_DIR, lumavive/themes in the data folders ($XDG_DATA_HOME,\n"
+        "$XDG_DATA_DIRS), or ../share/lumavive/themes beside the program. Missing background videos\n"
+        "are first downloaded from the theme server named by LUMAVIVE_THEME_SERVER. Slides follow the order of the\n"
         "--photo, --folder and --text arguments; music tracks play in --music order. A saved\n"
         "project renders with whatever of its photos and music still exist.\n"
         "Exit codes: 0 success, 1 render failure or interruption, 2 bad usage or input.\n");
@@ -124,8 +126,9 @@ bool HeadlessRenderer::checkTheme(int id)
         QStringList installed;
         for (const TemplateInfo& info : catalog->entries())
             installed << QString::number(info.id);
-        fail(QStringLiteral("unknown theme %1 (installed in ./templates/: %2)")
+        fail(QStringLiteral("unknown theme %1 (installed in %2: %3)")
                  .arg(id)
+                 .arg(catalog->folder())
                  .arg(installed.isEmpty() ? QStringLiteral("none") : installed.join(", ")));
         return false;
     }
@@ -198,7 +201,7 @@ int HeadlessRenderer::listThemes()
 {
     const QList<TemplateInfo> themes = TemplateCatalog::instance()->entries();
     if (themes.isEmpty())
-        out << "no themes installed in ./templates/\n";
+        out << "no themes installed in " << TemplateCatalog::instance()->folder() << "\n";
     for (const TemplateInfo& info : themes)
         out << info.id << "  " << (info.name.isEmpty() ? QStringLiteral("(unnamed)") : info.name) << "\n";
     return Success;

@@ -2,16 +2,72 @@
 
 #include <QDir>
 #include <QFile>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QXmlStreamReader>
 
 TemplateCatalog* TemplateCatalog::instance()
 {
-    static TemplateCatalog* const catalog = new TemplateCatalog(QStringLiteral("./templates/"));
+    static TemplateCatalog* const catalog = new TemplateCatalog(themesFolder(), userThemesFolder());
     return catalog;
 }
 
-TemplateCatalog::TemplateCatalog(const QString& templatesDir)
-    : templatesDir(templatesDir), mediaDir(templatesDir)
+namespace {
+
+QString withSlash(const QString& folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+// A folder that holds at least one theme (not only media downloaded for themes elsewhere).
+bool holdsThemes(const QString& folder)
+{
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (QFileInfo::exists(dir.filePath(name + QStringLiteral("/template.xml"))))
+            return true;
+    return false;
+}
+
+// Whether files can be made in `folder` (tried: permissions alone do not tell for root, nor for
+// read-only file systems).
+bool canWriteIn(const QString& folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.lumavive-probe-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
+
+QString TemplateCatalog::userThemesFolder()
+{
+    return withSlash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) +
+           QStringLiteral("lumavive/themes/");
+}
+
+QString TemplateCatalog::themesFolder()
+{
+    if (QFileInfo(QStringLiteral("./templates")).isDir())
+        return QStringLiteral("./templates/");
+    const QString configured = qEnvironmentVariable("LUMAVIVE_THEMES_DIR");
+    if (!configured.isEmpty() && QFileInfo(configured).isDir())
+        return withSlash(configured);
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        const QString folder = withSlash(data) + QStringLiteral("lumavive/themes/");
+        if (holdsThemes(folder))
+            return folder;
+    }
+    // A relocated or unpacked install: bin/ and share/ side by side.
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/lumavive/themes");
+    if (QFileInfo(beside).isDir())
+        return withSlash(QDir::cleanPath(beside));
+    return QStringLiteral("./templates/");
+}
+
+TemplateCatalog::TemplateCatalog(const QString& templatesDir, const QString& downloadsDir)
+    : templatesDir(templatesDir), mediaDir(downloadsDir == templatesDir ? QString() : downloadsDir)
 {
     const QStringList folders =
         QDir(templatesDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
@@ -73,5 +129,11 @@ QString TemplateCatalog::filePath(int id, const QString& name) const
 
 QString TemplateCatalog::mediaPath(int id, const QString& name) const
 {
-    return mediaDir + QString::number(id) + QLatin1Char('/') + name;
+    const QString installed = filePath(id, name);
+    if (mediaDir.isEmpty() || QFileInfo::exists(installed))
+        return installed;
+    const QString downloaded = mediaDir + QString::number(id) + QLatin1Char('/') + name;
+    if (QFileInfo::exists(downloaded))
+        return downloaded;
+    return canWriteIn(dirPath(id)) ? installed : downloaded;
 }

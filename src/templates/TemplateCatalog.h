@@ -8,16 +8,29 @@
 
 class QIODevice;
 
-// The installed templates: one folder per template under "./templates/" (relative to the working
-// directory), named by the template id in decimal. Scanned once, when first used; builds the
-// paths of every file inside a template. Read-only after construction, so any thread may use it.
+// The installed templates: one folder per template, named by the template id in decimal, in the
+// themes folder that themesFolder() finds. Scanned once, when first used; builds the paths of
+// every file inside a template. Background media missing from an installed template that cannot
+// be written to (a system install) are looked for, and downloaded, in the user's own themes
+// folder as well. Read-only after construction, so any thread may use it.
 class TemplateCatalog
 {
 public:
     static TemplateCatalog* instance();
 
-    // Scans `templatesDir` (ending in "/"). The program uses "./templates/".
-    explicit TemplateCatalog(const QString& templatesDir);
+    // Scans `templatesDir` (ending in "/"); `downloadsDir` (ending in "/", or empty for none) holds
+    // media downloaded for templates whose own folder cannot be written.
+    explicit TemplateCatalog(const QString& templatesDir, const QString& downloadsDir = QString());
+
+    // Where the program finds its themes, the first that applies: "./templates/" when the working
+    // folder has one; $LUMAVIVE_THEMES_DIR; "lumavive/themes" in the user's data folder
+    // ($XDG_DATA_HOME), then in each system data folder ($XDG_DATA_DIRS), when it holds a theme;
+    // "../share/lumavive/themes" beside the executable. Ends in "/"; "./templates/" when none
+    // exists.
+    static QString themesFolder();
+    // The user's own themes folder ($XDG_DATA_HOME/lumavive/themes/), where downloads go when
+    // an installed theme cannot be written.
+    static QString userThemesFolder();
 
     QList<TemplateInfo> entries() const;
     // The entry for `id`; an id without a folder gets an empty entry.
@@ -26,7 +39,10 @@ public:
 
     QString dirPath(int id) const;                          // templatesDir + id + "/"
     QString filePath(int id, const QString& name) const;    // dirPath(id) + name
-    QString mediaPath(int id, const QString& name) const;   // where background media lie
+    // Where background media lie: the template's folder, else the downloads folder; for a file
+    // in neither, where a download should put it (the template's folder when it can be written).
+    QString mediaPath(int id, const QString& name) const;
+    QString folder() const { return templatesDir; }
 
     // Reads "name" and "preview" from an "info.xml" wherever they stand; the later wins.
     static void readInfo(QIODevice* device, QString* name, QString* preview);
