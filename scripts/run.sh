@@ -8,13 +8,14 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
     "$root/scripts/setup.sh"
     build_tree build-app -DLUMAVIVE_TESTS=OFF
-    cd "$root"
+    # The themes lie beside bin/ in the build tree, as in an install.
+    cd "$root/build-app"
     exec "$root/build-app/bin/lumavive" "$@"
 fi
 
 "$root/scripts/setup.sh" --demo
 build_tree build-app -DLUMAVIVE_TESTS=OFF
-cd "$root"
+cd "$root/build-app"
 demo="$root/out/demo"
 mkdir -p "$demo"
 echo "No display found: rendering the demo with lumavive-render."

@@ -8,7 +8,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 build_tree build -DLUMAVIVE_TESTS=ON
 out="$root/build/screenshots"
 mkdir -p "$out"
-LUMAVIVE_SCREENSHOTS="$out" LUMAVIVE_SCREENSHOT_THEMES="$root/templates" \
+LUMAVIVE_SCREENSHOTS="$out" LUMAVIVE_SCREENSHOT_THEMES="$root/build/share/lumavive/themes" \
     xvfb-run -a -s "-screen 0 1600x1000x24" env -u QT_QPA_PLATFORM \
     "$root/build/tests/ui/tst_ui" >/dev/null
 # The editing session driven by input events: the editor with a separator, the error pop-up and

@@ -29,7 +29,8 @@ if ((quick)); then
 fi
 
 echo "== Sanitizer build (ASan + UBSan) =="
-build_tree build-asan -DLUMAVIVE_SANITIZE=ON -DLUMAVIVE_THEMES=OFF
+build_tree build-asan -DLUMAVIVE_SANITIZE=ON -DLUMAVIVE_THEMES=OFF \
+    -DLUMAVIVE_THEMES_BUILD_DIR="$root/build/share/lumavive/themes"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
     ctest --test-dir "$root/build-asan" --output-on-failure -j 2
 
