@@ -18,8 +18,10 @@ packages=(
     libyuv-dev
     # fonts the themes use
     fonts-lato fonts-open-sans fonts-league-spartan fonts-roboto-unhinted fonts-ebgaramond
-    # headless display for window tests and screenshots
-    xvfb xauth
+    # headless display for window tests and screenshots, and X tools that look at the window
+    xvfb xauth x11-utils
+    # packaging and its checks: dependencies of the .deb, lintian, desktop entry, AppStream
+    dpkg-dev lintian desktop-file-utils appstream
 )
 
 if [[ "${1:-}" == "--demo" ]]; then

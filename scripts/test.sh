@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the whole test suite: a normal build, a sanitizer build
 # (AddressSanitizer + UndefinedBehaviorSanitizer, leak checks on) and a short run of every fuzz
-# target. Options: --quick (normal build only), --no-fuzz, --fuzz-seconds N.
+# target, and checks the install and the Debian package (scripts/package-check.sh). Options:
+# --quick (normal build only), --no-fuzz, --fuzz-seconds N.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -23,6 +24,9 @@ done
 echo "== Normal build =="
 build_tree build -DLUMAVIVE_TESTS=ON
 ctest --test-dir "$root/build" --output-on-failure -j 2
+
+echo "== Installing and packaging =="
+"$root/scripts/package-check.sh"
 
 if ((quick)); then
     exit 0

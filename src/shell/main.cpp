@@ -8,6 +8,7 @@
 #include "shell/Translations.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QFont>
 #include <QLocale>
 #include <QQmlApplicationEngine>
@@ -52,6 +53,13 @@ int main(int argc, char* argv[])
     QGuiApplication::setFont(QFont(QStringLiteral("Segoe UI"), 12, QFont::Normal, false));
     QCoreApplication::setOrganizationName(QStringLiteral("Merrowdale"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumavive"));
+    // Docks and task switchers match the window to its menu entry by this name, and show the
+    // installed icon (the built-in drawing when none is installed).
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Lumavive"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.lumavive.Lumavive"));
+    QGuiApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("example.lumavive.Lumavive"),
+                         QIcon(QStringLiteral(":/assets/images/app_icon_64@2x.png"))));
 
     AppWiring::wire(engine, app.devicePixelRatio());
 
