@@ -31,10 +31,17 @@ bool holdsThemes(const QString& folder)
     return false;
 }
 
-// Whether files can be made in `folder` (tried: permissions alone do not tell for root, nor for
-// read-only file systems).
-bool canWriteIn(const QString& folder)
+// Whether files can be made in `folder`, or in the nearest folder above it that exists (where
+// it would be made). Tried: permissions alone do not tell for root, nor for read-only file
+// systems.
+bool canWriteIn(QString folder)
 {
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(QDir::cleanPath(folder)).path();
+        if (parent == folder || parent.isEmpty())
+            return false;
+        folder = parent;
+    }
     QTemporaryFile probe(folder + QStringLiteral("/.lumavive-probe-XXXXXX"));
     return probe.open();
 }

@@ -90,6 +90,13 @@ private slots:
         QCOMPARE(lookup(base + "/work", {}, QFile::encodeName(base + "/system1")),
                  QStringLiteral("./templates/"));
         QCOMPARE(TemplateCatalog::userThemesFolder(), base + "/data/lumavive/themes/");
+
+        // A writable themes folder takes downloads itself, also for a theme folder not made yet.
+        TemplateCatalog writable(base + "/configured/", base + "/data/lumavive/themes/");
+        QCOMPARE(writable.mediaPath(2, "1.mp4"), base + "/configured/2/1.mp4");
+        QCOMPARE(writable.mediaPath(77, "1.mp4"), base + "/configured/77/1.mp4");
+        // What is only in the user's folder is found there.
+        QCOMPARE(writable.mediaPath(3, "1.mp4"), base + "/data/lumavive/themes/3/1.mp4");
     }
 
     // A system-wide install cannot be written: missing videos go to the user's data folder, and
