@@ -72,8 +72,7 @@ if command -v xvfb-run >/dev/null && command -v xprop >/dev/null; then
         env -u QT_QPA_PLATFORM sh -c "'$work/prefix/bin/lumavive' & sleep 4; \
         for w in \$(xwininfo -root -children | awk '/\"Lumavive\"/ {print \$1}'); do \
             xprop -id \$w WM_CLASS _NET_WM_ICON | head -c 300; echo; done > '$work/window.txt'; wait")
-    cat "$work/window.txt" | head -c 400; echo
-    grep -q .WM_CLASS(STRING) = "lumavive", "Lumavive"' "$work/window.txt" || { cat "$work/window.txt"; echo "window without its class"; exit 1; }
+    grep -q 'WM_CLASS(STRING) = "lumavive", "Lumavive"' "$work/window.txt" || { cat "$work/window.txt"; echo "window without its class"; exit 1; }
     grep -q '_NET_WM_ICON(CARDINAL)' "$work/window.txt" || { cat "$work/window.txt"; echo "window without its icon"; exit 1; }
 fi
 echo "package checks passed"
