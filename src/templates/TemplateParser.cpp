@@ -35,11 +35,6 @@ float bounded(float value, float low, float high, float fallback)
     return std::isfinite(value) ? qBound(low, value, high) : fallback;
 }
 
-int boundedInt(int value, int low, int high)
-{
-    return qBound(low, value, high);
-}
-
 int colourPart(const QString& text)
 {
     return qBound(0, text.toInt(), 255);
@@ -157,13 +152,14 @@ bool TemplateParser::stopped() const
 void TemplateParser::readTemplateAttributes(TemplateDescription& description) const
 {
     const QXmlStreamAttributes attributes = reader.attributes();
-    description.fadeIn = boundedInt(intAttribute(attributes, "fade-in", description.fadeIn), 0, kMaxFrames);
+    description.fadeIn =
+        qBound(0, intAttribute(attributes, "fade-in", description.fadeIn), kMaxFrames);
     description.fadeOut =
-        boundedInt(intAttribute(attributes, "fade-out", description.fadeOut), 0, kMaxFrames);
-    description.sceneOverflow = boundedInt(
-        intAttribute(attributes, "scene-overflow", description.sceneOverflow), 0, kMaxFrames);
+        qBound(0, intAttribute(attributes, "fade-out", description.fadeOut), kMaxFrames);
+    description.sceneOverflow =
+        qBound(0, intAttribute(attributes, "scene-overflow", description.sceneOverflow), kMaxFrames);
     description.textMaxSize =
-        boundedInt(intAttribute(attributes, "text-max-size", description.textMaxSize), 0, 1000);
+        qBound(0, intAttribute(attributes, "text-max-size", description.textMaxSize), 1000);
 }
 
 void TemplateParser::parseScene(TemplateDescription& description)
@@ -171,7 +167,7 @@ void TemplateParser::parseScene(TemplateDescription& description)
     const QXmlStreamAttributes attributes = reader.attributes();
     const int id = intAttribute(attributes, "id", 0);
     const bool imageScene = intAttribute(attributes, "type", 1) == 1;
-    const int frames = boundedInt(intAttribute(attributes, "frames", 0), 0, kMaxFrames);
+    const int frames = qBound(0, intAttribute(attributes, "frames", 0), kMaxFrames);
     const int bgType = intAttribute(attributes, "bg-type", Scene::VideoBackground);
     const QString bgFileName = attributes.hasAttribute(QStringLiteral("bg-file-name"))
                                    ? textAttribute(attributes, "bg-file-name")

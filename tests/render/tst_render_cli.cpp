@@ -28,13 +28,7 @@ class TestRenderCli : public QObject
 
     Result run(const QStringList& arguments)
     {
-        QProcess program;
-        program.setWorkingDirectory(dirs.path());
-        program.start(QStringLiteral(RENDER_PROGRAM), arguments);
-        program.waitForFinished(120000);
-        return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-                QString::fromUtf8(program.readAllStandardOutput()),
-                QString::fromUtf8(program.readAllStandardError())};
+        return runServing(arguments, QProcessEnvironment::systemEnvironment(), dirs.path());
     }
 
     // Runs the program while this test's event loop goes on (to serve a loopback server).
