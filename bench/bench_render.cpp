@@ -11,7 +11,7 @@
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/TextSlide.h"
-#include "render/LibavRender.h"
+#include "engine/LibavRender.h"
 
 #include <QDir>
 #include <QElapsedTimer>

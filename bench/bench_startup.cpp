@@ -11,11 +11,11 @@
 #include "images/ThumbGeneratorTask.h"
 #include "media/LibavInit.h"
 #include "project/ImgSlide.h"
-#include "project/ProjectPres.h"
-#include "project/SavedProjectsPres.h"
+#include "app/ProjectPres.h"
+#include "app/SavedProjectsPres.h"
 #include "project/TextSlide.h"
-#include "shell/AppWiring.h"
-#include "shell/SharedTypes.h"
+#include "app/AppWiring.h"
+#include "images/SharedTypes.h"
 
 #include <QApplication>
 #include <QDir>

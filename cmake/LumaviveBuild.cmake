@@ -24,11 +24,18 @@ if(LUMAVIVE_CCACHE)
 endif()
 
 # lumavive_add_library(<name> SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
-# One static library per subsystem folder; headers are included as "<subsystem>/File.h".
+# One static library per subsystem folder; its headers are included as "<folder>/File.h".
+# Each library publishes only its own folder (through a link in the build tree), so a file sees
+# the headers of its own library and of the libraries it links, and no others: the link graph
+# below is the architecture, and scripts/check-layers.py keeps it free of cycles.
 function(lumavive_add_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+    get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    set(include_root ${PROJECT_BINARY_DIR}/include/${folder})
+    file(MAKE_DIRECTORY ${include_root})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${include_root}/${folder} SYMBOLIC)
     add_library(${name} STATIC ${ARG_SOURCES})
-    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_include_directories(${name} PUBLIC ${include_root})
     target_compile_options(${name} PRIVATE ${LUMAVIVE_WARNINGS})
     target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
 endfunction()

@@ -1,5 +1,5 @@
 // Any text a report carries must reach the error endpoint unchanged after form decoding.
-#include "shell/ErrorSender.h"
+#include "base/ErrorSender.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,7 @@
 // A theme description from anywhere is parsed and then used: a few frames of each scene are
 // composed with a photo and a text, as a render does (scene readers, layers, borders, shadows,
 // text fitting), at a small output size. Nothing may crash, hang, or read or write out of bounds.
+#include "media/FramePool.h"
 #include "media/IAsyncAVInput.h"
 #include "project/ImgSlide.h"
 #include "project/TextSlide.h"
@@ -19,12 +20,6 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
-#include <vector>
-
-extern "C" {
-#include <libavutil/frame.h>
-#include <libavutil/pixfmt.h>
-}
 
 namespace {
 
@@ -33,36 +28,26 @@ constexpr int kHeight = 90;
 constexpr int kScenes = 4;
 constexpr int kFrames = 3;
 
-// Small grey frames of its own, handed out synchronously and freed with the source.
+// Small grey frames from a pool of their own, handed out synchronously.
 class TinyBackground : public IAsyncAVInput
 {
 public:
-    explicit TinyBackground(int frames) : left(frames) {}
-    ~TinyBackground() override
+    explicit TinyBackground(int frames)
+        : pool(QSharedPointer<FramePool>::create(QSize(kWidth, kHeight))), left(frames)
     {
-        for (AVFrame* frame : made)
-            av_frame_free(&frame);
     }
-    AVFrame* getFrame() override
+    PoolFrame getFrame() override
     {
         if (left-- <= 0)
-            return nullptr;
-        AVFrame* frame = av_frame_alloc();
-        frame->format = AV_PIX_FMT_BGRA;
-        frame->width = kWidth;
-        frame->height = kHeight;
-        if (av_frame_get_buffer(frame, 32) < 0) {
-            av_frame_free(&frame);
-            return nullptr;
-        }
-        QImage(frame->data[0], kWidth, kHeight, frame->linesize[0], QImage::Format_RGB32).fill(Qt::gray);
-        made.push_back(frame);
+            return {};
+        PoolFrame frame = PoolFrame::acquire(pool, this);
+        frame.image().fill(Qt::gray);
         return frame;
     }
 
 private:
+    QSharedPointer<FramePool> pool;
     int left;
-    std::vector<AVFrame*> made;
 };
 
 QString photoPath()

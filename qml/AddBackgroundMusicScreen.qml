@@ -25,7 +25,7 @@ Item {
         Label {
             anchors.horizontalCenter: parent.horizontalCenter
             text: templates.selected.name || ""
-            color: "#889097"
+            color: Theme.secondaryText
             font.pixelSize: 16
         }
         Button {
@@ -37,7 +37,7 @@ Item {
         Label {
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("or")
-            color: "#889097"
+            color: Theme.secondaryText
         }
         BButton {
             objectName: "skipAudioButton"

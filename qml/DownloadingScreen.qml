@@ -25,12 +25,12 @@ Item {
         }
         Label {
             text: Math.floor(bar.value * 100) + "%"
-            color: "#E9E9E9"
+            color: Theme.text
         }
         Label {
             width: parent.width
             wrapMode: Text.Wrap
-            color: "#889097"
+            color: Theme.secondaryText
             text: qsTr("Downloading theme's files from internet.") + "\n"
                   + qsTr("Depending on your internet connection speed") + "\n"
                   + qsTr("it can take up to few minutes.") + "\n\n"

@@ -13,7 +13,7 @@ Item {
         anchors.top: parent.top
         anchors.left: parent.left
         anchors.margins: 24
-        spacing: 16
+        spacing: Theme.spacing
         Button {
             id: addImagesButton
             objectName: "addImagesButton"
@@ -67,13 +67,13 @@ Item {
         Label {
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Click Add Images to add your photos")
-            color: "#E9E9E9"
+            color: Theme.text
             font.pixelSize: 18
         }
         Label {
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Click Add Text Scene to add titles between slides")
-            color: "#889097"
+            color: Theme.secondaryText
             font.pixelSize: 15
         }
     }
@@ -84,13 +84,13 @@ Item {
         anchors.right: parent.right
         anchors.bottom: footer.top
         height: Math.max(84, timelineColumn.implicitHeight + 24)
-        color: "#273745"
+        color: Theme.panel
 
         RowLayout {
             anchors.fill: parent
             anchors.leftMargin: 24
             anchors.rightMargin: 24
-            spacing: 16
+            spacing: Theme.spacing
             Column {
                 id: timelineColumn
                 Layout.fillWidth: true

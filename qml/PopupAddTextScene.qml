@@ -14,7 +14,7 @@ Popup {
 
     Column {
         width: parent.width
-        spacing: 16
+        spacing: Theme.spacing
         Heading { text: qsTr("Add Text Scene") }
         TextArea {
             id: area
@@ -36,7 +36,7 @@ Popup {
         Label {
             objectName: "textCounter"
             text: area.length + "/90"
-            color: "#889097"
+            color: Theme.secondaryText
         }
         Row {
             spacing: 12

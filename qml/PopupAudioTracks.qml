@@ -10,7 +10,7 @@ Popup {
 
     Column {
         width: parent.width
-        spacing: 16
+        spacing: Theme.spacing
         Heading { text: qsTr("Edit Audio") }
         PopupAudioTracksList { width: parent.width }
         Row {

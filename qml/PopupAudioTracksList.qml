@@ -16,14 +16,14 @@ ListView {
         width: list.width
         height: 56
         radius: 4
-        color: "#192936"
+        color: Theme.background
         clip: true
         Column {
             anchors.left: parent.left
             anchors.leftMargin: 12
             anchors.verticalCenter: parent.verticalCenter
-            Label { text: modelData.songName; color: "#E9E9E9"; font.pixelSize: 15 }
-            Label { text: modelData.artistName; color: "#889097"; font.pixelSize: 12 }
+            Label { text: modelData.songName; color: Theme.text; font.pixelSize: 15 }
+            Label { text: modelData.artistName; color: Theme.secondaryText; font.pixelSize: 12 }
         }
         Row {
             anchors.right: parent.right
@@ -33,7 +33,7 @@ ListView {
             Label {
                 anchors.verticalCenter: parent.verticalCenter
                 text: modelData.duration
-                color: "#889097"
+                color: Theme.secondaryText
                 rightPadding: 10
             }
             RoundButton {

@@ -13,27 +13,27 @@ Popup {
 
     Column {
         width: parent.width
-        spacing: 16
+        spacing: Theme.spacing
         Heading { text: qsTr("Error") }
         // The message is plain text: paths may hold "&" or "<".
         Label {
             objectName: "errorMessage"
             width: parent.width
             wrapMode: Text.Wrap
-            color: "#E9E9E9"
+            color: Theme.text
             textFormat: Text.PlainText
             text: popup.message.replace(/\r/g, "")
         }
         Label {
             width: parent.width
             wrapMode: Text.Wrap
-            color: "#E9E9E9"
+            color: Theme.text
             textFormat: Text.StyledText
             text: qsTr("If this problem persists, please contact our support at ")
                   + "<a href=\"https://lumavive.example/support\">lumavive.example/support</a> "
                   + qsTr("or via email") + " <a href=\"mailto:" + popup.supportAddress + "\">"
                   + popup.supportAddress + "</a>"
-            linkColor: "#008AFF"
+            linkColor: Theme.accent
             onLinkActivated: Qt.openUrlExternally(link)
         }
         Button {

@@ -11,14 +11,14 @@ Popup {
 
     Column {
         width: parent.width
-        spacing: 16
+        spacing: Theme.spacing
         Heading { text: qsTr("Network problem") }
         Label {
             width: parent.width
             wrapMode: Text.Wrap
-            color: "#E9E9E9"
+            color: Theme.text
             textFormat: Text.StyledText
-            linkColor: "#008AFF"
+            linkColor: Theme.accent
             text: qsTr("We have problem with downloading files from internet.") + "<br>"
                   + qsTr("Please check your internet connection and try again.") + "<br><br>"
                   + qsTr("If this problem persists, please contact our support at ")

@@ -13,11 +13,11 @@ Popup {
 
     Column {
         width: parent.width
-        spacing: 16
+        spacing: Theme.spacing
         Label {
             width: parent.width
             wrapMode: Text.Wrap
-            color: "#E9E9E9"
+            color: Theme.text
             text: qsTr("Something seems to have gone wrong during the last Lumavive session. Send us a short message about what is the last thing you did before Lumavive crashed. It helps us fix issues quickly.\nThank you.")
         }
         TextField {

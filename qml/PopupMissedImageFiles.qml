@@ -12,7 +12,7 @@ Popup {
 
     Column {
         width: parent.width
-        spacing: 16
+        spacing: Theme.spacing
         Heading { text: qsTr("Warning") }
         ListView {
             width: parent.width
@@ -23,12 +23,12 @@ Popup {
                 width: ListView.view.width
                 elide: Text.ElideMiddle
                 text: modelData
-                color: "#E9E9E9"
+                color: Theme.text
             }
         }
         Label {
             text: qsTr("Missed image files will be skipped")
-            color: "#889097"
+            color: Theme.secondaryText
         }
         Button {
             anchors.right: parent.right

@@ -19,7 +19,7 @@ Column {
             visible: savedProjects.currentVisibleNumber > 1 || savedProjects.hasMore
             text: "<a href=\"#\">" + (projectsView.maximised ? qsTr("Hide all") : qsTr("Show all")) + "</a>"
             textFormat: Text.StyledText
-            linkColor: "#008AFF"
+            linkColor: Theme.accent
             onLinkActivated: {
                 if (projectsList.count === 1)
                     savedProjects.showMore(5)
@@ -39,8 +39,8 @@ Column {
         delegate: Rectangle {
             width: projectsList.width
             height: 196
-            radius: 6
-            color: "#273745"
+            radius: Theme.radius
+            color: Theme.panel
             Image {
                 id: cover
                 x: 14; y: 14
@@ -57,7 +57,7 @@ Column {
                 Label {
                     text: "<b>" + model.name + "</b> - " + model.lastModified
                     textFormat: Text.StyledText
-                    color: "#E9E9E9"
+                    color: Theme.text
                     font.pixelSize: 16
                 }
                 Row {
@@ -97,7 +97,7 @@ Column {
         visible: projectsView.maximised && savedProjects.hasMore
         text: "<a href=\"#\">" + qsTr("... load more") + "</a>"
         textFormat: Text.StyledText
-        linkColor: "#008AFF"
+        linkColor: Theme.accent
         onLinkActivated: savedProjects.showMore(5)
     }
 }

@@ -18,7 +18,7 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             height: appWindow.height / 3
             width: height * 1.7463
-            color: "#273745"
+            color: Theme.panel
             Image {
                 objectName: "previewImage"
                 anchors.fill: parent
@@ -35,7 +35,7 @@ Item {
         Label {
             anchors.horizontalCenter: parent.horizontalCenter
             text: render.progress + "%"
-            color: "#E9E9E9"
+            color: Theme.text
         }
     }
     BButton {

@@ -16,11 +16,11 @@ Item {
 
         Row {
             spacing: 12
-            Label { text: qsTr("Result Directory"); color: "#E9E9E9"; font.pixelSize: 16 }
+            Label { text: qsTr("Result Directory"); color: Theme.text; font.pixelSize: 16 }
             Label {
                 text: "<a href=\"#\">" + qsTr("Change") + "</a>"
                 textFormat: Text.StyledText
-                linkColor: "#008AFF"
+                linkColor: Theme.accent
                 font.pixelSize: 16
                 onLinkActivated: {
                     settings.mkSaveDir()
@@ -35,7 +35,7 @@ Item {
             width: parent.width
             elide: Text.ElideMiddle
             text: settings.saveDir
-            color: "#889097"
+            color: Theme.secondaryText
             ToolTip.visible: truncated && saveDirHover.containsMouse
             ToolTip.text: text
             MouseArea {
@@ -46,7 +46,7 @@ Item {
             }
         }
 
-        Label { text: qsTr("Video Quality"); color: "#E9E9E9"; font.pixelSize: 16 }
+        Label { text: qsTr("Video Quality"); color: Theme.text; font.pixelSize: 16 }
         Column {
             spacing: 6
             RadioButton {

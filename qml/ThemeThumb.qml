@@ -36,7 +36,7 @@ Item {
             anchors.fill: parent
             color: "transparent"
             border.width: tile.activeFocus ? 3 : 0
-            border.color: "#008AFF"
+            border.color: Theme.accent
             z: 1
         }
         Rectangle {
@@ -50,8 +50,8 @@ Item {
             anchors.centerIn: parent
             visible: tile.selected
             text: qsTr("Start")
-            buttonBgColor: "#1D8CE4"
-            borderColor: "#1D8CE4"
+            buttonBgColor: Theme.action
+            borderColor: Theme.action
             onClicked: {
                 templates.selectionDone()
                 project.themeId = templates.selectedId
@@ -73,7 +73,7 @@ Item {
         anchors.top: picture.bottom
         anchors.topMargin: 12
         text: entry.name || ""
-        color: tile.selected ? "#E9E9E9" : "#889097"
+        color: tile.selected ? Theme.text : Theme.secondaryText
         font.pixelSize: 16
     }
 }

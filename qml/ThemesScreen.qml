@@ -39,19 +39,19 @@ Item {
 
             Label {
                 text: qsTr("Subscribe for new Themes and Updates")
-                color: "#889097"
+                color: Theme.secondaryText
                 font.pixelSize: 16
             }
             Row {
-                spacing: 16
+                spacing: Theme.spacing
                 BButton {
                     text: qsTr("Facebook")
                     onClicked: Qt.openUrlExternally("https://lumavive.example/facebook")
                 }
                 BButton {
                     text: qsTr("Subscribe")
-                    buttonBgColor: "#1D8CE4"
-                    borderColor: "#1D8CE4"
+                    buttonBgColor: Theme.action
+                    borderColor: Theme.action
                     onClicked: Qt.openUrlExternally("https://lumavive.example/subscribe")
                 }
             }

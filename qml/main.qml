@@ -13,7 +13,7 @@ ApplicationWindow {
     minimumHeight: 600
     flags: Qt.Window | Qt.WindowFullscreenButtonHint
     title: "Lumavive"
-    color: "#192936"
+    color: Theme.background
 
     property var componentsOrder: ["ThemesScreen", "AddBackgroundMusicScreen", "MainScreen",
         "SettingsScreen", "DownloadingScreen", "RenderingScreen", "DoneScreen"]
@@ -56,7 +56,7 @@ ApplicationWindow {
     Rectangle {
         id: splash
         anchors.fill: parent
-        color: "#192936"
+        color: Theme.background
         visible: screensLoader.status !== Loader.Ready
 
         Image {

@@ -4,7 +4,7 @@ import QtQuick.Templates 2.12 as T
 // A rounded button with a border colour and a background colour of its own (empty for none).
 T.Button {
     id: control
-    property color borderColor: "#E9E9E9"
+    property color borderColor: Theme.text
     property color buttonBgColor: "transparent"
     implicitWidth: Math.max(100, contentItem.implicitWidth + leftPadding + rightPadding)
     implicitHeight: 36
@@ -15,7 +15,7 @@ T.Button {
     contentItem: Text {
         text: control.text
         font: control.font
-        color: control.enabled ? "#E9E9E9" : "#889097"
+        color: control.enabled ? Theme.text : Theme.secondaryText
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
     }
@@ -24,7 +24,7 @@ T.Button {
         color: control.down ? Qt.darker(control.buttonBgColor, 1.3)
                             : (control.hovered ? Qt.lighter(control.buttonBgColor, 1.2) : control.buttonBgColor)
         border.width: control.visualFocus ? 3 : 1
-        border.color: control.visualFocus ? "#008AFF" : control.borderColor
+        border.color: control.visualFocus ? Theme.accent : control.borderColor
         opacity: control.enabled ? 1.0 : 0.4
     }
 }

@@ -12,16 +12,16 @@ T.Button {
     contentItem: Text {
         text: control.text
         font: control.font
-        color: control.enabled ? "#E9E9E9" : "#889097"
+        color: control.enabled ? Theme.text : Theme.secondaryText
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
     }
     background: Rectangle {
         radius: 4
-        color: control.down ? "#1570B8" : (control.hovered ? "#2A9BF0" : "#1D8CE4")
+        color: control.down ? Theme.actionPressed : (control.hovered ? Theme.actionHovered : Theme.action)
         opacity: control.enabled ? 1.0 : 0.4
         border.width: control.visualFocus ? 2 : 0
-        border.color: "#E9E9E9"
+        border.color: Theme.text
     }
 }

@@ -13,13 +13,13 @@ T.CheckBox {
         height: 18
         y: (control.height - height) / 2
         radius: 3
-        color: control.checked ? "#1D8CE4" : "transparent"
-        border.color: control.visualFocus ? "#008AFF" : "#889097"
+        color: control.checked ? Theme.action : "transparent"
+        border.color: control.visualFocus ? Theme.accent : Theme.secondaryText
         border.width: control.visualFocus ? 2 : 1
         Text {
             anchors.centerIn: parent
             text: "\u2713"
-            color: "#E9E9E9"
+            color: Theme.text
             visible: control.checked
             font.pixelSize: 14
         }
@@ -28,7 +28,7 @@ T.CheckBox {
         leftPadding: control.indicator.width + control.spacing
         text: control.text
         font: control.font
-        color: "#E9E9E9"
+        color: Theme.text
         verticalAlignment: Text.AlignVCenter
     }
 }

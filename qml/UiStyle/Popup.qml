@@ -11,9 +11,9 @@ T.Popup {
     anchors.centerIn: T.Overlay.overlay
 
     background: Rectangle {
-        color: "#273745"
+        color: Theme.panel
         radius: 8
-        border.color: "#34495a"
+        border.color: Theme.border
     }
-    T.Overlay.modal: Rectangle { color: "#99000000" }
+    T.Overlay.modal: Rectangle { color: Theme.scrim }
 }

@@ -8,14 +8,14 @@ T.ProgressBar {
 
     background: Rectangle {
         radius: height / 2
-        color: "#273745"
+        color: Theme.panel
     }
     contentItem: Item {
         Rectangle {
             width: control.visualPosition * parent.width
             height: parent.height
             radius: height / 2
-            color: "#1D8CE4"
+            color: Theme.action
             Behavior on width { NumberAnimation { duration: 120 } }
         }
     }

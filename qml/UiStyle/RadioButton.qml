@@ -14,14 +14,14 @@ T.RadioButton {
         radius: 10
         y: (control.height - height) / 2
         color: "transparent"
-        border.color: control.visualFocus ? "#008AFF" : (control.checked ? "#1D8CE4" : "#889097")
+        border.color: control.visualFocus ? Theme.accent : (control.checked ? Theme.action : Theme.secondaryText)
         border.width: control.visualFocus ? 2 : 1
         Rectangle {
             anchors.centerIn: parent
             width: 10
             height: 10
             radius: 5
-            color: "#1D8CE4"
+            color: Theme.action
             visible: control.checked
         }
     }
@@ -29,7 +29,7 @@ T.RadioButton {
         leftPadding: control.indicator.width + control.spacing
         text: control.text
         font: control.font
-        color: "#E9E9E9"
+        color: Theme.text
         verticalAlignment: Text.AlignVCenter
     }
 }

@@ -11,7 +11,7 @@ T.ScrollBar {
         implicitWidth: 6
         implicitHeight: 6
         radius: 3
-        color: control.pressed ? "#E9E9E9" : "#889097"
+        color: control.pressed ? Theme.text : Theme.secondaryText
         opacity: control.active ? 0.8 : 0.3
     }
 }

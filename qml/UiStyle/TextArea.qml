@@ -6,16 +6,16 @@ T.TextArea {
     implicitWidth: 400
     implicitHeight: 140
     padding: 12
-    color: "#E9E9E9"
-    placeholderTextColor: "#889097"
-    selectionColor: "#1D8CE4"
+    color: Theme.text
+    placeholderTextColor: Theme.secondaryText
+    selectionColor: Theme.action
     font.pixelSize: 16
     wrapMode: TextEdit.Wrap
 
     background: Rectangle {
         radius: 4
-        color: "#192936"
-        border.color: control.activeFocus ? "#008AFF" : "#34495a"
+        color: Theme.background
+        border.color: control.activeFocus ? Theme.accent : Theme.border
         border.width: control.activeFocus ? 2 : 1
     }
 }

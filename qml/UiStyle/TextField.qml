@@ -7,16 +7,16 @@ T.TextField {
     implicitHeight: 40
     leftPadding: 12
     rightPadding: 12
-    color: "#E9E9E9"
-    placeholderTextColor: "#889097"
-    selectionColor: "#1D8CE4"
+    color: Theme.text
+    placeholderTextColor: Theme.secondaryText
+    selectionColor: Theme.action
     font.pixelSize: 15
     verticalAlignment: TextInput.AlignVCenter
 
     background: Rectangle {
         radius: 4
-        color: "#192936"
-        border.color: control.activeFocus ? "#008AFF" : "#34495a"
+        color: Theme.background
+        border.color: control.activeFocus ? Theme.accent : Theme.border
         border.width: control.activeFocus ? 2 : 1
     }
 }

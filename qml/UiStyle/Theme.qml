@@ -9,6 +9,10 @@ QtObject {
     readonly property color secondaryText: "#889097"
     readonly property color accent: "#008AFF"
     readonly property color action: "#1D8CE4"
+    readonly property color actionHovered: "#2A9BF0"
+    readonly property color actionPressed: "#1570B8"
+    readonly property color border: "#34495a"
+    readonly property color scrim: "#99000000" // behind modal pop-ups
     readonly property int spacing: 16
     readonly property int radius: 6
 }

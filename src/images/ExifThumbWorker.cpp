@@ -1,6 +1,7 @@
 #include "images/ExifThumbWorker.h"
 
 #include "images/ExifHeader.h"
+#include "base/Fit.h"
 
 #include <cmath>
 #include <utility>
@@ -22,21 +23,17 @@ QSharedPointer<QImage> ExifThumbWorker::generate(const ThumbGeneratorTask& task)
         const float previewAspect = float(preview.height()) / float(preview.width());
         // Cameras add black bars to previews of other aspect ratios; cut them off.
         if (mainAspect > 0 && std::fabs(mainAspect / previewAspect - 1.0f) > 0.03f) {
-            if (mainAspect > previewAspect) {
-                const int width = int(float(preview.height()) / mainAspect);
-                preview = preview.copy((preview.width() - width) / 2, 0, width, preview.height());
-            } else {
-                const int height = int(float(preview.width()) * mainAspect);
-                preview = preview.copy(0, (preview.height() - height) / 2, preview.width(), height);
-            }
+            const QSize picture = mainAspect > previewAspect
+                                      ? QSize(int(float(preview.height()) / mainAspect), preview.height())
+                                      : QSize(preview.width(), int(float(preview.width()) * mainAspect));
+            preview = preview.copy(Fit::centred(preview.size(), picture));
         }
     }
     if (preview.isNull())
         return {};
 
-    const float rh = float(task.height) / float(preview.height());
-    const float rw = float(task.width) / float(preview.width());
-    const QImage scaled = rw > rh ? preview.scaledToWidth(task.width, Qt::SmoothTransformation)
-                                  : preview.scaledToHeight(task.height, Qt::SmoothTransformation);
+    const QImage scaled = Fit::coverByWidth(preview.size(), QSize(task.width, task.height))
+                              ? preview.scaledToWidth(task.width, Qt::SmoothTransformation)
+                              : preview.scaledToHeight(task.height, Qt::SmoothTransformation);
     return QSharedPointer<QImage>::create(scaled);
 }

@@ -2,9 +2,9 @@
 
 #include "images/ExifThumbWorker.h"
 #include "images/ThumbWorker.h"
+#include "base/WorkerThread.h"
 
 #include <QCoreApplication>
-#include <QThread>
 
 ThumbGenerator* ThumbGenerator::instance()
 {
@@ -83,14 +83,7 @@ bool ThumbGenerator::startOne()
     else
         connect(worker, &ThumbWorkerBase::done, this, &ThumbGenerator::workerDone);
     ++running;
-
-    auto* thread = new QThread;
-    worker->moveToThread(thread);
-    connect(thread, &QThread::started, worker, &ThumbWorkerBase::process);
-    connect(worker, &ThumbWorkerBase::finished, thread, &QThread::quit);
-    connect(worker, &ThumbWorkerBase::finished, worker, &QObject::deleteLater);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start(QThread::InheritPriority);
+    WorkerThread::detach(worker);
     return true;
 }
 

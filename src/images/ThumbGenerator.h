@@ -1,7 +1,7 @@
 #pragma once
 
 #include "images/ThumbGeneratorTask.h"
-#include "shell/SharedTypes.h"
+#include "images/SharedTypes.h"
 
 #include <QList>
 #include <QMutex>

@@ -1,37 +1,17 @@
 #include "images/ThumbWorker.h"
 
-#include <QImageReader>
+#include "media/ImageLoader.h"
+#include "base/Fit.h"
 
 QImage ThumbWorker::loadScaledImage(const QString& path, int height, int width)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    if (!reader.canRead()) {
-        reader.setDecideFormatFromContent(true);
-        reader.setFileName(path);
-    }
-    const float targetAspect = float(width) / float(height);
-    if (reader.supportsOption(QImageIOHandler::ScaledSize)) {
-        const QSize size = reader.size();
-        if (size.width() > 0 && size.height() > 0) {
-            const qint64 w = size.width();
-            const qint64 h = size.height();
-            const QSize scaled = targetAspect <= float(w) / float(h)
-                                     ? QSize(int((w * height) / h), height)
-                                     : QSize(width, int((h * width) / w));
-            reader.setScaledSize(scaled);
-            return reader.read();
-        }
-    }
-    if (reader.canRead()) {
-        const QImage full = reader.read();
-        if (full.isNull())
-            return full;
-        const float imageAspect = float(full.width()) / float(full.height());
-        return targetAspect <= imageAspect ? full.scaledToHeight(height, Qt::FastTransformation)
-                                           : full.scaledToWidth(width, Qt::FastTransformation);
-    }
-    return QImage(path);
+    const QSize box(width, height);
+    // Decoded at about the size needed (JPEGs scale while decoding), the EXIF turn applied.
+    const QImage decoded = *loadImage(path, box, true);
+    const QSize size = Fit::coverSize(decoded.size(), box);
+    if (decoded.isNull() || decoded.size() == size)
+        return decoded;
+    return decoded.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 QSharedPointer<QImage> ThumbWorker::generate(const ThumbGeneratorTask& task)

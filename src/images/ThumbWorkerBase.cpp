@@ -4,9 +4,7 @@ ThumbWorkerBase::ThumbWorkerBase(const ThumbGeneratorTask& task) : task(task) {}
 
 ThumbWorkerBase::~ThumbWorkerBase() = default;
 
-void ThumbWorkerBase::process()
+void ThumbWorkerBase::run()
 {
-    const QSharedPointer<QImage> img = generate(task);
-    emit done(task, img);
-    emit finished();
+    emit done(task, generate(task));
 }

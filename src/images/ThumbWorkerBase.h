@@ -1,13 +1,12 @@
 #pragma once
 
 #include "images/ThumbGeneratorTask.h"
-#include "shell/SharedTypes.h"
+#include "images/SharedTypes.h"
 
-#include <QObject>
+#include "base/Worker.h"
 
-// One thumbnail made on a thread of its own: process() generates, reports done(task, image),
-// then finished().
-class ThumbWorkerBase : public QObject
+// One thumbnail made on a thread of its own: the run generates and reports done(task, image).
+class ThumbWorkerBase : public Worker
 {
     Q_OBJECT
 public:
@@ -16,11 +15,10 @@ public:
     virtual QSharedPointer<QImage> generate(const ThumbGeneratorTask& task) = 0;
 
 signals:
-    void finished();
     void done(ThumbGeneratorTask task, QSharedPointer<QImage> img);
 
-public slots:
-    void process();
+protected:
+    void run() override;
 
 private:
     ThumbGeneratorTask task;

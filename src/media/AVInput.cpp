@@ -1,6 +1,6 @@
 #include "media/AVInput.h"
 
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 
 namespace {
 

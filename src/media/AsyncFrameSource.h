@@ -2,13 +2,13 @@
 
 #include "media/FrameQueue.h"
 #include "media/IAsyncAVInput.h"
+#include "base/WorkerThread.h"
 
 #include <QObject>
 #include <QSharedPointer>
 
 class AsyncSourceWorker;
 class FramePool;
-class QThread;
 
 // The thread and queue plumbing the frame sources share: the worker runs on a thread of its own
 // from start() on; destruction stops it, joins the thread and gives queued frames back to the pool.
@@ -18,11 +18,8 @@ class AsyncFrameSource : public QObject, public IAsyncAVInput
 public:
     ~AsyncFrameSource() override;
 
-    // Waits for the next frame; null at the end, for ever after.
-    AVFrame* getFrame() override;
-
-public slots:
-    void onFrameRead(AVFrame* frame);
+    // Waits for the next frame; empty at the end, for ever after.
+    PoolFrame getFrame() override;
 
 protected:
     explicit AsyncFrameSource(QSharedPointer<FramePool> pool);
@@ -36,6 +33,5 @@ protected:
 
 private:
     FrameQueue queue;
-    QThread* thread = nullptr;
-    AsyncSourceWorker* worker = nullptr;
+    WorkerThread thread;
 };

@@ -1,23 +1,20 @@
 #pragma once
 
-#include "media/IAsyncAVInput.h"
+#include "media/FrameQueue.h"
+#include "base/Worker.h"
 
-#include <QObject>
-
-#include <atomic>
-
-// What runs a frame source's production on its own thread: process() fills pool frames and hands
-// each over with frameRead() (null marks the end), then emits finished().
-class AsyncSourceWorker : public QObject
+// What runs a frame source's production on its own thread: the run fills pool frames and
+// delivers each to the source's queue, then an empty frame as the end marker.
+class AsyncSourceWorker : public Worker
 {
     Q_OBJECT
 public:
-    std::atomic<bool> stopRequested{false};
+    // Set by the source before the run starts; the queue outlives the run.
+    void deliverTo(FrameQueue* queue) { out = queue; }
 
-signals:
-    void finished();
-    void frameRead(AVFrame* frame);
+protected:
+    void deliver(PoolFrame frame) { out->push(std::move(frame)); }
 
-public slots:
-    virtual void process() = 0;
+private:
+    FrameQueue* out = nullptr;
 };

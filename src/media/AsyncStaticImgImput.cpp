@@ -4,6 +4,7 @@
 #include "media/FramePool.h"
 #include "media/ImageLoader.h"
 #include "media/LibavPointers.h"
+#include "base/Fit.h"
 
 #include <QPainter>
 
@@ -24,18 +25,13 @@ QImage coverFit(const QImage& image, int width, int height)
     result.fill(Qt::black);
     if (image.isNull())
         return result;
-    QImage scaled;
-    int x = 0;
-    int y = 0;
-    if (double(image.height()) / height > double(image.width()) / width) {
-        scaled = image.scaledToWidth(width, Qt::SmoothTransformation);
-        y = (scaled.height() - height) / 2;
-    } else {
-        scaled = image.scaledToHeight(height, Qt::SmoothTransformation);
-        x = (scaled.width() - width) / 2;
-    }
+    const QSize box(width, height);
+    const QImage scaled = Fit::coverByWidth(image.size(), box)
+                              ? image.scaledToWidth(width, Qt::SmoothTransformation)
+                              : image.scaledToHeight(height, Qt::SmoothTransformation);
+    const QRect band = Fit::centred(scaled.size(), box);
     QPainter painter(&result);
-    painter.drawImage(0, 0, scaled, x, y, width, height);
+    painter.drawImage(0, 0, scaled, band.x(), band.y(), width, height);
     return result;
 }
 

@@ -13,27 +13,24 @@ AsyncStaticImgImputWorker::AsyncStaticImgImputWorker(const AVFrame* stillFrame,
 {
 }
 
-void AsyncStaticImgImputWorker::process()
+void AsyncStaticImgImputWorker::run()
 {
-    while (!stopRequested) {
+    while (!stopRequested()) {
         if (!pool->waitForRoom(stillFrame, kMaxFramesOut, 10))
             continue; // checks for a stop at least every 10 ms
-        if (remaining <= 0) {
-            emit frameRead(nullptr);
-            break;
-        }
-        AVFrame* frame = pool->acquire(stillFrame);
+        PoolFrame frame = remaining > 0 ? PoolFrame::acquire(pool, stillFrame) : PoolFrame();
         if (!frame) {
-            emit frameRead(nullptr); // out of memory: end the scene rather than hang
+            deliver({}); // the end, or out of memory: end the scene rather than hang
             break;
         }
         --remaining;
-        av_image_copy(frame->data, frame->linesize, const_cast<const uint8_t**>(stillFrame->data),
-                      stillFrame->linesize, AV_PIX_FMT_BGRA, stillFrame->width, stillFrame->height);
-        frame->width = stillFrame->width;
-        frame->height = stillFrame->height;
-        frame->pts = nextPts++;
-        emit frameRead(frame);
+        AVFrame* target = frame.get();
+        av_image_copy(target->data, target->linesize,
+                      const_cast<const uint8_t**>(stillFrame->data), stillFrame->linesize,
+                      AV_PIX_FMT_BGRA, stillFrame->width, stillFrame->height);
+        target->width = stillFrame->width;
+        target->height = stillFrame->height;
+        frame.setIndex(nextPts++);
+        deliver(std::move(frame));
     }
-    emit finished();
 }

@@ -18,8 +18,8 @@ public:
 
     AsyncStaticImgImputWorker(const AVFrame* stillFrame, QSharedPointer<FramePool> pool, int count);
 
-public slots:
-    void process() override;
+protected:
+    void run() override;
 
 private:
     const AVFrame* stillFrame; // the owner's

@@ -2,36 +2,33 @@
 
 #include "media/FramePool.h"
 #include "media/VideoInput.h"
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 
 AsyncVideoInputWorker::AsyncVideoInputWorker(QSharedPointer<FramePool> pool, const QString& path)
     : path(path), pool(std::move(pool))
 {
 }
 
-void AsyncVideoInputWorker::process()
+void AsyncVideoInputWorker::run()
 {
     try {
         VideoInput reader(path);
-        while (!stopRequested) {
+        while (!stopRequested()) {
             if (!pool->waitForRoom(this, kMaxFramesOut, 10))
                 continue; // checks for a stop at least every 10 ms
-            AVFrame* frame = pool->acquire(this);
+            PoolFrame frame = PoolFrame::acquire(pool, this);
             if (!frame)
                 throw AVERROR(ENOMEM);
-            if (reader.readFrame(frame)) {
-                emit frameRead(frame);
-                continue;
+            if (!reader.readFrame(frame.get())) {
+                deliver({});
+                break;
             }
-            pool->release(frame);
-            emit frameRead(nullptr);
-            break;
+            deliver(std::move(frame));
         }
     } catch (int) {
         CommonError::instance()->report(QStringLiteral("Video input reader failed"));
         emit error();
         // The consumer must not wait for ever: the scene ends as if the video had ended.
-        emit frameRead(nullptr);
+        deliver({});
     }
-    emit finished();
 }

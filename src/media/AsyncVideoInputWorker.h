@@ -21,8 +21,8 @@ public:
 signals:
     void error();
 
-public slots:
-    void process() override;
+protected:
+    void run() override;
 
 private:
     QString path;

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "media/VideoOutputWorker.h"
+#include "base/WorkerThread.h"
 
 #include <QObject>
 #include <QSharedPointer>
 
-class FramePool;
-class QThread;
 
 // The encoder and muxer front end of a render. The render thread queues finished frames and time
 // offsets without waiting; a worker on its own thread encodes them. error() is delivered by
@@ -20,8 +19,7 @@ public:
 
     void start(const OutputSettings& settings);
     // Hands a pool frame over for encoding; `seconds` is its time in the video.
-    void writeVideoFrame(QSharedPointer<FramePool> pool, AVFrame* frame, int num, int den,
-                         double seconds);
+    void writeVideoFrame(PoolFrame frame, int num, int den, double seconds);
     void addPtsOffset(int64_t frames, int num, int den);
     // Drains the queue, closes the file and joins the thread. Afterwards the file is complete,
     // or (after an error) partial.
@@ -34,6 +32,6 @@ public slots:
     void onError();
 
 private:
-    QThread* thread = nullptr;
-    VideoOutputWorker* worker = nullptr;
+    WorkerThread thread;
+    VideoOutputWorker* worker = nullptr; // owned by `thread`
 };

@@ -1,7 +1,7 @@
 #include "media/AudioEncoder.h"
 
 #include "media/AudioVolume.h"
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 
 #include <QMutex>
 

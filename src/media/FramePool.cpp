@@ -1,13 +1,14 @@
 #include "media/FramePool.h"
 
+#include "media/VideoSize.h"
+
 extern "C" {
 #include <libavutil/frame.h>
 }
 
-FramePool::FramePool(bool fullHd)
-    : frameWidth(fullHd ? 1920 : 1280), frameHeight(fullHd ? 1080 : 720)
-{
-}
+FramePool::FramePool(QSize size) : frameWidth(size.width()), frameHeight(size.height()) {}
+
+FramePool::FramePool(bool fullHd) : FramePool(videoSize(fullHd)) {}
 
 FramePool::~FramePool()
 {

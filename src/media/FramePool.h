@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMap>
+#include <QSize>
 #include <QMutex>
 #include <QWaitCondition>
 
@@ -15,6 +16,7 @@ struct AVFrame;
 class FramePool
 {
 public:
+    explicit FramePool(QSize size);
     explicit FramePool(bool fullHd);
     ~FramePool();
     FramePool(const FramePool&) = delete;

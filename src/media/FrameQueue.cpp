@@ -1,33 +1,30 @@
 #include "media/FrameQueue.h"
 
-#include "media/FramePool.h"
-
-void FrameQueue::push(AVFrame* frame)
+void FrameQueue::push(PoolFrame frame)
 {
     QMutexLocker lock(&mutex);
-    frames.push_back(frame);
+    frames.push_back(std::move(frame));
     arrived.wakeAll();
 }
 
-AVFrame* FrameQueue::take()
+PoolFrame FrameQueue::take()
 {
     QMutexLocker lock(&mutex);
     while (frames.empty())
         arrived.wait(&mutex);
-    AVFrame* front = frames.front();
-    if (front)
-        frames.pop_front();
+    if (!frames.front())
+        return {};
+    PoolFrame front = std::move(frames.front());
+    frames.pop_front();
     return front;
 }
 
-void FrameQueue::drainInto(FramePool& pool)
+void FrameQueue::clear()
 {
-    std::deque<AVFrame*> left;
+    std::deque<PoolFrame> left;
     {
         QMutexLocker lock(&mutex);
         left.swap(frames);
     }
-    // The queue's lock is never held while calling into the pool.
-    for (AVFrame* frame : left)
-        pool.release(frame);
+    // The queue's lock is never held while the frames go back to the pool.
 }

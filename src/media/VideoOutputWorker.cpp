@@ -3,10 +3,12 @@
 #include "media/AudioEncoder.h"
 #include "media/AudioTrackWriter.h"
 #include "media/VideoEncoder.h"
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 
 
 namespace {
+
+constexpr int kAudioBitRate = 192000; // AAC, stereo
 
 // An output step that failed: its message and the library's code.
 struct OutputFailure
@@ -72,10 +74,10 @@ bool VideoOutputWorker::takeNext(std::deque<OutputCommand>& into)
     return true;
 }
 
-void VideoOutputWorker::process()
+void VideoOutputWorker::run()
 {
     try {
-        run();
+        encodeAll();
         return;
     } catch (const OutputFailure& failure) {
         CommonError::instance()->report(QString::fromLatin1(failure.message), failure.code);
@@ -94,28 +96,30 @@ void VideoOutputWorker::process()
     emit error();
 }
 
-void VideoOutputWorker::run()
+void VideoOutputWorker::encodeAll()
 {
     AVFormatContext* raw = avformat_alloc_context();
     if (!raw)
         throw OutputFailure{"Video output set-up failed", AVERROR(ENOMEM)};
     libav::OutputContextPtr context(raw);
-    context->oformat = settings.format;
+    const AVOutputFormat* format = av_guess_format("mp4", nullptr, nullptr);
+    if (!format)
+        throw OutputFailure{"Video output set-up failed", AVERROR_MUXER_NOT_FOUND};
+    context->oformat = format;
 
     std::unique_ptr<VideoEncoder> video;
     std::unique_ptr<AudioEncoder> audio;
     try {
-        video = std::make_unique<VideoEncoder>(raw, settings.format, settings.height,
-                                               settings.width, settings.num, settings.den,
-                                               settings.pixelFormat);
+        video = std::make_unique<VideoEncoder>(raw, format, settings.height, settings.width,
+                                               settings.num, settings.den, AV_PIX_FMT_YUV420P);
         if (!settings.tracks.isEmpty())
-            audio = std::make_unique<AudioEncoder>(settings.format, raw, 192000, 2,
+            audio = std::make_unique<AudioEncoder>(format, raw, kAudioBitRate, 2,
                                                    AV_SAMPLE_FMT_S16);
     } catch (int code) {
         throw OutputFailure{"Video output encoder set-up failed", code};
     }
 
-    if (!(settings.format->flags & AVFMT_NOFILE))
+    if (!(format->flags & AVFMT_NOFILE))
         check(avio_open2(&context->pb, settings.path.toUtf8().constData(), AVIO_FLAG_WRITE,
                          nullptr, nullptr),
               "Video output avio_open2 failed");
@@ -129,7 +133,7 @@ void VideoOutputWorker::run()
     while (takeNext(current)) {
         OutputCommand& command = current.front();
         if (command.kind == OutputCommand::VideoFrame) {
-            encodeVideo([&] { video->encode(command.frame, command.num, command.den); });
+            encodeVideo([&] { video->encode(command.frame.get(), command.num, command.den); });
             if (music)
                 music->writeUntil(*audio, command.seconds); // reports its own failures
         } else {
@@ -146,6 +150,6 @@ void VideoOutputWorker::run()
     video.reset();
     audio.reset();
     // Closing the file flushes what the I/O context still buffers: a full disk shows here.
-    if (context->pb && !(settings.format->flags & AVFMT_NOFILE))
+    if (context->pb && !(format->flags & AVFMT_NOFILE))
         check(avio_closep(&context->pb), "Video output avio_close failed");
 }

@@ -2,29 +2,26 @@
 
 #include "media/MediaFileInfo.h"
 #include "media/OutputCommand.h"
+#include "base/Worker.h"
 
 #include <QList>
 #include <QMutex>
 #include <QWaitCondition>
-#include <QObject>
 #include <QSharedPointer>
 #include <QString>
 
 #include <atomic>
 #include <deque>
 
-struct AVOutputFormat;
-
-// What the video output writes: where, in which format and size, and the music under it.
+// What the video output writes: where, in which size, and the music under it. The file is
+// always an MP4 with H.264 video in YUV 4:2:0 and, with music, AAC audio.
 struct OutputSettings
 {
     QString path;
-    const AVOutputFormat* format = nullptr;
     int height = 720;
     int width = 1280;
     int num = 1;  // time base of the frames' numbers
     int den = 30;
-    int pixelFormat = 0; // the encoder's pixel format (YUV 4:2:0)
     QList<QSharedPointer<MediaFileInfo>> tracks; // none: no audio stream
     double totalDuration = 0.0; // seconds; the music fades out before it
 };
@@ -32,7 +29,7 @@ struct OutputSettings
 // The encoding run on the output's own thread: serves the command queue (sleeping while it is empty),
 // encodes each frame and writes the music up to its time, then flushes and closes the file.
 // Any failure takes the abort path: "Video output process thread failed" and error().
-class VideoOutputWorker : public QObject
+class VideoOutputWorker : public Worker
 {
     Q_OBJECT
 public:
@@ -46,14 +43,13 @@ public:
     bool hasEnded() const { return ended; }
 
 signals:
-    void finished();
     void error();
 
-public slots:
-    void process();
+protected:
+    void run() override;
 
 private:
-    void run();
+    void encodeAll();
     bool takeNext(std::deque<OutputCommand>& into);
 
     OutputSettings settings;

@@ -2,21 +2,15 @@
 
 #include "project/ImgSlide.h"
 #include "project/TextSlide.h"
+#include "base/AtomicFile.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 namespace {
-
-bool writeAtomically(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
 
 int intAttribute(const QXmlStreamReader& reader, const char* name)
 {
@@ -140,12 +134,12 @@ QByteArray ProjectFile::infoXml(const ProjectInfo& info)
 
 bool ProjectFile::writeProject(const QString& path, const Project& project)
 {
-    return writeAtomically(path, projectXml(project));
+    return AtomicFile::write(path, projectXml(project));
 }
 
 bool ProjectFile::writeInfo(const QString& path, const ProjectInfo& info)
 {
-    return writeAtomically(path, infoXml(info));
+    return AtomicFile::write(path, infoXml(info));
 }
 
 QSharedPointer<Project> ProjectFile::parseProject(QIODevice* device, QStringList* missing,

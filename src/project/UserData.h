@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/VideoSize.h"
+
 #include <QDir>
 #include <QStandardPaths>
 #include <QString>
@@ -8,8 +10,12 @@
 // the folder that receives rendered videos.
 struct UserData
 {
-    int quality = 0;
+    enum Quality { Hd = 0, FullHd = 1 };
+
+    int quality = Hd;
     QString saveDir = defaultSaveDir();
+
+    QSize videoSize() const { return ::videoSize(quality == FullHd); }
 
     // The user's movies folder (the temporary folder when there is none) + "Lumavive",
     // in native separators.

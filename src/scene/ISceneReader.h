@@ -1,9 +1,9 @@
 #pragma once
 
+#include "media/PoolFrame.h"
+
 #include <QImage>
 #include <QSharedPointer>
-
-struct AVFrame;
 
 // Composes the frames of one scene: each next() takes the next background frame and paints the
 // scene's layers into it in place.
@@ -11,9 +11,9 @@ class ISceneReader
 {
 public:
     virtual ~ISceneReader() = default;
-    // The most recently composed frame (a frame-pool frame, not owned), or null after a next()
-    // that found no frame.
-    virtual AVFrame* frame() const = 0;
+    // Hands on the most recently composed frame; empty after a next() that found no frame, and
+    // after it was taken. image() shows its pixels while the taker holds it.
+    virtual PoolFrame takeFrame() = 0;
     // Frames composed so far: 0 before the first next(), 1 after it.
     virtual int frameNumber() const = 0;
     // The current frame's pixels, wrapped without copying; empty before the first next().

@@ -1,7 +1,7 @@
 #include "scene/ImgSceneReader.h"
 
 #include "project/ImgSlide.h"
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 #include "templates/ImgScene.h"
 
 #include <QCoreApplication>

@@ -2,10 +2,6 @@
 
 #include "media/IAsyncAVInput.h"
 
-extern "C" {
-#include <libavutil/frame.h>
-}
-
 SceneReaderBase::SceneReaderBase(QSharedPointer<IAsyncAVInput> background)
     : background(std::move(background))
 {
@@ -17,11 +13,9 @@ bool SceneReaderBase::next(double step)
     if (!currentFrame)
         return false;
     // The picture is composed in place, in the pool frame's own buffer.
-    currentImage = QSharedPointer<QImage>::create(currentFrame->data[0], currentFrame->width,
-                                                  currentFrame->height, currentFrame->linesize[0],
-                                                  QImage::Format_RGB32);
+    currentImage = QSharedPointer<QImage>::create(currentFrame.image());
     drawElements(currentImage, step);
-    currentFrame->pts = frameCounter - 1;
+    currentFrame.setIndex(frameCounter - 1);
     return true;
 }
 

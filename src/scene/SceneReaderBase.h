@@ -14,7 +14,7 @@ class IAsyncAVInput;
 class SceneReaderBase : public ISceneReader
 {
 public:
-    AVFrame* frame() const override { return currentFrame; }
+    PoolFrame takeFrame() override { return std::move(currentFrame); }
     int frameNumber() const override { return frameCounter; }
     QSharedPointer<QImage> image() const override { return currentImage; }
     bool next(double step) override;
@@ -30,7 +30,7 @@ protected:
 
 private:
     QSharedPointer<IAsyncAVInput> background;
-    AVFrame* currentFrame = nullptr;
+    PoolFrame currentFrame;
     QSharedPointer<QImage> currentImage;
     int frameCounter = 0;
 };

@@ -1,6 +1,6 @@
 #include "scene/Shadow.h"
 
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #include "templates/TemplateParser.h"
 
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 #include "templates/ImgScene.h"
 #include "templates/TemplateCatalog.h"
 #include "templates/TextScene.h"

@@ -1,6 +1,6 @@
 #include "templates/TmplDownloadManager.h"
 
-#include "shell/ServiceConfig.h"
+#include "base/ServiceConfig.h"
 #include "templates/TemplateCatalog.h"
 
 #include <QDir>
@@ -126,14 +126,9 @@ void TmplDownloadManager::issueRequestLocked()
     if (failed)
         return;
     QDir().mkpath(QFileInfo(currentPath).absolutePath());
-    file = std::make_unique<QSaveFile>(currentPath);
-    hash.reset();
-    received = 0;
-    if (!file->open(QIODevice::WriteOnly)) {
-        file.reset();
-        failed = true;
+    failed = !startBodyLocked();
+    if (failed)
         return;
-    }
     QNetworkRequest request(QUrl(currentUrl, QUrl::TolerantMode));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
@@ -148,16 +143,24 @@ void TmplDownloadManager::issueRequestLocked()
     // Only the last hop's body is the file.
     connect(reply, &QNetworkReply::redirected, this, [this] {
         QMutexLocker lock(&mutex);
-        if (file)
-            file->cancelWriting();
-        file = std::make_unique<QSaveFile>(currentPath);
-        hash.reset();
-        received = 0;
-        if (!file->open(QIODevice::WriteOnly))
-            file.reset(); // takeBodyLocked() then fails the download
+        startBodyLocked(); // when it fails, takeBodyLocked() fails the download
     });
     connect(reply, &QNetworkReply::errorOccurred, this, &TmplDownloadManager::onDownloadError);
     connect(reply, &QNetworkReply::sslErrors, this, &TmplDownloadManager::onDownloadSslErrors);
+}
+
+bool TmplDownloadManager::startBodyLocked()
+{
+    // The body streams into a save file: the final name appears only once it is complete and
+    // checked (commit), and a cancelled one leaves nothing behind.
+    if (file)
+        file->cancelWriting();
+    file = std::make_unique<QSaveFile>(currentPath);
+    hash.reset();
+    received = 0;
+    if (!file->open(QIODevice::WriteOnly))
+        file.reset();
+    return file != nullptr;
 }
 
 void TmplDownloadManager::dropReplyLocked(bool abortTransfer)

@@ -67,6 +67,8 @@ private:
     // their receivers may call back into the manager. startNextLocked is false at the end.
     bool startNextLocked();
     void issueRequestLocked();
+    // A new, empty body file for the current download; false when it cannot be created.
+    bool startBodyLocked();
     void dropReplyLocked(bool abortTransfer);
     // Appends what the reply has brought to the file; false when the body is too long or the
     // disk takes less than it was given.

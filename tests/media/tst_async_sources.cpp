@@ -5,7 +5,7 @@
 #include "media/AsyncVideoInput.h"
 #include "media/AsyncVideoInputWorker.h"
 #include "media/FramePool.h"
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -50,16 +50,16 @@ private slots:
     {
         auto pool = QSharedPointer<FramePool>::create(false);
         AsyncVideoInput source(pool, twoFrames);
-        AVFrame* first = source.getFrame();
-        AVFrame* second = source.getFrame();
+        PoolFrame first = source.getFrame();
+        PoolFrame second = source.getFrame();
         QVERIFY(first && second);
-        QCOMPARE(first->width, 1280);
-        pool->release(first);
-        pool->release(second);
+        QCOMPARE(first.get()->width, 1280);
+        first.reset();
+        second.reset();
         QElapsedTimer timer;
         timer.start();
         for (int i = 0; i < 5; ++i)
-            QCOMPARE(source.getFrame(), nullptr);
+            QVERIFY(!source.getFrame());
         QVERIFY(timer.elapsed() < 1000);
     }
 
@@ -83,17 +83,17 @@ private slots:
         {
             AsyncStaticImgImput source(pool, path, 720, 1280, count);
             for (int i = 0; i < count; ++i) {
-                AVFrame* frame = source.getFrame();
+                PoolFrame frame = source.getFrame();
                 QVERIFY(frame);
-                QCOMPARE(frame->pts, int64_t(i));
+                QCOMPARE(frame.index(), int64_t(i));
                 // Cover-fit: scaled to the height and the middle band kept.
-                QCOMPARE(pixel(frame, 640, 360), QColor(Qt::yellow));
-                QCOMPARE(pixel(frame, 20, 360), QColor(Qt::blue));
-                QCOMPARE(pixel(frame, 20, 360).alpha(), 255);
-                pool->release(frame);
+                QCOMPARE(pixel(frame.get(), 640, 360), QColor(Qt::yellow));
+                QCOMPARE(pixel(frame.get(), 20, 360), QColor(Qt::blue));
+                QCOMPARE(pixel(frame.get(), 20, 360).alpha(), 255);
+                frame.reset();
             }
-            QCOMPARE(source.getFrame(), nullptr);
-            QCOMPARE(source.getFrame(), nullptr);
+            QVERIFY(!source.getFrame());
+            QVERIFY(!source.getFrame());
         }
         QCOMPARE(pool->framesOut(), 0);
     }
@@ -102,10 +102,10 @@ private slots:
     {
         auto pool = QSharedPointer<FramePool>::create(true);
         AsyncStaticImgImput source(pool, dirs.file("nothing-here.jpg"), 1080, 1920, 2);
-        AVFrame* frame = source.getFrame();
+        PoolFrame frame = source.getFrame();
         QVERIFY(frame);
-        QCOMPARE(pixel(frame, 960, 540), QColor(Qt::black));
-        pool->release(frame);
+        QCOMPARE(pixel(frame.get(), 960, 540), QColor(Qt::black));
+        frame.reset();
     }
 
     void poolBoundsHowFarSourcesRunAhead()
@@ -116,8 +116,8 @@ private slots:
             QTRY_COMPARE(pool->framesOut(), AsyncVideoInputWorker::kMaxFramesOut);
             QTest::qWait(100);
             QCOMPARE(pool->framesOut(), AsyncVideoInputWorker::kMaxFramesOut);
-            AVFrame* taken = video.getFrame();
-            pool->release(taken);
+            PoolFrame taken = video.getFrame();
+            taken.reset();
             QTRY_COMPARE(pool->framesOut(), AsyncVideoInputWorker::kMaxFramesOut); // resumed after the release and stopped again
         }
         QCOMPARE(pool->framesOut(), 0); // destruction gave the queued frames back
@@ -129,9 +129,9 @@ private slots:
             QCOMPARE(pool->framesOut(), AsyncStaticImgImputWorker::kMaxFramesOut);
             QElapsedTimer timer;
             timer.start();
-            AVFrame* held = still.getFrame(); // the consumer keeps one
+            PoolFrame held = still.getFrame(); // the consumer keeps one
             QTRY_COMPARE(pool->framesOut(), AsyncStaticImgImputWorker::kMaxFramesOut);
-            pool->release(held);
+            held.reset();
         }
         QCOMPARE(pool->framesOut(), 0);
     }
@@ -153,7 +153,7 @@ private slots:
         auto pool = QSharedPointer<FramePool>::create(false);
         QSignalSpy reports(CommonError::instance(), &CommonError::error);
         AsyncVideoInput source(pool, dirs.file("missing.mp4"));
-        QCOMPARE(source.getFrame(), nullptr);
+        QVERIFY(!source.getFrame());
         QTRY_VERIFY(reports.count() >= 2);
         QVERIFY(reports.last().at(0).toString() == QStringLiteral("Video input reader failed"));
         QCOMPARE(pool->framesOut(), 0);

@@ -4,7 +4,7 @@
 #include "media/AudioInput.h"
 #include "media/AudioVolume.h"
 #include "media/MediaFileInfo.h"
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -2,7 +2,7 @@
 #include "TestDirs.h"
 #include "media/AudioInput.h"
 #include "media/VideoInput.h"
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 
 #include <QLibraryInfo>
 #include <QProcess>

@@ -5,7 +5,7 @@
 #include "media/AsyncVideoOutput.h"
 #include "media/AudioTrackWriter.h"
 #include "media/FramePool.h"
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -23,7 +23,6 @@ OutputSettings settingsFor(const QString& path, bool fullHd = false)
 {
     OutputSettings settings;
     settings.path = path;
-    settings.format = av_guess_format("mp4", nullptr, nullptr);
     settings.height = fullHd ? 1080 : 720;
     settings.width = fullHd ? 1920 : 1280;
     return settings;
@@ -35,11 +34,10 @@ void queueFrames(AsyncVideoOutput& output, const QSharedPointer<FramePool>& pool
                  int first, QColor color = Qt::darkCyan)
 {
     for (int i = 0; i < count; ++i) {
-        AVFrame* frame = pool->acquire(&output);
-        QImage(frame->data[0], frame->width, frame->height, frame->linesize[0], QImage::Format_RGB32)
-            .fill(color);
-        frame->pts = i;
-        output.writeVideoFrame(pool, frame, 1, 30, (first + i + 1) / 30.0);
+        PoolFrame frame = PoolFrame::acquire(pool, &output);
+        frame.image().fill(color);
+        frame.setIndex(i);
+        output.writeVideoFrame(std::move(frame), 1, 30, (first + i + 1) / 30.0);
     }
 }
 
@@ -207,7 +205,8 @@ private slots:
         QSignalSpy failed(&output, &AsyncVideoOutput::error);
         output.start(settingsFor(path));
         for (int i = 0; i < 60; ++i) {
-            AVFrame* frame = pool->acquire(&output);
+            PoolFrame handle = PoolFrame::acquire(pool, &output);
+            AVFrame* frame = handle.get();
             // Noise: frames that do not compress.
             auto* pixels = reinterpret_cast<quint32*>(frame->data[0]);
             quint32 state = 2463534242u + quint32(i);
@@ -217,8 +216,8 @@ private slots:
                 state ^= state << 5;
                 pixels[p] = state;
             }
-            frame->pts = i;
-            output.writeVideoFrame(pool, frame, 1, 30, (i + 1) / 30.0);
+            handle.setIndex(i);
+            output.writeVideoFrame(std::move(handle), 1, 30, (i + 1) / 30.0);
         }
         output.finish();
         full.reset();

@@ -1,8 +1,8 @@
 // Edits a project for ever, the way a busy user does, so that automatic saves follow each other
 // as fast as they can: the reliability test kills this process at random moments. Arguments: the
 // working folder (with the themes) and a few photos. Prints "editing" once the first save is done.
-#include "project/ProjectPres.h"
-#include "project/SlidesListModel.h"
+#include "app/ProjectPres.h"
+#include "app/SlidesListModel.h"
 
 #include <QDir>
 #include <QGuiApplication>

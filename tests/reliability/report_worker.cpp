@@ -1,6 +1,6 @@
 // Reports an error to the configured endpoint and quits a moment later, while the post may still
 // be waiting for an answer: the reliability test checks that such a program still ends at once.
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 
 #include <QCoreApplication>
 #include <QTimer>

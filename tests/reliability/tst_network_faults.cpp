@@ -4,8 +4,8 @@
 #include "FullDisk.h"
 #include "HttpTestServer.h"
 #include "TestDirs.h"
-#include "shell/CommonError.h"
-#include "shell/ErrorSender.h"
+#include "base/CommonError.h"
+#include "base/ErrorSender.h"
 #include "templates/ImgScene.h"
 #include "templates/TmplDownloadManager.h"
 

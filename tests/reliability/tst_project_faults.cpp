@@ -6,9 +6,9 @@
 #include "ThemeFixture.h"
 #include "project/ImgSlide.h"
 #include "project/ProjectFile.h"
-#include "project/SavedProjectsPres.h"
+#include "app/SavedProjectsPres.h"
 #include "project/TextSlide.h"
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

@@ -7,8 +7,8 @@
 #include "media/MediaFileInfo.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
-#include "render/LibavRender.h"
-#include "shell/CommonError.h"
+#include "engine/LibavRender.h"
+#include "base/CommonError.h"
 #include "templates/TemplateParser.h"
 
 #include <QDir>

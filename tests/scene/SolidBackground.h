@@ -7,10 +7,6 @@
 #include <QImage>
 #include <QSharedPointer>
 
-extern "C" {
-#include <libavutil/frame.h>
-}
-
 // A background of `frames` solid frames from a real pool, handed out synchronously.
 class SolidBackground : public IAsyncAVInput
 {
@@ -19,15 +15,13 @@ public:
         : pool(std::move(pool)), left(frames), color(color)
     {
     }
-    AVFrame* getFrame() override
+    PoolFrame getFrame() override
     {
         if (left <= 0)
-            return nullptr;
+            return {};
         --left;
-        AVFrame* frame = pool->acquire(this);
-        QImage(frame->data[0], frame->width, frame->height, frame->linesize[0],
-               QImage::Format_RGB32)
-            .fill(color);
+        PoolFrame frame = PoolFrame::acquire(pool, this);
+        frame.image().fill(color);
         return frame;
     }
 

@@ -1,6 +1,6 @@
 #include "TestDirs.h"
 #include "templates/TemplateCatalog.h"
-#include "templates/TemplatesPres.h"
+#include "app/TemplatesPres.h"
 
 #include <QDir>
 #include <QFile>

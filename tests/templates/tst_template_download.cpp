@@ -1,7 +1,7 @@
 #include "HttpTestServer.h"
 #include "TestDirs.h"
 #include "templates/ImgScene.h"
-#include "templates/TemplatesPres.h"
+#include "app/TemplatesPres.h"
 #include "templates/TmplDownloadManager.h"
 
 #include <QCryptographicHash>

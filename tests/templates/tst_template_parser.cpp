@@ -1,5 +1,5 @@
 #include "TestDirs.h"
-#include "shell/CommonError.h"
+#include "base/CommonError.h"
 #include "templates/ImgScene.h"
 #include "templates/TemplateParser.h"
 #include "templates/TextScene.h"

@@ -6,7 +6,7 @@
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/TextSlide.h"
-#include "render/LibavRender.h"
+#include "engine/LibavRender.h"
 #include "templates/ImgScene.h"
 #include "templates/TemplateCatalog.h"
 #include "templates/TemplateParser.h"

@@ -1,9 +1,9 @@
 #include "UiFixture.h"
 
 #include "images/ThumbGeneratorTask.h"
-#include "shell/AppWiring.h"
-#include "shell/SharedTypes.h"
-#include "shell/Translations.h"
+#include "app/AppWiring.h"
+#include "images/SharedTypes.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QDir>

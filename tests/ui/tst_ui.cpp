@@ -3,12 +3,12 @@
 #include "ThemeFixture.h"
 #include "UiFixture.h"
 #include "images/ThumbGeneratorTask.h"
-#include "project/ProjectPres.h"
-#include "project/SavedProjectsPres.h"
-#include "render/RenderPres.h"
-#include "shell/SettingsPres.h"
-#include "shell/SharedTypes.h"
-#include "templates/TemplatesPres.h"
+#include "app/ProjectPres.h"
+#include "app/SavedProjectsPres.h"
+#include "app/RenderPres.h"
+#include "app/SettingsPres.h"
+#include "images/SharedTypes.h"
+#include "app/TemplatesPres.h"
 
 #include <QProcess>
 #include <QQuickItem>

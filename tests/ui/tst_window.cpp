@@ -7,14 +7,14 @@
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/ProjectFile.h"
-#include "project/ProjectPres.h"
-#include "project/SavedProjectsPres.h"
-#include "project/SlidesListModel.h"
-#include "render/RenderPres.h"
-#include "shell/CommonError.h"
-#include "shell/SettingsPres.h"
-#include "shell/SharedTypes.h"
-#include "templates/TemplatesPres.h"
+#include "app/ProjectPres.h"
+#include "app/SavedProjectsPres.h"
+#include "app/SlidesListModel.h"
+#include "app/RenderPres.h"
+#include "base/CommonError.h"
+#include "app/SettingsPres.h"
+#include "images/SharedTypes.h"
+#include "app/TemplatesPres.h"
 
 #include <QDesktopServices>
 #include <QPointer>

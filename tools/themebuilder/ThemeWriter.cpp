@@ -3,16 +3,13 @@
 #include "ScenePreview.h"
 #include "media/AsyncVideoOutput.h"
 #include "media/FramePool.h"
+#include "base/AtomicFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QThread>
-
-extern "C" {
-#include <libavformat/avformat.h>
-}
 
 namespace {
 
@@ -144,12 +141,8 @@ bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& fold
                                         "<name>%1</name><preview>https://lumavive.example/themes/%2"
                                         "</preview></info>\n")
                              .arg(theme.name, theme.slug);
-    // A full disk may take part of a file without an error: every byte is counted.
-    const auto write = [](const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-    };
-    if (!write(folder + "template.xml", xml.toUtf8()) || !write(folder + "info.xml", info.toUtf8()))
+    if (!AtomicFile::write(folder + "template.xml", xml.toUtf8()) ||
+        !AtomicFile::write(folder + "info.xml", info.toUtf8()))
         return fail("cannot write the description of theme " + theme.name);
     return true;
 }
@@ -174,7 +167,6 @@ bool ThemeWriter::writeVideo(const SceneRecipe& scene, const QString& path)
         QObject::connect(&output, &AsyncVideoOutput::error, [&failed] { failed = true; });
         OutputSettings settings;
         settings.path = path;
-        settings.format = av_guess_format("mp4", nullptr, nullptr);
         settings.width = kWidth;
         settings.height = kHeight;
         output.start(settings);
@@ -182,12 +174,11 @@ bool ThemeWriter::writeVideo(const SceneRecipe& scene, const QString& path)
             // Stay a few frames ahead of the encoder, no more.
             while (pool->framesOut() > 6)
                 QThread::msleep(5);
-            AVFrame* frame = pool->acquire(&output);
-            QImage target(frame->data[0], frame->width, frame->height, frame->linesize[0],
-                          QImage::Format_RGB32);
+            PoolFrame frame = PoolFrame::acquire(pool, &output);
+            QImage target = frame.image();
             QPainter(&target).drawImage(0, 0, scene.backdrop(i, scene.frames, kWidth, kHeight));
-            frame->pts = i;
-            output.writeVideoFrame(pool, frame, 1, 30, (i + 1) / 30.0);
+            frame.setIndex(i);
+            output.writeVideoFrame(std::move(frame), 1, 30, (i + 1) / 30.0);
         }
         output.finish();
     }

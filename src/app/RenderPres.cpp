@@ -1,0 +1,149 @@
+#include "app/RenderPres.h"
+
+#include "app/ImageProvider.h"
+#include "app/ProjectPres.h"
+#include "engine/RenderController.h"
+#include "app/SettingsPres.h"
+#include "templates/TemplateParser.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+RenderPres* RenderPres::instance()
+{
+    static RenderPres* const presenter = new RenderPres;
+    return presenter;
+}
+
+RenderPres::RenderPres(QObject* parent) : QObject(parent) {}
+
+void RenderPres::setIsRendering(bool value)
+{
+    rendering = value;
+    emit isRenderingChanged();
+}
+
+void RenderPres::setProgress(int value)
+{
+    percent = value;
+    emit progressChanged();
+}
+
+void RenderPres::setPreview(const QString& value)
+{
+    previewId = value;
+    emit previewChanged();
+}
+
+QString RenderPres::outputPathIn(const QString& folder, const QDateTime& when)
+{
+    const QString base = when.toString(QStringLiteral("'slideshow_'yyyy.MM.dd'_'hh.mm"));
+    const QDir dir(folder);
+    QString path = dir.filePath(base + QStringLiteral(".mp4"));
+    for (int counter = 2; QFileInfo::exists(path); ++counter)
+        path = dir.filePath(base + QStringLiteral("_%1.mp4").arg(counter));
+    return path;
+}
+
+void RenderPres::clearProgress()
+{
+    // A new render starts from nothing: the previous one's last percentage and picture would
+    // show for the seconds until the first frame is made.
+    percent = 0;
+    emit progressChanged();
+    const QString previous = previewId;
+    previewId.clear();
+    emit previewChanged();
+    if (!previous.isEmpty())
+        ImageProvider::instance()->remove(previous);
+}
+
+bool RenderPres::start()
+{
+    if (rendering)
+        return false; // one render at a time
+    const QSharedPointer<Project> project = ProjectPres::instance()->project();
+    project->setUserData(SettingsPres::instance()->renderSettings());
+    const QString folder = project->userData().saveDir;
+    // A folder deleted since it was chosen comes back; one that cannot be written to is named
+    // before any work starts.
+    QDir().mkpath(folder);
+    if (!SettingsPres::instance()->checkSaveDirPermission(folder)) {
+        emit error();
+        return false;
+    }
+    clearProgress();
+    delete controller;
+    controller = new RenderController(this);
+    connect(controller, &RenderController::onProgress, this, &RenderPres::onProgress);
+    connect(controller, &RenderController::onPreview, this, &RenderPres::onPreview);
+    connect(controller, &RenderController::done, this, &RenderPres::onDone);
+    connect(controller, &RenderController::error, this, &RenderPres::onError);
+    connect(controller, &RenderController::stopped, this, &RenderPres::onStopped);
+
+    result = outputPathIn(folder, QDateTime::currentDateTime());
+    setIsRendering(true);
+    controller->start(project, loadTemplate(project->themeId()), result);
+    return true;
+}
+
+void RenderPres::stop()
+{
+    if (controller)
+        controller->stop();
+}
+
+void RenderPres::play()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(result));
+}
+
+void RenderPres::openFolder()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(result).dir().path()));
+}
+
+void RenderPres::onProgress(float value)
+{
+    percent = int(value);
+    emit progressChanged();
+}
+
+void RenderPres::onPreview(QSharedPointer<QImage> image)
+{
+    const QString previous = previewId;
+    previewId = ImageProvider::instance()->addImage(image);
+    emit previewChanged();
+    if (!previous.isEmpty())
+        ImageProvider::instance()->remove(previous);
+}
+
+void RenderPres::finishRendering()
+{
+    rendering = false;
+    emit isRenderingChanged();
+}
+
+void RenderPres::onDone()
+{
+    finishRendering();
+    emit done();
+}
+
+void RenderPres::onError()
+{
+    finishRendering();
+    emit error();
+}
+
+void RenderPres::onStopped()
+{
+    finishRendering();
+    // Joins the render thread before anyone hears of the stop.
+    delete controller;
+    controller = nullptr;
+    emit stopped();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "images/SharedTypes.h"
+
+#include <QObject>
+#include <QString>
+
+class RenderController;
+
+// The render as QML sees it ("render"): starts and stops renders of the current project, names
+// the output file, and shows the progress and a preview; plays the result and opens its folder.
+// GUI thread.
+class RenderPres : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool isRendering READ isRendering WRITE setIsRendering NOTIFY isRenderingChanged)
+    Q_PROPERTY(int progress READ progress WRITE setProgress NOTIFY progressChanged)
+    Q_PROPERTY(QString preview READ preview WRITE setPreview NOTIFY previewChanged)
+public:
+    static RenderPres* instance();
+
+    bool isRendering() const { return rendering; }
+    void setIsRendering(bool value);
+    int progress() const { return percent; }
+    void setProgress(int value);
+    QString preview() const { return previewId; }
+    void setPreview(const QString& value);
+    QString resultPath() const { return result; }
+
+    // "slideshow_yyyy.MM.dd_hh.mm.mp4" in `folder`; when that file exists already (two renders in
+    // one minute), a counter goes before ".mp4" so that nothing is overwritten.
+    static QString outputPathIn(const QString& folder, const QDateTime& when);
+
+    // True when the render thread started. False, after error() and a message, when the result
+    // folder cannot be written (or a render is already running): the caller stays where it is.
+    Q_INVOKABLE bool start();
+    Q_INVOKABLE void stop();
+    Q_INVOKABLE void play();
+    Q_INVOKABLE void openFolder();
+
+signals:
+    void isRenderingChanged();
+    void progressChanged();
+    void previewChanged();
+    void done();
+    void error();
+    void stopped();
+
+public slots:
+    void onProgress(float value);
+    void onPreview(QSharedPointer<QImage> image);
+    void onDone();
+    void onError();
+    void onStopped();
+
+private:
+    explicit RenderPres(QObject* parent = nullptr);
+    void finishRendering();
+    void clearProgress();
+
+    bool rendering = false;
+    int percent = 0;
+    QString previewId;
+    QString result;
+    RenderController* controller = nullptr;
+};

@@ -1,0 +1,238 @@
+#include "app/SavedProjectsPres.h"
+
+#include "images/ThumbGenerator.h"
+#include "project/ProjectFile.h"
+#include "base/CommonError.h"
+#include "templates/TemplateCatalog.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QUuid>
+
+SavedProjectsPres* SavedProjectsPres::instance()
+{
+    static SavedProjectsPres* const presenter = new SavedProjectsPres;
+    return presenter;
+}
+
+QString SavedProjectsPres::projectsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/Lumavive/projects/");
+}
+
+bool SavedProjectsPres::isSafeId(const QString& id)
+{
+    return !id.isEmpty() && id != QLatin1String(".") && id != QLatin1String("..") &&
+           !id.contains(QLatin1Char('/')) && !id.contains(QLatin1Char('\\'));
+}
+
+SavedProjectsPres::SavedProjectsPres(QObject* parent)
+    : QAbstractListModel(parent), projects(projectsFolder())
+{
+    connect(ThumbGenerator::instance(), &ThumbGenerator::generated, this,
+            &SavedProjectsPres::thumbGenerated);
+    const QFileInfoList folders =
+        projects.entryInfoList(QDir::AllDirs | QDir::NoDotAndDotDot, QDir::Time);
+    for (const QFileInfo& folder : folders) {
+        const QString infoPath = folder.filePath() + QStringLiteral("/info.xml");
+        bool readable = false;
+        const ProjectInfo info = ProjectFile::readInfo(infoPath, &readable);
+        if (!readable) {
+            qWarning("Skipping saved project %s: its info.xml cannot be read",
+                     qPrintable(folder.fileName()));
+            continue;
+        }
+        SavedProjectRecord record;
+        record.id = folder.fileName();
+        record.name = info.name;
+        record.audioName = info.audio;
+        record.slidesCount = info.slidesnumber;
+        record.thumb = record.id + QStringLiteral("/0");
+        for (int i = 1; i <= 5; ++i)
+            record.imgs << record.id + QLatin1Char('/') + QString::number(i);
+        record.lastModified = QFileInfo(infoPath).lastModified();
+        records << record;
+    }
+    visible = records.isEmpty() ? 0 : 1;
+    more = visible < records.size();
+}
+
+int SavedProjectsPres::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : visible;
+}
+
+QVariant SavedProjectsPres::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() < 0 || index.row() >= records.size())
+        return {};
+    const SavedProjectRecord& record = records[index.row()];
+    switch (role) {
+    case NameRole:
+        return record.name;
+    case AudioNameRole:
+        return record.audioName;
+    case SlidesCountRole:
+        return record.slidesCount;
+    case ImgsRole:
+        return record.imgs;
+    case LastModifiedRole:
+        return QLocale::system().toString(record.lastModified, QLocale::ShortFormat);
+    case ThumbRole:
+        return record.thumb;
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> SavedProjectsPres::roleNames() const
+{
+    return {{NameRole, "name"},   {AudioNameRole, "audioName"},       {SlidesCountRole, "slidesCount"},
+            {ImgsRole, "imgs"},   {LastModifiedRole, "lastModified"}, {ThumbRole, "thumb"}};
+}
+
+void SavedProjectsPres::setHasMore(bool value)
+{
+    if (more == value)
+        return;
+    more = value;
+    emit hasMoreChanged();
+}
+
+void SavedProjectsPres::setCurrentVisibleNumber(int value)
+{
+    if (visible == value)
+        return;
+    visible = value;
+    emit currentVisibleNumberChanged();
+}
+
+void SavedProjectsPres::announcePaging()
+{
+    more = visible < records.size();
+    emit hasMoreChanged();
+    emit currentVisibleNumberChanged();
+}
+
+void SavedProjectsPres::showMore(int increment)
+{
+    const int shown = qMin(visible + qMax(0, increment), int(records.size()));
+    if (shown > visible) {
+        beginInsertRows(QModelIndex(), visible, shown - 1);
+        visible = shown;
+        endInsertRows();
+    }
+    announcePaging();
+}
+
+void SavedProjectsPres::hideAll()
+{
+    if (visible > 1) {
+        beginRemoveRows(QModelIndex(), 1, visible - 1);
+        visible = 1;
+        endRemoveRows();
+    }
+    announcePaging();
+}
+
+bool SavedProjectsPres::remove(int index)
+{
+    if (index < 0 || index >= records.size())
+        return false;
+    const QString id = records[index].id;
+    const bool shown = index < visible;
+    if (shown)
+        beginRemoveRows(QModelIndex(), index, index);
+    records.removeAt(index);
+    if (shown) {
+        --visible;
+        endRemoveRows();
+    }
+    if (visible == 0 && !records.isEmpty())
+        showMore(1);
+    announcePaging();
+    // Only ever a folder of its own inside the projects folder.
+    if (!isSafeId(id) || !QDir(projects.filePath(id)).removeRecursively())
+        return false;
+    emit projectDeleted(id);
+    return true;
+}
+
+QString SavedProjectsPres::saveProject(QSharedPointer<Project> project)
+{
+    if (project->id().isEmpty())
+        project->setId(QUuid::createUuid().toString());
+    const QString id = project->id();
+    const QString folder = projects.filePath(id) + QLatin1Char('/');
+    bool saved = isSafeId(id) && QDir().mkpath(folder);
+    if (saved) {
+        pending << previews.update(*project, folder);
+        ProjectInfo info;
+        info.name = TemplateCatalog::instance()->entry(project->themeId()).name;
+        info.audio = project->audio().isEmpty() ? QString() : project->audio().first()->path();
+        info.slidesnumber = project->slides().size();
+        saved = ProjectFile::writeProject(folder + QStringLiteral("prj.xml"), *project) &&
+                ProjectFile::writeInfo(folder + QStringLiteral("info.xml"), info);
+    }
+    if (!saved) {
+        CommonError::instance()->report(
+            tr("The project could not be saved in %1. Check that the disk has free space.")
+                .arg(QDir::toNativeSeparators(folder)));
+        return QString();
+    }
+    // The folder's modification time becomes the save time: the list shows it first next time.
+    QFile touch(folder + QStringLiteral("dummy.tmp"));
+    if (touch.open(QIODevice::ReadWrite))
+        touch.remove();
+    return id;
+}
+
+QSharedPointer<Project> SavedProjectsPres::loadProject(int index, QStringList* missing)
+{
+    if (index < 0 || index >= records.size() || !isSafeId(records[index].id))
+        return nullptr;
+    const QString id = records[index].id;
+    const QString path = projects.filePath(id) + QStringLiteral("/prj.xml");
+    bool damaged = false;
+    QSharedPointer<Project> project = ProjectFile::readProject(path, missing, &damaged);
+    project->setId(id);
+    if (damaged)
+        keepDamagedFile(path);
+    return project;
+}
+
+void SavedProjectsPres::keepDamagedFile(const QString& path)
+{
+    // The next automatic save replaces the file with what could be read: the damaged original
+    // stays beside it, under a name no save ever uses.
+    if (!QFileInfo::exists(path)) {
+        CommonError::instance()->report(tr("The saved project cannot be read: %1").arg(path));
+        return;
+    }
+    QString copy = path + QStringLiteral(".damaged");
+    for (int n = 2; QFileInfo::exists(copy); ++n)
+        copy = path + QStringLiteral(".damaged-%1").arg(n);
+    if (!QFile::copy(path, copy))
+        copy = tr("(no copy could be made)");
+    CommonError::instance()->report(
+        tr("The saved project was damaged; what could be read is open. The damaged file is kept "
+           "as %1")
+            .arg(copy));
+}
+
+void SavedProjectsPres::thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> img)
+{
+    if (!img)
+        return;
+    for (auto it = pending.begin(); it != pending.end();) {
+        if (it->task == task) {
+            ProjectPreviews::complete(*it, *img);
+            it = pending.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}

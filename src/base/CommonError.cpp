@@ -1,0 +1,47 @@
+#include "base/CommonError.h"
+
+#include "base/ErrorSender.h"
+#include "base/ServiceConfig.h"
+#include "base/WorkerThread.h"
+
+#include <QCoreApplication>
+
+CommonError::CommonError(QObject* parent) : QObject(parent) {}
+
+CommonError* CommonError::instance()
+{
+    static CommonError* const object = [] {
+        auto* created = new CommonError;
+        // Reports arrive from worker threads; the object must live with the GUI.
+        if (auto* app = QCoreApplication::instance())
+            created->moveToThread(app->thread());
+        return created;
+    }();
+    return object;
+}
+
+void CommonError::report(const QString& message)
+{
+    emit error(message);
+    post(message);
+}
+
+void CommonError::report(const QString& message, int code)
+{
+    report(message + QStringLiteral("\r\nError: ") + QString::number(code));
+}
+
+void CommonError::sendCrashFeedback(const QString& msg)
+{
+    post(QStringLiteral("APP_CRASH_FEEDBACK\r\n") + msg);
+}
+
+void CommonError::post(const QString& text)
+{
+    const QUrl endpoint = ServiceConfig::errorEndpoint();
+    if (endpoint.isEmpty())
+        return;
+
+    // One short-lived thread per report, so a slow or dead endpoint never blocks the caller.
+    WorkerThread::detach(new ErrorSender(text, endpoint));
+}

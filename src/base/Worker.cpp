@@ -1,0 +1,7 @@
+#include "base/Worker.h"
+
+void Worker::process()
+{
+    run();
+    emit finished();
+}

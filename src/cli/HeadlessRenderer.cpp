@@ -1,0 +1,390 @@
+#include "cli/HeadlessRenderer.h"
+
+#include "media/MediaFileInfo.h"
+#include "project/ImgSlide.h"
+#include "project/PictureFolder.h"
+#include "project/ProjectFile.h"
+#include "project/Project.h"
+#include "project/TextSlide.h"
+#include "engine/LibavRender.h"
+#include "cli/ThemeFetcher.h"
+#include "base/CommonError.h"
+#include "base/ServiceConfig.h"
+#include "templates/TemplateCatalog.h"
+#include "templates/TemplateParser.h"
+#include "templates/TmplDownloadManager.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QCoreApplication>
+#include <QImageReader>
+#include <QSettings>
+#include <QTemporaryFile>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+struct HeadlessRenderer::Request
+{
+    QString project; // a saved project's folder or "prj.xml"
+    int theme = -1;
+    QList<QPair<QString, QString>> slides; // ("photo" | "folder" | "text", value) in order
+    QStringList music;
+    bool fullHd = false;
+    QString output;
+};
+
+HeadlessRenderer::HeadlessRenderer(QTextStream& out, QTextStream& err) : out(out), err(err) {}
+
+QString HeadlessRenderer::usage()
+{
+    return QStringLiteral(
+        "Usage: lumavive-render --theme ID [--photo FILE]... [--folder DIR]... [--text TEXT]...\n"
+        "                       [--music FILE]... [--full-hd] -o OUT.mp4\n"
+        "       lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--full-hd] -o OUT.mp4\n"
+        "       lumavive-render --list-themes | --help | --version\n"
+        "Renders a slideshow with an installed theme: from ./templates/ when the working folder has\n"
+        "one, else $LUMAVIVE_THEMES_DIR, lumavive/themes in the data folders ($XDG_DATA_HOME,\n"
+        "$XDG_DATA_DIRS), or ../share/lumavive/themes beside the program. Missing background videos\n"
+        "are first downloaded from the theme server named by LUMAVIVE_THEME_SERVER. Slides follow the order of the\n"
+        "--photo, --folder and --text arguments; music tracks play in --music order. A saved\n"
+        "project renders with whatever of its photos and music still exist.\n"
+        "Exit codes: 0 success, 1 render failure or interruption, 2 bad usage or input.\n");
+}
+
+void HeadlessRenderer::fail(const QString& message)
+{
+    err << "lumavive-render: " << message << "\n";
+    err.flush();
+}
+
+bool HeadlessRenderer::parse(const QStringList& arguments, Request* request)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& option = arguments[i];
+        if (option == QLatin1String("--full-hd")) {
+            request->fullHd = true;
+            continue;
+        }
+        const QStringList withValue = {"--theme", "--photo", "--folder", "--text", "--music", "-o"};
+        if (!option.startsWith(QLatin1Char('-')) && request->project.isEmpty()) {
+            request->project = option;
+            continue;
+        }
+        if (!withValue.contains(option)) {
+            fail(QStringLiteral("unknown argument \"%1\"").arg(option));
+            return false;
+        }
+        if (i + 1 >= arguments.size()) {
+            fail(QStringLiteral("%1 needs a value").arg(option));
+            return false;
+        }
+        const QString value = arguments[++i];
+        if (option == QLatin1String("--theme")) {
+            bool ok = false;
+            request->theme = value.toInt(&ok);
+            if (!ok) {
+                fail(QStringLiteral("the theme id \"%1\" is not a number").arg(value));
+                return false;
+            }
+        } else if (option == QLatin1String("--music")) {
+            request->music << value;
+        } else if (option == QLatin1String("-o")) {
+            request->output = value;
+        } else {
+            request->slides.append({option.mid(2), value});
+        }
+    }
+    if (request->output.isEmpty()) {
+        fail(QStringLiteral("-o OUT.mp4 is required"));
+        return false;
+    }
+    if (!request->project.isEmpty()) {
+        if (request->theme >= 0 || !request->slides.isEmpty() || !request->music.isEmpty()) {
+            fail(QStringLiteral("a saved project brings its own theme, slides and music"));
+            return false;
+        }
+        return true;
+    }
+    if (request->theme < 0) {
+        fail(QStringLiteral("--theme (or a saved project) is required"));
+        return false;
+    }
+    if (request->slides.isEmpty()) {
+        fail(QStringLiteral("add at least one --photo, --folder or --text"));
+        return false;
+    }
+    return true;
+}
+
+bool HeadlessRenderer::checkTheme(int id)
+{
+    TemplateCatalog* catalog = TemplateCatalog::instance();
+    if (!catalog->contains(id)) {
+        QStringList installed;
+        for (const TemplateInfo& info : catalog->entries())
+            installed << QString::number(info.id);
+        fail(QStringLiteral("unknown theme %1 (installed in %2: %3)")
+                 .arg(id)
+                 .arg(catalog->folder())
+                 .arg(installed.isEmpty() ? QStringLiteral("none") : installed.join(", ")));
+        return false;
+    }
+    const QSharedPointer<TemplateDescription> theme = loadTemplate(id);
+    if (theme->scenes->isEmpty()) {
+        fail(QStringLiteral("theme %1 has no readable scenes").arg(id));
+        return false;
+    }
+    // Missing videos are fetched before the render; without a server there is nowhere to ask.
+    if (!TmplDownloadManager::instance()->isDownloaded(theme) && ServiceConfig::themeServer().isEmpty()) {
+        fail(QStringLiteral("theme %1 lacks background videos and no theme server is configured; "
+                            "set LUMAVIVE_THEME_SERVER (or \"themeServer\" in %2) to the server's "
+                            "base URL, for example http://127.0.0.1:8000")
+                 .arg(id)
+                 .arg(QSettings().fileName()));
+        return false;
+    }
+    return true;
+}
+
+bool HeadlessRenderer::checkFits(const Project& project, int slides)
+{
+    if (project.usedSlides() == 0) {
+        fail(QStringLiteral("no slide fits into theme %1: its scenes need more slides of a kind, "
+                            "or the music is too short")
+                 .arg(project.themeId()));
+        return false;
+    }
+    if (project.usedSlides() < slides)
+        out << project.usedSlides() << " of " << slides
+            << " slides fit into the music; the rest are left out.\n";
+    return true;
+}
+
+bool HeadlessRenderer::checkOutput(const QString& output)
+{
+    const QFileInfo target(output);
+    QTemporaryFile probe(target.absolutePath() + QStringLiteral("/.lumavive-XXXXXX"));
+    if (target.isDir() || !probe.open()) {
+        fail(QStringLiteral("cannot write the video to %1").arg(output));
+        return false;
+    }
+    return true;
+}
+
+bool HeadlessRenderer::loadSavedProject(const Request& request, Project* project)
+{
+    const QFileInfo given(request.project);
+    const QString file = given.isDir() ? given.filePath() + QStringLiteral("/prj.xml") : given.filePath();
+    if (!QFileInfo(file).isFile()) {
+        fail(QStringLiteral("cannot read project %1").arg(request.project));
+        return false;
+    }
+    QStringList missing;
+    const QSharedPointer<Project> loaded = ProjectFile::readProject(file, &missing);
+    for (const QString& path : missing)
+        out << "missing, left out: " << path << "\n";
+    if (!checkTheme(loaded->themeId()))
+        return false;
+    UserData settings;
+    settings.quality = request.fullHd ? 1 : 0;
+    project->setUserData(settings);
+    project->setTemplateDescription(loaded->templateDescription());
+    project->setAudio(loaded->audio());
+    project->setSlides(loaded->slides());
+    return checkFits(*project, loaded->slides().size());
+}
+
+int HeadlessRenderer::listThemes()
+{
+    const QList<TemplateInfo> themes = TemplateCatalog::instance()->entries();
+    if (themes.isEmpty())
+        out << "no themes installed in " << TemplateCatalog::instance()->folder() << "\n";
+    for (const TemplateInfo& info : themes)
+        out << info.id << "  " << (info.name.isEmpty() ? QStringLiteral("(unnamed)") : info.name) << "\n";
+    return Success;
+}
+
+bool HeadlessRenderer::buildProject(const Request& request, Project* project)
+{
+    if (!request.project.isEmpty())
+        return loadSavedProject(request, project);
+    if (!checkTheme(request.theme))
+        return false;
+    const QSharedPointer<TemplateDescription> theme = loadTemplate(request.theme);
+
+    QVector<QSharedPointer<Slide>> slides;
+    for (const auto& [kind, value] : request.slides) {
+        if (kind == QLatin1String("text")) {
+            slides << QSharedPointer<TextSlide>::create(value.trimmed());
+            continue;
+        }
+        const QStringList photos =
+            kind == QLatin1String("folder") ? PictureFolder::pictures(value) : QStringList{value};
+        if (kind == QLatin1String("folder") && !QFileInfo(value).isDir()) {
+            fail(QStringLiteral("cannot open folder %1").arg(value));
+            return false;
+        }
+        for (const QString& photo : photos) {
+            if (!QImageReader(photo).canRead()) {
+                fail(QStringLiteral("cannot read photo %1").arg(photo));
+                return false;
+            }
+            slides << QSharedPointer<ImgSlide>::create(QFileInfo(photo).absoluteFilePath());
+        }
+    }
+    TrackList tracks;
+    for (const QString& music : request.music) {
+        try {
+            tracks << MediaFileInfo::fromFile(QFileInfo(music).absoluteFilePath());
+        } catch (int) {
+            fail(QStringLiteral("cannot read music file %1").arg(music));
+            return false;
+        }
+    }
+
+    UserData settings;
+    settings.quality = request.fullHd ? 1 : 0;
+    project->setUserData(settings);
+    project->setTemplateDescription(theme);
+    project->setAudio(tracks);
+    project->setSlides(slides);
+    return checkFits(*project, slides.size());
+}
+
+namespace {
+
+// The render of this process, for the interrupt handler: stop() only sets an atomic flag.
+std::atomic<LibavRender*> running{nullptr};
+std::atomic<bool> interrupted{false};
+
+void onInterrupt(int)
+{
+    interrupted = true;
+    if (LibavRender* engine = running.load())
+        engine->stop();
+}
+
+QString clock(double seconds)
+{
+    const int s = int(seconds + 0.5);
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QString& output)
+{
+    const Project& project = *shared;
+    LibavRender engine(shared, project.templateDescription(), output);
+    // Frames written: each overlap hands one frame of the budget to the next scene.
+    const TemplateDescription& theme = *project.templateDescription();
+    const int handOvers = theme.sceneOverflow > 0 ? qMax(0, int(project.scenePlan()->size()) - 1) : 0;
+    const int total = qMax(1, LibavRender::totalFrames(project, theme) - handOvers);
+    const bool terminal = isatty(fileno(stdout));
+    int frames = 0;
+    int lastShown = -1;
+    QElapsedTimer timer;
+    timer.start();
+    QObject::connect(&engine, &LibavRender::progress, [&](QSharedPointer<QImage>, double percent) {
+        ++frames;
+        const double seconds = timer.elapsed() / 1000.0;
+        const double fps = seconds > 0 ? frames / seconds : 0.0;
+        const double left = fps > 0 ? (total - frames) / fps : 0.0;
+        if (terminal) {
+            // One line redrawn in place: a bar, the percentage, the speed and the time left.
+            if (frames % 3 != 0 && frames != total)
+                return;
+            const int filled = qBound(0, int(percent / 100 * 30), 30);
+            out << "\r[" << QString(filled, QLatin1Char('#')) << QString(30 - filled, QLatin1Char('.'))
+                << "] " << int(percent) << "%  " << QString::number(fps, 'f', 1) << " fps  "
+                << clock(left) << " left   ";
+            out.flush();
+            return;
+        }
+        const int shown = int(percent) / 5 * 5;
+        if (shown != lastShown) {
+            lastShown = shown;
+            out << "Rendering: " << shown << "% (" << frames << "/" << total << " frames, "
+                << QString::number(fps, 'f', 1) << " fps, " << clock(left) << " left)\n";
+            out.flush();
+        }
+    });
+    const QMetaObject::Connection errors = QObject::connect(
+        CommonError::instance(), &CommonError::error, [this](const QString& message) {
+            err << "error: " << QString(message).replace(QLatin1String("\r\n"), QLatin1String(" "))
+                << "\n";
+            err.flush();
+        });
+
+    struct sigaction handler {};
+    handler.sa_handler = onInterrupt;
+    sigemptyset(&handler.sa_mask);
+    struct sigaction previousInt {};
+    struct sigaction previousTerm {};
+    running = &engine;
+    sigaction(SIGINT, &handler, &previousInt);
+    sigaction(SIGTERM, &handler, &previousTerm);
+    const bool ok = engine.render();
+    sigaction(SIGINT, &previousInt, nullptr);
+    sigaction(SIGTERM, &previousTerm, nullptr);
+    running = nullptr;
+    QObject::disconnect(errors);
+    if (terminal)
+        out << "\n";
+
+    if (interrupted) {
+        fail(QStringLiteral("interrupted; the partial video was deleted"));
+        return RenderFailed;
+    }
+    if (!ok) {
+        fail(QStringLiteral("the render failed; no video was written"));
+        return RenderFailed;
+    }
+    const double seconds = timer.elapsed() / 1000.0;
+    const QSize size = project.userData().videoSize();
+    out << "Wrote " << QFileInfo(output).absoluteFilePath() << ": "
+        << QString::number(frames / 30.0, 'f', 1) << " s, " << size.width() << "x"
+        << size.height() << ", "
+        << QString::number(QFileInfo(output).size() / 1048576.0, 'f', 1) << " MiB, " << frames
+        << " frames in " << QString::number(seconds, 'f', 1) << " s ("
+        << QString::number(seconds > 0 ? frames / seconds : 0.0, 'f', 1) << " frames/s)";
+    if (project.musicLeftOut() > 0)
+        out << "; the video lasts " << QString::number(frames / 30.0, 'f', 1) << " s; the last "
+            << QString::number(project.musicLeftOut(), 'f', 1) << " s of the music are left out";
+    out << "\n";
+    return Success;
+}
+
+int HeadlessRenderer::run(const QStringList& arguments)
+{
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        out << usage();
+        return Success;
+    }
+    if (arguments.contains(QLatin1String("--version"))) {
+        out << "lumavive-render " << QCoreApplication::applicationVersion() << "\n";
+        return Success;
+    }
+    if (arguments.contains(QLatin1String("--list-themes")))
+        return listThemes();
+    Request request;
+    if (!parse(arguments, &request)) {
+        err << usage();
+        return BadUsage;
+    }
+    auto project = QSharedPointer<Project>::create();
+    if (!buildProject(request, project.data()) || !checkOutput(request.output))
+        return BadUsage;
+    if (project->templateDescription() &&
+        !ThemeFetcher(out, isatty(fileno(stdout))).fetch(project->templateDescription())) {
+        fail(QStringLiteral("the background videos of theme %1 could not be downloaded from %2; "
+                            "check the connection and try again")
+                 .arg(project->themeId())
+                 .arg(ServiceConfig::themeServer()));
+        return RenderFailed;
+    }
+    return render(project, request.output);
+}

@@ -1,8 +1,0 @@
-#include "shell/Translations.h"
-
-#include <QTranslator>
-
-bool Translations::load(QTranslator& translator, const QString& localeName)
-{
-    return translator.load(localeName, QStringLiteral(":/translations"));
-}

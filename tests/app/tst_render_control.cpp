@@ -1,0 +1,145 @@
+#include "TestDirs.h"
+#include "ThemeFixture.h"
+#include "app/ImageProvider.h"
+#include "app/ProjectPres.h"
+#include "app/RenderPres.h"
+#include "base/CommonError.h"
+#include "app/SettingsPres.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestRenderControl : public QObject
+{
+    Q_OBJECT
+
+    TestDirs dirs;
+    RenderPres* render = nullptr;
+
+    QStringList videos() const
+    {
+        return QDir(dirs.file("videos")).entryList({"*.mp4"}, QDir::Files, QDir::Name);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setOrganizationName("Merrowdale");
+        QCoreApplication::setApplicationName("Lumavive");
+        QDir::setCurrent(dirs.path());
+        ThemeFixture::ThemeSpec theme;
+        theme.id = 1;
+        ThemeFixture::SceneSpec scene;
+        scene.frames = 100;
+        theme.scenes = {scene};
+        QVERIFY(ThemeFixture::write("templates", theme));
+        QImage photo(160, 120, QImage::Format_RGB32);
+        photo.fill(Qt::red);
+        QVERIFY(photo.save(dirs.file("photo.png")));
+        ProjectPres::instance()->setThemeId(1);
+        ProjectPres::instance()->addImages(QVariantList{QUrl::fromLocalFile(dirs.file("photo.png"))});
+        SettingsPres::instance()->setSaveDir(dirs.file("videos"));
+        render = RenderPres::instance();
+    }
+
+    void renderReportsProgressAndPreviews()
+    {
+        QSignalSpy progress(render, &RenderPres::progressChanged);
+        QSignalSpy previews(render, &RenderPres::previewChanged);
+        QSignalSpy done(render, &RenderPres::done);
+        QStringList shown;
+        const auto watch = connect(render, &RenderPres::previewChanged, this,
+                                   [&] { shown << render->preview(); });
+        render->start();
+        QVERIFY(render->isRendering());
+        render->start(); // refused while the first runs
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
+        QVERIFY(!render->isRendering());
+        QCOMPARE(progress.count(), 1 + 100); // start() announces, then once per frame
+        QCOMPARE(render->progress(), 100);
+        // start() clears the last render's picture, then frames 1, 31, 61 and 91.
+        QCOMPARE(previews.count(), 1 + 4);
+        disconnect(watch);
+        QVERIFY(shown.first().isEmpty());
+        QSize size;
+        // Each preview is released once the next one shows: a long render keeps one picture.
+        for (const QString& earlier : shown.mid(1, shown.size() - 2))
+            QVERIFY(ImageProvider::instance()->requestImage(earlier, &size, {}).isNull());
+        QCOMPARE(ImageProvider::instance()->requestImage(render->preview(), &size, {}).height(), 300);
+        QCOMPARE(videos().size(), 1);
+        QVERIFY(render->resultPath().endsWith(videos().first()));
+        QVERIFY(QFileInfo(render->resultPath()).fileName().startsWith("slideshow_"));
+    }
+
+    void progressIsTruncated()
+    {
+        render->onProgress(99.9f);
+        QCOMPARE(render->progress(), 99);
+    }
+
+    void secondRenderKeepsTheFirstFile()
+    {
+        QSignalSpy done(render, &RenderPres::done);
+        render->start();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
+        QCOMPARE(videos().size(), 2);
+
+        const QString names = dirs.file("names");
+        QDir().mkpath(names);
+        const QDateTime when(QDate(2024, 3, 9), QTime(14, 5, 33));
+        QStringList taken;
+        for (int i = 0; i < 3; ++i) {
+            const QString path = RenderPres::outputPathIn(names, when);
+            taken << QFileInfo(path).fileName();
+            QFile(path).open(QIODevice::WriteOnly);
+        }
+        QCOMPARE(taken, QStringList({"slideshow_2024.03.09_14.05.mp4",
+                                     "slideshow_2024.03.09_14.05_2.mp4",
+                                     "slideshow_2024.03.09_14.05_3.mp4"}));
+    }
+
+    void stopEndsTheRenderWithoutAFile()
+    {
+        render->stop(); // nothing running: nothing happens
+        const QStringList before = videos();
+        QSignalSpy stopped(render, &RenderPres::stopped);
+        QSignalSpy done(render, &RenderPres::done);
+        connect(render, &RenderPres::progressChanged, this, [this] {
+            if (render->progress() >= 20)
+                render->stop();
+        });
+        render->start();
+        QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 60000);
+        render->disconnect(this);
+        QCOMPARE(done.count(), 0);
+        QVERIFY(!render->isRendering());
+        QCOMPARE(videos(), before);
+    }
+
+    void failedRenderReportsAnError()
+    {
+        QSignalSpy failed(render, &RenderPres::error);
+        QSignalSpy messages(CommonError::instance(), &CommonError::error);
+        SettingsPres::instance()->setSaveDir(unwritablePath(dirs));
+        render->start();
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 60000);
+        QVERIFY(!render->isRendering());
+        QVERIFY(messages.count() >= 1);
+        QVERIFY(messages.first().first().toString().startsWith("Please select another Result Directory"));
+        SettingsPres::instance()->setSaveDir(dirs.file("videos"));
+    }
+
+    void deletedFolderComesBack()
+    {
+        const QString folder = dirs.file("videos/deleted/since");
+        SettingsPres::instance()->setSaveDir(folder);
+        QSignalSpy done(render, &RenderPres::done);
+        render->start();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
+        SettingsPres::instance()->setSaveDir(dirs.file("videos"));
+    }
+};
+
+QTEST_MAIN(TestRenderControl)
+#include "tst_render_control.moc"

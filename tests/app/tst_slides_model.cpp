@@ -1,0 +1,200 @@
+#include "TestDirs.h"
+#include "app/ImageProvider.h"
+#include "images/ThumbGenerator.h"
+#include "project/ImgSlide.h"
+#include "app/ImgSlidePres.h"
+#include "app/SlidesListModel.h"
+#include "project/TextSlide.h"
+#include "app/TextSlidePres.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QtTest>
+
+class TestSlidesModel : public QObject
+{
+    Q_OBJECT
+
+    TestDirs dirs;
+    SlidesListModel* model = SlidesListModel::instance();
+
+    void fill(const QStringList& texts)
+    {
+        while (model->rowCount() > 0)
+            model->remove(0);
+        for (const QString& text : texts)
+            model->append(new TextSlidePres(QSharedPointer<TextSlide>::create(text)));
+    }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QVariant text = model->data(model->index(row), SlidesListModel::TextRole);
+            result << (model->data(model->index(row), SlidesListModel::TypeRole).toInt() == 1
+                           ? QStringLiteral("|")
+                           : text.toString());
+        }
+        return result;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest,
+                                     this);
+        QCOMPARE(model->roleNames().value(257), QByteArray("type"));
+        QCOMPARE(model->roleNames().value(258), QByteArray("imgId"));
+        QCOMPARE(model->roleNames().value(259), QByteArray("text"));
+    }
+
+    void separatorFollowsThePosition()
+    {
+        fill({"a", "b", "c"});
+        model->placeSeparator(2, 3);
+        QCOMPARE(texts(), QStringList({"a", "b", "|", "c"}));
+        model->placeSeparator(2, 3); // already there
+        QCOMPARE(texts(), QStringList({"a", "b", "|", "c"}));
+        model->placeSeparator(0, 3);
+        QCOMPARE(texts(), QStringList({"|", "a", "b", "c"}));
+        model->placeSeparator(3, 3); // everything fits: no separator
+        QCOMPARE(texts(), QStringList({"a", "b", "c"}));
+        QCOMPARE(model->slides().size(), 3);
+        model->placeSeparator(1, 3);
+        model->remove(1); // the separator is kept for reuse, never deleted
+        model->placeSeparator(1, 3);
+        QCOMPARE(texts(), QStringList({"a", "|", "b", "c"}));
+    }
+
+    void moveKeepsTheSelectionsOrder_data()
+    {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("before a row") << QList<int>{4, 1} << 3 << QStringList{"a", "c", "b", "e", "d"};
+        QTest::newRow("onto a moved row") << QList<int>{0, 2} << 2 << QStringList{"b", "a", "c", "d", "e"};
+        QTest::newRow("past the end") << QList<int>{0, 2} << 6 << QStringList{"b", "d", "e", "a", "c"};
+        QTest::newRow("to the top") << QList<int>{3} << 0 << QStringList{"d", "a", "b", "c", "e"};
+    }
+    void moveKeepsTheSelectionsOrder()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(int, to);
+        QFETCH(QStringList, expected);
+        fill({"a", "b", "c", "d", "e"});
+        model->move(rows, to);
+        QCOMPARE(texts(), expected);
+    }
+
+    void wrongRowKindsAreLeftAlone()
+    {
+        fill({"text"});
+        model->append(new ImgSlidePres(QSharedPointer<ImgSlide>::create(dirs.file("none.jpg")), 1.0));
+        model->placeSeparator(1, 2);
+        QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+        model->setText(2, "x");  // image row
+        model->setText(1, "x");  // separator
+        model->rotate(0, true);  // text row
+        model->rotate(1, true);  // separator
+        model->setText(99, "x");
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(!model->data(model->index(2), SlidesListModel::TextRole).isValid());
+        QVERIFY(!model->data(model->index(7), SlidesListModel::TypeRole).isValid());
+        QVERIFY(!model->data(model->index(0), Qt::DisplayRole).isValid());
+
+        model->setText(0, "  spaced  ");
+        QCOMPARE(model->data(model->index(0), SlidesListModel::TextRole).toString(),
+                 QStringLiteral("  spaced  "));
+    }
+
+    void sharedPhotosTakeTheSameResult()
+    {
+        fill({});
+        ThumbGenerator::instance()->pause();
+        const QString path = dirs.file("shared.jpg");
+        auto* first = new ImgSlidePres(QSharedPointer<ImgSlide>::create(path), 1.0);
+        auto* second = new ImgSlidePres(QSharedPointer<ImgSlide>::create(path), 1.0);
+        auto* other = new ImgSlidePres(QSharedPointer<ImgSlide>::create(path), 2.0);
+        model->append(first);
+        model->append(second);
+        model->append(other);
+        QImage picture(150, 150, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        emit ThumbGenerator::instance()->generated({path, 150, 150},
+                                                   QSharedPointer<QImage>::create(picture));
+        QVERIFY(first->imgId() != ImageProvider::kStubId);
+        QVERIFY(second->imgId() != ImageProvider::kStubId);
+        QVERIFY(first->imgId() != second->imgId());
+        QCOMPARE(other->imgId(), ImageProvider::kStubId); // another size: not its result
+        QSize size;
+        QCOMPARE(ImageProvider::instance()->requestImage(first->imgId(), &size, {}).pixelColor(5, 5),
+                 QColor(Qt::red));
+        // A better thumbnail replaces the first one, which is released: a project's grid keeps
+        // one picture per row however often thumbnails arrive.
+        const QString replaced = first->imgId();
+        picture.fill(Qt::green);
+        emit ThumbGenerator::instance()->generated({path, 150, 150},
+                                                   QSharedPointer<QImage>::create(picture));
+        QVERIFY(first->imgId() != replaced);
+        QVERIFY(ImageProvider::instance()->requestImage(replaced, &size, {}).isNull());
+        QCOMPARE(ImageProvider::instance()->requestImage(first->imgId(), &size, {}).pixelColor(5, 5),
+                 QColor(Qt::green));
+        fill({}); // the rows go, their queued requests are cancelled
+        ThumbGenerator::instance()->resume();
+    }
+
+    void turningBeforeTheThumbnailArrives()
+    {
+        fill({});
+        ThumbGenerator::instance()->pause();
+        const QString path = dirs.file("late.png");
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        auto slide = QSharedPointer<ImgSlide>::create(path);
+        auto* row = new ImgSlidePres(slide, 1.0);
+        model->append(row);
+        model->rotate(0, true);
+        QCOMPARE(slide->rotation(), 1);
+        QCOMPARE(row->imgId(), ImageProvider::kStubId);
+        emit ThumbGenerator::instance()->generated(row->task(),
+                                                   QSharedPointer<QImage>::create(picture));
+        QSize size;
+        QCOMPARE(ImageProvider::instance()->requestImage(row->imgId(), &size, {}).size(), QSize(20, 40));
+        const QString before = row->imgId();
+        model->rotate(0, false);
+        QCOMPARE(slide->rotation(), 0);
+        QVERIFY(row->imgId() != before);
+        QCOMPARE(ImageProvider::instance()->requestImage(row->imgId(), &size, {}).size(), QSize(40, 20));
+        fill({});
+        ThumbGenerator::instance()->resume();
+    }
+
+    void themeLookChangesTextThumbnails()
+    {
+        fill({});
+        auto slide = QSharedPointer<TextSlide>::create("Hello");
+        auto* row = new TextSlidePres(slide);
+        model->append(row);
+        const QString plain = row->imgId();
+        auto look = QSharedPointer<TextObject>::create();
+        look->font = QFont("Serif");
+        look->color = Qt::red;
+        slide->setMedia(look); // no slide background: nothing changes
+        QCOMPARE(row->imgId(), plain);
+
+        QImage background(200, 100, QImage::Format_RGB32);
+        background.fill(Qt::darkGreen);
+        QVERIFY(background.save(dirs.file("slide-bg.png")));
+        look->slideBackground = dirs.file("slide-bg.png");
+        QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+        slide->setMedia(look);
+        QVERIFY(row->imgId() != plain);
+        QCOMPARE(changed.count(), 1);
+        QSize size;
+        QCOMPARE(ImageProvider::instance()->requestImage(row->imgId(), &size, {}).size(), QSize(200, 100));
+        QVERIFY(ImageProvider::instance()->requestImage(plain, &size, {}).isNull()); // released
+    }
+};
+
+QTEST_MAIN(TestSlidesModel)
+#include "tst_slides_model.moc"

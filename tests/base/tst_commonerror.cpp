@@ -1,0 +1,140 @@
+#include "HttpTestServer.h"
+#include "base/CommonError.h"
+#include "base/ErrorSender.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QtTest>
+
+#include <thread>
+#include <vector>
+
+class TestCommonError : public QObject
+{
+    Q_OBJECT
+
+    HttpTestServer server;
+
+    QString postedError(int index) const
+    {
+        return HttpTestServer::formDecode(server.requests().at(index).body).value("error");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(server.listen());
+        qputenv("LUMAVIVE_ERROR_ENDPOINT", server.baseUrl().toUtf8() + "/");
+    }
+
+    void cleanup()
+    {
+        QTRY_COMPARE(ErrorSender::inFlight(), 0);
+        server.clearRequests();
+    }
+
+    void reportShowsAndPostsTheText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << QStringLiteral("Video output process thread failed");
+        QTest::newRow("form delimiters") << QStringLiteral("a & b = c; d?e#f");
+        QTest::newRow("plus and percent") << QStringLiteral("C++ 100% done");
+        QTest::newRow("escape look-alikes") << QStringLiteral("%41 %2B %zz %");
+        QTest::newRow("non-ASCII") << QStringLiteral("Fehler: Größe ümlaut — 写真");
+        QTest::newRow("line breaks") << QStringLiteral("first\r\nsecond");
+    }
+    void reportShowsAndPostsTheText()
+    {
+        QFETCH(QString, text);
+        QSignalSpy shown(CommonError::instance(), &CommonError::error);
+        CommonError::instance()->report(text);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.at(0).at(0).toString(), text);
+
+        QTRY_COMPARE(server.requests().size(), 1);
+        const HttpTestServer::Request& request = server.requests().at(0);
+        QCOMPARE(request.method, QByteArray("POST"));
+        QCOMPARE(request.path, QByteArray("/nativeerror"));
+        QCOMPARE(request.headers.value("content-type"),
+                 QByteArray("application/x-www-form-urlencoded"));
+        QVERIFY(request.body.startsWith("error="));
+        // Fully encoded: the body is plain ASCII with no delimiter from the text left raw.
+        for (char c : request.body.mid(6))
+            QVERIFY2(QByteArray("&=+ \r\n").indexOf(c) < 0 && uchar(c) < 0x80, request.body);
+        QCOMPARE(postedError(0), text);
+    }
+
+    void reportWithCodeAppendsIt()
+    {
+        QSignalSpy shown(CommonError::instance(), &CommonError::error);
+        CommonError::instance()->report(QStringLiteral("Video output avformat_write_header failed"),
+                                        -22);
+        const QString expected =
+            QStringLiteral("Video output avformat_write_header failed\r\nError: -22");
+        QCOMPARE(shown.at(0).at(0).toString(), expected);
+        QTRY_COMPARE(server.requests().size(), 1);
+        QCOMPARE(postedError(0), expected);
+    }
+
+    void feedbackIsPostedButNotShown()
+    {
+        QSignalSpy shown(CommonError::instance(), &CommonError::error);
+        CommonError::instance()->sendCrashFeedback(QString());
+        CommonError::instance()->sendCrashFeedback(QStringLiteral("I clicked Start"));
+        QTRY_COMPARE(server.requests().size(), 2);
+        QStringList posted = {postedError(0), postedError(1)};
+        posted.sort();
+        QCOMPARE(posted, QStringList({QStringLiteral("APP_CRASH_FEEDBACK\r\n"),
+                                      QStringLiteral("APP_CRASH_FEEDBACK\r\nI clicked Start")}));
+        QCOMPARE(shown.count(), 0);
+    }
+
+    void reportsFromManyThreadsAllArrive()
+    {
+        int shown = 0;
+        QMetaObject::Connection counting =
+            connect(CommonError::instance(), &CommonError::error, this, [&] { ++shown; });
+        std::vector<std::thread> threads;
+        for (int i = 0; i < 8; ++i)
+            threads.emplace_back([i] { CommonError::instance()->report(QString::number(i)); });
+        for (std::thread& t : threads)
+            t.join();
+        QTRY_COMPARE(server.requests().size(), 8);
+        QTRY_COMPARE(shown, 8);
+        disconnect(counting);
+        QStringList posted;
+        for (int i = 0; i < 8; ++i)
+            posted << postedError(i);
+        posted.sort();
+        QCOMPARE(posted, QStringList({"0", "1", "2", "3", "4", "5", "6", "7"}));
+    }
+
+    void unreachableEndpointEndsTheSender()
+    {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+        const quint16 port = closed.serverPort();
+        closed.close();
+        qputenv("LUMAVIVE_ERROR_ENDPOINT", QByteArray("http://127.0.0.1:") + QByteArray::number(port));
+        QSignalSpy shown(CommonError::instance(), &CommonError::error);
+        CommonError::instance()->report(QStringLiteral("nobody listens"));
+        QCOMPARE(shown.count(), 1);
+        QTRY_COMPARE(ErrorSender::inFlight(), 0);
+        qputenv("LUMAVIVE_ERROR_ENDPOINT", server.baseUrl().toUtf8());
+    }
+
+    void noEndpointMeansNoPost()
+    {
+        qunsetenv("LUMAVIVE_ERROR_ENDPOINT");
+        QSignalSpy shown(CommonError::instance(), &CommonError::error);
+        CommonError::instance()->report(QStringLiteral("local only"));
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(ErrorSender::inFlight(), 0);
+        QTest::qWait(100);
+        QCOMPARE(server.requests().size(), 0);
+        qputenv("LUMAVIVE_ERROR_ENDPOINT", server.baseUrl().toUtf8());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommonError)
+#include "tst_commonerror.moc"

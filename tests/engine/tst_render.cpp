@@ -1,0 +1,196 @@
+#include "OutputProbe.h"
+#include "TestDirs.h"
+#include "ThemeFixture.h"
+#include "project/ImgSlide.h"
+#include "project/Project.h"
+#include "engine/LibavRender.h"
+#include "base/CommonError.h"
+#include "templates/TemplateParser.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+// The photo slot of every fixture scene covers the middle of the frame; luminance is measured
+// in the top-left corner, on the background.
+const QRect kCorner(16, 16, 200, 120);
+
+} // namespace
+
+class TestRender : public QObject
+{
+    Q_OBJECT
+
+    TestDirs dirs;
+
+    QSharedPointer<Slide> photo(QColor color)
+    {
+        const QString path = dirs.file(color.name() + ".png");
+        if (!QFileInfo::exists(path)) {
+            QImage image(200, 200, QImage::Format_RGB32);
+            image.fill(color);
+            image.save(path);
+        }
+        return QSharedPointer<ImgSlide>::create(path);
+    }
+
+    QSharedPointer<Project> project(int themeId, int slides, bool fullHd = false)
+    {
+        auto p = QSharedPointer<Project>::create();
+        UserData settings;
+        settings.quality = fullHd ? 1 : 0;
+        p->setUserData(settings);
+        p->setThemeId(themeId);
+        QVector<QSharedPointer<Slide>> list;
+        const QList<QColor> colors = {Qt::red, Qt::blue, Qt::green};
+        for (int i = 0; i < slides; ++i)
+            list << photo(colors[i % colors.size()]);
+        p->setSlides(list);
+        return p;
+    }
+
+    static void checkContinuous(const OutputProbe& probe)
+    {
+        const qint64 step = probe.frames[1].pts - probe.frames[0].pts;
+        QVERIFY(step > 0);
+        for (int i = 1; i < probe.frames.size(); ++i)
+            QCOMPARE(probe.frames[i].pts - probe.frames[i - 1].pts, step);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QDir::setCurrent(dirs.path());
+        ThemeFixture::ThemeSpec fades;
+        fades.id = 1;
+        fades.fadeIn = 10;
+        fades.fadeOut = 10;
+        fades.scenes = {ThemeFixture::SceneSpec{}};
+        QVERIFY(ThemeFixture::write("templates", fades));
+
+        ThemeFixture::ThemeSpec overlap;
+        overlap.id = 2;
+        overlap.sceneOverflow = 15;
+        ThemeFixture::SceneSpec still;
+        still.slot = QRectF(0.25, 0.25, 0.5, 0.5);
+        overlap.scenes = {still};
+        QVERIFY(ThemeFixture::write("templates", overlap));
+
+        ThemeFixture::ThemeSpec plain;
+        plain.id = 3;
+        ThemeFixture::SceneSpec video;
+        video.video = true;
+        video.frames = 60;
+        ThemeFixture::SceneSpec short_;
+        short_.id = 2;
+        short_.video = true;
+        short_.frames = 60;
+        short_.videoFrames = 40; // the background ends before its scene does
+        plain.scenes = {video, short_};
+        QVERIFY(ThemeFixture::write("templates", plain));
+    }
+
+    void fadesFollowTheirAlphas()
+    {
+        const QString out = dirs.file("fades.mp4");
+        auto p = project(1, 1);
+        LibavRender engine(p, loadTemplate(1), out);
+        int emitted = 0;
+        double last = 0;
+        connect(&engine, &LibavRender::progress, this, [&](QSharedPointer<QImage>, double percent) {
+            ++emitted;
+            last = percent;
+        });
+        QVERIFY(engine.render());
+        QCOMPARE(emitted, 90);
+        QCOMPARE(qRound(last), 100);
+        const OutputProbe probe = OutputProbe::read(out, kCorner);
+        QCOMPARE(probe.frames.size(), 90);
+        checkContinuous(probe);
+        const double base = probe.frames[45].luminance;
+        QVERIFY(qAbs(base - 200) < 8);
+        const QMap<int, int> alphas = {{1, 204}, {2, 178}, {4, 127}, {8, 25},  {9, 0},
+                                       {80, 25}, {84, 127}, {88, 229}, {89, 255}, {90, 255}};
+        for (auto it = alphas.cbegin(); it != alphas.cend(); ++it) {
+            const double expected = base * (1.0 - it.value() / 255.0);
+            const double got = probe.frames[it.key() - 1].luminance;
+            QVERIFY2(qAbs(got - expected) < 8,
+                     qPrintable(QStringLiteral("frame %1: %2 vs %3").arg(it.key()).arg(got).arg(expected)));
+        }
+        QCOMPARE(OutputProbe::ffprobeFrames(out) == -1 ? 90 : OutputProbe::ffprobeFrames(out), 90);
+    }
+
+    void overlappingScenesCrossFade()
+    {
+        const QString out = dirs.file("overlap.mp4");
+        auto p = project(2, 2);
+        QVERIFY(LibavRender(p, loadTemplate(2), out).render());
+        const OutputProbe probe = OutputProbe::read(out, kCorner);
+        QCOMPARE(probe.frames.size(), 164);
+        checkContinuous(probe);
+        QCOMPARE(probe.frames[10].centre.red() > 200, true);   // the first (red) photo
+        QCOMPARE(probe.frames[120].centre.blue() > 200, true); // the second (blue) photo
+        // The second scene's first frame shows the first scene at 1 - 2/15 over it.
+        const QColor blend = probe.frames[74].centre;
+        QVERIFY2(blend.red() > 180 && blend.blue() > 15 && blend.blue() < 70,
+                 qPrintable(blend.name()));
+        const QColor later = probe.frames[74 + 7].centre; // 1 - 9/15 = 0.4
+        QVERIFY2(later.red() > 70 && later.red() < 135 && later.blue() > 120, qPrintable(later.name()));
+    }
+
+    void scenesWithoutOverlapRunOn()
+    {
+        const QString out = dirs.file("no-overlap.mp4");
+        auto p = project(3, 3);
+        QVERIFY(LibavRender(p, loadTemplate(3), out).render());
+        const OutputProbe probe = OutputProbe::read(out, kCorner);
+        // 60 + 40 (a background that ended early) + 60 frames, one after the other.
+        QCOMPARE(probe.frames.size(), 160);
+        checkContinuous(probe);
+    }
+
+    void fullHdRender()
+    {
+        const QString out = dirs.file("full-hd.mp4");
+        QVERIFY(LibavRender(project(2, 2, true), loadTemplate(2), out).render());
+        const OutputProbe probe = OutputProbe::read(out, kCorner);
+        QCOMPARE(probe.width, 1920);
+        QCOMPARE(probe.height, 1080);
+        QCOMPARE(probe.frames.size(), 164);
+    }
+
+    void stopDeletesThePartialFile()
+    {
+        const QString out = dirs.file("stopped.mp4");
+        LibavRender engine(project(2, 2), loadTemplate(2), out);
+        int frames = 0;
+        connect(&engine, &LibavRender::progress, this, [&](QSharedPointer<QImage>, double) {
+            if (++frames == 30)
+                engine.stop();
+        });
+        QVERIFY(engine.render());
+        QCOMPARE(frames, 30);
+        QVERIFY(!QFileInfo::exists(out));
+    }
+
+    void failuresDeleteThePartialFile()
+    {
+        QSignalSpy reports(CommonError::instance(), &CommonError::error);
+        const QString out = unwritablePath(dirs) + "/x.mp4";
+        QVERIFY(!LibavRender(project(2, 1), loadTemplate(2), out).render());
+        QVERIFY(!QFileInfo::exists(out));
+        QVERIFY(reports.count() >= 2);
+
+        // A plan entry whose scene the theme does not have.
+        auto p = project(2, 1);
+        auto other = loadTemplate(3); // scene ids 1 and 2, but change the plan's scene
+        (*p->scenePlan())[0].sceneId = 99;
+        const QString missing = dirs.file("missing-scene.mp4");
+        QVERIFY(!LibavRender(p, other, missing).render());
+        QVERIFY(!QFileInfo::exists(missing));
+    }
+};
+
+QTEST_MAIN(TestRender)
+#include "tst_render.moc"
