@@ -39,10 +39,12 @@ private:
     explicit ThumbGenerator(QObject* parent = nullptr);
     bool startOne();
 
+    // The GUI thread's, like every slot and pause()/resume(): no lock.
     int running = 0;
+    bool fullDecodeEnabled = true;
+    // addTask() and cancel() may come from any thread: the queues are under `mutex`.
     QMutex mutex;
     QList<ThumbGeneratorTask> exifQueue;
     QList<ThumbGeneratorTask> fullQueue;
     int exifRunning = 0; // preview attempts under way
-    bool fullDecodeEnabled = true;
 };

@@ -3,10 +3,7 @@
 #include "media/AudioVolume.h"
 #include "base/CommonError.h"
 
-#include <QMutex>
-
 #include <cstdio>
-#include <map>
 
 extern "C" {
 #include <libavutil/opt.h>
@@ -15,15 +12,6 @@ extern "C" {
 namespace {
 
 constexpr int kOutputRate = 44100;
-
-// Resamplers live for the whole process, one per distinct input format; the output side is the
-// same for every render.
-QMutex cacheMutex;
-std::map<QString, libav::SwrPtr>& resamplerCache()
-{
-    static std::map<QString, libav::SwrPtr> cache;
-    return cache;
-}
 
 [[noreturn]] void reportAndThrow(const char* message, int code)
 {
@@ -47,7 +35,6 @@ uint64_t layoutMask(const AVChannelLayout& layout)
 
 AudioEncoder::AudioEncoder(const AVOutputFormat* format, AVFormatContext* output, int bitRate,
                            int channels, int sampleFormat)
-    : output(output)
 {
     encoder = avcodec_find_encoder(format->audio_codec);
     if (!encoder)
@@ -80,6 +67,7 @@ AudioEncoder::AudioEncoder(const AVOutputFormat* format, AVFormatContext* output
     if (result < 0)
         throw result;
     stream->time_base = context->time_base;
+    writer = std::make_unique<PacketWriter>(output, stream, context.get());
     fifo.reset(av_audio_fifo_alloc(context->sample_fmt, context->ch_layout.nb_channels, 1));
     if (!fifo)
         throw AVERROR(ENOMEM);
@@ -92,19 +80,11 @@ QString AudioEncoder::resamplerKey(uint64_t layout, int rate, int format)
     return QStringLiteral("chl%1sr%2sf%3").arg(layout).arg(rate).arg(format);
 }
 
-int AudioEncoder::cachedResamplers()
-{
-    QMutexLocker lock(&cacheMutex);
-    return int(resamplerCache().size());
-}
-
 SwrContext* AudioEncoder::resamplerFor(uint64_t layout, int rate, int format)
 {
     const QString key = resamplerKey(layout, rate, format);
-    QMutexLocker lock(&cacheMutex);
-    auto& cache = resamplerCache();
-    auto found = cache.find(key);
-    if (found != cache.end())
+    auto found = resamplers.find(key);
+    if (found != resamplers.end())
         return found->second.get();
     AVChannelLayout input;
     if (av_channel_layout_from_mask(&input, layout) < 0)
@@ -117,7 +97,7 @@ SwrContext* AudioEncoder::resamplerFor(uint64_t layout, int rate, int format)
     av_channel_layout_uninit(&input);
     if (result < 0 || swr_init(owned.get()) < 0)
         return nullptr;
-    return cache.emplace(key, std::move(owned)).first->second.get();
+    return resamplers.emplace(key, std::move(owned)).first->second.get();
 }
 
 void AudioEncoder::writeFrame(const AVFrame* frame, int sampleRate, int volume)
@@ -173,19 +153,7 @@ void AudioEncoder::writeFrame(const AVFrame* frame, int sampleRate, int volume)
 
 void AudioEncoder::encodeAndWrite(const AVFrame* frame, const char* failure)
 {
-    int result = avcodec_send_frame(context.get(), frame);
-    if (result == AVERROR_EOF && !frame)
-        return;
-    if (result < 0)
-        reportAndThrow(failure, result);
-    while ((result = avcodec_receive_packet(context.get(), packet.get())) >= 0) {
-        av_packet_rescale_ts(packet.get(), context->time_base, stream->time_base);
-        packet->stream_index = stream->index;
-        result = av_interleaved_write_frame(output, packet.get());
-        if (result < 0)
-            reportAndThrow(failure, result);
-    }
-    if (result != AVERROR(EAGAIN) && result != AVERROR_EOF)
+    if (const int result = writer->write(frame); result < 0)
         reportAndThrow(failure, result);
 }
 

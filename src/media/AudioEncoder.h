@@ -1,8 +1,12 @@
 #pragma once
 
 #include "media/LibavPointers.h"
+#include "media/PacketWriter.h"
 
 #include <QString>
+
+#include <map>
+#include <memory>
 
 // The output's audio stream: converts whatever the music files decode to (any rate, layout and
 // sample format) to the encoder's format, collects the samples in a FIFO and encodes them in
@@ -28,9 +32,11 @@ public:
     int streamIndex() const { return stream->index; }
     int64_t samplesWritten() const { return nextPts; }
 
-    // The process-wide resampler cache key for an input format: "chl<layout>sr<rate>sf<format>".
+    // The resampler key for an input format: "chl<layout>sr<rate>sf<format>".
     static QString resamplerKey(uint64_t layout, int rate, int format);
-    static int cachedResamplers();
+    // One resampler per input format met so far. They belong to this encoder: a resampler keeps
+    // samples between calls, which must not leak into another render's music.
+    int resamplerCount() const { return int(resamplers.size()); }
 
 private:
     SwrContext* resamplerFor(uint64_t layout, int rate, int format);
@@ -40,7 +46,7 @@ private:
     libav::CodecContextPtr context;
     AVStream* stream = nullptr;
     libav::AudioFifoPtr fifo;
-    AVFormatContext* output; // borrowed from the video output
-    libav::PacketPtr packet = libav::makePacket();
+    std::unique_ptr<PacketWriter> writer;
+    std::map<QString, libav::SwrPtr> resamplers;
     int64_t nextPts = 0;
 };

@@ -8,14 +8,13 @@ extern "C" {
 
 VideoEncoder::VideoEncoder(AVFormatContext* output, const AVOutputFormat* format, int height,
                            int width, int num, int den, int pixelFormat)
-    : output(output)
 {
     const AVCodec* encoder = avcodec_find_encoder(format->video_codec);
     if (!encoder)
         throw AVERROR_ENCODER_NOT_FOUND;
-    stream = avformat_new_stream(output, nullptr);
+    AVStream* stream = avformat_new_stream(output, nullptr);
     context.reset(avcodec_alloc_context3(encoder));
-    if (!stream || !context || !picture || !packet)
+    if (!stream || !context || !picture)
         throw AVERROR(ENOMEM);
     context->height = height;
     context->width = width;
@@ -33,6 +32,7 @@ VideoEncoder::VideoEncoder(AVFormatContext* output, const AVOutputFormat* format
     if (result < 0)
         throw result;
     stream->time_base = context->time_base; // a hint; the muxer chooses at the header
+    writer = std::make_unique<PacketWriter>(output, stream, context.get());
 
     picture->format = context->pix_fmt;
     picture->width = width;
@@ -98,23 +98,6 @@ void VideoEncoder::flush()
 
 void VideoEncoder::send(const AVFrame* frame)
 {
-    int result = avcodec_send_frame(context.get(), frame);
-    if (result == AVERROR_EOF && !frame)
-        return;
-    if (result < 0)
-        throw result;
-    while ((result = avcodec_receive_packet(context.get(), packet.get())) >= 0) {
-        if (packet->duration == 0)
-            packet->duration = 1; // one frame, in the codec's time base
-        av_packet_rescale_ts(packet.get(), context->time_base, stream->time_base);
-        packet->stream_index = stream->index;
-        result = av_interleaved_write_frame(output, packet.get());
-        // A full disk shows in the I/O context before the muxer reports it.
-        if (result >= 0 && output->pb && output->pb->error < 0)
-            result = output->pb->error;
-        if (result < 0)
-            throw result;
-    }
-    if (result != AVERROR(EAGAIN) && result != AVERROR_EOF)
+    if (const int result = writer->write(frame); result < 0)
         throw result;
 }

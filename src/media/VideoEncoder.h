@@ -1,6 +1,9 @@
 #pragma once
 
 #include "media/LibavPointers.h"
+#include "media/PacketWriter.h"
+
+#include <memory>
 
 // The output's H.264 stream: BGRA pool frames converted to the encoder's pixel format, encoded
 // with x264 (CRF 20, preset superfast) and muxed with time stamps in the stream's time base.
@@ -26,10 +29,8 @@ private:
     void send(const AVFrame* frame);
     int64_t toCodecTime(int64_t value, int num, int den) const;
 
-    AVFormatContext* output;
     libav::CodecContextPtr context;
-    AVStream* stream = nullptr;
-    libav::PacketPtr packet = libav::makePacket();
+    std::unique_ptr<PacketWriter> writer;
     libav::SwsPtr converter;
     libav::FramePtr picture = libav::makeFrame();
     int64_t offset = 0; // in the codec's time base

@@ -129,32 +129,26 @@ void ObjectLayer::draw(double frameNumber, QImage* target, double) const
     QPointF p3(W * float(k.bottomLeft.x()), H * float(k.bottomLeft.y()));
 
     // Shorten the edges along their own direction, so rotated and tilted slots keep their shape.
-    // Alignment 0 centres, 1 keeps the top (left) edge, 2 the bottom (right); others: no change.
+    // Centre takes the inset from both edges, Start keeps the top (left) edge and takes it twice
+    // from the other, End the other way round; unknown values change nothing.
     const qreal i = inset;
+    const int align = fitVertically ? object.vPos : object.hPos;
+    const qreal near = align == SlotObject::Centre ? 1 : align == SlotObject::End ? 2 : 0;
+    const qreal far = align == SlotObject::Centre ? 1 : align == SlotObject::Start ? 2 : 0;
     if (fitVertically) {
         const QPointF L = (p3 - p0) * i;
         const QPointF R = (p2 - p1) * i;
-        const int align = object.vPos;
-        if (align == 0 || align == 2) { // the top edge comes down
-            p0 += align == 0 ? L : 2 * L;
-            p1 += align == 0 ? R : 2 * R;
-        }
-        if (align == 0 || align == 1) { // the bottom edge comes up
-            p3 -= align == 0 ? L : 2 * L;
-            p2 -= align == 0 ? R : 2 * R;
-        }
+        p0 += near * L; // the top edge comes down
+        p1 += near * R;
+        p3 -= far * L; // the bottom edge comes up
+        p2 -= far * R;
     } else {
         const QPointF T = (p1 - p0) * i;
         const QPointF D = (p2 - p3) * i;
-        const int align = object.hPos;
-        if (align == 0 || align == 2) { // the left edge moves right
-            p0 += align == 0 ? T : 2 * T;
-            p3 += align == 0 ? D : 2 * D;
-        }
-        if (align == 0 || align == 1) { // the right edge moves left
-            p1 -= align == 0 ? T : 2 * T;
-            p2 -= align == 0 ? D : 2 * D;
-        }
+        p0 += near * T; // the left edge moves right
+        p3 += near * D;
+        p1 -= far * T; // the right edge moves left
+        p2 -= far * D;
     }
 
     QTransform transform;

@@ -209,8 +209,8 @@ void TemplateParser::readSlotAttributes(const QXmlStreamAttributes& attributes,
         object.shadow = parseShadow(textAttribute(attributes, "shadow"));
     const int vPos = intAttribute(attributes, "v-pos", 0);
     const int hPos = intAttribute(attributes, "h-pos", 0);
-    object.vPos = vPos >= 0 && vPos <= 2 ? vPos : 0;
-    object.hPos = hPos >= 0 && hPos <= 2 ? hPos : 0;
+    object.vPos = vPos >= SlotObject::Centre && vPos <= SlotObject::End ? vPos : SlotObject::Centre;
+    object.hPos = hPos >= SlotObject::Centre && hPos <= SlotObject::End ? hPos : SlotObject::Centre;
 }
 
 void TemplateParser::parseObject(bool imageScene, ImgScene& images, TextScene& texts)

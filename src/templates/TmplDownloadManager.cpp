@@ -42,8 +42,7 @@ void TmplDownloadManager::download(const QSharedPointer<TemplateDescription>& t)
 {
     bool finished = false;
     {
-        QMutexLocker lock(&mutex);
-        dropReplyLocked(true);
+        dropReply(true);
         queue.clear();
         totalWeight = 0;
         doneWeight = 0;
@@ -71,7 +70,7 @@ void TmplDownloadManager::download(const QSharedPointer<TemplateDescription>& t)
             queue.append(item);
             totalWeight += scene->frames;
         }
-        finished = !startNextLocked();
+        finished = !startNext();
     }
     if (finished)
         emit done();
@@ -82,11 +81,10 @@ void TmplDownloadManager::download(const QSharedPointer<TemplateDescription>& t)
 void TmplDownloadManager::redownload()
 {
     {
-        QMutexLocker lock(&mutex);
         if (currentPath.isEmpty() && currentUrl.isEmpty() && !failed)
             return; // nothing to retry
-        dropReplyLocked(true);
-        issueRequestLocked();
+        dropReply(true);
+        issueRequest();
     }
     if (failed)
         failLater();
@@ -94,8 +92,7 @@ void TmplDownloadManager::redownload()
 
 void TmplDownloadManager::cancel()
 {
-    QMutexLocker lock(&mutex);
-    dropReplyLocked(true);
+    dropReply(true);
     queue.clear();
     currentUrl.clear();
     currentPath.clear();
@@ -103,7 +100,7 @@ void TmplDownloadManager::cancel()
     failed = false;
 }
 
-bool TmplDownloadManager::startNextLocked()
+bool TmplDownloadManager::startNext()
 {
     if (queue.isEmpty())
         return false;
@@ -113,11 +110,11 @@ bool TmplDownloadManager::startNextLocked()
     currentWeight = item.weight;
     currentSha256 = item.sha256;
     currentSize = item.size;
-    issueRequestLocked();
+    issueRequest();
     return true;
 }
 
-void TmplDownloadManager::issueRequestLocked()
+void TmplDownloadManager::issueRequest()
 {
     // A name that would leave the template folder is never written; without a configured
     // server there is nowhere to ask. Both fail like a network error, so the user can retry
@@ -126,7 +123,7 @@ void TmplDownloadManager::issueRequestLocked()
     if (failed)
         return;
     QDir().mkpath(QFileInfo(currentPath).absolutePath());
-    failed = !startBodyLocked();
+    failed = !startBody();
     if (failed)
         return;
     QNetworkRequest request(QUrl(currentUrl, QUrl::TolerantMode));
@@ -142,14 +139,13 @@ void TmplDownloadManager::issueRequestLocked()
     connect(reply, &QNetworkReply::readyRead, this, &TmplDownloadManager::downloadReadyRead);
     // Only the last hop's body is the file.
     connect(reply, &QNetworkReply::redirected, this, [this] {
-        QMutexLocker lock(&mutex);
-        startBodyLocked(); // when it fails, takeBodyLocked() fails the download
+        startBody(); // when it fails, takeBody() fails the download
     });
     connect(reply, &QNetworkReply::errorOccurred, this, &TmplDownloadManager::onDownloadError);
     connect(reply, &QNetworkReply::sslErrors, this, &TmplDownloadManager::onDownloadSslErrors);
 }
 
-bool TmplDownloadManager::startBodyLocked()
+bool TmplDownloadManager::startBody()
 {
     // The body streams into a save file: the final name appears only once it is complete and
     // checked (commit), and a cancelled one leaves nothing behind.
@@ -163,7 +159,7 @@ bool TmplDownloadManager::startBodyLocked()
     return file != nullptr;
 }
 
-void TmplDownloadManager::dropReplyLocked(bool abortTransfer)
+void TmplDownloadManager::dropReply(bool abortTransfer)
 {
     // Whatever arrived of this body is thrown away with it.
     if (file) {
@@ -197,7 +193,7 @@ void TmplDownloadManager::downloadProgress(qint64 received, qint64 total)
     emit progress((share * float(currentWeight) + float(doneWeight)) * 100.0f / float(totalWeight));
 }
 
-bool TmplDownloadManager::takeBodyLocked()
+bool TmplDownloadManager::takeBody()
 {
     const QByteArray piece = reply->readAll();
     received += piece.size();
@@ -214,7 +210,7 @@ bool TmplDownloadManager::takeBodyLocked()
     return file->write(piece) == piece.size();
 }
 
-bool TmplDownloadManager::bodyCompleteLocked() const
+bool TmplDownloadManager::bodyComplete() const
 {
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
@@ -227,12 +223,11 @@ bool TmplDownloadManager::bodyCompleteLocked() const
 void TmplDownloadManager::downloadReadyRead()
 {
     {
-        QMutexLocker lock(&mutex);
         if (!reply || QObject::sender() != reply)
             return;
-        if (takeBodyLocked())
+        if (takeBody())
             return;
-        dropReplyLocked(true);
+        dropReply(true);
     }
     emit downloadError();
 }
@@ -242,10 +237,9 @@ void TmplDownloadManager::downloadFinished()
     bool stored = false;
     bool finished = false;
     {
-        QMutexLocker lock(&mutex);
         if (!reply)
             return; // already dropped by an error notification
-        if (takeBodyLocked() && bodyCompleteLocked())
+        if (takeBody() && bodyComplete())
             stored = file->commit();
         else if (file)
             file->cancelWriting();
@@ -254,7 +248,7 @@ void TmplDownloadManager::downloadFinished()
         reply = nullptr;
         if (stored) {
             doneWeight += currentWeight;
-            finished = !startNextLocked();
+            finished = !startNext();
         }
     }
     if (!stored)
@@ -268,10 +262,9 @@ void TmplDownloadManager::downloadFinished()
 void TmplDownloadManager::onDownloadError(QNetworkReply::NetworkError)
 {
     {
-        QMutexLocker lock(&mutex);
         if (!reply)
             return;
-        dropReplyLocked(false);
+        dropReply(false);
     }
     emit downloadError();
 }

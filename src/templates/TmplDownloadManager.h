@@ -4,7 +4,6 @@
 #include "templates/TemplateDescription.h"
 
 #include <QList>
-#include <QMutex>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QObject>
@@ -21,7 +20,7 @@
 // temporary file as it arrives and takes its name only then (never a partial or foreign file).
 // Redirects are followed, never from HTTPS to HTTP, at most 5. A body that grows past what was
 // announced, or past 2 GiB when nothing was, is cut off. Progress is weighted by the scenes'
-// frame counts. Lives on the GUI thread (its lock only guards against re-entry from signals).
+// frame counts. Lives on, and is only called from, the GUI thread: no lock is needed.
 class TmplDownloadManager : public QObject
 {
     Q_OBJECT
@@ -63,18 +62,18 @@ private slots:
 private:
     explicit TmplDownloadManager(QObject* parent = nullptr);
 
-    // The *Locked functions run under `mutex`. Signals are emitted only after unlocking, since
-    // their receivers may call back into the manager. startNextLocked is false at the end.
-    bool startNextLocked();
-    void issueRequestLocked();
+    // Signals are emitted only once the state is consistent again, since their receivers may
+    // call back into the manager. startNext is false at the end.
+    bool startNext();
+    void issueRequest();
     // A new, empty body file for the current download; false when it cannot be created.
-    bool startBodyLocked();
-    void dropReplyLocked(bool abortTransfer);
+    bool startBody();
+    void dropReply(bool abortTransfer);
     // Appends what the reply has brought to the file; false when the body is too long or the
     // disk takes less than it was given.
-    bool takeBodyLocked();
+    bool takeBody();
     // True when the whole body arrived as announced and vouched for.
-    bool bodyCompleteLocked() const;
+    bool bodyComplete() const;
     void failLater();
 
     QNetworkAccessManager network;
@@ -86,7 +85,6 @@ private:
     QByteArray currentSha256;
     qint64 currentSize = -1;
     QNetworkReply* reply = nullptr;
-    QMutex mutex;
     QList<DownloadItem> queue;
     QString currentUrl;
     QString currentPath;
