@@ -40,8 +40,7 @@ Keyframe rotated(QPointF centre, double w, double h, double degrees)
     return quad(at(-w / 2, -h / 2), at(w / 2, -h / 2), at(w / 2, h / 2), at(-w / 2, h / 2));
 }
 
-template <typename Object>
-QSharedPointer<Object> slot(const Keyframe& k, float aspect)
+template <typename Object> QSharedPointer<Object> slot(const Keyframe& k, float aspect)
 {
     auto object = QSharedPointer<Object>::create();
     object->aspect = aspect;
@@ -94,7 +93,8 @@ int main(int argc, char* argv[])
 
     auto textObject = slot<TextObject>(quad({0, 0}, {1, 0}, {1, 1}, {0, 1}), 16.0f / 9.0f);
     textObject->color = Qt::white;
-    const QImage text = TextSceneReader::textPicture(*textObject, "Summer at the lake", W, H, QString());
+    const QImage text =
+        TextSceneReader::textPicture(*textObject, "Summer at the lake", W, H, QString());
     const auto textLayer = QSharedPointer<ObjectLayer>::create(textObject, text, W, H);
 
     out << "per-frame composition at 1920x1080 (" << kFrames << " frames each):\n";

@@ -7,11 +7,11 @@
 // does not grow with the project.
 #include "MediaFixtures.h"
 #include "ThemeFixture.h"
+#include "engine/LibavRender.h"
 #include "media/LibavInit.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/TextSlide.h"
-#include "engine/LibavRender.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -54,7 +54,8 @@ int renderOnce(const QStringList& args)
     project->setSlides(slides);
     LibavRender engine(project, project->templateDescription(), output);
     int frames = 0;
-    QObject::connect(&engine, &LibavRender::progress, [&](QSharedPointer<QImage>, double) { ++frames; });
+    QObject::connect(&engine, &LibavRender::progress,
+                     [&](QSharedPointer<QImage>, double) { ++frames; });
     QElapsedTimer timer;
     timer.start();
     if (!engine.render()) {
@@ -76,7 +77,8 @@ QImage photoPicture()
     gradient.setColorAt(1, QColor(250, 200, 110));
     painter.fillRect(photo.rect(), gradient);
     for (int i = 0; i < 300; ++i)
-        painter.fillRect((i * 131) % 3900, (i * 71) % 2900, 80, 60, QColor::fromHsv(i % 360, 150, 220));
+        painter.fillRect((i * 131) % 3900, (i * 71) % 2900, 80, 60,
+                         QColor::fromHsv(i % 360, 150, 220));
     return photo;
 }
 
@@ -152,14 +154,33 @@ Baseline baseline(const QString& video, const QString& folder, bool fullHd, int 
                                      "yuv420p", "-y", raw}) != 0)
         return {};
     const auto encode = [&](bool music) {
-        QStringList args = {"-v", "error", "-f", "rawvideo", "-pix_fmt", "yuv420p", "-s",
-                            fullHd ? "1920x1080" : "1280x720", "-r", "30", "-i", raw};
+        QStringList args = {"-v",       "error",   "-f", "rawvideo",
+                            "-pix_fmt", "yuv420p", "-s", fullHd ? "1920x1080" : "1280x720",
+                            "-r",       "30",      "-i", raw};
         if (music)
-            args << "-i" << folder + "/music.m4a" << "-map" << "0:v" << "-map" << "1:a"
-                 << "-shortest" << "-c:a" << "aac" << "-aac_coder" << "fast" << "-b:a" << "192k"
-                 << "-ar" << "44100" << "-ac" << "2";
-        args << "-c:v" << "libx264" << "-preset" << "superfast" << "-crf" << "20" << "-y"
-             << folder + "/baseline.mp4";
+            args << "-i" << folder + "/music.m4a"
+                 << "-map"
+                 << "0:v"
+                 << "-map"
+                 << "1:a"
+                 << "-shortest"
+                 << "-c:a"
+                 << "aac"
+                 << "-aac_coder"
+                 << "fast"
+                 << "-b:a"
+                 << "192k"
+                 << "-ar"
+                 << "44100"
+                 << "-ac"
+                 << "2";
+        args << "-c:v"
+             << "libx264"
+             << "-preset"
+             << "superfast"
+             << "-crf"
+             << "20"
+             << "-y" << folder + "/baseline.mp4";
         QElapsedTimer timer;
         timer.start();
         const int result = QProcess::execute("ffmpeg", args);
@@ -205,7 +226,8 @@ int main(int argc, char* argv[])
     for (int theme : {1, 2}) {
         for (bool fullHd : {false, true}) {
             const QString video = folder + "/out.mp4";
-            const QStringList r = child(QCoreApplication::applicationFilePath(), folder, theme, 12, fullHd, video);
+            const QStringList r =
+                child(QCoreApplication::applicationFilePath(), folder, theme, 12, fullHd, video);
             if (r.size() != 3) {
                 out << "render failed: " << r.join(' ') << "\n";
                 return 1;
@@ -213,22 +235,23 @@ int main(int argc, char* argv[])
             const double fps = r[0].toDouble() / r[1].toDouble();
             const Baseline encode = baseline(video, folder, fullHd, r[0].toInt());
             out << (theme == 1 ? "video " : "still ") << (fullHd ? "  1080p " : "  720p  ")
-                << qSetFieldWidth(7) << r[0] << qSetFieldWidth(0) << "  "
-                << qSetFieldWidth(10) << QString::number(fps, 'f', 1) << qSetFieldWidth(0) << "  "
-                << qSetFieldWidth(15) << QString::number(encode.withMusic, 'f', 1)
-                << qSetFieldWidth(0) << "  " << qSetFieldWidth(5) << ratio(fps, encode.withMusic)
-                << qSetFieldWidth(0) << "  " << qSetFieldWidth(14)
-                << QString::number(encode.videoOnly, 'f', 1) << qSetFieldWidth(0) << "  "
-                << qSetFieldWidth(5) << ratio(fps, encode.videoOnly) << qSetFieldWidth(0) << "  "
-                << qSetFieldWidth(8)
+                << qSetFieldWidth(7) << r[0] << qSetFieldWidth(0) << "  " << qSetFieldWidth(10)
+                << QString::number(fps, 'f', 1) << qSetFieldWidth(0) << "  " << qSetFieldWidth(15)
+                << QString::number(encode.withMusic, 'f', 1) << qSetFieldWidth(0) << "  "
+                << qSetFieldWidth(5) << ratio(fps, encode.withMusic) << qSetFieldWidth(0) << "  "
+                << qSetFieldWidth(14) << QString::number(encode.videoOnly, 'f', 1)
+                << qSetFieldWidth(0) << "  " << qSetFieldWidth(5) << ratio(fps, encode.videoOnly)
+                << qSetFieldWidth(0) << "  " << qSetFieldWidth(8)
                 << QString::number(fps / 30.0, 'f', 2) + "x" << qSetFieldWidth(0) << "  "
                 << qSetFieldWidth(8) << r[2].toLong() / 1024 << qSetFieldWidth(0) << "\n";
             out.flush();
         }
     }
-    out << "goals: ratio >= 0.75, 1080p real-time >= 1.5x on 2 cores, peak below 400 MB (381 MiB)\n";
+    out << "goals: ratio >= 0.75, 1080p real-time >= 1.5x on 2 cores, peak below 400 MB (381 "
+           "MiB)\n";
     for (int photos : {12, 120}) {
-        const QStringList r = child(QCoreApplication::applicationFilePath(), folder, 1, photos, true, folder + "/mem.mp4");
+        const QStringList r = child(QCoreApplication::applicationFilePath(), folder, 1, photos,
+                                    true, folder + "/mem.mp4");
         out << "peak memory, 1080p, video theme, " << photos
             << " photos: " << (r.size() == 3 ? r[2].toLong() / 1024 : -1) << " MiB\n";
     }

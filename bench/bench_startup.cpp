@@ -7,15 +7,15 @@
 // longest pause of the GUI thread's event loop over the whole run.
 #include "ExifBuilder.h"
 #include "ThemeFixture.h"
+#include "app/AppWiring.h"
+#include "app/ProjectPres.h"
+#include "app/SavedProjectsPres.h"
+#include "images/SharedTypes.h"
 #include "images/ThumbGenerator.h"
 #include "images/ThumbGeneratorTask.h"
 #include "media/LibavInit.h"
 #include "project/ImgSlide.h"
-#include "app/ProjectPres.h"
-#include "app/SavedProjectsPres.h"
 #include "project/TextSlide.h"
-#include "app/AppWiring.h"
-#include "images/SharedTypes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,9 +68,10 @@ int prepare(const QString& folder)
     QStringList photos = {QDir::current().absoluteFilePath("photos/photo-000.jpg")};
     // Hard links: 500 distinct files to the program, one photo on disk.
     for (int i = 1; i < kBigProject; ++i) {
-        const QString path = QDir::current().absoluteFilePath(QStringLiteral("photos/photo-%1.jpg")
-                                                                  .arg(i, 3, 10, QChar('0')));
-        if (::link(QFile::encodeName(photos[0]).constData(), QFile::encodeName(path).constData()) != 0)
+        const QString path = QDir::current().absoluteFilePath(
+            QStringLiteral("photos/photo-%1.jpg").arg(i, 3, 10, QChar('0')));
+        if (::link(QFile::encodeName(photos[0]).constData(), QFile::encodeName(path).constData()) !=
+            0)
             return 1;
         photos << path;
     }
@@ -106,9 +107,8 @@ int open(const QString& folder, const QElapsedTimer& sinceStart)
     QElapsedTimer tick;
     tick.start();
     QTimer heartbeat;
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        longestPause = qMax(longestPause, tick.restart());
-    });
+    QObject::connect(&heartbeat, &QTimer::timeout,
+                     [&] { longestPause = qMax(longestPause, tick.restart()); });
     heartbeat.start(10);
 
     engine.load(QUrl(QStringLiteral("qrc:/main.qml")));

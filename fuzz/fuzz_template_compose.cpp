@@ -84,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (scene->type == Scene::ImageSlides)
                 slides << QSharedPointer<ImgSlide>::create(photo, k % 4);
             else
-                slides << QSharedPointer<TextSlide>::create(QStringLiteral("Summer by the lake %1").arg(k));
+                slides << QSharedPointer<TextSlide>::create(
+                    QStringLiteral("Summer by the lake %1").arg(k));
         }
         SlideIterator iterator(slides);
         auto background = QSharedPointer<TinyBackground>::create(kFrames);

@@ -3,16 +3,16 @@
 // The program's composition root: what start-up publishes to QML. Shared by the entry point and
 // by the tools and tests that drive the real window (screenshots, journeys).
 
+#include "app/AppSettingsPres.h"
 #include "app/ImageProvider.h"
 #include "app/ProjectPres.h"
+#include "app/RenderPres.h"
 #include "app/SavedProjectImageProvider.h"
 #include "app/SavedProjectsPres.h"
-#include "app/SlidesListModel.h"
-#include "app/RenderPres.h"
-#include "app/AppSettingsPres.h"
-#include "base/CommonError.h"
 #include "app/SettingsPres.h"
+#include "app/SlidesListModel.h"
 #include "app/TemplatesPres.h"
+#include "base/CommonError.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>

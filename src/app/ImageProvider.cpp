@@ -24,7 +24,8 @@ QImage ImageProvider::requestImage(const QString& id, QSize* size, const QSize&)
     QMutexLocker lock(&mutex);
     const QSharedPointer<QImage> image = images.value(id);
     if (!image)
-        qWarning("ImageProvider: no image \"%s\" (asked for after it was removed?)", qPrintable(id));
+        qWarning("ImageProvider: no image \"%s\" (asked for after it was removed?)",
+                 qPrintable(id));
     const QImage copy = image ? *image : QImage();
     if (size)
         *size = copy.size();

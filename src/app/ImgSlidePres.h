@@ -1,8 +1,8 @@
 #pragma once
 
-#include "images/ThumbGeneratorTask.h"
 #include "app/SlidePres.h"
 #include "images/SharedTypes.h"
+#include "images/ThumbGeneratorTask.h"
 
 class ImgSlide;
 

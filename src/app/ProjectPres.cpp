@@ -1,13 +1,13 @@
 #include "app/ProjectPres.h"
 
-#include "images/ThumbGenerator.h"
-#include "project/ImgSlide.h"
 #include "app/ImgSlidePres.h"
-#include "project/PictureFolder.h"
 #include "app/SavedProjectsPres.h"
 #include "app/SlidesListModel.h"
-#include "project/TextSlide.h"
 #include "app/TextSlidePres.h"
+#include "images/ThumbGenerator.h"
+#include "project/ImgSlide.h"
+#include "project/PictureFolder.h"
+#include "project/TextSlide.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -66,7 +66,6 @@ void ProjectPres::setSlidesNumber(int value)
     slideCount = value;
     emit slidesNumberChanged();
 }
-
 
 void ProjectPres::setThemeId(int id)
 {
@@ -351,7 +350,8 @@ void ProjectPres::autoSaveTick()
 void ProjectPres::loadPrj(int index)
 {
     QStringList missing;
-    const QSharedPointer<Project> loaded = SavedProjectsPres::instance()->loadProject(index, &missing);
+    const QSharedPointer<Project> loaded =
+        SavedProjectsPres::instance()->loadProject(index, &missing);
     if (!loaded)
         return;
     current->setId(loaded->id());

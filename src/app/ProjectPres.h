@@ -19,7 +19,8 @@ class ProjectPres : public QObject
     // Says how much of the music the video leaves out; empty when none is.
     Q_PROPERTY(QString musicNote READ musicNote NOTIFY timelineChanged)
     Q_PROPERTY(QVariantList audioFiles READ audioFiles WRITE setAudioFiles NOTIFY audioChanged)
-    Q_PROPERTY(int audioFilesCount READ audioFilesCount WRITE setAudioFilesCount NOTIFY audioChanged)
+    Q_PROPERTY(
+        int audioFilesCount READ audioFilesCount WRITE setAudioFilesCount NOTIFY audioChanged)
     Q_PROPERTY(QString audioTracksText READ audioTracksText WRITE setAudioTracksText NOTIFY
                    audioTracksTextChanged)
     Q_PROPERTY(int themeId READ themeId WRITE setThemeId NOTIFY themeIdChanged)

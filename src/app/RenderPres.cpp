@@ -2,8 +2,8 @@
 
 #include "app/ImageProvider.h"
 #include "app/ProjectPres.h"
-#include "engine/RenderController.h"
 #include "app/SettingsPres.h"
+#include "engine/RenderController.h"
 #include "templates/TemplateParser.h"
 
 #include <QDateTime>

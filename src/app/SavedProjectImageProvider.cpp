@@ -1,7 +1,7 @@
 #include "app/SavedProjectImageProvider.h"
 
-#include "engine/ProjectPreviews.h"
 #include "app/SavedProjectsPres.h"
+#include "engine/ProjectPreviews.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #include "app/SavedProjectsPres.h"
 
+#include "base/CommonError.h"
 #include "images/ThumbGenerator.h"
 #include "project/ProjectFile.h"
-#include "base/CommonError.h"
 #include "templates/TemplateCatalog.h"
 
 #include <QFile>
@@ -90,8 +90,9 @@ QVariant SavedProjectsPres::data(const QModelIndex& index, int role) const
 
 QHash<int, QByteArray> SavedProjectsPres::roleNames() const
 {
-    return {{NameRole, "name"},   {AudioNameRole, "audioName"},       {SlidesCountRole, "slidesCount"},
-            {ImgsRole, "imgs"},   {LastModifiedRole, "lastModified"}, {ThumbRole, "thumb"}};
+    return {
+        {NameRole, "name"}, {AudioNameRole, "audioName"},       {SlidesCountRole, "slidesCount"},
+        {ImgsRole, "imgs"}, {LastModifiedRole, "lastModified"}, {ThumbRole, "thumb"}};
 }
 
 void SavedProjectsPres::setHasMore(bool value)

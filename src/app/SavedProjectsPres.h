@@ -1,11 +1,11 @@
 #pragma once
 
-#include "images/ThumbGeneratorTask.h"
 #include "engine/PendingPreview.h"
-#include "project/Project.h"
 #include "engine/ProjectPreviews.h"
-#include "project/SavedProjectRecord.h"
 #include "images/SharedTypes.h"
+#include "images/ThumbGeneratorTask.h"
+#include "project/Project.h"
+#include "project/SavedProjectRecord.h"
 
 #include <QAbstractListModel>
 #include <QDir>
@@ -20,7 +20,8 @@ class SavedProjectsPres : public QAbstractListModel
     Q_PROPERTY(int currentVisibleNumber READ currentVisibleNumber WRITE setCurrentVisibleNumber
                    NOTIFY currentVisibleNumberChanged)
 public:
-    enum Roles {
+    enum Roles
+    {
         NameRole = Qt::UserRole + 1,
         AudioNameRole,
         SlidesCountRole,

@@ -11,7 +11,12 @@ class SlidePres : public QObject
 {
     Q_OBJECT
 public:
-    enum RowType { SeparatorRow = 1, ImageRow = 2, TextRow = 3 };
+    enum RowType
+    {
+        SeparatorRow = 1,
+        ImageRow = 2,
+        TextRow = 3
+    };
 
     QSharedPointer<Slide> slide() const { return slideRecord; }
     int type() const { return rowType; }

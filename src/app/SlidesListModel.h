@@ -14,7 +14,12 @@ class SlidesListModel : public QAbstractListModel
 {
     Q_OBJECT
 public:
-    enum Roles { TypeRole = Qt::UserRole + 1, ImgIdRole, TextRole };
+    enum Roles
+    {
+        TypeRole = Qt::UserRole + 1,
+        ImgIdRole,
+        TextRole
+    };
 
     static SlidesListModel* instance();
 

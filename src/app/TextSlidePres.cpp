@@ -49,8 +49,8 @@ void TextSlidePres::renderThumbnail()
         tile.fill(QColor(194, 208, 223));
     }
     float size = 0;
-    const QImage text = renderText(tile.width(), tile.height(), this->text(), font, color, 0.8f,
-                                   0.8f, &size);
+    const QImage text =
+        renderText(tile.width(), tile.height(), this->text(), font, color, 0.8f, 0.8f, &size);
     {
         QPainter painter(&tile);
         painter.drawImage(0, 0, text);

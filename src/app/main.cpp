@@ -1,18 +1,18 @@
 // Entry point: prepares the media libraries, the application object, fonts, translation and
 // style, publishes the presenters to QML and loads the root window.
 
+#include "app/AppWiring.h"
+#include "app/Translations.h"
+#include "images/SharedTypes.h"
 #include "images/ThumbGeneratorTask.h"
 #include "media/LibavInit.h"
-#include "app/AppWiring.h"
-#include "images/SharedTypes.h"
-#include "app/Translations.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QFont>
+#include <QIcon>
 #include <QLocale>
-#include <QQmlApplicationEngine>
 #include <QOpenGLContext>
+#include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QTimer>

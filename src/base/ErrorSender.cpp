@@ -15,8 +15,7 @@ std::atomic<int> transferTimeoutMs{20000};
 std::atomic<int> liveSenders{0};
 } // namespace
 
-ErrorSender::ErrorSender(const QString& text, const QUrl& endpoint)
-    : text(text), endpoint(endpoint)
+ErrorSender::ErrorSender(const QString& text, const QUrl& endpoint) : text(text), endpoint(endpoint)
 {
     ++liveSenders;
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include "base/Worker.h"
+#include <QByteArray>
 
 #include <QString>
 #include <QUrl>
-
 
 // Posts one text to the error endpoint on a thread of its own; the run ends once the reply has
 // ended, whatever its outcome (the outcome is deliberately ignored).

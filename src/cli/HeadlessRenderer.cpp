@@ -1,22 +1,22 @@
 #include "cli/HeadlessRenderer.h"
 
+#include "base/CommonError.h"
+#include "base/ServiceConfig.h"
+#include "cli/ThemeFetcher.h"
+#include "engine/LibavRender.h"
 #include "media/MediaFileInfo.h"
 #include "project/ImgSlide.h"
 #include "project/PictureFolder.h"
-#include "project/ProjectFile.h"
 #include "project/Project.h"
+#include "project/ProjectFile.h"
 #include "project/TextSlide.h"
-#include "engine/LibavRender.h"
-#include "cli/ThemeFetcher.h"
-#include "base/CommonError.h"
-#include "base/ServiceConfig.h"
 #include "templates/TemplateCatalog.h"
 #include "templates/TemplateParser.h"
 #include "templates/TmplDownloadManager.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QCoreApplication>
 #include <QImageReader>
 #include <QSettings>
 #include <QTemporaryFile>
@@ -45,10 +45,13 @@ QString HeadlessRenderer::usage()
         "                       [--music FILE]... [--full-hd] -o OUT.mp4\n"
         "       lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--full-hd] -o OUT.mp4\n"
         "       lumavive-render --list-themes | --help | --version\n"
-        "Renders a slideshow with an installed theme: from ./templates/ when the working folder has\n"
+        "Renders a slideshow with an installed theme: from ./templates/ when the working folder "
+        "has\n"
         "one, else $LUMAVIVE_THEMES_DIR, lumavive/themes in the data folders ($XDG_DATA_HOME,\n"
-        "$XDG_DATA_DIRS), or ../share/lumavive/themes beside the program. Missing background videos\n"
-        "are first downloaded from the theme server named by LUMAVIVE_THEME_SERVER. Slides follow the order of the\n"
+        "$XDG_DATA_DIRS), or ../share/lumavive/themes beside the program. Missing background "
+        "videos\n"
+        "are first downloaded from the theme server named by LUMAVIVE_THEME_SERVER. Slides follow "
+        "the order of the\n"
         "--photo, --folder and --text arguments; music tracks play in --music order. A saved\n"
         "project renders with whatever of its photos and music still exist.\n"
         "Exit codes: 0 success, 1 render failure or interruption, 2 bad usage or input.\n");
@@ -138,7 +141,8 @@ bool HeadlessRenderer::checkTheme(int id)
         return false;
     }
     // Missing videos are fetched before the render; without a server there is nowhere to ask.
-    if (!TmplDownloadManager::instance()->isDownloaded(theme) && ServiceConfig::themeServer().isEmpty()) {
+    if (!TmplDownloadManager::instance()->isDownloaded(theme) &&
+        ServiceConfig::themeServer().isEmpty()) {
         fail(QStringLiteral("theme %1 lacks background videos and no theme server is configured; "
                             "set LUMAVIVE_THEME_SERVER (or \"themeServer\" in %2) to the server's "
                             "base URL, for example http://127.0.0.1:8000")
@@ -177,7 +181,8 @@ bool HeadlessRenderer::checkOutput(const QString& output)
 bool HeadlessRenderer::loadSavedProject(const Request& request, Project* project)
 {
     const QFileInfo given(request.project);
-    const QString file = given.isDir() ? given.filePath() + QStringLiteral("/prj.xml") : given.filePath();
+    const QString file =
+        given.isDir() ? given.filePath() + QStringLiteral("/prj.xml") : given.filePath();
     if (!QFileInfo(file).isFile()) {
         fail(QStringLiteral("cannot read project %1").arg(request.project));
         return false;
@@ -203,7 +208,8 @@ int HeadlessRenderer::listThemes()
     if (themes.isEmpty())
         out << "no themes installed in " << TemplateCatalog::instance()->folder() << "\n";
     for (const TemplateInfo& info : themes)
-        out << info.id << "  " << (info.name.isEmpty() ? QStringLiteral("(unnamed)") : info.name) << "\n";
+        out << info.id << "  " << (info.name.isEmpty() ? QStringLiteral("(unnamed)") : info.name)
+            << "\n";
     return Success;
 }
 
@@ -281,7 +287,8 @@ int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QStrin
     LibavRender engine(shared, project.templateDescription(), output);
     // Frames written: each overlap hands one frame of the budget to the next scene.
     const TemplateDescription& theme = *project.templateDescription();
-    const int handOvers = theme.sceneOverflow > 0 ? qMax(0, int(project.scenePlan()->size()) - 1) : 0;
+    const int handOvers =
+        theme.sceneOverflow > 0 ? qMax(0, int(project.scenePlan()->size()) - 1) : 0;
     const int total = qMax(1, LibavRender::totalFrames(project, theme) - handOvers);
     const bool terminal = isatty(fileno(stdout));
     int frames = 0;
@@ -298,9 +305,9 @@ int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QStrin
             if (frames % 3 != 0 && frames != total)
                 return;
             const int filled = qBound(0, int(percent / 100 * 30), 30);
-            out << "\r[" << QString(filled, QLatin1Char('#')) << QString(30 - filled, QLatin1Char('.'))
-                << "] " << int(percent) << "%  " << QString::number(fps, 'f', 1) << " fps  "
-                << clock(left) << " left   ";
+            out << "\r[" << QString(filled, QLatin1Char('#'))
+                << QString(30 - filled, QLatin1Char('.')) << "] " << int(percent) << "%  "
+                << QString::number(fps, 'f', 1) << " fps  " << clock(left) << " left   ";
             out.flush();
             return;
         }
@@ -319,11 +326,17 @@ int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QStrin
             err.flush();
         });
 
-    struct sigaction handler {};
+    struct sigaction handler
+    {
+    };
     handler.sa_handler = onInterrupt;
     sigemptyset(&handler.sa_mask);
-    struct sigaction previousInt {};
-    struct sigaction previousTerm {};
+    struct sigaction previousInt
+    {
+    };
+    struct sigaction previousTerm
+    {
+    };
     running = &engine;
     sigaction(SIGINT, &handler, &previousInt);
     sigaction(SIGTERM, &handler, &previousTerm);
@@ -346,10 +359,9 @@ int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QStrin
     const double seconds = timer.elapsed() / 1000.0;
     const QSize size = project.userData().videoSize();
     out << "Wrote " << QFileInfo(output).absoluteFilePath() << ": "
-        << QString::number(frames / 30.0, 'f', 1) << " s, " << size.width() << "x"
-        << size.height() << ", "
-        << QString::number(QFileInfo(output).size() / 1048576.0, 'f', 1) << " MiB, " << frames
-        << " frames in " << QString::number(seconds, 'f', 1) << " s ("
+        << QString::number(frames / 30.0, 'f', 1) << " s, " << size.width() << "x" << size.height()
+        << ", " << QString::number(QFileInfo(output).size() / 1048576.0, 'f', 1) << " MiB, "
+        << frames << " frames in " << QString::number(seconds, 'f', 1) << " s ("
         << QString::number(seconds > 0 ? frames / seconds : 0.0, 'f', 1) << " frames/s)";
     if (project.musicLeftOut() > 0)
         out << "; the video lasts " << QString::number(frames / 30.0, 'f', 1) << " s; the last "

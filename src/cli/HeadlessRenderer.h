@@ -20,7 +20,12 @@ class Project;
 class HeadlessRenderer
 {
 public:
-    enum ExitCode { Success = 0, RenderFailed = 1, BadUsage = 2 };
+    enum ExitCode
+    {
+        Success = 0,
+        RenderFailed = 1,
+        BadUsage = 2
+    };
 
     HeadlessRenderer(QTextStream& out, QTextStream& err);
     // `arguments` without the program name.

@@ -1,7 +1,7 @@
 // lumavive-render: the headless renderer (see HeadlessRenderer).
-#include "media/LibavInit.h"
 #include "cli/HeadlessRenderer.h"
 #include "images/SharedTypes.h"
+#include "media/LibavInit.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

@@ -1,12 +1,12 @@
 #include "engine/LibavRender.h"
 
+#include "base/CommonError.h"
 #include "media/AsyncStaticImgImput.h"
 #include "media/AsyncVideoInput.h"
 #include "media/AsyncVideoOutput.h"
 #include "media/FramePool.h"
 #include "scene/ImgSceneReader.h"
 #include "scene/TextSceneReader.h"
-#include "base/CommonError.h"
 #include "templates/ImgScene.h"
 #include "templates/TemplateCatalog.h"
 #include "templates/TextScene.h"
@@ -118,19 +118,20 @@ QSharedPointer<ISceneReader> LibavRender::openScene(const Scene& scene, const Sc
             pool, catalog->mediaPath(theme->id, scene.bgFileName));
     else if (scene.bgType == Scene::StillBackground)
         background = QSharedPointer<AsyncStaticImgImput>::create(
-            pool, catalog->filePath(theme->id, scene.bgFileName), outputSize.height(), outputSize.width(),
-            scene.frames);
+            pool, catalog->filePath(theme->id, scene.bgFileName), outputSize.height(),
+            outputSize.width(), scene.frames);
     else
         return nullptr;
 
     SlideIterator slides(entry.slides);
     if (scene.type == Scene::ImageSlides)
-        return QSharedPointer<ImgSceneReader>::create(background, outputSize.width(), outputSize.height(),
+        return QSharedPointer<ImgSceneReader>::create(background, outputSize.width(),
+                                                      outputSize.height(),
                                                       static_cast<const ImgScene*>(&scene), slides);
     if (scene.type == Scene::TextSlides)
-        return QSharedPointer<TextSceneReader>::create(background, outputSize.width(), outputSize.height(),
-                                                       static_cast<const TextScene*>(&scene),
-                                                       slides, theme->id);
+        return QSharedPointer<TextSceneReader>::create(
+            background, outputSize.width(), outputSize.height(),
+            static_cast<const TextScene*>(&scene), slides, theme->id);
     return nullptr;
 }
 

@@ -58,7 +58,7 @@ private:
     // Where the render loop is in the plan.
     struct Pass
     {
-        QSharedPointer<Scene> scene;          // the scene being written
+        QSharedPointer<Scene> scene;            // the scene being written
         QSharedPointer<ISceneReader> fadingOut; // the one before it, while they overlap
         QSharedPointer<Scene> fadingOutScene;
         bool first = false;

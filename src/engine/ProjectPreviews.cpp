@@ -26,7 +26,8 @@ constexpr int kCoverHeight = 336;
 // picture after a crash or with a full disk.
 bool store(const QImage& picture, const QString& file)
 {
-    return AtomicFile::write(file, [&picture](QIODevice& out) { return picture.save(&out, "PNG"); });
+    return AtomicFile::write(file,
+                             [&picture](QIODevice& out) { return picture.save(&out, "PNG"); });
 }
 
 // The first scene of the kind with exactly one object, and its object 0.
@@ -76,8 +77,9 @@ QImage ProjectPreviews::cover(const Project& project, const Slide& slide)
         if (object)
             layer = QSharedPointer<ObjectLayer>::create(
                 object,
-                TextSceneReader::textPicture(*object, text->text(), kCoverWidth, kCoverHeight,
-                                             TemplateCatalog::instance()->dirPath(project.themeId())),
+                TextSceneReader::textPicture(
+                    *object, text->text(), kCoverWidth, kCoverHeight,
+                    TemplateCatalog::instance()->dirPath(project.themeId())),
                 kCoverWidth, kCoverHeight);
     }
     if (!layer)

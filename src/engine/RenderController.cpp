@@ -2,7 +2,6 @@
 
 #include "engine/RenderWorker.h"
 
-
 RenderController::RenderController(QObject* parent) : QObject(parent) {}
 
 RenderController::~RenderController() = default;

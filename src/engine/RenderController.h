@@ -1,12 +1,11 @@
 #pragma once
 
-#include "project/Project.h"
-#include "images/SharedTypes.h"
-#include "templates/TemplateDescription.h"
 #include "base/WorkerThread.h"
+#include "images/SharedTypes.h"
+#include "project/Project.h"
+#include "templates/TemplateDescription.h"
 
 #include <QObject>
-
 
 // Owns the render thread and its worker; passes the worker's reports on to the GUI thread.
 // Destruction stops a running render and joins the thread.

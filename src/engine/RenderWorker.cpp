@@ -2,8 +2,8 @@
 
 #include "engine/LibavRender.h"
 
-RenderWorker::RenderWorker(QSharedPointer<Project> project, QSharedPointer<TemplateDescription> theme,
-                           const QString& outputPath)
+RenderWorker::RenderWorker(QSharedPointer<Project> project,
+                           QSharedPointer<TemplateDescription> theme, const QString& outputPath)
     : project(std::move(project)), theme(std::move(theme)), outputPath(outputPath)
 {
 }
@@ -45,6 +45,6 @@ void RenderWorker::onRenderProgress(QSharedPointer<QImage> image, double percent
 {
     emit onProgress(float(percent));
     if (++counter % 30 == 0)
-        emit onPreview(QSharedPointer<QImage>::create(
-            image->scaledToHeight(300, Qt::SmoothTransformation)));
+        emit onPreview(
+            QSharedPointer<QImage>::create(image->scaledToHeight(300, Qt::SmoothTransformation)));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "project/Project.h"
 #include "images/SharedTypes.h"
+#include "project/Project.h"
 #include "templates/TemplateDescription.h"
 
 #include "base/Worker.h"

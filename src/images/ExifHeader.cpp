@@ -63,8 +63,8 @@ QList<IfdEntry> readEntries(const TiffData& tiff, quint64 offset, quint32* next)
     const quint16 count = tiff.u16(offset);
     quint64 position = offset + 2;
     for (quint16 i = 0; i < count && tiff.has(position, 12); ++i, position += 12)
-        entries.append({tiff.u16(position), tiff.u16(position + 2), tiff.u32(position + 4),
-                        position + 8});
+        entries.append(
+            {tiff.u16(position), tiff.u16(position + 2), tiff.u32(position + 4), position + 8});
     if (entries.size() == count && tiff.has(position, 4))
         *next = tiff.u32(position);
     return entries;
@@ -280,8 +280,8 @@ bool ExifHeader::parse(const QByteArray& data)
 int ExifHeader::thumbnailTurn() const
 {
     // Cameras tag the main image and leave the preview, stored the same way, untagged.
-    const QExifValue& tag = thumbnailOrientation.isNull() ? imageIfdValues.value(Orientation)
-                                                          : thumbnailOrientation;
+    const QExifValue& tag =
+        thumbnailOrientation.isNull() ? imageIfdValues.value(Orientation) : thumbnailOrientation;
     if ((tag.type() == QExifValue::Byte || tag.type() == QExifValue::Short) && tag.count() == 1) {
         const int orientation = int(tag.toLong());
         return orientation >= 1 && orientation <= 8 ? orientation : 0;

@@ -16,8 +16,13 @@ class QIODevice;
 class ExifHeader
 {
 public:
-    enum ByteOrder { LittleEndian, BigEndian };
-    enum Tag : quint16 {
+    enum ByteOrder
+    {
+        LittleEndian,
+        BigEndian
+    };
+    enum Tag : quint16
+    {
         Orientation = 0x0112,
         XResolution = 0x011A,
         YResolution = 0x011B,

@@ -1,7 +1,7 @@
 #include "images/ExifThumbWorker.h"
 
-#include "images/ExifHeader.h"
 #include "base/Fit.h"
+#include "images/ExifHeader.h"
 
 #include <cmath>
 #include <utility>
@@ -23,9 +23,10 @@ QSharedPointer<QImage> ExifThumbWorker::generate(const ThumbGeneratorTask& task)
         const float previewAspect = float(preview.height()) / float(preview.width());
         // Cameras add black bars to previews of other aspect ratios; cut them off.
         if (mainAspect > 0 && std::fabs(mainAspect / previewAspect - 1.0f) > 0.03f) {
-            const QSize picture = mainAspect > previewAspect
-                                      ? QSize(int(float(preview.height()) / mainAspect), preview.height())
-                                      : QSize(preview.width(), int(float(preview.width()) * mainAspect));
+            const QSize picture =
+                mainAspect > previewAspect
+                    ? QSize(int(float(preview.height()) / mainAspect), preview.height())
+                    : QSize(preview.width(), int(float(preview.width()) * mainAspect));
             preview = preview.copy(Fit::centred(preview.size(), picture));
         }
     }

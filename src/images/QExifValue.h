@@ -13,7 +13,8 @@ class QExifValuePrivate;
 class QExifValue
 {
 public:
-    enum Type : quint16 {
+    enum Type : quint16
+    {
         Byte = 1,
         Ascii = 2,
         Short = 3,

@@ -1,8 +1,8 @@
 #include "images/ThumbGenerator.h"
 
+#include "base/WorkerThread.h"
 #include "images/ExifThumbWorker.h"
 #include "images/ThumbWorker.h"
-#include "base/WorkerThread.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "images/ThumbGeneratorTask.h"
 #include "images/SharedTypes.h"
+#include "images/ThumbGeneratorTask.h"
 
 #include <QList>
 #include <QMutex>
@@ -22,7 +22,7 @@ public:
     void addTask(const ThumbGeneratorTask& task);
     // Drops one queued occurrence of the task from both queues (a row that went away).
     void cancel(const ThumbGeneratorTask& task);
-    void pause();  // no new full decodes; previews continue
+    void pause(); // no new full decodes; previews continue
     void resume();
 
     int runningWorkers() const { return running; }

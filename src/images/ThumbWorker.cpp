@@ -1,7 +1,7 @@
 #include "images/ThumbWorker.h"
 
-#include "media/ImageLoader.h"
 #include "base/Fit.h"
+#include "media/ImageLoader.h"
 
 QImage ThumbWorker::loadScaledImage(const QString& path, int height, int width)
 {

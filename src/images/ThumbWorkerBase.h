@@ -1,7 +1,7 @@
 #pragma once
 
-#include "images/ThumbGeneratorTask.h"
 #include "images/SharedTypes.h"
+#include "images/ThumbGeneratorTask.h"
 
 #include "base/Worker.h"
 

@@ -99,8 +99,8 @@ void AVInput::openThroughQt(const QString& path)
     file = std::make_unique<QFile>(path);
     file->open(QIODevice::ReadOnly);
     auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferSize));
-    io.reset(avio_alloc_context(buffer, kIoBufferSize, 0, file.get(), readFromQt, nullptr,
-                                seekInQt));
+    io.reset(
+        avio_alloc_context(buffer, kIoBufferSize, 0, file.get(), readFromQt, nullptr, seekInQt));
     if (!io)
         av_free(buffer);
     AVFormatContext* opened = avformat_alloc_context();

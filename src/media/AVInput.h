@@ -41,8 +41,8 @@ private:
 
     libav::CodecContextPtr decoder;
     const AVCodec* codec = nullptr;
-    std::unique_ptr<QFile> file;   // only on the Qt path; outlives the I/O context
-    libav::IoContextPtr io;        // only on the Qt path; outlives the format context
+    std::unique_ptr<QFile> file; // only on the Qt path; outlives the I/O context
+    libav::IoContextPtr io;      // only on the Qt path; outlives the format context
     libav::InputContextPtr format;
     AVStream* stream = nullptr;
     int streamIndex = -1;

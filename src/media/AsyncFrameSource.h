@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/WorkerThread.h"
 #include "media/FrameQueue.h"
 #include "media/IAsyncAVInput.h"
-#include "base/WorkerThread.h"
 
 #include <QObject>
 #include <QSharedPointer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "media/FrameQueue.h"
 #include "base/Worker.h"
+#include "media/FrameQueue.h"
 
 // What runs a frame source's production on its own thread: the run fills pool frames and
 // delivers each to the source's queue, then an empty frame as the end marker.

@@ -1,10 +1,10 @@
 #include "media/AsyncStaticImgImput.h"
 
+#include "base/Fit.h"
 #include "media/AsyncStaticImgImputWorker.h"
 #include "media/FramePool.h"
 #include "media/ImageLoader.h"
 #include "media/LibavPointers.h"
-#include "base/Fit.h"
 
 #include <QPainter>
 

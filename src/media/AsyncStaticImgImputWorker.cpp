@@ -25,9 +25,8 @@ void AsyncStaticImgImputWorker::run()
         }
         --remaining;
         AVFrame* target = frame.get();
-        av_image_copy(target->data, target->linesize,
-                      const_cast<const uint8_t**>(stillFrame->data), stillFrame->linesize,
-                      AV_PIX_FMT_BGRA, stillFrame->width, stillFrame->height);
+        av_image_copy(target->data, target->linesize, const_cast<const uint8_t**>(stillFrame->data),
+                      stillFrame->linesize, AV_PIX_FMT_BGRA, stillFrame->width, stillFrame->height);
         target->width = stillFrame->width;
         target->height = stillFrame->height;
         frame.setIndex(nextPts++);

@@ -1,8 +1,8 @@
 #include "media/AsyncVideoInputWorker.h"
 
+#include "base/CommonError.h"
 #include "media/FramePool.h"
 #include "media/VideoInput.h"
-#include "base/CommonError.h"
 
 AsyncVideoInputWorker::AsyncVideoInputWorker(QSharedPointer<FramePool> pool, const QString& path)
     : path(path), pool(std::move(pool))

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "media/VideoOutputWorker.h"
 #include "base/WorkerThread.h"
+#include "media/VideoOutputWorker.h"
 
 #include <QObject>
 #include <QSharedPointer>
-
 
 // The encoder and muxer front end of a render. The render thread queues finished frames and time
 // offsets without waiting; a worker on its own thread encodes them. error() is delivered by

@@ -1,7 +1,7 @@
 #include "media/AudioEncoder.h"
 
-#include "media/AudioVolume.h"
 #include "base/CommonError.h"
+#include "media/AudioVolume.h"
 
 #include <cstdio>
 
@@ -48,7 +48,8 @@ AudioEncoder::AudioEncoder(const AVOutputFormat* format, AVFormatContext* output
     context->sample_rate = kOutputRate;
     av_channel_layout_default(&context->ch_layout, channels);
     // The AAC encoder takes planar float only; use the wished format when it is accepted.
-    context->sample_fmt = encoder->sample_fmts ? encoder->sample_fmts[0] : AVSampleFormat(sampleFormat);
+    context->sample_fmt =
+        encoder->sample_fmts ? encoder->sample_fmts[0] : AVSampleFormat(sampleFormat);
     for (const AVSampleFormat* f = encoder->sample_fmts; f && *f != AV_SAMPLE_FMT_NONE; ++f)
         if (*f == sampleFormat)
             context->sample_fmt = *f;
@@ -90,9 +91,9 @@ SwrContext* AudioEncoder::resamplerFor(uint64_t layout, int rate, int format)
     if (av_channel_layout_from_mask(&input, layout) < 0)
         return nullptr;
     SwrContext* created = nullptr;
-    int result = swr_alloc_set_opts2(&created, &context->ch_layout, context->sample_fmt,
-                                     context->sample_rate, &input, AVSampleFormat(format), rate, 0,
-                                     nullptr);
+    int result =
+        swr_alloc_set_opts2(&created, &context->ch_layout, context->sample_fmt,
+                            context->sample_rate, &input, AVSampleFormat(format), rate, 0, nullptr);
     libav::SwrPtr owned(created);
     av_channel_layout_uninit(&input);
     if (result < 0 || swr_init(owned.get()) < 0)
@@ -113,13 +114,13 @@ void AudioEncoder::writeFrame(const AVFrame* frame, int sampleRate, int volume)
     if (av_samples_alloc_array_and_samples(&converted, nullptr, context->ch_layout.nb_channels,
                                            capacity, context->sample_fmt, 0) < 0)
         return;
-    const int produced = swr_convert(resampler, converted, capacity,
-                                     const_cast<const uint8_t**>(frame->extended_data),
-                                     frame->nb_samples);
-    const int queued = produced > 0 ? av_audio_fifo_write(fifo.get(),
-                                                          reinterpret_cast<void**>(converted),
-                                                          produced)
-                                    : produced;
+    const int produced =
+        swr_convert(resampler, converted, capacity,
+                    const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples);
+    const int queued =
+        produced > 0
+            ? av_audio_fifo_write(fifo.get(), reinterpret_cast<void**>(converted), produced)
+            : produced;
     av_freep(&converted[0]);
     av_freep(&converted);
     if (queued < produced)

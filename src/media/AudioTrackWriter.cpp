@@ -3,7 +3,8 @@
 #include "media/AudioEncoder.h"
 #include "media/AudioInput.h"
 
-AudioTrackWriter::AudioTrackWriter(QList<QSharedPointer<MediaFileInfo>> tracks, double totalDuration)
+AudioTrackWriter::AudioTrackWriter(QList<QSharedPointer<MediaFileInfo>> tracks,
+                                   double totalDuration)
     : tracks(std::move(tracks)), totalDuration(totalDuration)
 {
 }
@@ -33,7 +34,8 @@ void AudioTrackWriter::writeUntil(AudioEncoder& encoder, double seconds)
             intoTrack = 0.0;
             continue;
         }
-        const int rate = frame->sample_rate ? frame->sample_rate : input->codecContext()->sample_rate;
+        const int rate =
+            frame->sample_rate ? frame->sample_rate : input->codecContext()->sample_rate;
         if (rate <= 0)
             continue;
         const double d = double(frame->nb_samples) / rate;

@@ -15,8 +15,7 @@ void scaleInteger(Sample* samples, int count, int volume, int64_t low, int64_t h
     }
 }
 
-template <typename Sample>
-void scaleFloat(Sample* samples, int count, int volume)
+template <typename Sample> void scaleFloat(Sample* samples, int count, int volume)
 {
     const Sample gain = Sample(volume) / Sample(256);
     for (int i = 0; i < count; ++i)
@@ -41,10 +40,12 @@ void applyVolume(AVFrame* frame, int volume)
             scaleInteger(data, perPlane, volume, 0, 255, 128);
             break;
         case AV_SAMPLE_FMT_S16:
-            scaleInteger(reinterpret_cast<int16_t*>(data), perPlane, volume, INT16_MIN, INT16_MAX, 0);
+            scaleInteger(reinterpret_cast<int16_t*>(data), perPlane, volume, INT16_MIN, INT16_MAX,
+                         0);
             break;
         case AV_SAMPLE_FMT_S32:
-            scaleInteger(reinterpret_cast<int32_t*>(data), perPlane, volume, INT32_MIN, INT32_MAX, 0);
+            scaleInteger(reinterpret_cast<int32_t*>(data), perPlane, volume, INT32_MIN, INT32_MAX,
+                         0);
             break;
         case AV_SAMPLE_FMT_FLT:
             scaleFloat(reinterpret_cast<float*>(data), perPlane, volume);

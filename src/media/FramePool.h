@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QMap>
-#include <QSize>
 #include <QMutex>
+#include <QSize>
 #include <QWaitCondition>
 
 #include <deque>

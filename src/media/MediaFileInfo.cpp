@@ -21,7 +21,8 @@ QSharedPointer<MediaFileInfo> MediaFileInfo::fromFile(const QString& path)
     libav::FramePtr frame = libav::makeFrame();
     float total = 0.0f;
     while (input.readFrame(frame.get())) {
-        const int rate = frame->sample_rate ? frame->sample_rate : input.codecContext()->sample_rate;
+        const int rate =
+            frame->sample_rate ? frame->sample_rate : input.codecContext()->sample_rate;
         if (rate > 0)
             total += float(double(frame->nb_samples) / double(rate));
     }

@@ -9,7 +9,11 @@
 class OutputCommand
 {
 public:
-    enum Kind { VideoFrame = 0, PtsOffset = 1 };
+    enum Kind
+    {
+        VideoFrame = 0,
+        PtsOffset = 1
+    };
 
     static OutputCommand videoFrame(PoolFrame frame, int num, int den, double seconds);
     static OutputCommand ptsOffset(int64_t frames, int num, int den);
@@ -18,8 +22,8 @@ public:
     PoolFrame frame;
     int num = 1;
     int den = 30;
-    double seconds = 0.0;  // the frame's time in the video
-    int64_t frames = 0;    // PtsOffset: how far the time origin moves
+    double seconds = 0.0; // the frame's time in the video
+    int64_t frames = 0;   // PtsOffset: how far the time origin moves
 
 private:
     explicit OutputCommand(Kind kind) : kind(kind) {}

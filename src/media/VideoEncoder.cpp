@@ -75,10 +75,9 @@ void VideoEncoder::convert(const AVFrame* frame)
             throw AVERROR(EINVAL);
         return;
     }
-    SwsContext* cached = sws_getCachedContext(converter.release(), frame->width, frame->height,
-                                              AV_PIX_FMT_BGRA, context->width, context->height,
-                                              context->pix_fmt, SWS_FAST_BILINEAR, nullptr, nullptr,
-                                              nullptr);
+    SwsContext* cached = sws_getCachedContext(
+        converter.release(), frame->width, frame->height, AV_PIX_FMT_BGRA, context->width,
+        context->height, context->pix_fmt, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
     converter.reset(cached);
     if (!converter)
         throw AVERROR(EINVAL);

@@ -1,10 +1,9 @@
 #include "media/VideoOutputWorker.h"
 
+#include "base/CommonError.h"
 #include "media/AudioEncoder.h"
 #include "media/AudioTrackWriter.h"
 #include "media/VideoEncoder.h"
-#include "base/CommonError.h"
-
 
 namespace {
 
@@ -24,8 +23,7 @@ void check(int result, const char* message)
 }
 
 // The video encoder throws the library's code when a packet cannot be encoded or written.
-template <typename Step>
-void encodeVideo(Step step)
+template <typename Step> void encodeVideo(Step step)
 {
     try {
         step();
@@ -113,15 +111,15 @@ void VideoOutputWorker::encodeAll()
         video = std::make_unique<VideoEncoder>(raw, format, settings.height, settings.width,
                                                settings.num, settings.den, AV_PIX_FMT_YUV420P);
         if (!settings.tracks.isEmpty())
-            audio = std::make_unique<AudioEncoder>(format, raw, kAudioBitRate, 2,
-                                                   AV_SAMPLE_FMT_S16);
+            audio =
+                std::make_unique<AudioEncoder>(format, raw, kAudioBitRate, 2, AV_SAMPLE_FMT_S16);
     } catch (int code) {
         throw OutputFailure{"Video output encoder set-up failed", code};
     }
 
     if (!(format->flags & AVFMT_NOFILE))
-        check(avio_open2(&context->pb, settings.path.toUtf8().constData(), AVIO_FLAG_WRITE,
-                         nullptr, nullptr),
+        check(avio_open2(&context->pb, settings.path.toUtf8().constData(), AVIO_FLAG_WRITE, nullptr,
+                         nullptr),
               "Video output avio_open2 failed");
     check(avformat_write_header(raw, nullptr), "Video output avformat_write_header failed");
 

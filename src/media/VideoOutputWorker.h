@@ -1,14 +1,14 @@
 #pragma once
 
+#include "base/Worker.h"
 #include "media/MediaFileInfo.h"
 #include "media/OutputCommand.h"
-#include "base/Worker.h"
 
 #include <QList>
 #include <QMutex>
-#include <QWaitCondition>
 #include <QSharedPointer>
 #include <QString>
+#include <QWaitCondition>
 
 #include <atomic>
 #include <deque>
@@ -20,14 +20,14 @@ struct OutputSettings
     QString path;
     int height = 720;
     int width = 1280;
-    int num = 1;  // time base of the frames' numbers
+    int num = 1; // time base of the frames' numbers
     int den = 30;
     QList<QSharedPointer<MediaFileInfo>> tracks; // none: no audio stream
-    double totalDuration = 0.0; // seconds; the music fades out before it
+    double totalDuration = 0.0;                  // seconds; the music fades out before it
 };
 
-// The encoding run on the output's own thread: serves the command queue (sleeping while it is empty),
-// encodes each frame and writes the music up to its time, then flushes and closes the file.
+// The encoding run on the output's own thread: serves the command queue (sleeping while it is
+// empty), encodes each frame and writes the music up to its time, then flushes and closes the file.
 // Any failure takes the abort path: "Video output process thread failed" and error().
 class VideoOutputWorker : public Worker
 {

@@ -7,7 +7,8 @@ QStringList PictureFolder::pictures(const QString& folder)
 {
     const QDir dir(folder);
     QStringList result;
-    const QStringList names = dir.entryList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    const QStringList names =
+        dir.entryList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : names) {
         if (name.endsWith(QLatin1String(".jpg")) || name.endsWith(QLatin1String(".jpeg")) ||
             name.endsWith(QLatin1String(".gif")) || name.endsWith(QLatin1String(".png")))

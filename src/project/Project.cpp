@@ -89,7 +89,8 @@ void Project::computePlan()
             }
             const Scene& scene = **it;
             const int objects = scene.objectCount();
-            const bool usable = budget > scene.frames * kSecondsPerFrame && objects <= runEnd - index;
+            const bool usable =
+                budget > scene.frames * kSecondsPerFrame && objects <= runEnd - index;
             if (!usable) {
                 ++misses;
             } else {
@@ -110,7 +111,8 @@ void Project::computePlan()
                 }
                 plan->append(entry);
                 index += objects;
-                // Scenes without objects place nothing; a whole cycle of them cannot go on for ever.
+                // Scenes without objects place nothing; a whole cycle of them cannot go on for
+                // ever.
                 idleScenes = objects == 0 ? idleScenes + 1 : 0;
             }
             if (misses > scenes.size() || idleScenes > scenes.size()) {

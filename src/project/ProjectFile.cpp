@@ -1,8 +1,8 @@
 #include "project/ProjectFile.h"
 
+#include "base/AtomicFile.h"
 #include "project/ImgSlide.h"
 #include "project/TextSlide.h"
-#include "base/AtomicFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -143,7 +143,7 @@ bool ProjectFile::writeInfo(const QString& path, const ProjectInfo& info)
 }
 
 QSharedPointer<Project> ProjectFile::parseProject(QIODevice* device, QStringList* missing,
-                                                 bool* damaged)
+                                                  bool* damaged)
 {
     auto project = QSharedPointer<Project>::create();
     QXmlStreamReader reader(device);
@@ -179,7 +179,7 @@ QSharedPointer<Project> ProjectFile::parseProject(QIODevice* device, QStringList
 }
 
 QSharedPointer<Project> ProjectFile::readProject(const QString& path, QStringList* missing,
-                                                bool* damaged)
+                                                 bool* damaged)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {

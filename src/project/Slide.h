@@ -8,7 +8,11 @@ class Slide : public QObject
 {
     Q_OBJECT
 public:
-    enum Type { Image = 1, Text = 2 }; // the values stored in project files
+    enum Type
+    {
+        Image = 1,
+        Text = 2
+    }; // the values stored in project files
 
     explicit Slide(int type) : slideType(type) {}
     int type() const { return slideType; }

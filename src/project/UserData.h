@@ -10,7 +10,11 @@
 // the folder that receives rendered videos.
 struct UserData
 {
-    enum Quality { Hd = 0, FullHd = 1 };
+    enum Quality
+    {
+        Hd = 0,
+        FullHd = 1
+    };
 
     int quality = Hd;
     QString saveDir = defaultSaveDir();

@@ -1,7 +1,7 @@
 #include "scene/ImgSceneReader.h"
 
-#include "project/ImgSlide.h"
 #include "base/CommonError.h"
+#include "project/ImgSlide.h"
 #include "templates/ImgScene.h"
 
 #include <QCoreApplication>

@@ -21,8 +21,8 @@ QTransform affineIfFlat(const QTransform& t, const QSize& size)
     const QTransform affine(t.m11() / t.m33(), t.m12() / t.m33(), t.m21() / t.m33(),
                             t.m22() / t.m33(), t.dx() / t.m33(), t.dy() / t.m33());
     const QRectF corners(QPointF(0, 0), QSizeF(size));
-    for (const QPointF& p : {corners.topLeft(), corners.topRight(), corners.bottomRight(),
-                             corners.bottomLeft()}) {
+    for (const QPointF& p :
+         {corners.topLeft(), corners.topRight(), corners.bottomRight(), corners.bottomLeft()}) {
         const QPointF delta = t.map(p) - affine.map(p);
         if (qAbs(delta.x()) > 0.01 || qAbs(delta.y()) > 0.01)
             return t;
@@ -77,7 +77,8 @@ ObjectLayer::ObjectLayer(QSharedPointer<ImgObject> object, QSharedPointer<ImgSli
     int unit = b;
     if (s > 1.0) {
         framed = framed.scaledToHeight(int(framed.height() / s), Qt::SmoothTransformation);
-        unit = int(float(ratio > spec.aspect ? framed.width() : framed.height()) * spec.borderWidth);
+        unit =
+            int(float(ratio > spec.aspect ? framed.width() : framed.height()) * spec.borderWidth);
     }
     const float framedRatio = float(framed.width()) / float(framed.height());
 

@@ -22,7 +22,8 @@ public:
     // A text layer from the laid-out text picture.
     ObjectLayer(QSharedPointer<TextObject> object, const QImage& picture, int width, int height);
 
-    // Draws the layer onto `target` as it stands at frame `frameNumber` (truncated to whole frames).
+    // Draws the layer onto `target` as it stands at frame `frameNumber` (truncated to whole
+    // frames).
     void draw(double frameNumber, QImage* target, double step) const;
 
     bool fitsVertically() const { return fitVertically; }

@@ -53,7 +53,8 @@ QImage makeShadow(const QImage& source, float x, float y, float blur, const QCol
     QImage blurred(mask.size(), QImage::Format_ARGB32_Premultiplied);
     if (result.isNull() || mask.isNull() || blurred.isNull()) {
         if (!failureReported.exchange(true))
-            CommonError::instance()->report(QStringLiteral("Failed to create shadow visual effect."));
+            CommonError::instance()->report(
+                QStringLiteral("Failed to create shadow visual effect."));
         return unchanged(source, quad);
     }
     result.fill(Qt::transparent);

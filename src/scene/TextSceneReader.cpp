@@ -13,7 +13,8 @@ QImage TextSceneReader::textPicture(const TextObject& object, const QString& tex
                                     int height, const QString& themeFolder)
 {
     float size = 0.0f;
-    QImage picture = renderText(width, height, text, object.font, object.color, 0.96f, 0.96f, &size);
+    QImage picture =
+        renderText(width, height, text, object.font, object.color, 0.96f, 0.96f, &size);
 
     if (!object.texture.isEmpty()) {
         const QImage texture(themeFolder + object.texture);
@@ -42,10 +43,9 @@ TextSceneReader::TextSceneReader(QSharedPointer<IAsyncAVInput> background, int w
 {
     for (const QSharedPointer<TextObject>& object : *scene->objects) {
         const QSharedPointer<TextSlide> slide = slides.next().objectCast<TextSlide>();
-        const QImage picture =
-            slide ? textPicture(*object, slide->text(), width, height,
-                                TemplateCatalog::instance()->dirPath(themeId))
-                  : QImage();
+        const QImage picture = slide ? textPicture(*object, slide->text(), width, height,
+                                                   TemplateCatalog::instance()->dirPath(themeId))
+                                     : QImage();
         layers.push_back(QSharedPointer<ObjectLayer>::create(object, picture, width, height));
     }
 }

@@ -7,8 +7,16 @@
 class Scene
 {
 public:
-    enum BackgroundType { VideoBackground = 1, StillBackground = 2 };
-    enum SceneType { ImageSlides = 1, TextSlides = 2 };
+    enum BackgroundType
+    {
+        VideoBackground = 1,
+        StillBackground = 2
+    };
+    enum SceneType
+    {
+        ImageSlides = 1,
+        TextSlides = 2
+    };
 
     virtual ~Scene() = default;
     virtual int objectCount() const = 0;
@@ -19,7 +27,7 @@ public:
     // them ("sha256", "size"): a downloaded background must match them.
     QByteArray bgSha256;
     qint64 bgSize = -1;
-    int frames = 0;     // output frames the scene lasts (a video's frame count)
+    int frames = 0; // output frames the scene lasts (a video's frame count)
     int frameDurationNum = 1;
     int frameDurationDen = 30;
     int type = ImageSlides;

@@ -10,7 +10,12 @@
 struct SlotObject
 {
     // Where content smaller than the slot in one direction sits, as stored in descriptions.
-    enum Placement { Centre = 0, Start = 1, End = 2 }; // Start: top or left; End: bottom or right
+    enum Placement
+    {
+        Centre = 0,
+        Start = 1,
+        End = 2
+    }; // Start: top or left; End: bottom or right
 
     QMap<int, Keyframe> keyframes; // frame number within the scene, from 0
     float aspect = 1.0f;

@@ -1,8 +1,8 @@
 #include "templates/TemplateCatalog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -61,13 +61,15 @@ QString TemplateCatalog::themesFolder()
     const QString configured = qEnvironmentVariable("LUMAVIVE_THEMES_DIR");
     if (!configured.isEmpty() && QFileInfo(configured).isDir())
         return withSlash(configured);
-    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+    for (const QString& data :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
         const QString folder = withSlash(data) + QStringLiteral("lumavive/themes/");
         if (holdsThemes(folder))
             return folder;
     }
     // A relocated or unpacked install: bin/ and share/ side by side.
-    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/lumavive/themes");
+    const QString beside =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/lumavive/themes");
     if (QFileInfo(beside).isDir())
         return withSlash(QDir::cleanPath(beside));
     return QStringLiteral("./templates/");

@@ -37,8 +37,8 @@ public:
     TemplateInfo entry(int id) const;
     bool contains(int id) const;
 
-    QString dirPath(int id) const;                          // templatesDir + id + "/"
-    QString filePath(int id, const QString& name) const;    // dirPath(id) + name
+    QString dirPath(int id) const;                       // templatesDir + id + "/"
+    QString filePath(int id, const QString& name) const; // dirPath(id) + name
     // Where background media lie: the template's folder, else the downloads folder; for a file
     // in neither, where a download should put it (the template's folder when it can be written).
     QString mediaPath(int id, const QString& name) const;

@@ -156,8 +156,8 @@ void TemplateParser::readTemplateAttributes(TemplateDescription& description) co
         qBound(0, intAttribute(attributes, "fade-in", description.fadeIn), kMaxFrames);
     description.fadeOut =
         qBound(0, intAttribute(attributes, "fade-out", description.fadeOut), kMaxFrames);
-    description.sceneOverflow =
-        qBound(0, intAttribute(attributes, "scene-overflow", description.sceneOverflow), kMaxFrames);
+    description.sceneOverflow = qBound(
+        0, intAttribute(attributes, "scene-overflow", description.sceneOverflow), kMaxFrames);
     description.textMaxSize =
         qBound(0, intAttribute(attributes, "text-max-size", description.textMaxSize), 1000);
 }
@@ -185,7 +185,8 @@ void TemplateParser::parseScene(TemplateDescription& description)
             parseObject(imageScene, *images, *texts);
     }
 
-    QSharedPointer<Scene> scene = imageScene ? images.staticCast<Scene>() : texts.staticCast<Scene>();
+    QSharedPointer<Scene> scene =
+        imageScene ? images.staticCast<Scene>() : texts.staticCast<Scene>();
     scene->bgType = bgType;
     scene->bgFileName = bgFileName;
     scene->bgSha256 = textAttribute(attributes, "sha256").trimmed().toLower().toLatin1();
@@ -223,7 +224,8 @@ void TemplateParser::parseObject(bool imageScene, ImgScene& images, TextScene& t
         parseKeyframes(*object);
         const QStringList rgb = textAttribute(attributes, "border-color").split(QLatin1Char(','));
         if (rgb.size() >= 3)
-            object->borderColor = QColor(colourPart(rgb[0]), colourPart(rgb[1]), colourPart(rgb[2]));
+            object->borderColor =
+                QColor(colourPart(rgb[0]), colourPart(rgb[1]), colourPart(rgb[2]));
         object->borderWidth =
             bounded(floatAttribute(attributes, "border-width", 0.0f), 0.0f, 1.0f, 0.0f);
         images.objects->insert(id, object);
@@ -235,8 +237,9 @@ void TemplateParser::parseObject(bool imageScene, ImgScene& images, TextScene& t
         const QString slideBg = textAttribute(attributes, "slide-bg");
         if (TmplDownloadManager::isSafeFileName(slideBg))
             object->slideBackground = TemplateCatalog::instance()->filePath(templateId, slideBg);
-        parseFont(attributes.hasAttribute(QStringLiteral("font")) ? textAttribute(attributes, "font")
-                                                                   : kDefaultFont,
+        parseFont(attributes.hasAttribute(QStringLiteral("font"))
+                      ? textAttribute(attributes, "font")
+                      : kDefaultFont,
                   *object);
         const QString texture = textAttribute(attributes, "texture");
         if (TmplDownloadManager::isSafeFileName(texture))
@@ -261,7 +264,8 @@ void TemplateParser::parseKeyframes(SlotObject& object)
         const int frame = intAttribute(attributes, "id", 0);
         const float opacity =
             attributes.hasAttribute(QStringLiteral("opacity"))
-                ? bounded(attributes.value(QStringLiteral("opacity")).toFloat() / 100.0f, 0.0f, 1.0f, 1.0f)
+                ? bounded(attributes.value(QStringLiteral("opacity")).toFloat() / 100.0f, 0.0f,
+                          1.0f, 1.0f)
                 : 1.0f;
         const QStringList numbers = reader.readElementText().split(QLatin1Char(','));
         // A frame without all eight coordinates has no defined quad: it is left out.

@@ -4,8 +4,8 @@
 
 #include <QColor>
 #include <QFont>
-#include <QSharedPointer>
 #include <QMetaType>
+#include <QSharedPointer>
 #include <QString>
 
 // One text slot; also the style record a text slide receives (TextMediaPtr).

@@ -3,13 +3,13 @@
 #include "templates/DownloadItem.h"
 #include "templates/TemplateDescription.h"
 
+#include <QCryptographicHash>
 #include <QList>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QObject>
-#include <QSharedPointer>
 #include <QSaveFile>
-#include <QCryptographicHash>
+#include <QSharedPointer>
 #include <QSslError>
 
 #include <memory>

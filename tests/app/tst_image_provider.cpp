@@ -40,8 +40,8 @@ private slots:
         const QRegularExpression hex32("^[0-9a-f]{32}$");
         QSet<QString> ids;
         for (int i = 0; i < 50; ++i) {
-            const QString id = ImageProvider::instance()->addImage(
-                QSharedPointer<QImage>::create(marked(4, 4)));
+            const QString id =
+                ImageProvider::instance()->addImage(QSharedPointer<QImage>::create(marked(4, 4)));
             QVERIFY2(hex32.match(id).hasMatch(), qPrintable(id));
             ids.insert(id);
         }

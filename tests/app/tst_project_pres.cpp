@@ -1,11 +1,11 @@
 #include "MediaFixtures.h"
 #include "TestDirs.h"
 #include "ThemeFixture.h"
-#include "project/ImgSlide.h"
 #include "app/ProjectPres.h"
 #include "app/SavedProjectsPres.h"
 #include "app/SlidesListModel.h"
 #include "app/TextSlidePres.h"
+#include "project/ImgSlide.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -42,7 +42,8 @@ class TestProjectPres : public QObject
     {
         for (int left = model->rowCount() + 1; model->rowCount() > 0 && left > 0; --left)
             presenter->removeSlide(0);
-        for (int left = presenter->audioFilesCount() + 1; presenter->audioFilesCount() > 0 && left > 0; --left)
+        for (int left = presenter->audioFilesCount() + 1;
+             presenter->audioFilesCount() > 0 && left > 0; --left)
             presenter->removeAudio(0);
         QVERIFY2(model->rowCount() == 0 && presenter->audioFilesCount() == 0,
                  "removing rows and tracks one by one must empty the project");
@@ -79,7 +80,7 @@ private slots:
             presenter->addTextSlide(QString::number(i));
         presenter->save();
         QVERIFY(presenter->project()->id().isEmpty()); // four rows: not saved
-        presenter->addTextSlide("5"); // the first qualifying change saves
+        presenter->addTextSlide("5");                  // the first qualifying change saves
         const QString id = presenter->project()->id();
         QVERIFY(!id.isEmpty());
         QVERIFY(QFileInfo::exists(folder + id + "/prj.xml"));
@@ -134,7 +135,8 @@ private slots:
         const QList<QUrl> dropped{QUrl::fromLocalFile(picture("q3.png"))};
         QVERIFY(presenter->insertFiles(0, QVariant::fromValue(dropped)));
         QCOMPARE(presenter->slidesNumber(), 3);
-        QVERIFY(!presenter->checkUrls(QVariant::fromValue(QList<QUrl>{QUrl::fromLocalFile(dirs.file("a.txt"))})));
+        QVERIFY(!presenter->checkUrls(
+            QVariant::fromValue(QList<QUrl>{QUrl::fromLocalFile(dirs.file("a.txt"))})));
     }
 
     void foldersAddPicturesByCaseSensitiveSuffix()
@@ -159,10 +161,9 @@ private slots:
         clear();
         presenter->addImages(QVariantList{QUrl::fromLocalFile(picture("x.png")),
                                           QUrl::fromLocalFile(picture("y.png"))});
-        const QVariantList drop{QUrl::fromLocalFile(picture("1.png")),
-                                QUrl::fromLocalFile(dirs.file("readme.txt")),
-                                QUrl::fromLocalFile(picture("2.png")),
-                                QUrl::fromLocalFile(picture("3.png"))};
+        const QVariantList drop{
+            QUrl::fromLocalFile(picture("1.png")), QUrl::fromLocalFile(dirs.file("readme.txt")),
+            QUrl::fromLocalFile(picture("2.png")), QUrl::fromLocalFile(picture("3.png"))};
         QVERIFY(presenter->checkUrls(drop));
         QVERIFY(!presenter->checkUrls(QVariantList{QUrl::fromLocalFile(dirs.file("a.txt"))}));
         QVERIFY(presenter->insertFiles(1, drop));
@@ -210,8 +211,8 @@ private slots:
         QCOMPARE(presenter->usedSlidesNumber(), 4);
         QCOMPARE(model->rowCount(), 4); // all fit: no separator
 
-        presenter->moveAudioBack(0);     // ignored
-        presenter->moveAudioForward(1);  // ignored
+        presenter->moveAudioBack(0);    // ignored
+        presenter->moveAudioForward(1); // ignored
         QCOMPARE(presenter->audioFiles().first().toMap().value("songName").toString(),
                  QStringLiteral("A.M4A"));
         presenter->moveAudioForward(0);
@@ -234,7 +235,6 @@ private slots:
         presenter->setThemeId(1);
         QCOMPARE(presenter->usedSlidesNumber(), 1);
     }
-
 };
 
 QTEST_MAIN(TestProjectPres)

@@ -3,8 +3,8 @@
 #include "app/ImageProvider.h"
 #include "app/ProjectPres.h"
 #include "app/RenderPres.h"
-#include "base/CommonError.h"
 #include "app/SettingsPres.h"
+#include "base/CommonError.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -37,7 +37,8 @@ private slots:
         photo.fill(Qt::red);
         QVERIFY(photo.save(dirs.file("photo.png")));
         ProjectPres::instance()->setThemeId(1);
-        ProjectPres::instance()->addImages(QVariantList{QUrl::fromLocalFile(dirs.file("photo.png"))});
+        ProjectPres::instance()->addImages(
+            QVariantList{QUrl::fromLocalFile(dirs.file("photo.png"))});
         SettingsPres::instance()->setSaveDir(dirs.file("videos"));
         render = RenderPres::instance();
     }
@@ -48,8 +49,8 @@ private slots:
         QSignalSpy previews(render, &RenderPres::previewChanged);
         QSignalSpy done(render, &RenderPres::done);
         QStringList shown;
-        const auto watch = connect(render, &RenderPres::previewChanged, this,
-                                   [&] { shown << render->preview(); });
+        const auto watch =
+            connect(render, &RenderPres::previewChanged, this, [&] { shown << render->preview(); });
         render->start();
         QVERIFY(render->isRendering());
         render->start(); // refused while the first runs
@@ -65,7 +66,8 @@ private slots:
         // Each preview is released once the next one shows: a long render keeps one picture.
         for (const QString& earlier : shown.mid(1, shown.size() - 2))
             QVERIFY(ImageProvider::instance()->requestImage(earlier, &size, {}).isNull());
-        QCOMPARE(ImageProvider::instance()->requestImage(render->preview(), &size, {}).height(), 300);
+        QCOMPARE(ImageProvider::instance()->requestImage(render->preview(), &size, {}).height(),
+                 300);
         QCOMPARE(videos().size(), 1);
         QVERIFY(render->resultPath().endsWith(videos().first()));
         QVERIFY(QFileInfo(render->resultPath()).fileName().startsWith("slideshow_"));
@@ -93,9 +95,9 @@ private slots:
             taken << QFileInfo(path).fileName();
             QFile(path).open(QIODevice::WriteOnly);
         }
-        QCOMPARE(taken, QStringList({"slideshow_2024.03.09_14.05.mp4",
-                                     "slideshow_2024.03.09_14.05_2.mp4",
-                                     "slideshow_2024.03.09_14.05_3.mp4"}));
+        QCOMPARE(taken,
+                 QStringList({"slideshow_2024.03.09_14.05.mp4", "slideshow_2024.03.09_14.05_2.mp4",
+                              "slideshow_2024.03.09_14.05_3.mp4"}));
     }
 
     void stopEndsTheRenderWithoutAFile()
@@ -125,7 +127,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 60000);
         QVERIFY(!render->isRendering());
         QVERIFY(messages.count() >= 1);
-        QVERIFY(messages.first().first().toString().startsWith("Please select another Result Directory"));
+        QVERIFY(messages.first().first().toString().startsWith(
+            "Please select another Result Directory"));
         SettingsPres::instance()->setSaveDir(dirs.file("videos"));
     }
 

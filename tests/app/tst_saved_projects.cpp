@@ -1,15 +1,15 @@
 #include "TestDirs.h"
 #include "ThemeFixture.h"
-#include "images/ThumbGenerator.h"
-#include "project/ImgSlide.h"
-#include "project/ProjectFile.h"
 #include "app/ProjectPres.h"
-#include "engine/ProjectPreviews.h"
 #include "app/SavedProjectImageProvider.h"
 #include "app/SavedProjectsPres.h"
 #include "app/SlidesListModel.h"
-#include "project/TextSlide.h"
 #include "base/CommonError.h"
+#include "engine/ProjectPreviews.h"
+#include "images/ThumbGenerator.h"
+#include "project/ImgSlide.h"
+#include "project/ProjectFile.h"
+#include "project/TextSlide.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -97,7 +97,8 @@ private slots:
         store->hideAll();
         QCOMPARE(store->rowCount(), 1);
         const QModelIndex first = store->index(0);
-        QCOMPARE(store->data(first, SavedProjectsPres::ThumbRole).toString(), QStringLiteral("{p0}/0"));
+        QCOMPARE(store->data(first, SavedProjectsPres::ThumbRole).toString(),
+                 QStringLiteral("{p0}/0"));
         QCOMPARE(store->data(first, SavedProjectsPres::ImgsRole).toStringList().size(), 5);
         QCOMPARE(store->data(first, SavedProjectsPres::SlidesCountRole).toInt(), 1);
         QVERIFY(!store->data(first, SavedProjectsPres::LastModifiedRole).toString().isEmpty());
@@ -176,8 +177,8 @@ private slots:
         QVERIFY(QFileInfo::exists(here + "1_thumb.png"));
 
         // The removed third slide comes back at the same place: its preview is made again.
-        project->setSlides({project->slides()[0], project->slides()[1],
-                            QSharedPointer<ImgSlide>::create(photo)});
+        project->setSlides(
+            {project->slides()[0], project->slides()[1], QSharedPointer<ImgSlide>::create(photo)});
         store->saveProject(project);
         QTRY_VERIFY(QFileInfo::exists(here + "2_thumb.png"));
 

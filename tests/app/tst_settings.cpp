@@ -1,7 +1,7 @@
 #include "TestDirs.h"
 #include "app/AppSettingsPres.h"
-#include "base/CommonError.h"
 #include "app/SettingsPres.h"
+#include "base/CommonError.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,8 +87,8 @@ private slots:
         QSignalSpy errors(CommonError::instance(), &CommonError::error);
         QVERIFY(SettingsPres::instance()->checkSaveDirPermission(dirs.file("writable")));
         QCOMPARE(errors.count(), 0);
-        QCOMPARE(QDir(dirs.file("writable")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
-                                                       QDir::Hidden),
+        QCOMPARE(QDir(dirs.file("writable"))
+                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList());
     }
 

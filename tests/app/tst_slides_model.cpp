@@ -1,11 +1,11 @@
 #include "TestDirs.h"
 #include "app/ImageProvider.h"
-#include "images/ThumbGenerator.h"
-#include "project/ImgSlide.h"
 #include "app/ImgSlidePres.h"
 #include "app/SlidesListModel.h"
-#include "project/TextSlide.h"
 #include "app/TextSlidePres.h"
+#include "images/ThumbGenerator.h"
+#include "project/ImgSlide.h"
+#include "project/TextSlide.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -71,9 +71,12 @@ private slots:
         QTest::addColumn<QList<int>>("rows");
         QTest::addColumn<int>("to");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("before a row") << QList<int>{4, 1} << 3 << QStringList{"a", "c", "b", "e", "d"};
-        QTest::newRow("onto a moved row") << QList<int>{0, 2} << 2 << QStringList{"b", "a", "c", "d", "e"};
-        QTest::newRow("past the end") << QList<int>{0, 2} << 6 << QStringList{"b", "d", "e", "a", "c"};
+        QTest::newRow("before a row")
+            << QList<int>{4, 1} << 3 << QStringList{"a", "c", "b", "e", "d"};
+        QTest::newRow("onto a moved row")
+            << QList<int>{0, 2} << 2 << QStringList{"b", "a", "c", "d", "e"};
+        QTest::newRow("past the end")
+            << QList<int>{0, 2} << 6 << QStringList{"b", "d", "e", "a", "c"};
         QTest::newRow("to the top") << QList<int>{3} << 0 << QStringList{"d", "a", "b", "c", "e"};
     }
     void moveKeepsTheSelectionsOrder()
@@ -89,13 +92,14 @@ private slots:
     void wrongRowKindsAreLeftAlone()
     {
         fill({"text"});
-        model->append(new ImgSlidePres(QSharedPointer<ImgSlide>::create(dirs.file("none.jpg")), 1.0));
+        model->append(
+            new ImgSlidePres(QSharedPointer<ImgSlide>::create(dirs.file("none.jpg")), 1.0));
         model->placeSeparator(1, 2);
         QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
-        model->setText(2, "x");  // image row
-        model->setText(1, "x");  // separator
-        model->rotate(0, true);  // text row
-        model->rotate(1, true);  // separator
+        model->setText(2, "x"); // image row
+        model->setText(1, "x"); // separator
+        model->rotate(0, true); // text row
+        model->rotate(1, true); // separator
         model->setText(99, "x");
         QCOMPARE(changed.count(), 0);
         QVERIFY(!model->data(model->index(2), SlidesListModel::TextRole).isValid());
@@ -127,8 +131,9 @@ private slots:
         QVERIFY(first->imgId() != second->imgId());
         QCOMPARE(other->imgId(), ImageProvider::kStubId); // another size: not its result
         QSize size;
-        QCOMPARE(ImageProvider::instance()->requestImage(first->imgId(), &size, {}).pixelColor(5, 5),
-                 QColor(Qt::red));
+        QCOMPARE(
+            ImageProvider::instance()->requestImage(first->imgId(), &size, {}).pixelColor(5, 5),
+            QColor(Qt::red));
         // A better thumbnail replaces the first one, which is released: a project's grid keeps
         // one picture per row however often thumbnails arrive.
         const QString replaced = first->imgId();
@@ -137,8 +142,9 @@ private slots:
                                                    QSharedPointer<QImage>::create(picture));
         QVERIFY(first->imgId() != replaced);
         QVERIFY(ImageProvider::instance()->requestImage(replaced, &size, {}).isNull());
-        QCOMPARE(ImageProvider::instance()->requestImage(first->imgId(), &size, {}).pixelColor(5, 5),
-                 QColor(Qt::green));
+        QCOMPARE(
+            ImageProvider::instance()->requestImage(first->imgId(), &size, {}).pixelColor(5, 5),
+            QColor(Qt::green));
         fill({}); // the rows go, their queued requests are cancelled
         ThumbGenerator::instance()->resume();
     }
@@ -159,12 +165,14 @@ private slots:
         emit ThumbGenerator::instance()->generated(row->task(),
                                                    QSharedPointer<QImage>::create(picture));
         QSize size;
-        QCOMPARE(ImageProvider::instance()->requestImage(row->imgId(), &size, {}).size(), QSize(20, 40));
+        QCOMPARE(ImageProvider::instance()->requestImage(row->imgId(), &size, {}).size(),
+                 QSize(20, 40));
         const QString before = row->imgId();
         model->rotate(0, false);
         QCOMPARE(slide->rotation(), 0);
         QVERIFY(row->imgId() != before);
-        QCOMPARE(ImageProvider::instance()->requestImage(row->imgId(), &size, {}).size(), QSize(40, 20));
+        QCOMPARE(ImageProvider::instance()->requestImage(row->imgId(), &size, {}).size(),
+                 QSize(40, 20));
         fill({});
         ThumbGenerator::instance()->resume();
     }
@@ -191,7 +199,8 @@ private slots:
         QVERIFY(row->imgId() != plain);
         QCOMPARE(changed.count(), 1);
         QSize size;
-        QCOMPARE(ImageProvider::instance()->requestImage(row->imgId(), &size, {}).size(), QSize(200, 100));
+        QCOMPARE(ImageProvider::instance()->requestImage(row->imgId(), &size, {}).size(),
+                 QSize(200, 100));
         QVERIFY(ImageProvider::instance()->requestImage(plain, &size, {}).isNull()); // released
     }
 };

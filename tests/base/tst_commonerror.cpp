@@ -115,7 +115,8 @@ private slots:
         QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
         const quint16 port = closed.serverPort();
         closed.close();
-        qputenv("LUMAVIVE_ERROR_ENDPOINT", QByteArray("http://127.0.0.1:") + QByteArray::number(port));
+        qputenv("LUMAVIVE_ERROR_ENDPOINT",
+                QByteArray("http://127.0.0.1:") + QByteArray::number(port));
         QSignalSpy shown(CommonError::instance(), &CommonError::error);
         CommonError::instance()->report(QStringLiteral("nobody listens"));
         QCOMPARE(shown.count(), 1);

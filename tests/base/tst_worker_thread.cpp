@@ -67,8 +67,9 @@ private slots:
         for (bool stop : {true, false}) {
             WorkerThread thread;
             auto* worker = new Looper(stop ? -1 : 3);
-            QObject::connect(worker, &Worker::finished, worker, [&finishedRuns] { ++finishedRuns; },
-                             Qt::DirectConnection);
+            QObject::connect(
+                worker, &Worker::finished, worker, [&finishedRuns] { ++finishedRuns; },
+                Qt::DirectConnection);
             thread.start(worker);
             if (stop) {
                 QTRY_VERIFY(worker->started);

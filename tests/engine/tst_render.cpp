@@ -1,10 +1,10 @@
 #include "OutputProbe.h"
 #include "TestDirs.h"
 #include "ThemeFixture.h"
+#include "base/CommonError.h"
+#include "engine/LibavRender.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
-#include "engine/LibavRender.h"
-#include "base/CommonError.h"
 #include "templates/TemplateParser.h"
 
 #include <QSignalSpy>
@@ -110,13 +110,15 @@ private slots:
         checkContinuous(probe);
         const double base = probe.frames[45].luminance;
         QVERIFY(qAbs(base - 200) < 8);
-        const QMap<int, int> alphas = {{1, 204}, {2, 178}, {4, 127}, {8, 25},  {9, 0},
+        const QMap<int, int> alphas = {{1, 204}, {2, 178},  {4, 127},  {8, 25},   {9, 0},
                                        {80, 25}, {84, 127}, {88, 229}, {89, 255}, {90, 255}};
         for (auto it = alphas.cbegin(); it != alphas.cend(); ++it) {
             const double expected = base * (1.0 - it.value() / 255.0);
             const double got = probe.frames[it.key() - 1].luminance;
-            QVERIFY2(qAbs(got - expected) < 8,
-                     qPrintable(QStringLiteral("frame %1: %2 vs %3").arg(it.key()).arg(got).arg(expected)));
+            QVERIFY2(
+                qAbs(got - expected) < 8,
+                qPrintable(
+                    QStringLiteral("frame %1: %2 vs %3").arg(it.key()).arg(got).arg(expected)));
         }
         QCOMPARE(OutputProbe::ffprobeFrames(out) == -1 ? 90 : OutputProbe::ffprobeFrames(out), 90);
     }
@@ -136,7 +138,8 @@ private slots:
         QVERIFY2(blend.red() > 180 && blend.blue() > 15 && blend.blue() < 70,
                  qPrintable(blend.name()));
         const QColor later = probe.frames[74 + 7].centre; // 1 - 9/15 = 0.4
-        QVERIFY2(later.red() > 70 && later.red() < 135 && later.blue() > 120, qPrintable(later.name()));
+        QVERIFY2(later.red() > 70 && later.red() < 135 && later.blue() > 120,
+                 qPrintable(later.name()));
     }
 
     void scenesWithoutOverlapRunOn()

@@ -39,7 +39,8 @@ class TestRenderCli : public QObject
         program.setWorkingDirectory(folder);
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(RENDER_PROGRAM), arguments);
-        for (int waited = 0; program.state() != QProcess::NotRunning && waited < 120000; waited += 20)
+        for (int waited = 0; program.state() != QProcess::NotRunning && waited < 120000;
+             waited += 20)
             QTest::qWait(20);
         return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
                 QString::fromUtf8(program.readAllStandardOutput()),
@@ -116,8 +117,8 @@ private slots:
         QVERIFY(installed.open(QIODevice::ReadOnly));
         const QByteArray video = installed.readAll();
         installed.close();
-        const QStringList arguments{"--theme", "7", "--photo", dirs.file("album/a.jpg"), "-o",
-                                    dirs.file("fetched.mp4")};
+        const QStringList arguments{
+            "--theme", "7", "--photo", dirs.file("album/a.jpg"), "-o", dirs.file("fetched.mp4")};
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("LUMAVIVE_THEME_SERVER");
 
@@ -159,16 +160,16 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown theme") << QStringList{"--theme", "9", "--text", "x", "-o", "x.mp4"}
-                                       << "unknown theme 9";
+        QTest::newRow("unknown theme")
+            << QStringList{"--theme", "9", "--text", "x", "-o", "x.mp4"} << "unknown theme 9";
         QTest::newRow("missing photo")
             << QStringList{"--theme", "1", "--photo", "nowhere.jpg", "-o", "x.mp4"}
             << "cannot read photo nowhere.jpg";
         QTest::newRow("unreadable music")
             << QStringList{"--theme", "1", "--text", "x", "--music", "album/a.jpg", "-o", "x.mp4"}
             << "cannot read music file album/a.jpg";
-        QTest::newRow("missing output") << QStringList{"--theme", "1", "--text", "x"}
-                                        << "-o OUT.mp4 is required";
+        QTest::newRow("missing output")
+            << QStringList{"--theme", "1", "--text", "x"} << "-o OUT.mp4 is required";
         QTest::newRow("missing theme") << QStringList{"--text", "x", "-o", "x.mp4"}
                                        << "--theme (or a saved project) is required";
         QTest::newRow("missing project") << QStringList{"nowhere/prj.xml", "-o", "x.mp4"}
@@ -176,8 +177,8 @@ private slots:
         QTest::newRow("project with slides")
             << QStringList{"saved", "--text", "x", "-o", "x.mp4"}
             << "a saved project brings its own theme, slides and music";
-        QTest::newRow("unknown option") << QStringList{"--theme", "1", "--frobnicate"}
-                                        << "unknown argument";
+        QTest::newRow("unknown option")
+            << QStringList{"--theme", "1", "--frobnicate"} << "unknown argument";
     }
     void badInputIsRefused()
     {
@@ -227,7 +228,8 @@ private slots:
         QVERIFY(r.out.contains("missing, left out: " + gone));
         const OutputProbe probe = OutputProbe::read(dirs.file("saved.mp4"), QRect(0, 0, 8, 8));
         QCOMPARE(probe.frames.size(), 60); // the photo scene and the text scene
-        const Result again = run({dirs.file("saved/prj.xml"), "--full-hd", "-o", dirs.file("saved2.mp4")});
+        const Result again =
+            run({dirs.file("saved/prj.xml"), "--full-hd", "-o", dirs.file("saved2.mp4")});
         QCOMPARE(again.code, 0);
         QCOMPARE(OutputProbe::read(dirs.file("saved2.mp4"), QRect(0, 0, 8, 8)).width, 1920);
     }
@@ -249,12 +251,14 @@ private slots:
         QStringList arguments{"--theme", "1"};
         for (int i = 0; i < 40; ++i)
             arguments << "--photo" << dirs.file("album/a.jpg");
-        arguments << "--full-hd" << "-o" << dirs.file("interrupted.mp4");
+        arguments << "--full-hd"
+                  << "-o" << dirs.file("interrupted.mp4");
         program.start(QStringLiteral(RENDER_PROGRAM), arguments);
         QVERIFY(program.waitForStarted());
         QByteArray seen;
-        QTRY_VERIFY2_WITH_TIMEOUT((seen += program.readAllStandardOutput()).contains("Rendering: 5%"),
-                                  (seen + program.readAllStandardError()).constData(), 60000);
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            (seen += program.readAllStandardOutput()).contains("Rendering: 5%"),
+            (seen + program.readAllStandardError()).constData(), 60000);
         ::kill(pid_t(program.processId()), SIGINT);
         QVERIFY(program.waitForFinished(60000));
         QCOMPARE(program.exitCode(), 1);

@@ -13,7 +13,7 @@ public:
         quint16 tag;
         quint16 type;
         quint32 count;
-        QByteArray data; // the value bytes in the block's byte order; <= 4 bytes stay inline
+        QByteArray data;       // the value bytes in the block's byte order; <= 4 bytes stay inline
         bool rawField = false; // data is the 4-byte field itself (hostile offsets and counts)
     };
 

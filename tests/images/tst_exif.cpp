@@ -113,7 +113,7 @@ private slots:
 
         const ExifHeader::ValueMap& image = motorola.imageValues();
         QCOMPARE(image[0x0112].type(), quint16(QExifValue::Short));
-        QCOMPARE(image[0x0112].toLong(), 6); // inline Short, count 1
+        QCOMPARE(image[0x0112].toLong(), 6);                         // inline Short, count 1
         QCOMPARE(image[0x010F].toString(), QStringLiteral("Canon")); // Ascii 6 at an offset
         QCOMPARE(image[0x0110].toString(), QStringLiteral("AB"));    // Ascii 3 inline
         QCOMPARE(image[0x011A].toRationalVector(), QVector<QExifValue::URational>({{72, 1}}));
@@ -148,7 +148,8 @@ private slots:
         QFETCH(bool, xmp);
         const QByteArray body = ExifBuilder::encode(QImage(8, 8, QImage::Format_RGB32)).mid(2);
         bool ok = false;
-        const ExifHeader header = parseJpeg(ExifBuilder::jpeg(sample(false).tiff(), body, app0, xmp), &ok);
+        const ExifHeader header =
+            parseJpeg(ExifBuilder::jpeg(sample(false).tiff(), body, app0, xmp), &ok);
         QVERIFY(ok);
         QCOMPARE(header.value(ExifHeader::PixelXDimension).toLong(), 4000);
     }
@@ -179,15 +180,18 @@ private slots:
         QCOMPARE(plain.size(), QSize(120, 160));
         QVERIFY(near(plain.pixelColor(60, 10), Qt::red));
 
-        QImage six = parseJpeg(ExifBuilder::jpeg(sample(true, preview, 6).tiff(), body)).thumbnail();
+        QImage six =
+            parseJpeg(ExifBuilder::jpeg(sample(true, preview, 6).tiff(), body)).thumbnail();
         QCOMPARE(six.size(), QSize(120, 160));
         QVERIFY(near(six.pixelColor(60, 10), Qt::red)); // the left edge turned to the top
 
-        QImage two = parseJpeg(ExifBuilder::jpeg(sample(false, preview, 2).tiff(), body)).thumbnail();
+        QImage two =
+            parseJpeg(ExifBuilder::jpeg(sample(false, preview, 2).tiff(), body)).thumbnail();
         QCOMPARE(two.size(), QSize(160, 120));
         QVERIFY(near(two.pixelColor(10, 60), Qt::blue)); // mirrored left-right
 
-        QImage eight = parseJpeg(ExifBuilder::jpeg(sample(false, preview, 8).tiff(), body)).thumbnail();
+        QImage eight =
+            parseJpeg(ExifBuilder::jpeg(sample(false, preview, 8).tiff(), body)).thumbnail();
         QCOMPARE(eight.size(), QSize(120, 160));
         QVERIFY(near(eight.pixelColor(60, 150), Qt::red)); // the left edge turned to the bottom
     }

@@ -37,16 +37,30 @@ private slots:
     void embeddedPreviewsAreFound_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char* name :
-             {"Canon_40D.jpg", "Canon_40D_photoshop_import.jpg", "Canon_PowerShot_S40.jpg",
-              "Konica_Minolta_DiMAGE_Z3.jpg", "Ricoh_Caplio_RR330.jpg",
-              "Samsung_Digimax_i50_MP3.jpg", "WWL_(Polaroid)_ION230.jpg", "corrupted.jpg",
-              "canon-ixus.jpg", "fujifilm-finepix40i.jpg", "nikon-e950.jpg", "30-type_error.jpg",
-              "32-lens_data.jpeg", "45-gps_ifd.jpg", "42_IndexError.jpg", "canon_hdr_NO.jpg",
-              "iphone_hdr_YES.jpg", "bb-android.jpg", "short-ascii-II.jpg", "has-lens-info.jpg",
-              "2008-06-06-13-29-29-sep-2008-06-06-13-29-29a.jpg",
-              "2007-05-12-08-19-07-sep-2007-05-12-08-19-07a.jpg",
-              "2012-12-21-11-15-19-sep-IMG_0001.jpg", "huge_tag_exif.jpg"})
+        for (const char* name : {"Canon_40D.jpg",
+                                 "Canon_40D_photoshop_import.jpg",
+                                 "Canon_PowerShot_S40.jpg",
+                                 "Konica_Minolta_DiMAGE_Z3.jpg",
+                                 "Ricoh_Caplio_RR330.jpg",
+                                 "Samsung_Digimax_i50_MP3.jpg",
+                                 "WWL_(Polaroid)_ION230.jpg",
+                                 "corrupted.jpg",
+                                 "canon-ixus.jpg",
+                                 "fujifilm-finepix40i.jpg",
+                                 "nikon-e950.jpg",
+                                 "30-type_error.jpg",
+                                 "32-lens_data.jpeg",
+                                 "45-gps_ifd.jpg",
+                                 "42_IndexError.jpg",
+                                 "canon_hdr_NO.jpg",
+                                 "iphone_hdr_YES.jpg",
+                                 "bb-android.jpg",
+                                 "short-ascii-II.jpg",
+                                 "has-lens-info.jpg",
+                                 "2008-06-06-13-29-29-sep-2008-06-06-13-29-29a.jpg",
+                                 "2007-05-12-08-19-07-sep-2007-05-12-08-19-07a.jpg",
+                                 "2012-12-21-11-15-19-sep-IMG_0001.jpg",
+                                 "huge_tag_exif.jpg"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void embeddedPreviewsAreFound()

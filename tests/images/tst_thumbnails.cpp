@@ -94,7 +94,8 @@ private slots:
             for (int x = 0; x < 16; ++x)
                 preview.setPixelColor(x, y, Qt::blue); // the stored left edge: the top, upright
         write(path, cameraJpeg(filled(64, 48, Qt::blue), preview, 4000, 3000, 6));
-        const QSharedPointer<QImage> thumb = ExifThumbWorker({path, 160, 160}).generate({path, 160, 160});
+        const QSharedPointer<QImage> thumb =
+            ExifThumbWorker({path, 160, 160}).generate({path, 160, 160});
         QVERIFY(thumb);
         // Portrait 3:4 covering the box, not cut as if it were letterboxed.
         QCOMPARE(thumb->width(), 160);
@@ -109,7 +110,8 @@ private slots:
         write(path, cameraJpeg(filled(64, 48, Qt::blue), filled(160, 120, Qt::red), 0, 0));
         ExifThumbWorker worker({path, 150, 150});
         QCOMPARE(worker.generate({path, 150, 150})->size(), QSize(200, 150));
-        QVERIFY(!ExifThumbWorker({dir.filePath("none"), 1, 1}).generate({dir.filePath("none"), 1, 1}));
+        QVERIFY(
+            !ExifThumbWorker({dir.filePath("none"), 1, 1}).generate({dir.filePath("none"), 1, 1}));
     }
 
     void fullDecodeHappensAtReducedSize()
@@ -129,7 +131,8 @@ private slots:
         QList<ThumbGeneratorTask> tasks;
         for (int i = 0; i < 10; ++i) {
             const QString path = dir.filePath(QStringLiteral("batch-%1.jpg").arg(i));
-            write(path, cameraJpeg(filled(1600, 1200, Qt::blue), filled(160, 120, Qt::red), 1600, 1200));
+            write(path,
+                  cameraJpeg(filled(1600, 1200, Qt::blue), filled(160, 120, Qt::red), 1600, 1200));
             tasks << ThumbGeneratorTask{path, 150, 150};
         }
         int most = 0;
@@ -163,7 +166,8 @@ private slots:
         generator->pause();
         for (int i = 0; i < 3; ++i) {
             const QString path = dir.filePath(QStringLiteral("paused-%1.jpg").arg(i));
-            write(path, cameraJpeg(filled(800, 600, Qt::blue), filled(160, 120, Qt::red), 800, 600));
+            write(path,
+                  cameraJpeg(filled(800, 600, Qt::blue), filled(160, 120, Qt::red), 800, 600));
             generator->addTask({path, 120, 120});
         }
         QTRY_COMPARE(results.count(), 3);

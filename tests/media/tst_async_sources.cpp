@@ -1,15 +1,15 @@
 #include "MediaFixtures.h"
 #include "TestDirs.h"
+#include "base/CommonError.h"
 #include "media/AsyncStaticImgImput.h"
 #include "media/AsyncStaticImgImputWorker.h"
 #include "media/AsyncVideoInput.h"
 #include "media/AsyncVideoInputWorker.h"
 #include "media/FramePool.h"
-#include "base/CommonError.h"
 
 #include <QElapsedTimer>
-#include <QThread>
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
 
 extern "C" {
@@ -118,7 +118,9 @@ private slots:
             QCOMPARE(pool->framesOut(), AsyncVideoInputWorker::kMaxFramesOut);
             PoolFrame taken = video.getFrame();
             taken.reset();
-            QTRY_COMPARE(pool->framesOut(), AsyncVideoInputWorker::kMaxFramesOut); // resumed after the release and stopped again
+            QTRY_COMPARE(pool->framesOut(),
+                         AsyncVideoInputWorker::kMaxFramesOut); // resumed after the release and
+                                                                // stopped again
         }
         QCOMPARE(pool->framesOut(), 0); // destruction gave the queued frames back
 
@@ -167,7 +169,9 @@ private slots:
         int errors = 0;
         for (int i = 0; i < 200; ++i) {
             auto* source = new AsyncVideoInput(pool, dirs.file("missing.mp4"));
-            connect(source, &AsyncVideoInput::error, this, [&errors] { ++errors; }, Qt::DirectConnection);
+            connect(
+                source, &AsyncVideoInput::error, this, [&errors] { ++errors; },
+                Qt::DirectConnection);
             if (i % 2)
                 QThread::usleep(50 * (i % 7));
             delete source;

@@ -1,10 +1,10 @@
 #include "MediaFixtures.h"
 #include "TestDirs.h"
+#include "base/CommonError.h"
 #include "media/AudioEncoder.h"
 #include "media/AudioInput.h"
 #include "media/AudioVolume.h"
 #include "media/MediaFileInfo.h"
-#include "base/CommonError.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -204,7 +204,8 @@ private slots:
         QSignalSpy errors(CommonError::instance(), &CommonError::error);
         const QString missing = dirs.file("gone.mp3");
         QVERIFY_EXCEPTION_THROWN(MediaFileInfo::fromFile(missing), int);
-        QVERIFY(errors.last().at(0).toString().startsWith("Failed to open av format of " + missing));
+        QVERIFY(
+            errors.last().at(0).toString().startsWith("Failed to open av format of " + missing));
         const QString corrupt = dirs.file("corrupt.m4a");
         QFile file(corrupt);
         QVERIFY(file.open(QIODevice::WriteOnly));

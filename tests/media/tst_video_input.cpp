@@ -1,8 +1,8 @@
 #include "MediaFixtures.h"
 #include "TestDirs.h"
+#include "base/CommonError.h"
 #include "media/AudioInput.h"
 #include "media/VideoInput.h"
-#include "base/CommonError.h"
 
 #include <QLibraryInfo>
 #include <QProcess>
@@ -93,7 +93,8 @@ private slots:
         QVERIFY(near(pixel(frame.get(), 960, 180), Qt::blue));
         QVERIFY(near(pixel(frame.get(), 320, 540), Qt::green));
         QVERIFY(near(pixel(frame.get(), 960, 540), Qt::white));
-        QVERIFY(near(pixel(frame.get(), 600, 340), Qt::red)); // the quadrants stretched, not letterboxed
+        QVERIFY(near(pixel(frame.get(), 600, 340),
+                     Qt::red)); // the quadrants stretched, not letterboxed
     }
 
     void wrongStreamTypeIsReported()
@@ -107,7 +108,7 @@ private slots:
         }
         QCOMPARE(thrown, 0);
         QVERIFY(errors.at(0).at(0).toString().startsWith("Failed to find audio stream of " + music +
-                                                          "\r\nError: "));
+                                                         "\r\nError: "));
         thrown = -1;
         try {
             AudioInput input(clip);
@@ -124,7 +125,7 @@ private slots:
         const QString missing = dirs.file("missing.mp4");
         QVERIFY_EXCEPTION_THROWN(VideoInput input(missing), int);
         QVERIFY(errors.at(0).at(0).toString().startsWith("Failed to open av format of " + missing +
-                                                          "\r\nError: -"));
+                                                         "\r\nError: -"));
         const QString corrupt = dirs.file("corrupt.mp4");
         QFile file(corrupt);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -159,8 +160,8 @@ private slots:
         QVERIFY(qrc.open(QIODevice::WriteOnly));
         qrc.write("<RCC><qresource prefix=\"/fixtures\"><file>clip.mp4</file></qresource></RCC>");
         qrc.close();
-        QCOMPARE(QProcess::execute(rcc, {"-binary", "--no-compress", dirs.file("fixture.qrc"),
-                                         "-o", dirs.file("fixture.rcc")}),
+        QCOMPARE(QProcess::execute(rcc, {"-binary", "--no-compress", dirs.file("fixture.qrc"), "-o",
+                                         dirs.file("fixture.rcc")}),
                  0);
         QVERIFY(QResource::registerResource(dirs.file("fixture.rcc")));
         VideoInput input(":/fixtures/clip.mp4");

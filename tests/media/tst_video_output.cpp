@@ -2,10 +2,10 @@
 #include "MediaFixtures.h"
 #include "OutputProbe.h"
 #include "TestDirs.h"
+#include "base/CommonError.h"
 #include "media/AsyncVideoOutput.h"
 #include "media/AudioTrackWriter.h"
 #include "media/FramePool.h"
-#include "base/CommonError.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -111,7 +111,8 @@ private slots:
         const OutputProbe probe = OutputProbe::read(path, QRect(0, 0, 64, 64));
         QCOMPARE(probe.frames.size(), 300);
         QVERIFY(probe.hasAudio);
-        QVERIFY2(qAbs(probe.audioSeconds - 6.0) < 0.15, qPrintable(QString::number(probe.audioSeconds)));
+        QVERIFY2(qAbs(probe.audioSeconds - 6.0) < 0.15,
+                 qPrintable(QString::number(probe.audioSeconds)));
         // Each track rises over its first second and falls over its last.
         const double full = meanRms(probe.audioRms, 1.3, 1.7);
         QVERIFY(full > 0.2);
@@ -156,8 +157,8 @@ private slots:
         QCOMPARE(AudioTrackWriter::volumeAt(2.0, 30, 30), 256);
         QCOMPARE(AudioTrackWriter::volumeAt(2.0, 0.25, 30), 64);
         QCOMPARE(AudioTrackWriter::volumeAt(2.0, 30, 0.5), 128);
-        QCOMPARE(AudioTrackWriter::volumeAt(2.0, 30, -0.1), 0);   // after the video's end
-        QCOMPARE(AudioTrackWriter::volumeAt(2.0, -0.05, 30), 0);  // decoded past its length
+        QCOMPARE(AudioTrackWriter::volumeAt(2.0, 30, -0.1), 0);  // after the video's end
+        QCOMPARE(AudioTrackWriter::volumeAt(2.0, -0.05, 30), 0); // decoded past its length
     }
 
     void fullHdFrames()
@@ -189,8 +190,10 @@ private slots:
         QCOMPARE(failed.count(), 1);
         QCOMPARE(pool->framesOut(), 0);
         QVERIFY(reports.count() >= 2);
-        QVERIFY(reports.at(0).at(0).toString().startsWith("Video output avio_open2 failed\r\nError: -"));
-        QCOMPARE(reports.last().at(0).toString(), QStringLiteral("Video output process thread failed"));
+        QVERIFY(reports.at(0).at(0).toString().startsWith(
+            "Video output avio_open2 failed\r\nError: -"));
+        QCOMPARE(reports.last().at(0).toString(),
+                 QStringLiteral("Video output process thread failed"));
         QVERIFY(!QFileInfo::exists(path));
     }
 
@@ -222,7 +225,8 @@ private slots:
         output.finish();
         full.reset();
         QCOMPARE(failed.count(), 1);
-        QCOMPARE(reports.last().at(0).toString(), QStringLiteral("Video output process thread failed"));
+        QCOMPARE(reports.last().at(0).toString(),
+                 QStringLiteral("Video output process thread failed"));
         QCOMPARE(pool->framesOut(), 0);
     }
 };

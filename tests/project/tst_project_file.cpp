@@ -55,12 +55,13 @@ private slots:
         project.setUserData(settings);
         project.setAudio({MediaFileInfo::fromFile(music)});
         const QString text = QStringLiteral("\"Quotes\" & <tags>\nnew line\ttab");
-        project.setSlides({QSharedPointer<ImgSlide>::create(photo, -1),
-                           QSharedPointer<TextSlide>::create(text)});
+        project.setSlides(
+            {QSharedPointer<ImgSlide>::create(photo, -1), QSharedPointer<TextSlide>::create(text)});
         const QByteArray xml = ProjectFile::projectXml(project);
         QVERIFY(xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?><userdata template=\"0\" "
                                "quality=\"1\" save-dir=\"/out\"><audio><track src=\""));
-        QVERIFY(xml.contains("<object type=\"1\" rotation=\"-1\" src=\"" + photo.toUtf8() + "\"/>"));
+        QVERIFY(
+            xml.contains("<object type=\"1\" rotation=\"-1\" src=\"" + photo.toUtf8() + "\"/>"));
         QVERIFY(xml.contains("<object type=\"2\" text=\"&quot;Quotes&quot; &amp; &lt;tags&gt;&#10;"
                              "new line&#9;tab\"/></slides></userdata>"));
         QVERIFY(!xml.contains('\n'));
@@ -83,9 +84,11 @@ private slots:
         const QString kept = picture("kept.png");
         const QString gone = picture("gone.png");
         Project project;
-        project.setAudio({QSharedPointer<MediaFileInfo>::create(1.0f, "", "", "", dirs.file("gone.m4a")),
-                          QSharedPointer<MediaFileInfo>::create(1.0f, "", "", "", kept)});
-        project.setSlides({QSharedPointer<ImgSlide>::create(kept), QSharedPointer<ImgSlide>::create(gone),
+        project.setAudio(
+            {QSharedPointer<MediaFileInfo>::create(1.0f, "", "", "", dirs.file("gone.m4a")),
+             QSharedPointer<MediaFileInfo>::create(1.0f, "", "", "", kept)});
+        project.setSlides({QSharedPointer<ImgSlide>::create(kept),
+                           QSharedPointer<ImgSlide>::create(gone),
                            QSharedPointer<TextSlide>::create("t"),
                            QSharedPointer<ImgSlide>::create("/dev/zero")});
         QVERIFY(ProjectFile::writeProject(dirs.file("missing.xml"), project));
@@ -144,7 +147,8 @@ private slots:
         QStringList missing;
         QCOMPARE(ProjectFile::readProject(dirs.file("safe.xml"), &missing)->slides().size(), 1);
         // No temporary file is left behind.
-        QCOMPARE(QDir(dirs.path()).entryList({"safe.xml.*"}, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(dirs.path()).entryList({"safe.xml.*"}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 };
 

@@ -4,11 +4,11 @@
 #include "FullDisk.h"
 #include "TestDirs.h"
 #include "ThemeFixture.h"
+#include "app/SavedProjectsPres.h"
+#include "base/CommonError.h"
 #include "project/ImgSlide.h"
 #include "project/ProjectFile.h"
-#include "app/SavedProjectsPres.h"
 #include "project/TextSlide.h"
-#include "base/CommonError.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -195,7 +195,8 @@ private slots:
             QVERIFY2(ok, qPrintable(id));
             bool damaged = true;
             QStringList missing;
-            const auto project = ProjectFile::readProject(folder + id + "/prj.xml", &missing, &damaged);
+            const auto project =
+                ProjectFile::readProject(folder + id + "/prj.xml", &missing, &damaged);
             QVERIFY2(!damaged, qPrintable(id));
             QVERIFY(project->slides().size() >= 6);
             ++checked;

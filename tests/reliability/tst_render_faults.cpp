@@ -4,11 +4,11 @@
 #include "MediaFixtures.h"
 #include "TestDirs.h"
 #include "ThemeFixture.h"
+#include "base/CommonError.h"
+#include "engine/LibavRender.h"
 #include "media/MediaFileInfo.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
-#include "engine/LibavRender.h"
-#include "base/CommonError.h"
 #include "templates/TemplateParser.h"
 
 #include <QDir>
@@ -21,7 +21,9 @@ namespace {
 
 int threadCount()
 {
-    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    return QDir(QStringLiteral("/proc/self/task"))
+        .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+        .size();
 }
 
 QByteArray bytesOf(const QString& path)
@@ -46,7 +48,12 @@ class TestRenderFaults : public QObject
     TestDirs dirs;
     QStringList messages; // reports arrive from any thread, queued to this one
 
-    enum Theme { Still = 1, Video = 2, Broken = 3 };
+    enum Theme
+    {
+        Still = 1,
+        Video = 2,
+        Broken = 3
+    };
 
     QString photoFile(const QString& name, QColor color = Qt::red)
     {
@@ -102,8 +109,9 @@ private slots:
     void initTestCase()
     {
         QDir::setCurrent(dirs.path());
-        connect(CommonError::instance(), &CommonError::error, this,
-                [this](const QString& text) { messages << text; }, Qt::QueuedConnection);
+        connect(
+            CommonError::instance(), &CommonError::error, this,
+            [this](const QString& text) { messages << text; }, Qt::QueuedConnection);
         ThemeFixture::ThemeSpec still = ThemeFixture::photoAndText(Still);
         QVERIFY(ThemeFixture::write("templates", still));
         ThemeFixture::ThemeSpec video;
@@ -285,9 +293,9 @@ private slots:
         QRandomGenerator random(20261206);
         const int threadsBefore = threadCount();
         for (int run = 0; run < 100; ++run) {
-            LibavRender engine(project(run % 3 == 0 ? Video : Still, photos,
-                                       {dirs.file("music.m4a")}),
-                               loadTemplate(run % 3 == 0 ? Video : Still), out);
+            LibavRender engine(
+                project(run % 3 == 0 ? Video : Still, photos, {dirs.file("music.m4a")}),
+                loadTemplate(run % 3 == 0 ? Video : Still), out);
             const int stopAt = random.bounded(1, 60); // every project here is longer
             const bool fromHandler = run % 2 == 0;
             std::thread stopper;

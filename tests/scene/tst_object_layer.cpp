@@ -70,11 +70,14 @@ private slots:
         QCOMPARE(layer.insetShare(), 0.0f);
         QImage frame = blackFrame();
         layer.draw(0, &frame, 1.0);
-        for (QPointF corner : {slot.topLeft(), slot.topRight(), slot.bottomRight(), slot.bottomLeft()}) {
+        for (QPointF corner :
+             {slot.topLeft(), slot.topRight(), slot.bottomRight(), slot.bottomLeft()}) {
             const QPointF inward = (slot.center() - corner) / 100.0; // about 2 px in
             const QPointF outward = -inward;
-            QVERIFY(isRed(frame, int(corner.x() + 2 * inward.x()), int(corner.y() + 2 * inward.y())));
-            QVERIFY(isBlack(frame, int(corner.x() + 2 * outward.x()), int(corner.y() + 2 * outward.y())));
+            QVERIFY(
+                isRed(frame, int(corner.x() + 2 * inward.x()), int(corner.y() + 2 * inward.y())));
+            QVERIFY(isBlack(frame, int(corner.x() + 2 * outward.x()),
+                            int(corner.y() + 2 * outward.y())));
         }
     }
 
@@ -212,24 +215,27 @@ private slots:
         QImage source(200, 100, QImage::Format_ARGB32_Premultiplied);
         source.fill(Qt::white);
         QPolygonF quad;
-        const QImage shadowed = makeShadow(source, 0.25f, 0.25f, 2.0f, QColor(0, 0, 0, 255), 60, &quad);
+        const QImage shadowed =
+            makeShadow(source, 0.25f, 0.25f, 2.0f, QColor(0, 0, 0, 255), 60, &quad);
         // Blur radius 120 px and offsets 15 px: 105 px margin before, 135 px after.
         QCOMPARE(shadowed.size(), QSize(200 + 240, 100 + 240));
         QCOMPARE(quad, QPolygonF({{105, 105}, {305, 105}, {305, 205}, {105, 205}}));
         QCOMPARE(shadowed.pixelColor(150, 150), QColor(Qt::white));
-        QVERIFY(shadowed.pixelColor(320, 150).alpha() > 0);   // shadow right of the picture
-        QCOMPARE(shadowed.pixelColor(0, 0).alpha(), 0);       // far corner stays clear
+        QVERIFY(shadowed.pixelColor(320, 150).alpha() > 0); // shadow right of the picture
+        QCOMPARE(shadowed.pixelColor(0, 0).alpha(), 0);     // far corner stays clear
 
         // Unequal offsets, as the built-in themes use: straight down by half the unit.
         QPolygonF down;
-        const QImage dropped = makeShadow(source, 0.0f, 0.5f, 1.0f, QColor(0, 0, 0, 255), 60, &down);
+        const QImage dropped =
+            makeShadow(source, 0.0f, 0.5f, 1.0f, QColor(0, 0, 0, 255), 60, &down);
         // Blur 60 px, offsets 0 and 30 px: 60 px margin left and right, 30 above, 90 below.
         QCOMPARE(dropped.size(), QSize(200 + 120, 100 + 120));
         QCOMPARE(down, QPolygonF({{60, 30}, {260, 30}, {260, 130}, {60, 130}}));
         // The shadow lies under the picture's lower edge, evenly to both sides.
         QVERIFY(dropped.pixelColor(160, 150).alpha() > 100);
         QVERIFY(dropped.pixelColor(160, 10).alpha() < dropped.pixelColor(160, 150).alpha() / 4);
-        QVERIFY(qAbs(dropped.pixelColor(40, 100).alpha() - dropped.pixelColor(279, 100).alpha()) <= 3);
+        QVERIFY(qAbs(dropped.pixelColor(40, 100).alpha() - dropped.pixelColor(279, 100).alpha()) <=
+                3);
 
         // Sizes from a hostile description stay bounded: a blur radius of at most 512 px.
         QPolygonF huge;

@@ -77,7 +77,8 @@ private slots:
         scene.objects->insert(0, imageObject(0, 10));
         const QVector<QSharedPointer<Slide>> slides{photo(Qt::red)};
         SlideIterator it(slides);
-        ImgSceneReader reader(QSharedPointer<SolidBackground>::create(pool, 3), 1280, 720, &scene, it);
+        ImgSceneReader reader(QSharedPointer<SolidBackground>::create(pool, 3), 1280, 720, &scene,
+                              it);
         QCOMPARE(reader.frameNumber(), 0);
         QVERIFY(!reader.image());
         for (int i = 1; i <= 3; ++i) {
@@ -99,7 +100,8 @@ private slots:
         scene.objects->insert(0, imageObject(10, 20));
         const QVector<QSharedPointer<Slide>> slides{photo(Qt::red)};
         SlideIterator it(slides);
-        ImgSceneReader reader(QSharedPointer<SolidBackground>::create(pool, 25), 1280, 720, &scene, it);
+        ImgSceneReader reader(QSharedPointer<SolidBackground>::create(pool, 25), 1280, 720, &scene,
+                              it);
         QList<int> visible;
         for (int picture = 1; reader.next(1.0); ++picture) {
             if (centre(reader) == QColor(Qt::red))
@@ -117,7 +119,8 @@ private slots:
         scene.objects->insert(1, imageObject(0, 0));
         const QVector<QSharedPointer<Slide>> slides{photo(Qt::blue), photo(Qt::green)};
         SlideIterator it(slides);
-        ImgSceneReader reader(QSharedPointer<SolidBackground>::create(pool, 1), 1280, 720, &scene, it);
+        ImgSceneReader reader(QSharedPointer<SolidBackground>::create(pool, 1), 1280, 720, &scene,
+                              it);
         QVERIFY(reader.next(1.0));
         QCOMPARE(centre(reader), QColor(Qt::green)); // object 2 took the second slide
     }
@@ -129,7 +132,8 @@ private slots:
         scene.objects->insert(1, imageObject(0, 0));
         const QVector<QSharedPointer<Slide>> slides{photo(Qt::blue)};
         SlideIterator it(slides);
-        ImgSceneReader reader(QSharedPointer<SolidBackground>::create(pool, 1), 1280, 720, &scene, it);
+        ImgSceneReader reader(QSharedPointer<SolidBackground>::create(pool, 1), 1280, 720, &scene,
+                              it);
         QVERIFY(reader.next(1.0));
         QCOMPARE(centre(reader), QColor(Qt::blue));
         QCOMPARE(it.next(), nullptr);
@@ -143,7 +147,8 @@ private slots:
 
         // The sizes tried run 1036, 1036 x 0.9, ... (each step in double, kept as float).
         float size = 0;
-        const QImage empty = renderText(1920, 1080, QString(), QFont(), Qt::white, 0.96f, 0.96f, &size);
+        const QImage empty =
+            renderText(1920, 1080, QString(), QFont(), Qt::white, 0.96f, 0.96f, &size);
         float tried = 1036.0f;
         while (tried > size)
             tried = float(double(tried) * 0.9);
@@ -153,7 +158,8 @@ private slots:
         QVERIFY(empty.pixelColor(960, 540).alpha() == 0);
 
         float wordSize = 0;
-        const QImage word = renderText(1920, 1080, "Hi", QFont(), Qt::white, 0.96f, 0.96f, &wordSize);
+        const QImage word =
+            renderText(1920, 1080, "Hi", QFont(), Qt::white, 0.96f, 0.96f, &wordSize);
         QVERIFY(wordSize <= 1036.0f && wordSize > 100.0f);
         QVERIFY(countGlyphPixels(word) > 0);
 
@@ -178,7 +184,8 @@ private slots:
         QImage checker(16, 16, QImage::Format_RGB32);
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x)
-                checker.setPixelColor(x, y, (x < 8) == (y < 8) ? QColor(Qt::red) : QColor(Qt::yellow));
+                checker.setPixelColor(x, y,
+                                      (x < 8) == (y < 8) ? QColor(Qt::red) : QColor(Qt::yellow));
         QVERIFY(checker.save("templates/7/checker.png"));
         TextObject object;
         object.color = Qt::white;
@@ -186,7 +193,8 @@ private slots:
         QFont font;
         font.setWeight(QFont::Black);
         object.font = font;
-        const QImage picture = TextSceneReader::textPicture(object, "MMM", 1280, 720, "./templates/7/");
+        const QImage picture =
+            TextSceneReader::textPicture(object, "MMM", 1280, 720, "./templates/7/");
         int checked = 0;
         for (int y = 0; y < picture.height(); y += 3)
             for (int x = 0; x < picture.width(); x += 3) {
@@ -201,7 +209,8 @@ private slots:
 
         object.texture = "missing.png"; // falls back to the text's own colour
         QColor sample;
-        const QImage plain = TextSceneReader::textPicture(object, "MMM", 1280, 720, "./templates/7/");
+        const QImage plain =
+            TextSceneReader::textPicture(object, "MMM", 1280, 720, "./templates/7/");
         QVERIFY(countGlyphPixels(plain, &sample) > 0);
         QCOMPARE(sample, QColor(Qt::white));
     }

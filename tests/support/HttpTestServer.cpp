@@ -103,14 +103,15 @@ void HttpTestServer::answer(QTcpSocket* socket, const Response& response)
     for (int i = 0; i < pieces; ++i) {
         const QByteArray piece = response.body.mid(i * pieceSize, pieceSize);
         const bool last = i == pieces - 1 || response.dropMidBody;
-        QTimer::singleShot((pieces > 1 ? i + 1 : 0) * response.pieceDelayMs, this, [guard, piece, last] {
-            if (!guard)
-                return;
-            guard->write(piece);
-            guard->flush();
-            if (last)
-                guard->disconnectFromHost();
-        });
+        QTimer::singleShot((pieces > 1 ? i + 1 : 0) * response.pieceDelayMs, this,
+                           [guard, piece, last] {
+                               if (!guard)
+                                   return;
+                               guard->write(piece);
+                               guard->flush();
+                               if (last)
+                                   guard->disconnectFromHost();
+                           });
         if (response.dropMidBody)
             break;
     }

@@ -25,9 +25,9 @@ public:
     {
         int status = 200;
         QByteArray body;
-        bool sendLength = true;  // false: no Content-Length, the connection closes at the end
-        int pieces = 1;          // the body is sent in this many parts ...
-        int pieceDelayMs = 0;    // ... each after this pause (the headers go at once)
+        bool sendLength = true;   // false: no Content-Length, the connection closes at the end
+        int pieces = 1;           // the body is sent in this many parts ...
+        int pieceDelayMs = 0;     // ... each after this pause (the headers go at once)
         bool dropMidBody = false; // close the connection after the first part
         bool neverAnswer = false;
         QList<QPair<QByteArray, QByteArray>> headers; // extra headers, e.g. a redirect's Location

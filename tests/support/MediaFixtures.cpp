@@ -37,10 +37,11 @@ struct Output
 
     bool open(const QString& path, const char* encoderName, AVCodecID fallback)
     {
-        if (avformat_alloc_output_context2(&format, nullptr, nullptr, path.toUtf8().constData()) < 0)
+        if (avformat_alloc_output_context2(&format, nullptr, nullptr, path.toUtf8().constData()) <
+            0)
             return false;
-        const AVCodec* encoder =
-            encoderName ? avcodec_find_encoder_by_name(encoderName) : avcodec_find_encoder(fallback);
+        const AVCodec* encoder = encoderName ? avcodec_find_encoder_by_name(encoderName)
+                                             : avcodec_find_encoder(fallback);
         if (!encoder)
             return false;
         codec = avcodec_alloc_context3(encoder);
@@ -114,9 +115,9 @@ bool writeVideo(const QString& path, const VideoSpec& spec)
     out.frame->height = spec.height;
     if (av_frame_get_buffer(out.frame, 32) < 0)
         return false;
-    SwsContext* scaler = sws_getContext(spec.width, spec.height, AV_PIX_FMT_BGRA, spec.width,
-                                        spec.height, AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr,
-                                        nullptr, nullptr);
+    SwsContext* scaler =
+        sws_getContext(spec.width, spec.height, AV_PIX_FMT_BGRA, spec.width, spec.height,
+                       AV_PIX_FMT_YUV420P, SWS_BILINEAR, nullptr, nullptr, nullptr);
     bool ok = scaler != nullptr;
     for (int i = 0; ok && i < spec.frames; ++i) {
         const QImage picture =
@@ -164,8 +165,8 @@ bool writeAudio(const QString& path, const AudioSpec& spec)
         for (int c = 0; c < spec.channels; ++c) {
             auto* samples = reinterpret_cast<float*>(out.frame->data[c]);
             for (int i = 0; i < out.frame->nb_samples; ++i)
-                samples[i] = float(spec.amplitude *
-                                   std::sin(2 * M_PI * spec.frequency * double(at + i) / spec.sampleRate));
+                samples[i] = float(spec.amplitude * std::sin(2 * M_PI * spec.frequency *
+                                                             double(at + i) / spec.sampleRate));
         }
         out.frame->pts = at;
         if (!out.encode(out.frame))

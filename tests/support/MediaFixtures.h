@@ -21,7 +21,7 @@ struct VideoSpec
     int height = 480;
     int frames = 30;
     int fps = 30;
-    int bFrames = 2;           // H.264 B-frames (delayed pictures at the end)
+    int bFrames = 2; // H.264 B-frames (delayed pictures at the end)
     const char* codec = "libx264";
     FramePainter painter = quadrants;
 };

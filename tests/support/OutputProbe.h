@@ -11,8 +11,8 @@ struct OutputProbe
 {
     struct VideoFrame
     {
-        qint64 pts = 0;        // in the stream's time base
-        double luminance = 0;  // mean of the probed region, 0..255
+        qint64 pts = 0;       // in the stream's time base
+        double luminance = 0; // mean of the probed region, 0..255
         QColor centre;
     };
     QList<VideoFrame> frames;

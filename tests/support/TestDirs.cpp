@@ -13,8 +13,8 @@ TestDirs::TestDirs()
     qputenv("XDG_DATA_HOME", (base + "/data").toUtf8());
     qputenv("XDG_CACHE_HOME", (base + "/cache").toUtf8());
     qputenv("XDG_RUNTIME_DIR", (base + "/runtime").toUtf8());
-    QFile::setPermissions(base + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner);
+    QFile::setPermissions(base + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 QString unwritablePath(const TestDirs& dirs)

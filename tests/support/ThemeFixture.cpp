@@ -37,11 +37,12 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
     const QString folder = templatesDir + "/" + QString::number(theme.id) + "/";
     if (!QDir().mkpath(folder))
         return false;
-    QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<template fade-in=\"%1\" "
-                                 "fade-out=\"%2\" scene-overflow=\"%3\">\n")
-                      .arg(theme.fadeIn)
-                      .arg(theme.fadeOut)
-                      .arg(theme.sceneOverflow);
+    QString xml =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<template fade-in=\"%1\" "
+                       "fade-out=\"%2\" scene-overflow=\"%3\">\n")
+            .arg(theme.fadeIn)
+            .arg(theme.fadeOut)
+            .arg(theme.sceneOverflow);
     for (const SceneSpec& scene : theme.scenes) {
         QString background;
         if (scene.video) {
@@ -82,7 +83,8 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
                        .arg(scene.type == 2 ? QStringLiteral(" font=\"Sans,SansSerif,40,#ffffff\"")
                                             : QString());
             for (int f = 0; f < scene.frames; ++f)
-                xml += QStringLiteral("<frame id=\"%1\">%2</frame>").arg(f).arg(frameText(scene.slot));
+                xml +=
+                    QStringLiteral("<frame id=\"%1\">%2</frame>").arg(f).arg(frameText(scene.slot));
             xml += QStringLiteral("</transform></object>\n");
         }
         xml += QStringLiteral("</scene>\n");

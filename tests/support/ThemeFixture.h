@@ -12,10 +12,10 @@ namespace ThemeFixture {
 struct SceneSpec
 {
     int id = 1;
-    int type = 1;          // 1 photos, 2 texts
+    int type = 1; // 1 photos, 2 texts
     int frames = 90;
-    bool video = false;    // a video background of `videoFrames` frames instead of a still
-    int videoFrames = 0;   // 0: as many as `frames`
+    bool video = false;  // a video background of `videoFrames` frames instead of a still
+    int videoFrames = 0; // 0: as many as `frames`
     int videoWidth = 320;
     int videoHeight = 180;
     QColor background = QColor(200, 200, 200);

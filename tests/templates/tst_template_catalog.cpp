@@ -1,6 +1,6 @@
 #include "TestDirs.h"
-#include "templates/TemplateCatalog.h"
 #include "app/TemplatesPres.h"
+#include "templates/TemplateCatalog.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,7 +58,8 @@ private slots:
     {
         TemplateCatalog* catalog = TemplateCatalog::instance();
         QCOMPARE(catalog->dirPath(99), QStringLiteral("./templates/99/"));
-        QCOMPARE(catalog->filePath(3, "template.xml"), QStringLiteral("./templates/3/template.xml"));
+        QCOMPARE(catalog->filePath(3, "template.xml"),
+                 QStringLiteral("./templates/3/template.xml"));
         QCOMPARE(catalog->mediaPath(3, "1.mp4"), QStringLiteral("./templates/3/1.mp4"));
         const TemplateInfo unknown = catalog->entry(99);
         QVERIFY(unknown.name.isEmpty());
@@ -93,7 +94,8 @@ private slots:
         const QVariantMap first = list[0].toMap();
         QCOMPARE(first.value("id").toInt(), 1);
         QCOMPARE(first.value("name").toString(), QStringLiteral("Theme 1"));
-        QCOMPARE(first.value("thumbPath").toString(), QStringLiteral("file:./templates/1/thumb.jpg"));
+        QCOMPARE(first.value("thumbPath").toString(),
+                 QStringLiteral("file:./templates/1/thumb.jpg"));
         QCOMPARE(first.value("preview").toString(), QStringLiteral("http://p/1"));
         QCOMPARE(presenter->selectedId(), 3);
         QCOMPARE(presenter->selected().value("name").toString(), QStringLiteral("Theme 3"));

@@ -1,7 +1,7 @@
 #include "HttpTestServer.h"
 #include "TestDirs.h"
-#include "templates/ImgScene.h"
 #include "app/TemplatesPres.h"
+#include "templates/ImgScene.h"
 #include "templates/TmplDownloadManager.h"
 
 #include <QCryptographicHash>
@@ -329,7 +329,8 @@ private slots:
             } else if (kind == "redirect loop") {
                 r.status = 302;
                 r.body = "<html>Moved</html>";
-                r.headers << qMakePair(QByteArray("Location"), server.baseUrl().toUtf8() + request.path);
+                r.headers << qMakePair(QByteArray("Location"),
+                                       server.baseUrl().toUtf8() + request.path);
             } else if (kind == "302 without location") {
                 r.status = 302;
                 r.body = "<html>Moved</html>";
@@ -364,7 +365,8 @@ private slots:
             QCOMPARE(stored.readAll(), video);
         }
         // No temporary file is left beside it.
-        QCOMPARE(QDir(QStringLiteral("templates/%1").arg(id)).entryList(QDir::Files).size(), kept ? 1 : 0);
+        QCOMPARE(QDir(QStringLiteral("templates/%1").arg(id)).entryList(QDir::Files).size(),
+                 kept ? 1 : 0);
         manager->cancel();
     }
 };

@@ -127,7 +127,7 @@ private slots:
         auto three = scene->objects->value(3);
         QCOMPARE(three->shadow.color, QColor(255, 0, 0, 128));
         QCOMPARE(three->maxWidth, 0.4f);
-        QCOMPARE(three->maxHeight, 1.0f);              // missing part keeps its default
+        QCOMPARE(three->maxHeight, 1.0f);                // missing part keeps its default
         QCOMPARE(three->borderColor, QColor(Qt::white)); // too few parts: default
 
         auto four = scene->objects->value(4);
@@ -169,23 +169,24 @@ private slots:
     // A description from anywhere: every number is brought into its range when it is read.
     void hostileValuesAreBounded()
     {
-        auto t = parse("<template fade-in='-7' fade-out='99999999' scene-overflow='1e9' "
-                       "text-max-size='5000'>"
-                       "<scene id='1' frames='2147483647'>"
-                       "<object id='0' aspect='nan' max-size='1e30,-5' border-width='1e9' "
-                       "border-color='999,-1,300' shadow='1e9,-1e9 1e9 999,-1,0,300' v-pos='7' "
-                       "h-pos='-1'><transform>"
-                       "<frame id='0' opacity='1e9'>0,0,1e300,0,0,1,1,1</frame>"
-                       "<frame id='1' opacity='-50'>0,0,1,0,0,1,1,1</frame>"
-                       "<frame id='2'>nan,0,1,0,0,1,1,1</frame>"
-                       "<frame id='-3'>0,0,1,0,0,1,1,1</frame>"
-                       "<frame id='99999999'>0,0,1,0,0,1,1,1</frame>"
-                       "</transform></object></scene>"
-                       "<scene id='2' type='2' frames='-5'>"
-                       "<object id='0' font='Lato,SansSerif,999999999,#fff' texture='../../etc/passwd' "
-                       "slide-bg='/etc/hosts'><transform/></object>"
-                       "<object id='1' texture='sub/../../x.jpg' slide-bg='..'><transform/></object>"
-                       "</scene></template>");
+        auto t =
+            parse("<template fade-in='-7' fade-out='99999999' scene-overflow='1e9' "
+                  "text-max-size='5000'>"
+                  "<scene id='1' frames='2147483647'>"
+                  "<object id='0' aspect='nan' max-size='1e30,-5' border-width='1e9' "
+                  "border-color='999,-1,300' shadow='1e9,-1e9 1e9 999,-1,0,300' v-pos='7' "
+                  "h-pos='-1'><transform>"
+                  "<frame id='0' opacity='1e9'>0,0,1e300,0,0,1,1,1</frame>"
+                  "<frame id='1' opacity='-50'>0,0,1,0,0,1,1,1</frame>"
+                  "<frame id='2'>nan,0,1,0,0,1,1,1</frame>"
+                  "<frame id='-3'>0,0,1,0,0,1,1,1</frame>"
+                  "<frame id='99999999'>0,0,1,0,0,1,1,1</frame>"
+                  "</transform></object></scene>"
+                  "<scene id='2' type='2' frames='-5'>"
+                  "<object id='0' font='Lato,SansSerif,999999999,#fff' texture='../../etc/passwd' "
+                  "slide-bg='/etc/hosts'><transform/></object>"
+                  "<object id='1' texture='sub/../../x.jpg' slide-bg='..'><transform/></object>"
+                  "</scene></template>");
         QCOMPARE(t->fadeIn, 0);
         QCOMPARE(t->fadeOut, 36000);
         QCOMPARE(t->sceneOverflow, 0); // "1e9" is no whole number: the default
@@ -224,13 +225,14 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<QColor>("color");
         const QColor fallback(0x20, 0x44, 0x11);
-        QTest::newRow("family, hint, size") << "Arial,Serif,40" << int(QFont::Serif) << 40 << fallback;
-        QTest::newRow("family, size, colour") << "Arial,40,#ff0000" << int(QFont::SansSerif) << 40
-                                              << QColor(255, 0, 0);
-        QTest::newRow("family, hint, colour") << "Arial,SansSerif,#00ff00" << int(QFont::SansSerif)
-                                              << 84 << QColor(0, 255, 0);
-        QTest::newRow("family, colour name") << "Arial,navy" << int(QFont::SansSerif) << 84
-                                             << QColor("navy");
+        QTest::newRow("family, hint, size")
+            << "Arial,Serif,40" << int(QFont::Serif) << 40 << fallback;
+        QTest::newRow("family, size, colour")
+            << "Arial,40,#ff0000" << int(QFont::SansSerif) << 40 << QColor(255, 0, 0);
+        QTest::newRow("family, hint, colour")
+            << "Arial,SansSerif,#00ff00" << int(QFont::SansSerif) << 84 << QColor(0, 255, 0);
+        QTest::newRow("family, colour name")
+            << "Arial,navy" << int(QFont::SansSerif) << 84 << QColor("navy");
     }
 
     void shortFontValuesKeepEachFieldsMeaning()
@@ -271,8 +273,8 @@ private slots:
         const QByteArray good = "<template><scene id='1'><object id='0'><transform>"
                                 "<frame id='0'>0,0,1,0,0,1,1,1</frame></transform></object>"
                                 "</scene>";
-        QTest::newRow("ends inside a scene") << good + "<scene id='2'><object id='0'>"
-                                             << QList<int>({1, 2});
+        QTest::newRow("ends inside a scene")
+            << good + "<scene id='2'><object id='0'>" << QList<int>({1, 2});
         QTest::newRow("ends inside a transform")
             << good + "<scene id='3'><object id='0'><transform><frame id='1'>0,0"
             << QList<int>({1, 3});

@@ -41,7 +41,8 @@ bool makeReadOnly(const QString& folder)
     return geteuid() == 0 && unshare(CLONE_NEWNS) == 0 &&
            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
            mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) == 0 &&
-           mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+           mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) ==
+               0;
 }
 
 } // namespace
@@ -54,7 +55,8 @@ class TestThemePlaces : public QObject
     TestDirs dirs;
 
     // Runs the lookup from `workFolder` with the given environment.
-    QString lookup(const QString& workFolder, const QByteArray& themesDir, const QByteArray& dataDirs)
+    QString lookup(const QString& workFolder, const QByteArray& themesDir,
+                   const QByteArray& dataDirs)
     {
         QDir().mkpath(workFolder);
         QDir::setCurrent(workFolder);
@@ -72,7 +74,7 @@ private slots:
         const QString base = dirs.path();
         writeTheme(base + "/work-with/templates", 1);
         writeTheme(base + "/configured", 2);
-        writeTheme(base + "/data/lumavive/themes", 3);  // $XDG_DATA_HOME
+        writeTheme(base + "/data/lumavive/themes", 3); // $XDG_DATA_HOME
         writeTheme(base + "/system2/lumavive/themes", 4);
         writeFile(base + "/system1/lumavive/themes/4/1.mp4", "only a download");
         const QByteArray systems = QFile::encodeName(base + "/system1:" + base + "/system2");
@@ -80,7 +82,8 @@ private slots:
         // The working folder's own themes come first, as they always did.
         QCOMPARE(lookup(base + "/work-with", base.toUtf8() + "/configured", systems),
                  QStringLiteral("./templates/"));
-        QCOMPARE(lookup(base + "/work", base.toUtf8() + "/configured", systems), base + "/configured/");
+        QCOMPARE(lookup(base + "/work", base.toUtf8() + "/configured", systems),
+                 base + "/configured/");
         QCOMPARE(lookup(base + "/work", {}, systems), base + "/data/lumavive/themes/");
         // A data folder with nothing but downloaded media holds no themes.
         QVERIFY(QDir(base + "/data/lumavive/themes/3").removeRecursively());

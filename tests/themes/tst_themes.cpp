@@ -2,11 +2,11 @@
 #include "OutputProbe.h"
 #include "TestDirs.h"
 #include "ThemeBook.h"
+#include "engine/LibavRender.h"
 #include "media/VideoInput.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/TextSlide.h"
-#include "engine/LibavRender.h"
 #include "templates/ImgScene.h"
 #include "templates/TemplateCatalog.h"
 #include "templates/TemplateParser.h"
@@ -37,8 +37,7 @@ QByteArray digest(const QString& path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
-template <typename SceneType>
-QList<const SlotObject*> slotsOf(const Scene& scene)
+template <typename SceneType> QList<const SlotObject*> slotsOf(const Scene& scene)
 {
     QList<const SlotObject*> result;
     for (const auto& object : *static_cast<const SceneType&>(scene).objects)
@@ -82,7 +81,8 @@ private slots:
                 QCOMPARE(scene->objectCount(), sceneRecipe.objects.size());
                 QCOMPARE(scene->bgType, sceneRecipe.video ? 1 : 2);
                 sceneRecipe.video ? ++videos : ++stills;
-                const auto objects = scene->type == 1 ? slotsOf<ImgScene>(*scene) : slotsOf<TextScene>(*scene);
+                const auto objects =
+                    scene->type == 1 ? slotsOf<ImgScene>(*scene) : slotsOf<TextScene>(*scene);
                 for (int i = 0; i < objects.size(); ++i) {
                     const Motion& motion = sceneRecipe.objects[i].motion;
                     // A keyframe for every visible frame, and only those.
@@ -114,12 +114,14 @@ private slots:
                 for (const QSharedPointer<Scene>& scene : *theme->scenes) {
                     if (scene->type != kind || scene->objectCount() != 1)
                         continue;
-                    const auto objects = kind == 1 ? slotsOf<ImgScene>(*scene) : slotsOf<TextScene>(*scene);
+                    const auto objects =
+                        kind == 1 ? slotsOf<ImgScene>(*scene) : slotsOf<TextScene>(*scene);
                     QVERIFY2(objects[0]->keyframes.contains(0), qPrintable(recipe.name));
                     const Keyframe k = objects[0]->keyframes.value(0);
                     QVERIFY2(k.opacity > 0.9f, qPrintable(recipe.name));
                     const QPointF centre = (k.topLeft + k.bottomRight) / 2;
-                    QVERIFY(centre.x() > 0.2 && centre.x() < 0.8 && centre.y() > 0.2 && centre.y() < 0.8);
+                    QVERIFY(centre.x() > 0.2 && centre.x() < 0.8 && centre.y() > 0.2 &&
+                            centre.y() < 0.8);
                     break;
                 }
             }
@@ -137,7 +139,8 @@ private slots:
             QCOMPARE(QImage(folder + "thumb-prj.jpg").size(), QSize(600, 336));
             const auto theme = parseTheme(kThemes, recipe.id);
             for (const QSharedPointer<Scene>& scene : *theme->scenes) {
-                QVERIFY2(QFileInfo::exists(folder + scene->bgFileName), qPrintable(scene->bgFileName));
+                QVERIFY2(QFileInfo::exists(folder + scene->bgFileName),
+                         qPrintable(scene->bgFileName));
                 // Videos, which may come from the theme server, are vouched for by hash and size.
                 if (scene->bgType == Scene::VideoBackground) {
                     QCOMPARE(scene->bgSha256, digest(folder + scene->bgFileName).toHex());
@@ -162,7 +165,8 @@ private slots:
             for (const SceneRecipe& scene : recipe.scenes) {
                 if (!scene.video)
                     continue;
-                VideoInput input(kThemes + QStringLiteral("/%1/%2.mp4").arg(recipe.id).arg(scene.id));
+                VideoInput input(kThemes +
+                                 QStringLiteral("/%1/%2.mp4").arg(recipe.id).arg(scene.id));
                 QCOMPARE(input.codecContext()->width, 1920);
                 QCOMPARE(input.codecContext()->height, 1080);
                 libav::FramePtr frame = libav::makeFrame();
@@ -181,11 +185,13 @@ private slots:
     void buildingAgainGivesTheSameBytes()
     {
         const QString again = dirs.file("again");
-        QCOMPARE(QProcess::execute(QStringLiteral(THEMEBUILDER), {"--out", again, "--only", "2"}), 0);
+        QCOMPARE(QProcess::execute(QStringLiteral(THEMEBUILDER), {"--out", again, "--only", "2"}),
+                 0);
         const QStringList files = QDir(kThemes + "/2").entryList(QDir::Files, QDir::Name);
         QCOMPARE(QDir(again + "/2").entryList(QDir::Files, QDir::Name), files);
         for (const QString& file : files)
-            QVERIFY2(digest(kThemes + "/2/" + file) == digest(again + "/2/" + file), qPrintable(file));
+            QVERIFY2(digest(kThemes + "/2/" + file) == digest(again + "/2/" + file),
+                     qPrintable(file));
     }
 
     void everyThemeRendersAShortProject()

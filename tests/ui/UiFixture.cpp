@@ -1,9 +1,9 @@
 #include "UiFixture.h"
 
-#include "images/ThumbGeneratorTask.h"
 #include "app/AppWiring.h"
-#include "images/SharedTypes.h"
 #include "app/Translations.h"
+#include "images/SharedTypes.h"
+#include "images/ThumbGeneratorTask.h"
 
 #include <QApplication>
 #include <QDir>
@@ -207,8 +207,7 @@ bool UiFixture::dropFiles(const QList<QUrl>& urls, QPoint at)
     QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
                           Qt::NoModifier);
     QCoreApplication::sendEvent(window(), &enter);
-    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
-                        Qt::NoModifier);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window(), &move);
     if (!move.isAccepted()) {
         QDragLeaveEvent leave;
@@ -232,9 +231,11 @@ static QFileDialog* openChooser()
         QTest::qWait(50);
     }
     for (QWidget* widget : QApplication::topLevelWidgets())
-        qWarning("top-level widget: %s visible %d", widget->metaObject()->className(), widget->isVisible());
+        qWarning("top-level widget: %s visible %d", widget->metaObject()->className(),
+                 widget->isVisible());
     for (QWindow* window : QGuiApplication::topLevelWindows())
-        qWarning("top-level window: %s visible %d", window->metaObject()->className(), window->isVisible());
+        qWarning("top-level window: %s visible %d", window->metaObject()->className(),
+                 window->isVisible());
     return nullptr;
 }
 
@@ -309,20 +310,23 @@ QStringList UiFixture::textsThatDoNotFit() const
         const QString text = item->property("text").toString();
         if (text.trimmed().isEmpty())
             continue;
-        const bool mayElide = item->property("showsFullTextOnHover").toBool() ||
-                              (item->parentItem() &&
-                               item->parentItem()->property("showsFullTextOnHover").toBool());
+        const bool mayElide =
+            item->property("showsFullTextOnHover").toBool() ||
+            (item->parentItem() && item->parentItem()->property("showsFullTextOnHover").toBool());
         const double contentWidth = item->property("contentWidth").toDouble();
         const bool wraps = item->property("wrapMode").toInt() != 0;
         QString why;
         if (item->property("truncated").toBool() && !mayElide)
             why = QStringLiteral("cut off");
         else if (!wraps && contentWidth > item->width() + 1 && !mayElide)
-            why = QStringLiteral("wider than its box (%1 > %2)").arg(contentWidth).arg(item->width());
+            why =
+                QStringLiteral("wider than its box (%1 > %2)").arg(contentWidth).arg(item->width());
         const double shownWidth = qMin(contentWidth, item->width());
         const QPointF left = item->mapToScene(QPointF(0, 0));
         if (why.isEmpty() && (left.x() < -1 || left.x() + shownWidth > windowWidth + 1))
-            why = QStringLiteral("outside the window (x %1 to %2)").arg(left.x()).arg(left.x() + shownWidth);
+            why = QStringLiteral("outside the window (x %1 to %2)")
+                      .arg(left.x())
+                      .arg(left.x() + shownWidth);
         if (!why.isEmpty())
             problems << QStringLiteral("\"%1\": %2").arg(text.left(60), why);
     }

@@ -2,13 +2,13 @@
 #include "TestDirs.h"
 #include "ThemeFixture.h"
 #include "UiFixture.h"
-#include "images/ThumbGeneratorTask.h"
 #include "app/ProjectPres.h"
-#include "app/SavedProjectsPres.h"
 #include "app/RenderPres.h"
+#include "app/SavedProjectsPres.h"
 #include "app/SettingsPres.h"
-#include "images/SharedTypes.h"
 #include "app/TemplatesPres.h"
+#include "images/SharedTypes.h"
+#include "images/ThumbGeneratorTask.h"
 
 #include <QProcess>
 #include <QQuickItem>
@@ -54,7 +54,8 @@ private slots:
             for (int id : {1, 2, 3}) {
                 if (!realThemes.isEmpty())
                     break;
-                const ThemeFixture::ThemeSpec theme = ThemeFixture::photoAndText(id, QStringLiteral("Theme %1").arg(id));
+                const ThemeFixture::ThemeSpec theme =
+                    ThemeFixture::photoAndText(id, QStringLiteral("Theme %1").arg(id));
                 QVERIFY(ThemeFixture::write("templates", theme));
             }
         }
@@ -150,7 +151,8 @@ private slots:
 
         // Photos as the file dialog would hand them over.
         QVariantList photos;
-        for (const QColor& color : {QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue), QColor(Qt::yellow)})
+        for (const QColor& color :
+             {QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue), QColor(Qt::yellow)})
             photos << QUrl::fromLocalFile(photo(color.name().mid(1) + ".png", color));
         project->addImages(photos);
         UiFixture::settle(800);

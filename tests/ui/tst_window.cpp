@@ -3,18 +3,18 @@
 #include "TestDirs.h"
 #include "ThemeFixture.h"
 #include "UiFixture.h"
+#include "app/ProjectPres.h"
+#include "app/RenderPres.h"
+#include "app/SavedProjectsPres.h"
+#include "app/SettingsPres.h"
+#include "app/SlidesListModel.h"
+#include "app/TemplatesPres.h"
+#include "base/CommonError.h"
+#include "images/SharedTypes.h"
 #include "images/ThumbGeneratorTask.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/ProjectFile.h"
-#include "app/ProjectPres.h"
-#include "app/SavedProjectsPres.h"
-#include "app/SlidesListModel.h"
-#include "app/RenderPres.h"
-#include "base/CommonError.h"
-#include "app/SettingsPres.h"
-#include "images/SharedTypes.h"
-#include "app/TemplatesPres.h"
 
 #include <QDesktopServices>
 #include <QPointer>
@@ -125,9 +125,10 @@ private slots:
         for (int i = 0; i < 10; ++i)
             photos << writePhoto(dirs.file(QStringLiteral("photos/p%1.png").arg(i)), colour(i));
         for (int i = 0; i < 30; ++i)
-            QVERIFY(!writePhoto(dirs.file(QStringLiteral("album/a%1.png").arg(i, 2, 10, QChar('0'))),
-                                QColor(90, 90, 90 + i * 5))
-                         .isEmpty());
+            QVERIFY(
+                !writePhoto(dirs.file(QStringLiteral("album/a%1.png").arg(i, 2, 10, QChar('0'))),
+                            QColor(90, 90, 90 + i * 5))
+                     .isEmpty());
         QFile notes(dirs.file("photos/notes.txt"));
         QVERIFY(notes.open(QIODevice::WriteOnly));
         MediaFixtures::AudioSpec music;
@@ -207,14 +208,16 @@ private slots:
         QVERIFY(ui->dropFiles({QUrl::fromLocalFile(photos[8])}, tilePoint(2, 0.25)));
         // Onto empty space below the tiles: at the end.
         QQuickItem* view = flick();
-        const QPoint empty = view->mapToScene(QPointF(view->width() - 20, view->height() - 20)).toPoint();
+        const QPoint empty =
+            view->mapToScene(QPointF(view->width() - 20, view->height() - 20)).toPoint();
         QVERIFY(ui->dropFiles({QUrl::fromLocalFile(photos[9])}, empty));
         QStringList expected = photos.mid(0, 8);
         expected.insert(2, photos[8]);
         expected << photos[9];
         QCOMPARE(order(), expected);
         // A file that is neither a picture nor music is refused.
-        QVERIFY(!ui->dropFiles({QUrl::fromLocalFile(dirs.file("photos/notes.txt"))}, tilePoint(0, 0.5)));
+        QVERIFY(!ui->dropFiles({QUrl::fromLocalFile(dirs.file("photos/notes.txt"))},
+                               tilePoint(0, 0.5)));
         QCOMPARE(ProjectPres::instance()->slidesNumber(), 10);
     }
 
@@ -261,7 +264,8 @@ private slots:
         QCOMPARE(ProjectPres::instance()->audioFilesCount(), 2);
         QVERIFY(ui->click("audioDoneButton"));
         // Eleven one-second scenes under 40 s of music: the timeline shows what is rendered.
-        QCOMPARE(ui->item("timelineText")->property("text").toString(), QStringLiteral("0:11 / 0:40 "));
+        QCOMPARE(ui->item("timelineText")->property("text").toString(),
+                 QStringLiteral("0:11 / 0:40 "));
         QVERIFY(ui->item("musicNote")->property("text").toString().contains("left out"));
         grab("editing");
     }
@@ -285,7 +289,9 @@ private slots:
             const QColor got = probe.frames[k * 30 + 15].centre;
             QVERIFY2(qAbs(got.hue() - want.hue()) <= 12 || qAbs(got.hue() - want.hue()) >= 348,
                      qPrintable(QStringLiteral("slide %1: hue %2, expected %3")
-                                    .arg(k).arg(got.hue()).arg(want.hue())));
+                                    .arg(k)
+                                    .arg(got.hue())
+                                    .arg(want.hue())));
         }
         // The music ends with the video, faded out.
         QVERIFY(probe.hasAudio);
@@ -304,8 +310,10 @@ private slots:
         QList<int> progress;
         QStringList previews;
         RenderPres* render = RenderPres::instance();
-        const auto p = connect(render, &RenderPres::progressChanged, this, [&] { progress << render->progress(); });
-        const auto q = connect(render, &RenderPres::previewChanged, this, [&] { previews << render->preview(); });
+        const auto p = connect(render, &RenderPres::progressChanged, this,
+                               [&] { progress << render->progress(); });
+        const auto q = connect(render, &RenderPres::previewChanged, this,
+                               [&] { previews << render->preview(); });
         QVERIFY(ui->click("makeMovieButton"));
         disconnect(p);
         disconnect(q);
@@ -338,12 +346,24 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("destination");
-        QTest::newRow("music") << "AddBackgroundMusicScreen" << "Back to Themes" << "ThemesScreen";
-        QTest::newRow("editor") << "MainScreen" << "Back to Themes" << "ThemesScreen";
-        QTest::newRow("settings") << "SettingsScreen" << "Back" << "MainScreen";
-        QTest::newRow("downloading") << "DownloadingScreen" << "Back" << "SettingsScreen";
-        QTest::newRow("rendering, idle") << "RenderingScreen" << "Back" << "SettingsScreen";
-        QTest::newRow("done") << "DoneScreen" << "Back" << "MainScreen";
+        QTest::newRow("music") << "AddBackgroundMusicScreen"
+                               << "Back to Themes"
+                               << "ThemesScreen";
+        QTest::newRow("editor") << "MainScreen"
+                                << "Back to Themes"
+                                << "ThemesScreen";
+        QTest::newRow("settings") << "SettingsScreen"
+                                  << "Back"
+                                  << "MainScreen";
+        QTest::newRow("downloading") << "DownloadingScreen"
+                                     << "Back"
+                                     << "SettingsScreen";
+        QTest::newRow("rendering, idle") << "RenderingScreen"
+                                         << "Back"
+                                         << "SettingsScreen";
+        QTest::newRow("done") << "DoneScreen"
+                              << "Back"
+                              << "MainScreen";
     }
 
     void everyBackLeadsSomewhere()
@@ -420,7 +440,8 @@ private slots:
         flick()->setProperty("contentY", 0);
         UiFixture::settle();
         QQuickItem* view = flick();
-        const QPoint edge = view->mapToScene(QPointF(view->width() / 2, view->height() - 10)).toPoint();
+        const QPoint edge =
+            view->mapToScene(QPointF(view->width() / 2, view->height() - 10)).toPoint();
         const int before = ProjectPres::instance()->slidesNumber();
         ui->drag(tilePoint(0, 0.5), edge, 12, 800);
         QVERIFY(flick()->property("contentY").toDouble() > 100);
@@ -480,8 +501,9 @@ private slots:
             for (const QString& problem : ui->textsThatDoNotFit())
                 problems << where + ": " + problem;
         };
-        for (const char* screen : {"ThemesScreen", "AddBackgroundMusicScreen", "SettingsScreen",
-                                   "DownloadingScreen", "RenderingScreen", "DoneScreen", "MainScreen"}) {
+        for (const char* screen :
+             {"ThemesScreen", "AddBackgroundMusicScreen", "SettingsScreen", "DownloadingScreen",
+              "RenderingScreen", "DoneScreen", "MainScreen"}) {
             ui->navigate(screen);
             check(screen);
         }

@@ -82,7 +82,8 @@ int main(int argc, char* argv[])
     av_dict_set(&raw->metadata, "artist", "Lumavive", 0);
     if (avcodec_open2(encoder.get(), aac, nullptr) < 0 ||
         avcodec_parameters_from_context(stream->codecpar, encoder.get()) < 0 ||
-        avio_open(&raw->pb, argv[1], AVIO_FLAG_WRITE) < 0 || avformat_write_header(raw, nullptr) < 0)
+        avio_open(&raw->pb, argv[1], AVIO_FLAG_WRITE) < 0 ||
+        avformat_write_header(raw, nullptr) < 0)
         return 1;
     stream->time_base = encoder->time_base;
 

@@ -109,7 +109,8 @@ BackdropPainter nightBokeh()
         night.setColorAt(1, QColor(28, 12, 52));
         p.fillRect(image.rect(), night);
         bokeh(p, 40, 11, t, w, h,
-              {QColor(90, 160, 255), QColor(255, 110, 200), QColor(255, 210, 120), QColor(120, 255, 220)},
+              {QColor(90, 160, 255), QColor(255, 110, 200), QColor(255, 210, 120),
+               QColor(120, 255, 220)},
               -0.8);
         vignette(p, w, h, 0.5);
         return image;

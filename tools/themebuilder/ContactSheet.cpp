@@ -38,10 +38,12 @@ bool writeContactSheet(const QString& templatesDir, const QString& output)
         painter.drawText(QRect(12, top, sheet.width(), kLabel), Qt::AlignVCenter,
                          QStringLiteral("%1  %2").arg(theme.id).arg(theme.name));
         int column = 0;
-        for (auto it = description->scenes->cbegin(); it != description->scenes->cend() && column < kColumns;
-             ++it, ++column) {
-            const QImage cell = ScenePreview::compose(folder, theme.id, it.key(), (*it)->frames * 2 / 3);
-            painter.drawImage(QRect(column * kCellWidth, top + kLabel, kCellWidth, kCellHeight), cell);
+        for (auto it = description->scenes->cbegin();
+             it != description->scenes->cend() && column < kColumns; ++it, ++column) {
+            const QImage cell =
+                ScenePreview::compose(folder, theme.id, it.key(), (*it)->frames * 2 / 3);
+            painter.drawImage(QRect(column * kCellWidth, top + kLabel, kCellWidth, kCellHeight),
+                              cell);
         }
     }
     painter.end();

@@ -70,7 +70,8 @@ Keyframe Pose::keyframe() const
 Pose Pose::mix(const Pose& a, const Pose& b, double t)
 {
     Pose p;
-    p.centre = QPointF(mixValue(a.centre.x(), b.centre.x(), t), mixValue(a.centre.y(), b.centre.y(), t));
+    p.centre =
+        QPointF(mixValue(a.centre.x(), b.centre.x(), t), mixValue(a.centre.y(), b.centre.y(), t));
     p.width = mixValue(a.width, b.width, t);
     p.height = mixValue(a.height, b.height, t);
     p.scale = mixValue(a.scale, b.scale, t);

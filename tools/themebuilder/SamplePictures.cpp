@@ -18,16 +18,19 @@ QImage samplePicture(int index, int width, int height)
     p.fillRect(image.rect(), sky);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor::fromHsvF(hue, 0.2, 1.0));
-    p.drawEllipse(QPointF(width * (0.25 + 0.12 * (index % 4)), height * 0.3), height * 0.12, height * 0.12);
+    p.drawEllipse(QPointF(width * (0.25 + 0.12 * (index % 4)), height * 0.3), height * 0.12,
+                  height * 0.12);
     for (int layer = 0; layer < 3; ++layer) {
         QPainterPath hills;
         const double base = height * (0.55 + layer * 0.13);
         hills.moveTo(0, height);
         for (int x = 0; x <= width; x += width / 40)
-            hills.lineTo(x, base + std::sin(x * (0.004 + layer * 0.002) + index + layer) * height * 0.06);
+            hills.lineTo(x, base + std::sin(x * (0.004 + layer * 0.002) + index + layer) * height *
+                                       0.06);
         hills.lineTo(width, height);
         hills.closeSubpath();
-        p.setBrush(QColor::fromHsvF(std::fmod(hue + 0.25 + layer * 0.05, 1.0), 0.5, 0.55 - layer * 0.15));
+        p.setBrush(
+            QColor::fromHsvF(std::fmod(hue + 0.25 + layer * 0.05, 1.0), 0.5, 0.55 - layer * 0.15));
         p.drawPath(hills);
     }
     return image;

@@ -51,11 +51,12 @@ QImage ScenePreview::compose(const QString& folder, int themeId, int sceneId, in
     const QSharedPointer<Scene> scene = theme->scenes->value(sceneId);
     if (!scene)
         return {};
-    QImage picture = scene->bgType == Scene::StillBackground
-                         ? QImage(folder + scene->bgFileName)
-                               .scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                               .convertToFormat(QImage::Format_RGB32)
-                         : videoFrame(folder + scene->bgFileName, frame);
+    QImage picture =
+        scene->bgType == Scene::StillBackground
+            ? QImage(folder + scene->bgFileName)
+                  .scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                  .convertToFormat(QImage::Format_RGB32)
+            : videoFrame(folder + scene->bgFileName, frame);
 
     QTemporaryDir samples;
     if (const auto images = scene.dynamicCast<ImgScene>()) {

@@ -97,9 +97,10 @@ ThemeRecipe goldenHour()
     }
     two.objects = {left, right};
     SceneRecipe words{3, 2, 90, true, bg, {}};
-    SlotRecipe title = text(Motion(0, 89, pose(960, 560, 1600, 900, 0, 0.9, 0, 1.0))
-                                .to(0, 25, pose(960, 540, 1600, 900, 0, 1.0, 0, 1.0), Ease::outCubic),
-                            "Lato,SansSerif,60,#fff8ec");
+    SlotRecipe title =
+        text(Motion(0, 89, pose(960, 560, 1600, 900, 0, 0.9, 0, 1.0))
+                 .to(0, 25, pose(960, 540, 1600, 900, 0, 1.0, 0, 1.0), Ease::outCubic),
+             "Lato,SansSerif,60,#fff8ec");
     title.shadow = "0.02,0.03 0.08 80,40,10,160";
     title.slideBackground = "slide-bg.jpg";
     title.slideBackgroundMaker = swatch(QColor(255, 190, 120), QColor(160, 70, 60));
@@ -120,10 +121,11 @@ ThemeRecipe paperAlbum()
     // Instant-photo prints dropping onto the page, each with a thick white frame.
     auto print = [&](int enter, QPointF at, double rotation, float aspect, double width) {
         const double height = width / aspect;
-        SlotRecipe s = photo(Motion(enter, 134, pose(at.x(), -400, width, height, rotation + 8, 1.1))
-                                 .to(enter, enter + 24, pose(at.x(), at.y(), width, height, rotation),
-                                     Ease::outBack),
-                             aspect);
+        SlotRecipe s =
+            photo(Motion(enter, 134, pose(at.x(), -400, width, height, rotation + 8, 1.1))
+                      .to(enter, enter + 24, pose(at.x(), at.y(), width, height, rotation),
+                          Ease::outBack),
+                  aspect);
         s.borderWidth = 0.06f;
         s.borderColor = QColor(252, 250, 245);
         s.shadow = shadow;
@@ -134,7 +136,11 @@ ThemeRecipe paperAlbum()
     settling.motion = Motion(0, 134, pose(960, 540, 1050, 790, 4, 1.08))
                           .to(0, 30, pose(960, 540, 1050, 790, -3), Ease::outBack);
     SceneRecipe single{1, 1, 135, false, bg, {settling}};
-    SceneRecipe three{2, 1, 135, false, bg,
+    SceneRecipe three{2,
+                      1,
+                      135,
+                      false,
+                      bg,
                       {print(0, {560, 420}, -6, 1.0f, 560), print(12, {1380, 430}, 5, 1.33f, 640),
                        print(24, {980, 760}, -1, 1.5f, 620)}};
     SceneRecipe words{3, 2, 100, false, bg, {}};
@@ -157,10 +163,11 @@ ThemeRecipe nightBokeh()
     const auto bg = Backdrops::nightBokeh();
     // A card that turns towards the viewer, holds, and turns away.
     SceneRecipe card{1, 1, 120, true, bg, {}};
-    SlotRecipe turning = photo(Motion(0, 119, pose(960, 540, 1200, 800, 0, 0.92, 0.6, 1.0))
-                                   .to(0, 24, pose(960, 540, 1200, 800, 0, 1.0, 0.0, 1.0), Ease::outCubic)
-                                   .to(95, 119, pose(960, 540, 1200, 800, 0, 0.9, -0.9, 0.0), Ease::inCubic),
-                               1.5f);
+    SlotRecipe turning =
+        photo(Motion(0, 119, pose(960, 540, 1200, 800, 0, 0.92, 0.6, 1.0))
+                  .to(0, 24, pose(960, 540, 1200, 800, 0, 1.0, 0.0, 1.0), Ease::outCubic)
+                  .to(95, 119, pose(960, 540, 1200, 800, 0, 0.9, -0.9, 0.0), Ease::inCubic),
+              1.5f);
     turning.borderWidth = 0.012f;
     turning.borderColor = QColor(255, 210, 120);
     turning.shadow = "0,0 2.5 255,190,90,120";
@@ -169,10 +176,11 @@ ThemeRecipe nightBokeh()
     SlotRecipe a = photo(Motion(0, 119, pose(560, 540, 700, 700, 0, 1.0, 0.6))
                              .to(0, 119, pose(600, 540, 700, 700, 0, 1.05, 0.4), Ease::linear),
                          1.0f);
-    SlotRecipe b = photo(Motion(10, 119, pose(1360, 540, 700, 700, 0, 1.0, -0.6, 0.0))
-                             .to(10, 40, pose(1340, 540, 700, 700, 0, 1.0, -0.5, 1.0), Ease::outCubic)
-                             .to(40, 119, pose(1320, 540, 700, 700, 0, 1.05, -0.4), Ease::linear),
-                         1.0f);
+    SlotRecipe b =
+        photo(Motion(10, 119, pose(1360, 540, 700, 700, 0, 1.0, -0.6, 0.0))
+                  .to(10, 40, pose(1340, 540, 700, 700, 0, 1.0, -0.5, 1.0), Ease::outCubic)
+                  .to(40, 119, pose(1320, 540, 700, 700, 0, 1.05, -0.4), Ease::linear),
+              1.0f);
     for (SlotRecipe* s : {&a, &b}) {
         s->borderWidth = 0.015f;
         s->borderColor = QColor(150, 200, 255);
@@ -181,9 +189,10 @@ ThemeRecipe nightBokeh()
     }
     pair.objects = {a, b};
     SceneRecipe words{3, 2, 90, true, bg, {}};
-    SlotRecipe gold = text(Motion(0, 89, pose(960, 540, 1700, 956, 0, 1.15, 0, 1.0))
-                               .to(0, 30, pose(960, 540, 1700, 956, 0, 1.0, 0, 1.0), Ease::outCubic),
-                           "League Spartan,SansSerif,60,#ffd27a");
+    SlotRecipe gold =
+        text(Motion(0, 89, pose(960, 540, 1700, 956, 0, 1.15, 0, 1.0))
+                 .to(0, 30, pose(960, 540, 1700, 956, 0, 1.0, 0, 1.0), Ease::outCubic),
+             "League Spartan,SansSerif,60,#ffd27a");
     gold.texture = "gold.jpg";
     gold.textureMaker = metal(QColor(170, 120, 40), QColor(255, 236, 170));
     gold.shadow = "0,0.04 0.1 0,0,0,200";
@@ -208,11 +217,12 @@ ThemeRecipe filmStrip()
         const int enter = i * 10;
         const int exit = 119 - (2 - i) * 10;
         const double x = 480 + i * 480;
-        SlotRecipe frame = photo(Motion(enter, exit, pose(x + 120, 540, 420, 560, 0, 1.0, 0, 1.0))
-                                     .to(enter, enter + 20, pose(x, 540, 420, 560), Ease::outCubic)
-                                     .to(exit - 20, exit, pose(x - 120, 540, 420, 560), Ease::inCubic)
-                                     .fade(12, 12),
-                                 0.75f);
+        SlotRecipe frame =
+            photo(Motion(enter, exit, pose(x + 120, 540, 420, 560, 0, 1.0, 0, 1.0))
+                      .to(enter, enter + 20, pose(x, 540, 420, 560), Ease::outCubic)
+                      .to(exit - 20, exit, pose(x - 120, 540, 420, 560), Ease::inCubic)
+                      .fade(12, 12),
+                  0.75f);
         frame.borderWidth = 0.02f;
         frame.borderColor = QColor(20, 18, 16);
         frame.vPos = 1;
@@ -226,10 +236,11 @@ ThemeRecipe filmStrip()
     closeUp.hPos = 2;
     close.objects = {closeUp};
     SceneRecipe words{3, 2, 90, true, bg, {}};
-    SlotRecipe credit = text(Motion(0, 89, pose(960, 580, 1400, 788, 0, 1.0, 0, 1.0))
-                                 .to(0, 20, pose(960, 540, 1400, 788, 0, 1.0, 0, 1.0), Ease::outCubic)
-                                 .fade(0, 15),
-                             "Roboto,SansSerif,60,#f2e9dc");
+    SlotRecipe credit =
+        text(Motion(0, 89, pose(960, 580, 1400, 788, 0, 1.0, 0, 1.0))
+                 .to(0, 20, pose(960, 540, 1400, 788, 0, 1.0, 0, 1.0), Ease::outCubic)
+                 .fade(0, 15),
+             "Roboto,SansSerif,60,#f2e9dc");
     credit.shadow = "0,0 0.05 0,0,0,255";
     credit.slideBackground = "slide-bg.jpg";
     credit.slideBackgroundMaker = swatch(QColor(40, 36, 32), QColor(12, 11, 10));
@@ -250,9 +261,10 @@ ThemeRecipe oceanBreeze()
     SceneRecipe grid{1, 1, 120, false, bg, {}};
     const QList<QPointF> at = {{620, 330}, {1300, 330}, {620, 760}, {1300, 760}};
     for (int i = 0; i < 4; ++i) {
-        SlotRecipe tile = photo(Motion(i * 6, 119, pose(at[i].x(), at[i].y() + 200, 640, 400, 0, 1.0, 0, 0.0))
-                                    .to(i * 6, i * 6 + 24, pose(at[i].x(), at[i].y(), 640, 400), Ease::outCubic),
-                                1.6f);
+        SlotRecipe tile =
+            photo(Motion(i * 6, 119, pose(at[i].x(), at[i].y() + 200, 640, 400, 0, 1.0, 0, 0.0))
+                      .to(i * 6, i * 6 + 24, pose(at[i].x(), at[i].y(), 640, 400), Ease::outCubic),
+                  1.6f);
         tile.borderWidth = 0.02f;
         tile.shadow = "0.2,0.3 1 0,40,60,110";
         tile.hPos = i % 2 == 0 ? 2 : 1;
@@ -267,9 +279,10 @@ ThemeRecipe oceanBreeze()
     big.shadow = "0.2,0.3 1 0,40,60,110";
     feature.objects = {big};
     SceneRecipe words{3, 2, 90, false, bg, {}};
-    SlotRecipe caption = text(Motion(0, 89, pose(960, 500, 1500, 844, 0, 1.0, 0, 1.0))
-                                  .to(0, 25, pose(960, 540, 1500, 844, 0, 1.0, 0, 1.0), Ease::outCubic),
-                              "Open Sans,SansSerif,60,#ffffff");
+    SlotRecipe caption =
+        text(Motion(0, 89, pose(960, 500, 1500, 844, 0, 1.0, 0, 1.0))
+                 .to(0, 25, pose(960, 540, 1500, 844, 0, 1.0, 0, 1.0), Ease::outCubic),
+             "Open Sans,SansSerif,60,#ffffff");
     caption.shadow = "0,0.03 0.1 0,50,70,180";
     caption.slideBackground = "slide-bg.jpg";
     caption.slideBackgroundMaker = swatch(QColor(30, 120, 140), QColor(236, 214, 170));

@@ -21,12 +21,12 @@ struct SlotRecipe
     float maxSize = 0.8f;
     float borderWidth = 0.0f;
     QColor borderColor = Qt::white;
-    QString shadow;     // the "shadow" attribute, empty for none
+    QString shadow; // the "shadow" attribute, empty for none
     int vPos = 0;
     int hPos = 0;
     // Text objects:
-    QString font;       // the "font" attribute
-    QString texture;    // file written by `textureMaker`
+    QString font;    // the "font" attribute
+    QString texture; // file written by `textureMaker`
     std::function<QImage()> textureMaker;
     QString slideBackground;
     std::function<QImage()> slideBackgroundMaker;

@@ -1,9 +1,9 @@
 #include "ThemeWriter.h"
 
 #include "ScenePreview.h"
+#include "base/AtomicFile.h"
 #include "media/AsyncVideoOutput.h"
 #include "media/FramePool.h"
-#include "base/AtomicFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -33,7 +33,8 @@ QString frameText(const Keyframe& k)
 
 QString backgroundName(const SceneRecipe& scene)
 {
-    return scene.video ? QStringLiteral("%1.mp4").arg(scene.id) : QStringLiteral("bg%1.jpg").arg(scene.id);
+    return scene.video ? QStringLiteral("%1.mp4").arg(scene.id)
+                       : QStringLiteral("bg%1.jpg").arg(scene.id);
 }
 
 bool saveJpeg(const QImage& image, const QString& path, int quality = 90)
@@ -203,7 +204,8 @@ bool ThemeWriter::writeTile(const ThemeRecipe& theme, const QString& folder)
     for (const SceneRecipe& scene : theme.scenes)
         if (scene.type == 1 && scene.objects.size() > shown->objects.size())
             shown = &scene;
-    const QImage picture = ScenePreview::compose(folder, theme.id, shown->id, shown->frames * 2 / 3);
+    const QImage picture =
+        ScenePreview::compose(folder, theme.id, shown->id, shown->frames * 2 / 3);
     if (picture.isNull() ||
         !saveJpeg(picture.scaled(600, 336, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
                   folder + "thumb.jpg"))
