@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
     # build tools
     cmake ninja-build g++ clang pkg-config ccache
+    # the layer and formatting checks
+    python3 clang-format
     # Qt 5.15
     qtbase5-dev qtdeclarative5-dev qtquickcontrols2-5-dev qttools5-dev qttools5-dev-tools
     libqt5svg5-dev qml-module-qtquick-controls2 qml-module-qtquick-dialogs

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite: a normal build, a sanitizer build
+# Sets up, builds and runs the whole test suite: the library graph and formatting checks
+# (scripts/check-style.sh), a normal build, a sanitizer build
 # (AddressSanitizer + UndefinedBehaviorSanitizer, leak checks on) and a short run of every fuzz
 # target, and checks the install and the Debian package (scripts/package-check.sh). Options:
 # --quick (normal build only), --no-fuzz, --fuzz-seconds N.
@@ -20,6 +21,9 @@ while (($#)); do
 done
 
 "$root/scripts/setup.sh"
+
+echo "== Library graph and formatting =="
+"$root/scripts/check-style.sh"
 
 echo "== Normal build =="
 build_tree build -DLUMAVIVE_TESTS=ON
