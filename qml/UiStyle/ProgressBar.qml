@@ -16,7 +16,6 @@ T.ProgressBar {
             height: parent.height
             radius: height / 2
             color: Theme.action
-            Behavior on width { NumberAnimation { duration: 120 } }
         }
     }
 }

@@ -136,21 +136,17 @@ void ObjectLayer::draw(double frameNumber, QImage* target, double) const
     const int align = fitVertically ? object.vPos : object.hPos;
     const qreal near = align == SlotObject::Centre ? 1 : align == SlotObject::End ? 2 : 0;
     const qreal far = align == SlotObject::Centre ? 1 : align == SlotObject::Start ? 2 : 0;
-    if (fitVertically) {
-        const QPointF L = (p3 - p0) * i;
-        const QPointF R = (p2 - p1) * i;
-        p0 += near * L; // the top edge comes down
-        p1 += near * R;
-        p3 -= far * L; // the bottom edge comes up
-        p2 -= far * R;
-    } else {
-        const QPointF T = (p1 - p0) * i;
-        const QPointF D = (p2 - p3) * i;
-        p0 += near * T; // the left edge moves right
-        p3 += near * D;
-        p1 -= far * T; // the right edge moves left
-        p2 -= far * D;
-    }
+    // The edge across the fitted direction that comes in (top or left) and the one opposite.
+    QPointF& nearA = p0;
+    QPointF& nearB = fitVertically ? p1 : p3;
+    QPointF& farA = fitVertically ? p3 : p1;
+    QPointF& farB = p2;
+    const QPointF stepA = (farA - nearA) * i;
+    const QPointF stepB = (farB - nearB) * i;
+    nearA += near * stepA;
+    nearB += near * stepB;
+    farA -= far * stepA;
+    farB -= far * stepB;
 
     QTransform transform;
     const QPolygonF destination({p0, p1, p2, p3});

@@ -18,6 +18,7 @@
 
 #include <QDesktopServices>
 #include <QPointer>
+#include <QProcess>
 #include <QtTest>
 
 // Records what the program asks the desktop to open, instead of starting a player.
@@ -32,12 +33,15 @@ public slots:
 
 // A person's session with the window, step by step: every action is a mouse press, a key, a
 // drop from a file manager or an answer typed into the file chooser. The steps build on each
-// other (one project, one run), so they run in this order.
+// other (one project, one run), so they run in this order. The session goes on in a second run
+// of this program (a restart), which resumes the project from the start screen.
 class TestWindow : public QObject
 {
     Q_OBJECT
 
     TestDirs dirs;
+    // Set in the second run: the first run's folder, whose saved project it resumes.
+    const QString restartedFrom = qEnvironmentVariable("LUMAVIVE_WINDOW_RESTART");
     UiFixture* ui = nullptr;
     OpenedUrls opened;
     QStringList photos; // photo i is painted colour(i)
@@ -110,6 +114,20 @@ private slots:
         self = this;
         previousHandler = qInstallMessageHandler(countMisses);
         QDesktopServices::setUrlHandler("file", &opened, "open");
+        if (!restartedFrom.isEmpty()) {
+            // The first run's user folders, as TestDirs made them.
+            for (const auto& [variable, folder] : {std::pair{"HOME", "home"},
+                                                   {"XDG_CONFIG_HOME", "config"},
+                                                   {"XDG_DATA_HOME", "data"},
+                                                   {"XDG_CACHE_HOME", "cache"}})
+                qputenv(variable, (restartedFrom + "/" + folder).toUtf8());
+            QDir::setCurrent(restartedFrom);
+            ui = new UiFixture;
+            QVERIFY(ui->load());
+            ui->window()->resize(1280, 860);
+            UiFixture::settle();
+            return;
+        }
         QDir::setCurrent(dirs.path());
 
         // Theme 1 is complete; theme 2's background video has to come from a theme server,
@@ -169,6 +187,11 @@ private slots:
     void showAllSurvivesLeavingTheStartScreen()
     {
         QCOMPARE(ui->currentScreen(), QStringLiteral("ThemesScreen"));
+        grab("themes");
+        // The newest theme first, and selected.
+        QCOMPARE(TemplatesPres::instance()->selectedId(), 2);
+        QVERIFY(ui->item("themeTile2")->mapToScene(QPointF(0, 0)).x() <
+                ui->item("themeTile1")->mapToScene(QPointF(0, 0)).x());
         QCOMPARE(SavedProjectsPres::instance()->currentVisibleNumber(), 1);
         QVERIFY(ui->click("toggleProjects"));
         QCOMPARE(SavedProjectsPres::instance()->currentVisibleNumber(), 2);
@@ -255,6 +278,13 @@ private slots:
     {
         QVERIFY(ui->click("addTextButton"));
         ui->item("textArea")->forceActiveFocus();
+        // A text slide holds 90 characters: the 91st key does nothing.
+        ui->typeText(QString(91, QLatin1Char('a')));
+        QCOMPARE(ui->item("textArea")->property("text").toString(), QString(90, QLatin1Char('a')));
+        QCOMPARE(ui->item("textCounter")->property("text").toString(), QStringLiteral("90/90"));
+        grab("popup-text");
+        ui->key(Qt::Key_A, Qt::ControlModifier);
+        ui->key(Qt::Key_Delete);
         ui->typeText("The end");
         QVERIFY(ui->click("textOkButton"));
         QCOMPARE(ProjectPres::instance()->slidesNumber(), 11);
@@ -275,9 +305,12 @@ private slots:
         const QStringList expected = order();
         QVERIFY(ui->click("doneButton"));
         QCOMPARE(ui->currentScreen(), QStringLiteral("SettingsScreen"));
+        grab("settings");
         QVERIFY(ui->click("makeMovieButton"));
         QCOMPARE(ui->currentScreen(), QStringLiteral("RenderingScreen"));
+        grab("rendering");
         QTRY_COMPARE_WITH_TIMEOUT(ui->currentScreen(), QStringLiteral("DoneScreen"), 120000);
+        grab("done");
         QVERIFY(ui->click("playButton"));
         const QString video = RenderPres::instance()->resultPath();
         QCOMPARE(opened.urls.value(0), QUrl::fromLocalFile(video));
@@ -298,6 +331,33 @@ private slots:
         QVERIFY(qAbs(probe.audioSeconds - 11.0) < 0.2);
         QVERIFY(probe.audioRms.size() > 60);
         QVERIFY(probe.audioRms.last() < probe.audioRms[50] * 0.3);
+    }
+
+    // A restart: the project is listed under "My Recent Projects" and resumes as it was left.
+    void aRestartResumesTheProject()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LUMAVIVE_WINDOW_RESTART", dirs.path());
+        QProcess second;
+        second.setProcessEnvironment(env);
+        second.setProcessChannelMode(QProcess::ForwardedChannels);
+        second.start(QCoreApplication::applicationFilePath(), {"resumedInTheSecondRun"});
+        QVERIFY(second.waitForFinished(120000));
+        QCOMPARE(second.exitCode(), 0);
+    }
+
+    void resumedInTheSecondRun()
+    {
+        if (restartedFrom.isEmpty())
+            QSKIP("the second run of aRestartResumesTheProject");
+        QCOMPARE(ui->currentScreen(), QStringLiteral("ThemesScreen"));
+        QTRY_VERIFY(ui->item("projectsView")->isVisible());
+        grab("themes-with-recent-project");
+        QVERIFY(ui->click("resumeButton")); // the newest project's
+        QCOMPARE(ui->currentScreen(), QStringLiteral("MainScreen"));
+        QCOMPARE(ProjectPres::instance()->themeId(), 1);
+        QCOMPARE(ProjectPres::instance()->slidesNumber(), 11);
+        QCOMPARE(ProjectPres::instance()->audioFilesCount(), 2);
     }
 
     void aNewRenderShowsNoStaleProgress()
@@ -374,6 +434,18 @@ private slots:
         ui->navigate(screen);
         QVERIFY(ui->clickText(button));
         QCOMPARE(ui->currentScreen(), destination);
+        // Going back slides the other way.
+        QCOMPARE(ui->window()->property("lastTransition").toString(), QStringLiteral("pop"));
+    }
+
+    // A theme download that completes while the user is elsewhere starts no render.
+    void aDownloadCompletingElsewhereStartsNothing()
+    {
+        ui->navigate("SettingsScreen");
+        emit TemplatesPres::instance()->templateDownloaded();
+        UiFixture::settle();
+        QCOMPARE(ui->currentScreen(), QStringLiteral("SettingsScreen"));
+        QVERIFY(!RenderPres::instance()->isRendering());
     }
 
     void replacedScreensAreDestroyed()
