@@ -2,6 +2,8 @@
 
 #include "base/CommonError.h"
 #include "base/ServiceConfig.h"
+#include "cli/ConsoleProgress.h"
+#include "cli/InterruptGuard.h"
 #include "cli/ThemeFetcher.h"
 #include "engine/LibavRender.h"
 #include "media/MediaFileInfo.h"
@@ -15,14 +17,11 @@
 #include "templates/TmplDownloadManager.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSettings>
 #include <QTemporaryFile>
 
-#include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -260,27 +259,6 @@ bool HeadlessRenderer::buildProject(const Request& request, Project* project)
     return checkFits(*project, slides.size());
 }
 
-namespace {
-
-// The render of this process, for the interrupt handler: stop() only sets an atomic flag.
-std::atomic<LibavRender*> running{nullptr};
-std::atomic<bool> interrupted{false};
-
-void onInterrupt(int)
-{
-    interrupted = true;
-    if (LibavRender* engine = running.load())
-        engine->stop();
-}
-
-QString clock(double seconds)
-{
-    const int s = int(seconds + 0.5);
-    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
-}
-
-} // namespace
-
 int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QString& output)
 {
     const Project& project = *shared;
@@ -289,66 +267,26 @@ int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QStrin
     const TemplateDescription& theme = *project.templateDescription();
     const int handOvers =
         theme.sceneOverflow > 0 ? qMax(0, int(project.scenePlan()->size()) - 1) : 0;
-    const int total = qMax(1, LibavRender::totalFrames(project, theme) - handOvers);
-    const bool terminal = isatty(fileno(stdout));
-    int frames = 0;
-    int lastShown = -1;
-    QElapsedTimer timer;
-    timer.start();
-    QObject::connect(&engine, &LibavRender::progress, [&](QSharedPointer<QImage>, double percent) {
-        ++frames;
-        const double seconds = timer.elapsed() / 1000.0;
-        const double fps = seconds > 0 ? frames / seconds : 0.0;
-        const double left = fps > 0 ? (total - frames) / fps : 0.0;
-        if (terminal) {
-            // One line redrawn in place: a bar, the percentage, the speed and the time left.
-            if (frames % 3 != 0 && frames != total)
-                return;
-            const int filled = qBound(0, int(percent / 100 * 30), 30);
-            out << "\r[" << QString(filled, QLatin1Char('#'))
-                << QString(30 - filled, QLatin1Char('.')) << "] " << int(percent) << "%  "
-                << QString::number(fps, 'f', 1) << " fps  " << clock(left) << " left   ";
-            out.flush();
-            return;
-        }
-        const int shown = int(percent) / 5 * 5;
-        if (shown != lastShown) {
-            lastShown = shown;
-            out << "Rendering: " << shown << "% (" << frames << "/" << total << " frames, "
-                << QString::number(fps, 'f', 1) << " fps, " << clock(left) << " left)\n";
-            out.flush();
-        }
-    });
+    ConsoleProgress progress(out, LibavRender::totalFrames(project, theme) - handOvers,
+                             isatty(fileno(stdout)));
+    QObject::connect(
+        &engine, &LibavRender::progress,
+        [&progress](QSharedPointer<QImage>, double percent) { progress.frameWritten(percent); });
     const QMetaObject::Connection errors = QObject::connect(
         CommonError::instance(), &CommonError::error, [this](const QString& message) {
             err << "error: " << QString(message).replace(QLatin1String("\r\n"), QLatin1String(" "))
                 << "\n";
             err.flush();
         });
-
-    struct sigaction handler
+    bool ok = false;
     {
-    };
-    handler.sa_handler = onInterrupt;
-    sigemptyset(&handler.sa_mask);
-    struct sigaction previousInt
-    {
-    };
-    struct sigaction previousTerm
-    {
-    };
-    running = &engine;
-    sigaction(SIGINT, &handler, &previousInt);
-    sigaction(SIGTERM, &handler, &previousTerm);
-    const bool ok = engine.render();
-    sigaction(SIGINT, &previousInt, nullptr);
-    sigaction(SIGTERM, &previousTerm, nullptr);
-    running = nullptr;
+        InterruptGuard guard(&engine);
+        ok = engine.render();
+    }
     QObject::disconnect(errors);
-    if (terminal)
-        out << "\n";
+    progress.finish();
 
-    if (interrupted) {
+    if (InterruptGuard::interrupted()) {
         fail(QStringLiteral("interrupted; the partial video was deleted"));
         return RenderFailed;
     }
@@ -356,7 +294,8 @@ int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QStrin
         fail(QStringLiteral("the render failed; no video was written"));
         return RenderFailed;
     }
-    const double seconds = timer.elapsed() / 1000.0;
+    const int frames = progress.frames();
+    const double seconds = progress.seconds();
     const QSize size = project.userData().videoSize();
     out << "Wrote " << QFileInfo(output).absoluteFilePath() << ": "
         << QString::number(frames / 30.0, 'f', 1) << " s, " << size.width() << "x" << size.height()

@@ -9,7 +9,7 @@
 class FramePool;
 
 // Copies one still picture into `count` pool frames (pts 0, 1, 2, ...), keeping at most two out
-// of the pool under the still frame's key, then emits the end marker.
+// of the pool under the still frame's key, then delivers the end marker.
 class AsyncStaticImgImputWorker : public AsyncSourceWorker
 {
     Q_OBJECT

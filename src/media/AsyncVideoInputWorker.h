@@ -9,7 +9,7 @@ class FramePool;
 
 // Decodes a video file into pool frames on the source's thread, keeping at most two frames of
 // its own out of the pool (a 1080p frame is 8 MB; more ahead did not render faster: the encoder
-// is the slow end), then emits the end marker (null). Plays the file once.
+// is the slow end), then delivers the end marker (an empty frame). Plays the file once.
 class AsyncVideoInputWorker : public AsyncSourceWorker
 {
     Q_OBJECT

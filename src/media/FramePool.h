@@ -9,10 +9,11 @@
 
 struct AVFrame;
 
-// The full-size BGRA frames of one render (1920x1080 for Full HD, else 1280x720, rows aligned to
-// 32 bytes). Frames circulate between the frame sources, the render loop and the encoder, and
-// come back here for reuse in first-in first-out order, so a warmed-up render allocates none.
-// Per-producer in-use counts are the pipeline's only back-pressure. Thread-safe.
+// The full-size BGRA frames of one render (the video's size, rows aligned to 32 bytes). Frames
+// circulate between the frame sources, the render loop and the encoder, and come back here for
+// reuse in first-in first-out order, so a warmed-up render allocates none. Per-producer in-use
+// counts are the pipeline's only back-pressure. Thread-safe. The pipeline holds its frames in
+// PoolFrame handles, which give them back; acquire() and release() are the handles' own business.
 class FramePool
 {
 public:
