@@ -1,13 +1,11 @@
 #include "OutputProbe.h"
 #include "TestDirs.h"
 #include "ThemeFixture.h"
-#include "base/CommonError.h"
 #include "engine/LibavRender.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "templates/TemplateParser.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -163,29 +161,9 @@ private slots:
         QCOMPARE(probe.frames.size(), 164);
     }
 
-    void stopDeletesThePartialFile()
+    // Stops and output failures: tst_render_faults.
+    void aSceneTheThemeLacksFailsTheRender()
     {
-        const QString out = dirs.file("stopped.mp4");
-        LibavRender engine(project(2, 2), loadTemplate(2), out);
-        int frames = 0;
-        connect(&engine, &LibavRender::progress, this, [&](QSharedPointer<QImage>, double) {
-            if (++frames == 30)
-                engine.stop();
-        });
-        QVERIFY(engine.render());
-        QCOMPARE(frames, 30);
-        QVERIFY(!QFileInfo::exists(out));
-    }
-
-    void failuresDeleteThePartialFile()
-    {
-        QSignalSpy reports(CommonError::instance(), &CommonError::error);
-        const QString out = unwritablePath(dirs) + "/x.mp4";
-        QVERIFY(!LibavRender(project(2, 1), loadTemplate(2), out).render());
-        QVERIFY(!QFileInfo::exists(out));
-        QVERIFY(reports.count() >= 2);
-
-        // A plan entry whose scene the theme does not have.
         auto p = project(2, 1);
         auto other = loadTemplate(3); // scene ids 1 and 2, but change the plan's scene
         (*p->scenePlan())[0].sceneId = 99;
