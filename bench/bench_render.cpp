@@ -1,6 +1,7 @@
 // The render benchmark: a standard project (12 photos of 12 megapixels, two text slides, 60 s of
 // music) on a theme with a 1080p H.264 video background and scene overlaps, and on a theme with a
-// still background, rendered at 720p and 1080p. Prints frames per second, peak memory (each
+// still background, rendered at 720p and 1080p, and at 720p the video theme with HD copies of its
+// backgrounds ("vid+hd"). Prints frames per second, peak memory (each
 // render in a process of its own), and, in the same run, how fast ffmpeg encodes the same output
 // (every frame, decoded to raw pictures beforehand, and the same music) with the same encoders and
 // settings: the encode-only baseline. Then the same project with 120 photos, to show that memory
@@ -122,8 +123,14 @@ bool prepare(const QString& folder)
     ThemeFixture::ThemeSpec still = video;
     still.id = 2;
     still.scenes = {one, two, text};
+    // The video theme again, with the 1280x720 copies of its backgrounds that HD renders take.
+    ThemeFixture::ThemeSpec withCopies = video;
+    withCopies.id = 3;
+    for (ThemeFixture::SceneSpec& scene : withCopies.scenes)
+        scene.hdCopy = scene.background;
     return ThemeFixture::write(folder + "/templates", video) &&
-           ThemeFixture::write(folder + "/templates", still);
+           ThemeFixture::write(folder + "/templates", still) &&
+           ThemeFixture::write(folder + "/templates", withCopies);
 }
 
 QStringList child(const QString& self, const QString& folder, int theme, int photos, bool fullHd,
@@ -214,7 +221,7 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     dir.setAutoRemove(qEnvironmentVariableIsEmpty("LUMAVIVE_BENCH_KEEP"));
     const QString folder = dir.path();
-    out << "preparing 120 photos (4000x3000), 60 s of music and two themes...\n";
+    out << "preparing 120 photos (4000x3000), 60 s of music and three themes...\n";
     out.flush();
     if (!prepare(folder)) {
         out << "cannot prepare the benchmark's media\n";
@@ -223,8 +230,10 @@ int main(int argc, char* argv[])
     out << "project: 12 photos, 2 texts, 60 s music\n";
     out << "theme    size   frames  render fps  encode-only fps  ratio  video-only fps  ratio  "
            "real-time  peak MiB\n";
-    for (int theme : {1, 2}) {
+    for (int theme : {1, 2, 3}) {
         for (bool fullHd : {false, true}) {
+            if (theme == 3 && fullHd)
+                continue; // Full HD renders do not take the HD copies
             const QString video = folder + "/out.mp4";
             const QStringList r =
                 child(QCoreApplication::applicationFilePath(), folder, theme, 12, fullHd, video);
@@ -234,9 +243,12 @@ int main(int argc, char* argv[])
             }
             const double fps = r[0].toDouble() / r[1].toDouble();
             const Baseline encode = baseline(video, folder, fullHd, r[0].toInt());
-            out << (theme == 1 ? "video " : "still ") << (fullHd ? "  1080p " : "  720p  ")
-                << qSetFieldWidth(7) << r[0] << qSetFieldWidth(0) << "  " << qSetFieldWidth(10)
-                << QString::number(fps, 'f', 1) << qSetFieldWidth(0) << "  " << qSetFieldWidth(15)
+            out << (theme == 1   ? "video "
+                    : theme == 2 ? "still "
+                                 : "vid+hd")
+                << (fullHd ? "  1080p " : "  720p  ") << qSetFieldWidth(7) << r[0]
+                << qSetFieldWidth(0) << "  " << qSetFieldWidth(10) << QString::number(fps, 'f', 1)
+                << qSetFieldWidth(0) << "  " << qSetFieldWidth(15)
                 << QString::number(encode.withMusic, 'f', 1) << qSetFieldWidth(0) << "  "
                 << qSetFieldWidth(5) << ratio(fps, encode.withMusic) << qSetFieldWidth(0) << "  "
                 << qSetFieldWidth(14) << QString::number(encode.videoOnly, 'f', 1)

@@ -77,6 +77,7 @@ private:
                                            const QSharedPointer<FramePool>& pool);
     void fail(const QString& message);
     void failBackground(const Scene& scene);
+    QString backgroundPath(const Scene& scene) const;
 
     const int timeBaseNum = 1;
     const int timeBaseDen = 30;

@@ -7,7 +7,7 @@ extern "C" {
 #include <libyuv/convert.h>
 
 VideoEncoder::VideoEncoder(AVFormatContext* output, const AVOutputFormat* format, int height,
-                           int width, int num, int den, int pixelFormat)
+                           int width, int num, int den, int pixelFormat, bool fastDecode)
 {
     const AVCodec* encoder = avcodec_find_encoder(format->video_codec);
     if (!encoder)
@@ -26,6 +26,8 @@ VideoEncoder::VideoEncoder(AVFormatContext* output, const AVOutputFormat* format
         context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     av_opt_set(context->priv_data, "crf", "20", 0);
     av_opt_set(context->priv_data, "preset", "superfast", 0);
+    if (fastDecode)
+        av_opt_set(context->priv_data, "tune", "fastdecode", 0);
     int result = avcodec_open2(context.get(), encoder, nullptr);
     if (result >= 0)
         result = avcodec_parameters_from_context(stream->codecpar, context.get());

@@ -12,7 +12,7 @@ class VideoEncoder
 {
 public:
     VideoEncoder(AVFormatContext* output, const AVOutputFormat* format, int height, int width,
-                 int num, int den, int pixelFormat);
+                 int num, int den, int pixelFormat, bool fastDecode = false);
     ~VideoEncoder();
 
     // `frame` carries its picture number in pts, in num/den units, counted from the last

@@ -109,7 +109,8 @@ void VideoOutputWorker::encodeAll()
     std::unique_ptr<AudioEncoder> audio;
     try {
         video = std::make_unique<VideoEncoder>(raw, format, settings.height, settings.width,
-                                               settings.num, settings.den, AV_PIX_FMT_YUV420P);
+                                               settings.num, settings.den, AV_PIX_FMT_YUV420P,
+                                               settings.fastDecode);
         if (!settings.tracks.isEmpty())
             audio =
                 std::make_unique<AudioEncoder>(format, raw, kAudioBitRate, 2, AV_SAMPLE_FMT_S16);

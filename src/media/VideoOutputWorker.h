@@ -22,6 +22,9 @@ struct OutputSettings
     int width = 1280;
     int num = 1; // time base of the frames' numbers
     int den = 30;
+    // Encodes for cheap decoding (x264's "fastdecode" tune: no CABAC, no deblocking) at the cost
+    // of a larger file: for backgrounds that every render decodes again.
+    bool fastDecode = false;
     QList<QSharedPointer<MediaFileInfo>> tracks; // none: no audio stream
     double totalDuration = 0.0;                  // seconds; the music fades out before it
 };

@@ -23,6 +23,10 @@ public:
 
     int bgType = VideoBackground;
     QString bgFileName; // relative to the template folder
+    // A copy of a video background at 1280x720 for HD renders ("bg-hd-file-name"): it decodes in
+    // a third of the time and needs no scaling. Empty, or a file that is not there: the full
+    // one is used.
+    QString bgHdFileName;
     // The background's SHA-256 (lower-case hex) and size in bytes, when the description gives
     // them ("sha256", "size"): a downloaded background must match them.
     QByteArray bgSha256;

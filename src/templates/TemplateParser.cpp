@@ -189,6 +189,9 @@ void TemplateParser::parseScene(TemplateDescription& description)
         imageScene ? images.staticCast<Scene>() : texts.staticCast<Scene>();
     scene->bgType = bgType;
     scene->bgFileName = bgFileName;
+    const QString hdFileName = textAttribute(attributes, "bg-hd-file-name");
+    if (TmplDownloadManager::isSafeFileName(hdFileName))
+        scene->bgHdFileName = hdFileName;
     scene->bgSha256 = textAttribute(attributes, "sha256").trimmed().toLower().toLatin1();
     bool sized = false;
     const qint64 size = attributes.value(QStringLiteral("size")).toLongLong(&sized);

@@ -87,6 +87,17 @@ private slots:
         short_.videoFrames = 40; // the background ends before its scene does
         plain.scenes = {video, short_};
         QVERIFY(ThemeFixture::write("templates", plain));
+
+        ThemeFixture::ThemeSpec withCopy;
+        withCopy.id = 4;
+        ThemeFixture::SceneSpec blue;
+        blue.video = true;
+        blue.frames = 20;
+        blue.background = Qt::blue;
+        blue.hdCopy = Qt::red;
+        blue.slot = QRectF(0.05, 0.05, 0.1, 0.1); // the frame's centre shows the background
+        withCopy.scenes = {blue};
+        QVERIFY(ThemeFixture::write("templates", withCopy));
     }
 
     void fadesFollowTheirAlphas()
@@ -159,6 +170,22 @@ private slots:
         QCOMPARE(probe.width, 1920);
         QCOMPARE(probe.height, 1080);
         QCOMPARE(probe.frames.size(), 164);
+    }
+
+    // HD renders play the theme's HD copy of a video background, Full HD ones the original; an
+    // HD copy that is not there leaves the original.
+    void hdRendersTakeTheHdCopy()
+    {
+        const auto centreColour = [this](bool fullHd) {
+            const QString out = dirs.file(fullHd ? "copy-full.mp4" : "copy-hd.mp4");
+            if (!LibavRender(project(4, 1, fullHd), loadTemplate(4), out).render())
+                return QColor();
+            return OutputProbe::read(out, kCorner).frames.value(10).centre;
+        };
+        QVERIFY(centreColour(false).red() > 200);
+        QVERIFY(centreColour(true).blue() > 200);
+        QVERIFY(QFile::remove("templates/4/1-hd.mp4"));
+        QVERIFY(centreColour(false).blue() > 200);
     }
 
     // Stops and output failures: tst_render_faults.

@@ -59,10 +59,25 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
             };
             if (!MediaFixtures::writeVideo(folder + background, video))
                 return false;
-            xml += QStringLiteral("<scene id=\"%1\" type=\"%2\" frames=\"%3\">\n")
+            xml += QStringLiteral("<scene id=\"%1\" type=\"%2\" frames=\"%3\"")
                        .arg(scene.id)
                        .arg(scene.type)
                        .arg(scene.frames);
+            if (scene.hdCopy.isValid()) {
+                const QString copy = QStringLiteral("%1-hd.mp4").arg(scene.id);
+                const QColor hdColor = scene.hdCopy;
+                video.width = 1280;
+                video.height = 720;
+                video.painter = [hdColor](int, int w, int h) {
+                    QImage image(w, h, QImage::Format_RGB32);
+                    image.fill(hdColor);
+                    return image;
+                };
+                if (!MediaFixtures::writeVideo(folder + copy, video))
+                    return false;
+                xml += QStringLiteral(" bg-hd-file-name=\"%1\"").arg(copy);
+            }
+            xml += QStringLiteral(">\n");
         } else {
             background = QStringLiteral("bg%1.png").arg(scene.id);
             QImage image(64, 36, QImage::Format_RGB32);

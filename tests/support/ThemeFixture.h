@@ -19,6 +19,8 @@ struct SceneSpec
     int videoWidth = 320;
     int videoHeight = 180;
     QColor background = QColor(200, 200, 200);
+    // With a colour, a video background gets an HD copy ("<id>-hd.mp4", 1280x720) in it.
+    QColor hdCopy;
     int objects = 1;
     // Where each object stands (fractions of the frame), on every frame of the scene.
     QRectF slot = QRectF(0.4, 0.4, 0.2, 0.2);

@@ -55,9 +55,9 @@ private slots:
     void sceneAttributes()
     {
         auto t = parse("<template>"
-                       "<scene id='7' frames='150'/>"
+                       "<scene id='7' frames='150' bg-hd-file-name='7-hd.mp4'/>"
                        "<scene id='8' type='2' frames='90' bg-type='2' bg-file-name='still.jpg'/>"
-                       "<scene id='9' type='3'/>"
+                       "<scene id='9' type='3' bg-hd-file-name='../../9.mp4'/>"
                        "</template>");
         QCOMPARE(t->scenes->keys(), QList<int>({7, 8, 9}));
         auto seven = imageScene(t, 7);
@@ -65,6 +65,7 @@ private slots:
         QCOMPARE(seven->type, 1);
         QCOMPARE(seven->bgType, 1);
         QCOMPARE(seven->bgFileName, QStringLiteral("7.mp4"));
+        QCOMPARE(seven->bgHdFileName, QStringLiteral("7-hd.mp4"));
         QCOMPARE(seven->frames, 150);
         QCOMPARE(seven->frameDurationNum, 1);
         QCOMPARE(seven->frameDurationDen, 30);
@@ -75,6 +76,8 @@ private slots:
         QCOMPARE(eight->bgFileName, QStringLiteral("still.jpg"));
         QVERIFY(textScene(t, 9)); // any type other than 1 is a text scene
         QCOMPARE(t->scenes->value(9)->type, 2);
+        QVERIFY(t->scenes->value(9)->bgHdFileName.isEmpty()); // a name leaving the folder
+        QVERIFY(eight->bgHdFileName.isEmpty());
     }
 
     void keyframesSwapTheLastTwoPoints()

@@ -159,25 +159,32 @@ private slots:
         }
     }
 
+    // Each video background and its HD copy (which the description names), at their sizes.
     void videosHaveTheirSceneLength()
     {
         for (const ThemeRecipe& recipe : book) {
+            const auto theme = parseTheme(kThemes, recipe.id);
             for (const SceneRecipe& scene : recipe.scenes) {
                 if (!scene.video)
                     continue;
-                VideoInput input(kThemes +
-                                 QStringLiteral("/%1/%2.mp4").arg(recipe.id).arg(scene.id));
-                QCOMPARE(input.codecContext()->width, 1920);
-                QCOMPARE(input.codecContext()->height, 1080);
-                libav::FramePtr frame = libav::makeFrame();
-                frame->format = AV_PIX_FMT_BGRA;
-                frame->width = 64;
-                frame->height = 36;
-                av_frame_get_buffer(frame.get(), 32);
-                int count = 0;
-                while (input.readFrame(frame.get()))
-                    ++count;
-                QCOMPARE(count, scene.frames);
+                const QString hdName = theme->scenes->value(scene.id)->bgHdFileName;
+                QCOMPARE(hdName, QStringLiteral("%1-hd.mp4").arg(scene.id));
+                for (const QSize size : {QSize(1920, 1080), QSize(1280, 720)}) {
+                    const QString name =
+                        size.height() == 1080 ? QStringLiteral("%1.mp4").arg(scene.id) : hdName;
+                    VideoInput input(kThemes + QStringLiteral("/%1/").arg(recipe.id) + name);
+                    QCOMPARE(QSize(input.codecContext()->width, input.codecContext()->height),
+                             size);
+                    libav::FramePtr frame = libav::makeFrame();
+                    frame->format = AV_PIX_FMT_BGRA;
+                    frame->width = 64;
+                    frame->height = 36;
+                    av_frame_get_buffer(frame.get(), 32);
+                    int count = 0;
+                    while (input.readFrame(frame.get()))
+                        ++count;
+                    QCOMPARE(count, scene.frames);
+                }
             }
         }
     }

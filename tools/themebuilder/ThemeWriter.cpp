@@ -4,6 +4,7 @@
 #include "base/AtomicFile.h"
 #include "media/AsyncVideoOutput.h"
 #include "media/FramePool.h"
+#include "media/VideoSize.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -35,6 +36,12 @@ QString backgroundName(const SceneRecipe& scene)
 {
     return scene.video ? QStringLiteral("%1.mp4").arg(scene.id)
                        : QStringLiteral("bg%1.jpg").arg(scene.id);
+}
+
+// The video background's copy for HD renders.
+QString hdBackgroundName(const SceneRecipe& scene)
+{
+    return QStringLiteral("%1-hd.mp4").arg(scene.id);
 }
 
 bool saveJpeg(const QImage& image, const QString& path, int quality = 90)
@@ -88,6 +95,8 @@ bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& fold
                    .arg(scene.video ? 1 : 2);
         if (!scene.video)
             xml += QStringLiteral(" bg-file-name=\"%1\"").arg(backgroundName(scene));
+        else
+            xml += QStringLiteral(" bg-hd-file-name=\"%1\"").arg(hdBackgroundName(scene));
         // A video may be fetched from the theme server later: the installed description says
         // which bytes are the right ones.
         QFile video(folder + backgroundName(scene));
@@ -156,20 +165,24 @@ bool ThemeWriter::writeBackground(const SceneRecipe& scene, const QString& folde
             return fail("cannot write " + path);
         return true;
     }
-    return writeVideo(scene, path);
+    // Backgrounds are decoded again by every render: they are encoded for fast decoding, and HD
+    // renders get a copy painted at their own size.
+    return writeVideo(scene, path, QSize(kWidth, kHeight)) &&
+           writeVideo(scene, folder + hdBackgroundName(scene), videoSize(false));
 }
 
-bool ThemeWriter::writeVideo(const SceneRecipe& scene, const QString& path)
+bool ThemeWriter::writeVideo(const SceneRecipe& scene, const QString& path, QSize size)
 {
-    auto pool = QSharedPointer<FramePool>::create(true);
+    auto pool = QSharedPointer<FramePool>::create(size);
     bool failed = false;
     {
         AsyncVideoOutput output;
         QObject::connect(&output, &AsyncVideoOutput::error, [&failed] { failed = true; });
         OutputSettings settings;
         settings.path = path;
-        settings.width = kWidth;
-        settings.height = kHeight;
+        settings.width = size.width();
+        settings.height = size.height();
+        settings.fastDecode = true;
         output.start(settings);
         for (int i = 0; i < scene.frames && !failed; ++i) {
             // Stay a few frames ahead of the encoder, no more.
@@ -177,7 +190,8 @@ bool ThemeWriter::writeVideo(const SceneRecipe& scene, const QString& path)
                 QThread::msleep(5);
             PoolFrame frame = PoolFrame::acquire(pool, &output);
             QImage target = frame.image();
-            QPainter(&target).drawImage(0, 0, scene.backdrop(i, scene.frames, kWidth, kHeight));
+            QPainter(&target).drawImage(
+                0, 0, scene.backdrop(i, scene.frames, size.width(), size.height()));
             frame.setIndex(i);
             output.writeVideoFrame(std::move(frame), 1, 30, (i + 1) / 30.0);
         }

@@ -2,6 +2,7 @@
 
 #include "ThemeRecipe.h"
 
+#include <QSize>
 #include <QString>
 
 // Writes one theme in the installed format into `templatesDir`/<id>/: "template.xml" with a
@@ -19,7 +20,7 @@ public:
 private:
     bool writeDescription(const ThemeRecipe& theme, const QString& folder);
     bool writeBackground(const SceneRecipe& scene, const QString& folder);
-    bool writeVideo(const SceneRecipe& scene, const QString& path);
+    bool writeVideo(const SceneRecipe& scene, const QString& path, QSize size);
     bool writeTile(const ThemeRecipe& theme, const QString& folder);
     bool fail(const QString& message);
 
