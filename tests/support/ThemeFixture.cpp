@@ -30,6 +30,16 @@ bool writeText(const QString& path, const QString& text)
     return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
 }
 
+// Frames of one colour.
+MediaFixtures::FramePainter solid(QColor color)
+{
+    return [color](int, int w, int h) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(color);
+        return image;
+    };
+}
+
 } // namespace
 
 bool write(const QString& templatesDir, const ThemeSpec& theme)
@@ -51,12 +61,7 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
             video.width = scene.videoWidth;
             video.height = scene.videoHeight;
             video.frames = scene.videoFrames > 0 ? scene.videoFrames : scene.frames;
-            const QColor color = scene.background;
-            video.painter = [color](int, int w, int h) {
-                QImage image(w, h, QImage::Format_RGB32);
-                image.fill(color);
-                return image;
-            };
+            video.painter = solid(scene.background);
             if (!MediaFixtures::writeVideo(folder + background, video))
                 return false;
             xml += QStringLiteral("<scene id=\"%1\" type=\"%2\" frames=\"%3\"")
@@ -65,14 +70,9 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
                        .arg(scene.frames);
             if (scene.hdCopy.isValid()) {
                 const QString copy = QStringLiteral("%1-hd.mp4").arg(scene.id);
-                const QColor hdColor = scene.hdCopy;
                 video.width = 1280;
                 video.height = 720;
-                video.painter = [hdColor](int, int w, int h) {
-                    QImage image(w, h, QImage::Format_RGB32);
-                    image.fill(hdColor);
-                    return image;
-                };
+                video.painter = solid(scene.hdCopy);
                 if (!MediaFixtures::writeVideo(folder + copy, video))
                     return false;
                 xml += QStringLiteral(" bg-hd-file-name=\"%1\"").arg(copy);
