@@ -168,7 +168,7 @@ bool LibavRender::renderEntries(AsyncVideoOutput& output, const QSharedPointer<F
         bool handedOver = false;
         for (; more && !stopRequested; more = reader->next(1.0)) {
             PoolFrame frame = reader->takeFrame();
-            const int left = compose(pass, *reader, frame);
+            const int left = compose(pass, *reader);
             if (stopRequested)
                 break; // the frame goes back to the pool with its handle
             output.writeVideoFrame(std::move(frame), timeBaseNum, timeBaseDen,
@@ -192,9 +192,10 @@ bool LibavRender::renderEntries(AsyncVideoOutput& output, const QSharedPointer<F
     return !failed;
 }
 
-int LibavRender::compose(Pass& pass, ISceneReader& reader, PoolFrame& frame)
+int LibavRender::compose(Pass& pass, ISceneReader& reader)
 {
-    QImage image = frame.image();
+    // The reader's picture of the frame just taken: it paints into that frame.
+    QImage& image = *reader.image();
     const int count = reader.frameNumber(); // frames of this scene so far, this one included
     if (pass.fadingOut)
         blendUnder(pass, image, count);
@@ -223,7 +224,7 @@ void LibavRender::blendUnder(Pass& pass, QImage& image, int count)
     if (alpha > 0) {
         QPainter painter(&image);
         painter.setOpacity(alpha);
-        painter.drawImage(0, 0, old.image());
+        painter.drawImage(0, 0, *pass.fadingOut->image());
     }
 }
 

@@ -70,7 +70,7 @@ private:
     bool renderEntries(AsyncVideoOutput& output, const QSharedPointer<FramePool>& pool);
     // Cross-fade, progress and fades for the reader's current frame; returns the frames of the
     // scene after it.
-    int compose(Pass& pass, ISceneReader& reader, PoolFrame& frame);
+    int compose(Pass& pass, ISceneReader& reader);
     void blendUnder(Pass& pass, QImage& image, int count);
     static void darken(QImage& image, int alpha);
     QSharedPointer<ISceneReader> openScene(const Scene& scene, const ScenePlanEntry& entry,
