@@ -20,11 +20,7 @@ class TestProjectPres : public QObject
 
     QString picture(const QString& name)
     {
-        QImage image(64, 48, QImage::Format_RGB32);
-        image.fill(Qt::gray);
-        const QString path = dirs.file(name);
-        image.save(path, "PNG");
-        return path;
+        return dirs.picture(name, Qt::gray, QSize(64, 48), "PNG");
     }
 
     QStringList rowPaths() const

@@ -47,10 +47,7 @@ class TestSavedProjects : public QObject
 
     QString picture(const QString& name, QColor color = Qt::gray)
     {
-        QImage image(300, 200, QImage::Format_RGB32);
-        image.fill(color);
-        image.save(dirs.file(name), "PNG");
-        return dirs.file(name);
+        return dirs.picture(name, color, QSize(300, 200), "PNG");
     }
 
     QStringList visibleNames() const

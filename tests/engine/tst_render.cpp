@@ -24,13 +24,8 @@ class TestRender : public QObject
 
     QSharedPointer<Slide> photo(QColor color)
     {
-        const QString path = dirs.file(color.name() + ".png");
-        if (!QFileInfo::exists(path)) {
-            QImage image(200, 200, QImage::Format_RGB32);
-            image.fill(color);
-            image.save(path);
-        }
-        return QSharedPointer<ImgSlide>::create(path);
+        return QSharedPointer<ImgSlide>::create(
+            dirs.picture(color.name() + ".png", color, QSize(200, 200)));
     }
 
     QSharedPointer<Project> project(int themeId, int slides, bool fullHd = false)
@@ -46,6 +41,16 @@ class TestRender : public QObject
             list << photo(colors[i % colors.size()]);
         p->setSlides(list);
         return p;
+    }
+
+    // Renders `slides` photos on the theme into `name` and reads the video back; no frames when
+    // the render failed.
+    OutputProbe rendered(int themeId, int slides, const QString& name, bool fullHd = false)
+    {
+        const QString out = dirs.file(name);
+        if (!LibavRender(project(themeId, slides, fullHd), loadTemplate(themeId), out).render())
+            return {};
+        return OutputProbe::read(out, kCorner);
     }
 
     static void checkContinuous(const OutputProbe& probe)
@@ -134,10 +139,7 @@ private slots:
 
     void overlappingScenesCrossFade()
     {
-        const QString out = dirs.file("overlap.mp4");
-        auto p = project(2, 2);
-        QVERIFY(LibavRender(p, loadTemplate(2), out).render());
-        const OutputProbe probe = OutputProbe::read(out, kCorner);
+        const OutputProbe probe = rendered(2, 2, "overlap.mp4");
         QCOMPARE(probe.frames.size(), 164);
         checkContinuous(probe);
         QCOMPARE(probe.frames[10].centre.red() > 200, true);   // the first (red) photo
@@ -153,10 +155,7 @@ private slots:
 
     void scenesWithoutOverlapRunOn()
     {
-        const QString out = dirs.file("no-overlap.mp4");
-        auto p = project(3, 3);
-        QVERIFY(LibavRender(p, loadTemplate(3), out).render());
-        const OutputProbe probe = OutputProbe::read(out, kCorner);
+        const OutputProbe probe = rendered(3, 3, "no-overlap.mp4");
         // 60 + 40 (a background that ended early) + 60 frames, one after the other.
         QCOMPARE(probe.frames.size(), 160);
         checkContinuous(probe);
@@ -164,9 +163,7 @@ private slots:
 
     void fullHdRender()
     {
-        const QString out = dirs.file("full-hd.mp4");
-        QVERIFY(LibavRender(project(2, 2, true), loadTemplate(2), out).render());
-        const OutputProbe probe = OutputProbe::read(out, kCorner);
+        const OutputProbe probe = rendered(2, 2, "full-hd.mp4", true);
         QCOMPARE(probe.width, 1920);
         QCOMPARE(probe.height, 1080);
         QCOMPARE(probe.frames.size(), 164);
@@ -177,10 +174,9 @@ private slots:
     void hdRendersTakeTheHdCopy()
     {
         const auto centreColour = [this](bool fullHd) {
-            const QString out = dirs.file(fullHd ? "copy-full.mp4" : "copy-hd.mp4");
-            if (!LibavRender(project(4, 1, fullHd), loadTemplate(4), out).render())
-                return QColor();
-            return OutputProbe::read(out, kCorner).frames.value(10).centre;
+            return rendered(4, 1, fullHd ? "copy-full.mp4" : "copy-hd.mp4", fullHd)
+                .frames.value(10)
+                .centre;
         };
         QVERIFY(centreColour(false).red() > 200);
         QVERIFY(centreColour(true).blue() > 200);

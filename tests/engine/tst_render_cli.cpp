@@ -49,11 +49,8 @@ class TestRenderCli : public QObject
 
     QString photo(const QString& name, QColor color)
     {
-        QImage image(120, 80, QImage::Format_RGB32);
-        image.fill(color);
-        const QString path = dirs.file(name);
-        image.save(path, "PNG"); // Qt writes no GIF: a PNG under any name still reads
-        return path;
+        // Qt writes no GIF: a PNG under any name still reads.
+        return dirs.picture(name, color, QSize(120, 80), "PNG");
     }
 
 private slots:

@@ -85,10 +85,8 @@ private slots:
         folder = SavedProjectsPres::projectsFolder();
         QVERIFY(folder.startsWith(dirs.path()));
         for (const QColor& color : {QColor(Qt::red), QColor(Qt::blue), QColor(Qt::green)}) {
-            QImage image(400, 300, QImage::Format_RGB32);
-            image.fill(color);
-            photos << dirs.file(color.name() + ".jpg");
-            QVERIFY(image.save(photos.last()));
+            photos << dirs.picture(color.name() + ".jpg", color, QSize(400, 300));
+            QVERIFY(!photos.last().isEmpty());
         }
         for (const auto& damaged : damagedFiles(wholeProject()))
             plant(damaged.first, damaged.second);

@@ -57,11 +57,7 @@ class TestRenderFaults : public QObject
 
     QString photoFile(const QString& name, QColor color = Qt::red)
     {
-        const QString path = dirs.file(name);
-        QImage image(320, 240, QImage::Format_RGB32);
-        image.fill(color);
-        image.save(path);
-        return path;
+        return dirs.picture(name, color);
     }
 
     QSharedPointer<Project> project(int themeId, const QStringList& photos,

@@ -53,11 +53,7 @@ class TestObjectLayer : public QObject
     QSharedPointer<ImgSlide> photo(const QString& name, int w, int h, QColor color = Qt::red,
                                    int rotation = 0)
     {
-        QImage image(w, h, QImage::Format_RGB32);
-        image.fill(color);
-        const QString path = dirs.file(name);
-        image.save(path);
-        return QSharedPointer<ImgSlide>::create(path, rotation);
+        return QSharedPointer<ImgSlide>::create(dirs.picture(name, color, QSize(w, h)), rotation);
     }
 
 private slots:

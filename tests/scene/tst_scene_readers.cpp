@@ -61,11 +61,8 @@ class TestSceneReaders : public QObject
 
     QSharedPointer<Slide> photo(QColor color)
     {
-        QImage image(160, 90, QImage::Format_RGB32);
-        image.fill(color);
-        const QString path = dirs.file(color.name() + ".png");
-        image.save(path);
-        return QSharedPointer<ImgSlide>::create(path);
+        return QSharedPointer<ImgSlide>::create(
+            dirs.picture(color.name() + ".png", color, QSize(160, 90)));
     }
 
 private slots:

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 
 TestDirs::TestDirs()
 {
@@ -15,6 +16,15 @@ TestDirs::TestDirs()
     qputenv("XDG_RUNTIME_DIR", (base + "/runtime").toUtf8());
     QFile::setPermissions(base + "/runtime",
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+QString TestDirs::picture(const QString& relative, QColor color, QSize size,
+                          const char* format) const
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    const QString path = file(relative);
+    return image.save(path, format) ? path : QString();
 }
 
 QString unwritablePath(const TestDirs& dirs)

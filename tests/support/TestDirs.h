@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QSize>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -11,6 +13,10 @@ public:
     TestDirs();
     QString path() const { return root.path(); }
     QString file(const QString& relative) const { return root.filePath(relative); }
+    // Writes a picture of one colour (in the format its suffix names, or `format`) and returns
+    // its path; empty when it cannot be written.
+    QString picture(const QString& relative, QColor color, QSize size = QSize(320, 240),
+                    const char* format = nullptr) const;
 
 private:
     QTemporaryDir root;

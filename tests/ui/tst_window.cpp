@@ -49,13 +49,6 @@ class TestWindow : public QObject
 
     static QColor colour(int i) { return QColor::fromHsv((i * 36) % 360, 255, 230); }
 
-    QString writePhoto(const QString& path, const QColor& color)
-    {
-        QImage image(320, 240, QImage::Format_RGB32);
-        image.fill(color);
-        return image.save(path, "PNG") ? path : QString();
-    }
-
     // The photo paths of the image slides, in grid order.
     static QStringList order()
     {
@@ -141,12 +134,11 @@ private slots:
         QDir().mkpath("photos");
         QDir().mkpath("album");
         for (int i = 0; i < 10; ++i)
-            photos << writePhoto(dirs.file(QStringLiteral("photos/p%1.png").arg(i)), colour(i));
+            photos << dirs.picture(QStringLiteral("photos/p%1.png").arg(i), colour(i));
         for (int i = 0; i < 30; ++i)
-            QVERIFY(
-                !writePhoto(dirs.file(QStringLiteral("album/a%1.png").arg(i, 2, 10, QChar('0'))),
-                            QColor(90, 90, 90 + i * 5))
-                     .isEmpty());
+            QVERIFY(!dirs.picture(QStringLiteral("album/a%1.png").arg(i, 2, 10, QChar('0')),
+                                  QColor(90, 90, 90 + i * 5))
+                         .isEmpty());
         QFile notes(dirs.file("photos/notes.txt"));
         QVERIFY(notes.open(QIODevice::WriteOnly));
         MediaFixtures::AudioSpec music;
