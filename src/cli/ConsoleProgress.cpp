@@ -12,6 +12,13 @@ QString ConsoleProgress::clock(double seconds)
     return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString ConsoleProgress::bar(double percent)
+{
+    const int filled = qBound(0, int(percent * 30 / 100), 30);
+    return QLatin1Char('[') + QString(filled, QLatin1Char('#')) +
+           QString(30 - filled, QLatin1Char('.')) + QLatin1String("] ");
+}
+
 void ConsoleProgress::frameWritten(double percent)
 {
     ++written;
@@ -21,10 +28,8 @@ void ConsoleProgress::frameWritten(double percent)
     if (terminal) {
         if (written % 3 != 0 && written != total)
             return;
-        const int filled = qBound(0, int(percent / 100 * 30), 30);
-        out << "\r[" << QString(filled, QLatin1Char('#')) << QString(30 - filled, QLatin1Char('.'))
-            << "] " << int(percent) << "%  " << QString::number(fps, 'f', 1) << " fps  "
-            << clock(left) << " left   ";
+        out << "\r" << bar(percent) << int(percent) << "%  " << QString::number(fps, 'f', 1)
+            << " fps  " << clock(left) << " left   ";
         out.flush();
         return;
     }

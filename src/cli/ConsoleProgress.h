@@ -20,6 +20,8 @@ public:
 
     // m:ss
     static QString clock(double seconds);
+    // "[#####.........................] ": a bar of 30 for the share done, in percent.
+    static QString bar(double percent);
 
 private:
     QTextStream& out;

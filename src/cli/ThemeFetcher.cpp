@@ -1,5 +1,6 @@
 #include "cli/ThemeFetcher.h"
 
+#include "cli/ConsoleProgress.h"
 #include "templates/TmplDownloadManager.h"
 
 #include <QEventLoop>
@@ -42,9 +43,7 @@ void ThemeFetcher::show(int percent)
     if (terminal) {
         if (percent == lastShown)
             return;
-        const int filled = percent * 30 / 100;
-        out << "\r[" << QString(filled, QLatin1Char('#')) << QString(30 - filled, QLatin1Char('.'))
-            << "] " << percent << "%   ";
+        out << "\r" << ConsoleProgress::bar(percent) << percent << "%   ";
     } else {
         if (lastShown >= 0 && percent / 10 == lastShown / 10)
             return;
