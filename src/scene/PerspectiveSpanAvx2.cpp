@@ -1,0 +1,120 @@
+// Built with AVX2 enabled for this file only; drawPerspective() calls it only on processors that
+// have AVX2.
+#include "scene/PerspectiveSpan.h"
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// (a * (256 - w) + b * w) >> 8 per channel, on pixels unpacked to 16-bit lanes.
+inline __m256i mix(__m256i a, __m256i b, __m256i w)
+{
+    const __m256i iw = _mm256_sub_epi16(_mm256_set1_epi16(256), w);
+    return _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(a, iw), _mm256_mullo_epi16(b, w)),
+                             8);
+}
+
+// x * a / 255 per 16-bit lane, rounded the way Qt's blending rounds.
+inline __m256i byteMul(__m256i x, __m256i a)
+{
+    __m256i t = _mm256_mullo_epi16(x, a);
+    t = _mm256_add_epi16(t, _mm256_srli_epi16(t, 8));
+    return _mm256_srli_epi16(_mm256_add_epi16(t, _mm256_set1_epi16(0x80)), 8);
+}
+
+// Eight 32-bit per-pixel weights as 16-bit lanes repeated over each pixel's channels, in the
+// order unpacking gives within each 128-bit half: `low` pixels 0, 1, 4, 5, `high` 2, 3, 6, 7.
+inline void spread(__m256i w, __m256i* low, __m256i* high)
+{
+    const __m256i w16 = _mm256_packs_epi32(w, w);
+    const __m256i pairs = _mm256_unpacklo_epi16(w16, w16);
+    *low = _mm256_unpacklo_epi32(pairs, pairs);
+    *high = _mm256_unpackhi_epi32(pairs, pairs);
+}
+
+inline __m256i over(__m256i s, __m256i d, __m256i alpha, bool withAlpha)
+{
+    if (withAlpha)
+        s = byteMul(s, alpha);
+    const __m256i sa = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(s, 0xFF), 0xFF);
+    return _mm256_add_epi16(s, byteMul(d, _mm256_sub_epi16(_mm256_set1_epi16(255), sa)));
+}
+
+} // namespace
+
+void perspectiveSpanAvx2(const PerspectiveSpan& s, std::uint32_t* row, int y, int x0, int x1,
+                         int alpha)
+{
+    // Relative to the span's first pixel, so the single-precision terms stay small.
+    const double cy = y + 0.5;
+    const __m256 fxRow = _mm256_set1_ps(float(s.m11 * x0 + s.m21 * cy + s.dx));
+    const __m256 fyRow = _mm256_set1_ps(float(s.m12 * x0 + s.m22 * cy + s.dy));
+    const __m256 fwRow = _mm256_set1_ps(float(s.m13 * x0 + s.m23 * cy + s.m33));
+    const __m256 m11 = _mm256_set1_ps(float(s.m11)), m12 = _mm256_set1_ps(float(s.m12));
+    const __m256 m13 = _mm256_set1_ps(float(s.m13));
+    const __m256 one = _mm256_set1_ps(1.0f), half = _mm256_set1_ps(0.5f);
+    const __m256 zero = _mm256_setzero_ps(), scale = _mm256_set1_ps(256.0f);
+    const __m256 lastX = _mm256_set1_ps(float(s.width - 1));
+    const __m256 lastY = _mm256_set1_ps(float(s.height - 1));
+    const __m256 lanes = _mm256_setr_ps(0.5f, 1.5f, 2.5f, 3.5f, 4.5f, 5.5f, 6.5f, 7.5f);
+    const __m256i stride = _mm256_set1_epi32(s.stride);
+    const __m256i alpha16 = _mm256_set1_epi16(short(alpha));
+    const __m256i none = _mm256_setzero_si256();
+    const bool withAlpha = alpha < 255;
+    const int* p = reinterpret_cast<const int*>(s.picture);
+
+    for (int x = x0; x < x1; x += 8) {
+        const int n = std::min(8, x1 - x);
+        const __m256 cx = _mm256_add_ps(_mm256_set1_ps(float(x - x0)), lanes);
+        const __m256 iw = _mm256_div_ps(one, _mm256_add_ps(_mm256_mul_ps(cx, m13), fwRow));
+        const __m256 px =
+            _mm256_sub_ps(_mm256_mul_ps(_mm256_add_ps(_mm256_mul_ps(cx, m11), fxRow), iw), half);
+        const __m256 py =
+            _mm256_sub_ps(_mm256_mul_ps(_mm256_add_ps(_mm256_mul_ps(cx, m12), fyRow), iw), half);
+        const __m256 floorX = _mm256_floor_ps(px);
+        const __m256 floorY = _mm256_floor_ps(py);
+        const __m256i distX = _mm256_cvttps_epi32(_mm256_mul_ps(_mm256_sub_ps(px, floorX), scale));
+        const __m256i distY = _mm256_cvttps_epi32(_mm256_mul_ps(_mm256_sub_ps(py, floorY), scale));
+        // Outside the picture the nearest edge pixel repeats (max() also turns NaN into 0).
+        const __m256i x1i = _mm256_cvttps_epi32(_mm256_min_ps(_mm256_max_ps(floorX, zero), lastX));
+        const __m256i y1i = _mm256_cvttps_epi32(_mm256_min_ps(_mm256_max_ps(floorY, zero), lastY));
+        const __m256i x2i = _mm256_cvttps_epi32(
+            _mm256_min_ps(_mm256_max_ps(_mm256_add_ps(floorX, one), zero), lastX));
+        const __m256i y2i = _mm256_cvttps_epi32(
+            _mm256_min_ps(_mm256_max_ps(_mm256_add_ps(floorY, one), zero), lastY));
+        const __m256i top = _mm256_mullo_epi32(y1i, stride);
+        const __m256i bottom = _mm256_mullo_epi32(y2i, stride);
+        const __m256i tl = _mm256_i32gather_epi32(p, _mm256_add_epi32(top, x1i), 4);
+        const __m256i tr = _mm256_i32gather_epi32(p, _mm256_add_epi32(top, x2i), 4);
+        const __m256i bl = _mm256_i32gather_epi32(p, _mm256_add_epi32(bottom, x1i), 4);
+        const __m256i br = _mm256_i32gather_epi32(p, _mm256_add_epi32(bottom, x2i), 4);
+
+        __m256i wxLow, wxHigh, wyLow, wyHigh;
+        spread(distX, &wxLow, &wxHigh);
+        spread(distY, &wyLow, &wyHigh);
+        const __m256i topLow =
+            mix(_mm256_unpacklo_epi8(tl, none), _mm256_unpacklo_epi8(tr, none), wxLow);
+        const __m256i topHigh =
+            mix(_mm256_unpackhi_epi8(tl, none), _mm256_unpackhi_epi8(tr, none), wxHigh);
+        const __m256i bottomLow =
+            mix(_mm256_unpacklo_epi8(bl, none), _mm256_unpacklo_epi8(br, none), wxLow);
+        const __m256i bottomHigh =
+            mix(_mm256_unpackhi_epi8(bl, none), _mm256_unpackhi_epi8(br, none), wxHigh);
+
+        alignas(32) std::uint32_t part[8];
+        std::uint32_t* out = n == 8 ? row + x : part;
+        if (n < 8)
+            std::memcpy(part, row + x, sizeof(std::uint32_t) * std::size_t(n));
+        const __m256i target = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out));
+        const __m256i low = over(mix(topLow, bottomLow, wyLow), _mm256_unpacklo_epi8(target, none),
+                                 alpha16, withAlpha);
+        const __m256i high = over(mix(topHigh, bottomHigh, wyHigh),
+                                  _mm256_unpackhi_epi8(target, none), alpha16, withAlpha);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_packus_epi16(low, high));
+        if (n < 8)
+            std::memcpy(row + x, part, sizeof(std::uint32_t) * std::size_t(n));
+    }
+}
