@@ -12,13 +12,17 @@ namespace {
 
 using Quad = std::array<QPointF, 4>;
 
-// AVX2 where the processor has it; LUMAVIVE_PERSPECTIVE=sse2 keeps to SSE2 (for measuring).
+// AVX2 where the processor has it. For measuring, LUMAVIVE_PERSPECTIVE=sse2 keeps to SSE2 and
+// LUMAVIVE_PERSPECTIVE=qt leaves every perspective draw to Qt (no function).
 PerspectiveSpanFunction spanFunction()
 {
-    static const PerspectiveSpanFunction chosen =
-        __builtin_cpu_supports("avx2") && qgetenv("LUMAVIVE_PERSPECTIVE") != "sse2"
-            ? perspectiveSpanAvx2
-            : perspectiveSpanSse2;
+    static const PerspectiveSpanFunction chosen = [] {
+        const QByteArray choice = qgetenv("LUMAVIVE_PERSPECTIVE");
+        if (choice == "qt")
+            return PerspectiveSpanFunction(nullptr);
+        return __builtin_cpu_supports("avx2") && choice != "sse2" ? perspectiveSpanAvx2
+                                                                  : perspectiveSpanSse2;
+    }();
     return chosen;
 }
 
@@ -150,14 +154,17 @@ void blend(std::uint32_t* target, std::uint32_t source, int alpha)
 
 const char* perspectiveDrawKind()
 {
-    return spanFunction() == perspectiveSpanAvx2 ? "avx2" : "sse2";
+    const PerspectiveSpanFunction inner = spanFunction();
+    return inner == perspectiveSpanAvx2 ? "avx2" : inner ? "sse2" : "qt";
 }
 
 bool drawPerspective(QImage* target, const QImage& picture, const QTransform& transform,
                      qreal opacity)
 {
+    const PerspectiveSpanFunction inner = spanFunction();
     const QImage::Format format = target->format();
-    if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) ||
+    if (!inner ||
+        (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied) ||
         picture.format() != QImage::Format_ARGB32_Premultiplied || picture.isNull() ||
         qint64(picture.bytesPerLine() / 4) * picture.height() >= (1 << 24))
         return false;
@@ -203,7 +210,6 @@ bool drawPerspective(QImage* target, const QImage& picture, const QTransform& tr
     span.dx = inverse.dx() * norm;
     span.dy = inverse.dy() * norm;
     span.m33 = inverse.m33() * norm;
-    const PerspectiveSpanFunction inner = spanFunction();
     // QPainter's opacity as its raster engine keeps it (in 256ths), times a pixel's coverage.
     const int opacity256 = qRound(qBound(0.0, opacity, 1.0) * 256);
     const auto alphaFor = [opacity256](int cover) { return (cover * opacity256) >> 8; };

@@ -15,5 +15,5 @@
 bool drawPerspective(QImage* target, const QImage& picture, const QTransform& transform,
                      qreal opacity);
 
-// Which inner loop drawPerspective() uses on this processor: "avx2" or "sse2".
+// Which inner loop drawPerspective() uses on this processor: "avx2", "sse2" or "qt" (none).
 const char* perspectiveDrawKind();

@@ -10,18 +10,19 @@ namespace ThemeFixture {
 
 namespace {
 
-QString frameText(const QRectF& r)
+// Corners given clockwise from the top-left, written row by row: top-left, top-right,
+// bottom-left, bottom-right.
+QString frameText(const QPolygonF& q)
 {
-    // Row by row: top-left, top-right, bottom-left, bottom-right.
     return QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8")
-        .arg(r.left())
-        .arg(r.top())
-        .arg(r.right())
-        .arg(r.top())
-        .arg(r.left())
-        .arg(r.bottom())
-        .arg(r.right())
-        .arg(r.bottom());
+        .arg(q[0].x())
+        .arg(q[0].y())
+        .arg(q[1].x())
+        .arg(q[1].y())
+        .arg(q[3].x())
+        .arg(q[3].y())
+        .arg(q[2].x())
+        .arg(q[2].y());
 }
 
 bool writeText(const QString& path, const QString& text)
@@ -97,9 +98,11 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
                        .arg(double(scene.aspect))
                        .arg(scene.type == 2 ? QStringLiteral(" font=\"Sans,SansSerif,40,#ffffff\"")
                                             : QString());
+            const QPolygonF corners = object < scene.corners.size()
+                                          ? scene.corners[object]
+                                          : QPolygonF(QPolygonF(scene.slot).mid(0, 4));
             for (int f = 0; f < scene.frames; ++f)
-                xml +=
-                    QStringLiteral("<frame id=\"%1\">%2</frame>").arg(f).arg(frameText(scene.slot));
+                xml += QStringLiteral("<frame id=\"%1\">%2</frame>").arg(f).arg(frameText(corners));
             xml += QStringLiteral("</transform></object>\n");
         }
         xml += QStringLiteral("</scene>\n");

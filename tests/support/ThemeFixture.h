@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 
@@ -24,6 +25,9 @@ struct SceneSpec
     int objects = 1;
     // Where each object stands (fractions of the frame), on every frame of the scene.
     QRectF slot = QRectF(0.4, 0.4, 0.2, 0.2);
+    // Or, for tilted slots, object i stands at corners[i] (top-left, top-right, bottom-right,
+    // bottom-left).
+    QList<QPolygonF> corners;
     float aspect = 1.0f;
 };
 
