@@ -215,6 +215,46 @@ QString ratio(double fps, double base)
     return base > 0 ? QString::number(fps / base, 'f', 2) : QStringLiteral("-");
 }
 
+// The built-in themes at 1080p with the same 12 photos, texts and music: each one's render
+// against its own encode-only baseline. The themes come from the build tree (or
+// LUMAVIVE_THEMES_DIR).
+int builtInThemes(const QString& folder)
+{
+    QString themes = qEnvironmentVariable("LUMAVIVE_THEMES_DIR");
+    if (themes.isEmpty())
+        themes = QCoreApplication::applicationDirPath() + "/../share/lumavive/themes";
+    const QString project = folder + "/built-in";
+    if (!QDir().mkpath(project) ||
+        !QFile::link(QDir(themes).absolutePath(), project + "/templates") ||
+        !QFile::link(folder + "/music.m4a", project + "/music.m4a"))
+        return 1;
+    for (int i = 0; i < 12; ++i)
+        QFile::link(folder + QStringLiteral("/photo-%1.jpg").arg(i),
+                    project + QStringLiteral("/photo-%1.jpg").arg(i));
+    out << "built-in themes at 1080p, 12 photos of 12 megapixels, 2 texts, 60 s music\n";
+    out << "theme  frames  render fps  encode-only fps  ratio  real-time  peak MiB\n";
+    for (int theme = 1; theme <= 6; ++theme) {
+        const QString video = folder + "/out.mp4";
+        const QStringList r =
+            child(QCoreApplication::applicationFilePath(), project, theme, 12, true, video);
+        if (r.size() != 3) {
+            out << theme << ": render failed: " << r.join(' ') << "\n";
+            continue;
+        }
+        const double fps = r[0].toDouble() / r[1].toDouble();
+        const Baseline encode = baseline(video, folder, true, r[0].toInt());
+        out << qSetFieldWidth(5) << theme << qSetFieldWidth(0) << "  " << qSetFieldWidth(6) << r[0]
+            << qSetFieldWidth(0) << "  " << qSetFieldWidth(10) << QString::number(fps, 'f', 1)
+            << qSetFieldWidth(0) << "  " << qSetFieldWidth(15)
+            << QString::number(encode.withMusic, 'f', 1) << qSetFieldWidth(0) << "  "
+            << qSetFieldWidth(5) << ratio(fps, encode.withMusic) << qSetFieldWidth(0) << "  "
+            << qSetFieldWidth(9) << QString::number(fps / 30.0, 'f', 2) + "x" << qSetFieldWidth(0)
+            << "  " << qSetFieldWidth(8) << r[2].toLong() / 1024 << qSetFieldWidth(0) << "\n";
+        out.flush();
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -235,6 +275,8 @@ int main(int argc, char* argv[])
         out << "cannot prepare the benchmark's media\n";
         return 1;
     }
+    if (args.contains("--themes"))
+        return builtInThemes(folder);
     out << "project: 12 photos, 2 texts, 60 s music\n";
     out << "theme    size   frames  render fps  encode-only fps  ratio  video-only fps  ratio  "
            "real-time  peak MiB\n";

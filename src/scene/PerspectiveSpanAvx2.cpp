@@ -63,6 +63,7 @@ void perspectiveSpanAvx2(const PerspectiveSpan& s, std::uint32_t* row, int y, in
     const __m256i stride = _mm256_set1_epi32(s.stride);
     const __m256i alpha16 = _mm256_set1_epi16(short(alpha));
     const __m256i none = _mm256_setzero_si256();
+    const __m256i opaque = _mm256_set1_epi32(0x00ffffff); // every byte but alpha
     const bool withAlpha = alpha < 255;
     const int* p = reinterpret_cast<const int*>(s.picture);
 
@@ -104,16 +105,25 @@ void perspectiveSpanAvx2(const PerspectiveSpan& s, std::uint32_t* row, int y, in
         const __m256i bottomHigh =
             mix(_mm256_unpackhi_epi8(bl, none), _mm256_unpackhi_epi8(br, none), wxHigh);
 
+        const __m256i sampleLow = mix(topLow, bottomLow, wyLow);
+        const __m256i sampleHigh = mix(topHigh, bottomHigh, wyHigh);
         alignas(32) std::uint32_t part[8];
         std::uint32_t* out = n == 8 ? row + x : part;
         if (n < 8)
             std::memcpy(part, row + x, sizeof(std::uint32_t) * std::size_t(n));
-        const __m256i target = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out));
-        const __m256i low = over(mix(topLow, bottomLow, wyLow), _mm256_unpacklo_epi8(target, none),
-                                 alpha16, withAlpha);
-        const __m256i high = over(mix(topHigh, bottomHigh, wyHigh),
-                                  _mm256_unpackhi_epi8(target, none), alpha16, withAlpha);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_packus_epi16(low, high));
+        // The inside of a photo is opaque: with nothing of the target to keep, it is not read.
+        const __m256i packed = _mm256_packus_epi16(sampleLow, sampleHigh);
+        if (!withAlpha && _mm256_movemask_epi8(_mm256_cmpeq_epi8(_mm256_or_si256(packed, opaque),
+                                                                 _mm256_set1_epi8(-1))) == -1) {
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), packed);
+        } else {
+            const __m256i target = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out));
+            const __m256i low =
+                over(sampleLow, _mm256_unpacklo_epi8(target, none), alpha16, withAlpha);
+            const __m256i high =
+                over(sampleHigh, _mm256_unpackhi_epi8(target, none), alpha16, withAlpha);
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_packus_epi16(low, high));
+        }
         if (n < 8)
             std::memcpy(row + x, part, sizeof(std::uint32_t) * std::size_t(n));
     }

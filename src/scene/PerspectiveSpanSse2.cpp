@@ -59,6 +59,7 @@ void perspectiveSpanSse2(const PerspectiveSpan& s, std::uint32_t* row, int y, in
     const __m128 lanes = _mm_setr_ps(0.5f, 1.5f, 2.5f, 3.5f);
     const __m128i alpha16 = _mm_set1_epi16(short(alpha));
     const __m128i none = _mm_setzero_si128();
+    const __m128i opaque = _mm_set1_epi32(0x00ffffff); // every byte but alpha
     const bool withAlpha = alpha < 255;
     const std::uint32_t* p = s.picture;
 
@@ -104,16 +105,25 @@ void perspectiveSpanSse2(const PerspectiveSpan& s, std::uint32_t* row, int y, in
         const __m128i bottomHigh =
             mix(_mm_unpackhi_epi8(corner[2], none), _mm_unpackhi_epi8(corner[3], none), wxHigh);
 
+        const __m128i sampleLow = mix(topLow, bottomLow, wyLow);
+        const __m128i sampleHigh = mix(topHigh, bottomHigh, wyHigh);
         alignas(16) std::uint32_t part[4];
         std::uint32_t* out = n == 4 ? row + x : part;
         if (n < 4)
             std::memcpy(part, row + x, sizeof(std::uint32_t) * std::size_t(n));
-        const __m128i target = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out));
-        const __m128i low = over(mix(topLow, bottomLow, wyLow), _mm_unpacklo_epi8(target, none),
-                                 alpha16, withAlpha);
-        const __m128i high = over(mix(topHigh, bottomHigh, wyHigh), _mm_unpackhi_epi8(target, none),
-                                  alpha16, withAlpha);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(low, high));
+        // The inside of a photo is opaque: with nothing of the target to keep, it is not read.
+        const __m128i packed = _mm_packus_epi16(sampleLow, sampleHigh);
+        if (!withAlpha && _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(packed, opaque),
+                                                           _mm_set1_epi8(-1))) == 0xffff) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), packed);
+        } else {
+            const __m128i target = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out));
+            const __m128i low =
+                over(sampleLow, _mm_unpacklo_epi8(target, none), alpha16, withAlpha);
+            const __m128i high =
+                over(sampleHigh, _mm_unpackhi_epi8(target, none), alpha16, withAlpha);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(low, high));
+        }
         if (n < 4)
             std::memcpy(row + x, part, sizeof(std::uint32_t) * std::size_t(n));
     }
