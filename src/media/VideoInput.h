@@ -13,6 +13,8 @@ public:
     bool readFrame(AVFrame* out) override;
 
 private:
+    std::int64_t timestamp() const; // of the picture just decoded
+
     libav::SwsPtr scaler; // cached between pictures of the same geometry
     libav::FramePtr decoded = libav::makeFrame();
 };
