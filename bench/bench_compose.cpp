@@ -1,5 +1,6 @@
 // Per-frame composition cost at 1080p: the one keyframe lookup, quad-to-quad transform and
-// transformed draw per object, for typical slot shapes.
+// transformed draw per object, for typical slot shapes, with slots that move on every frame and
+// with slots that hold still (drawn once, then laid over each frame).
 #include "project/ImgSlide.h"
 #include "scene/ObjectLayer.h"
 #include "scene/PerspectiveDraw.h"
@@ -41,15 +42,23 @@ Keyframe rotated(QPointF centre, double w, double h, double degrees)
     return quad(at(-w / 2, -h / 2), at(w / 2, -h / 2), at(w / 2, h / 2), at(-w / 2, h / 2));
 }
 
-template <typename Object> QSharedPointer<Object> slot(const Keyframe& k, float aspect)
+// A slot at `k` on every frame, or, `moving`, drifting right by a 2000th of the width a frame.
+template <typename Object> QSharedPointer<Object> slot(const Keyframe& k, float aspect, bool moving)
 {
     auto object = QSharedPointer<Object>::create();
     object->aspect = aspect;
     object->maxWidth = 0.6f;
     object->maxHeight = 0.6f;
     object->shadow = ShadowSpec{0.3f, 0.3f, 1.0f, QColor(0, 0, 0, 140)};
-    for (int f = 0; f < kFrames; ++f)
-        object->keyframes.insert(f, k);
+    for (int f = 0; f < kFrames; ++f) {
+        Keyframe at = k;
+        const QPointF step(moving ? f * 0.0005 : 0.0, 0.0);
+        at.topLeft += step;
+        at.topRight += step;
+        at.bottomRight += step;
+        at.bottomLeft += step;
+        object->keyframes.insert(f, at);
+    }
     return object;
 }
 
@@ -113,32 +122,40 @@ int main(int argc, char* argv[])
     photo.save(path, "JPG", 85);
     auto slide = QSharedPointer<ImgSlide>::create(path);
 
-    auto layer = [&](const Keyframe& k) {
-        auto object = slot<ImgObject>(k, 4.0f / 3.0f);
+    auto layer = [&](const Keyframe& k, bool moving) {
+        auto object = slot<ImgObject>(k, 4.0f / 3.0f, moving);
         object->borderWidth = 0.02f;
         return QSharedPointer<ObjectLayer>::create(object, slide, W, H);
     };
-
-    const auto axis = layer(quad({0.2, 0.15}, {0.8, 0.15}, {0.8, 0.85}, {0.2, 0.85}));
-    const auto left = layer(rotated({0.3, 0.5}, 700, 525, -8));
-    const auto right = layer(rotated({0.7, 0.5}, 700, 525, 6));
-    const auto tilted = layer(quad({0.25, 0.2}, {0.78, 0.1}, {0.8, 0.92}, {0.22, 0.78}));
-
-    auto textObject = slot<TextObject>(quad({0, 0}, {1, 0}, {1, 1}, {0, 1}), 16.0f / 9.0f);
-    textObject->color = Qt::white;
-    const QImage text =
-        TextSceneReader::textPicture(*textObject, "Summer at the lake", W, H, QString());
-    const auto textLayer = QSharedPointer<ObjectLayer>::create(textObject, text, W, H);
-
-    out << "per-frame composition at 1920x1080 (" << kFrames << " frames each):\n";
-    const QList<QPair<QString, QList<QSharedPointer<ObjectLayer>>>> cases = {
-        {"one photo, axis-aligned slot", {axis}},
-        {"two photos, rotated slots", {left, right}},
-        {"one photo, perspective slot", {tilted}},
-        {"one text layer, full frame", {textLayer}},
+    auto textLayer = [&](bool moving) {
+        auto object = slot<TextObject>(quad({0, 0}, {1, 0}, {1, 1}, {0, 1}), 16.0f / 9.0f, moving);
+        object->color = Qt::white;
+        const QImage text =
+            TextSceneReader::textPicture(*object, "Summer at the lake", W, H, QString());
+        return QSharedPointer<ObjectLayer>::create(object, text, W, H);
     };
-    for (const auto& c : cases)
-        out << "  " << c.first << ": " << QString::number(msPerFrame(c.second), 'f', 2) << " ms\n";
+    using Layers = QList<QSharedPointer<ObjectLayer>>;
+    const auto cases = [&](bool moving) -> QList<QPair<QString, Layers>> {
+        return {
+            {"one photo, axis-aligned slot",
+             {layer(quad({0.2, 0.15}, {0.8, 0.15}, {0.8, 0.85}, {0.2, 0.85}), moving)}},
+            {"two photos, rotated slots",
+             {layer(rotated({0.3, 0.5}, 700, 525, -8), moving),
+              layer(rotated({0.7, 0.5}, 700, 525, 6), moving)}},
+            {"one photo, perspective slot",
+             {layer(quad({0.25, 0.2}, {0.78, 0.1}, {0.8, 0.92}, {0.22, 0.78}), moving)}},
+            {"one text layer, full frame", {textLayer(moving)}},
+        };
+    };
+
+    out << "per-frame composition at 1920x1080 (" << kFrames
+        << " frames each), slots moving / holding still:\n";
+    const auto moving = cases(true);
+    const auto still = cases(false);
+    for (int i = 0; i < moving.size(); ++i)
+        out << "  " << moving[i].first << ": "
+            << QString::number(msPerFrame(moving[i].second), 'f', 2) << " / "
+            << QString::number(msPerFrame(still[i].second), 'f', 2) << " ms\n";
     perspectiveDraws(out);
     return 0;
 }

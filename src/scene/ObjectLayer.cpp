@@ -31,6 +31,29 @@ QTransform affineIfFlat(const QTransform& t, const QSize& size)
     return affine;
 }
 
+bool sameKeyframe(const Keyframe& a, const Keyframe& b)
+{
+    return a.topLeft == b.topLeft && a.topRight == b.topRight && a.bottomRight == b.bottomRight &&
+           a.bottomLeft == b.bottomLeft && a.opacity == b.opacity;
+}
+
+// Draws `picture` through `transform`, smooth and antialiased, with `opacity`.
+void drawTransformed(QImage* target, const QImage& picture, const QTransform& transform,
+                     qreal opacity)
+{
+    // Qt's own perspective path is the slowest draw of a frame; ours gives the same pixels.
+    if (transform.type() == QTransform::TxProject &&
+        drawPerspective(target, picture, transform, opacity))
+        return;
+    QPainter painter(target);
+    if (opacity < 1.0)
+        painter.setOpacity(opacity);
+    painter.setTransform(transform);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(0, 0, picture);
+}
+
 } // namespace
 
 ObjectLayer::ObjectLayer(QSharedPointer<ImgObject> object, QSharedPointer<ImgSlide> slide,
@@ -123,8 +146,48 @@ void ObjectLayer::draw(double frameNumber, QImage* target, double) const
     if (found == object.keyframes.constEnd())
         return;
     const Keyframe& k = *found;
-    const float W = float(target->width());
-    const float H = float(target->height());
+    // A slot that holds still draws the same pixels again: from the second such frame on it is
+    // drawn once into a picture of its own and then only laid over each frame (the same
+    // source-over arithmetic, so the same result, at the cost of a copy).
+    const bool still = hasLast && sameKeyframe(k, last) && target->size() == lastTargetSize;
+    last = k;
+    lastTargetSize = target->size();
+    hasLast = true;
+    if (still && cached) {
+        if (!cache.isNull())
+            QPainter(target).drawImage(cacheAt, cache);
+        return;
+    }
+    QTransform transform;
+    if (!placement(k, target->size(), &transform))
+        return;
+    const qreal opacity = k.opacity < 0.99f ? k.opacity : 1.0;
+    if (!still) {
+        cached = false;
+        cache = QImage(); // a moving slot holds no copy
+        drawTransformed(target, pixmap, transform, opacity);
+        return;
+    }
+    const QRect bounds = transform.mapRect(QRectF(pixmap.rect())).toAlignedRect() & target->rect();
+    cache = QImage(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    cached = true;
+    cacheAt = bounds.topLeft();
+    if (bounds.isEmpty() || cache.isNull()) {
+        cache = QImage();
+        return;
+    }
+    cache.fill(Qt::transparent);
+    // Whole-pixel offsets keep every pixel centre where it was.
+    drawTransformed(&cache, pixmap, transform * QTransform::fromTranslate(-bounds.x(), -bounds.y()),
+                    opacity);
+    QPainter(target).drawImage(cacheAt, cache);
+}
+
+bool ObjectLayer::placement(const Keyframe& k, QSize size, QTransform* transform) const
+{
+    const SlotObject& object = slot();
+    const float W = float(size.width());
+    const float H = float(size.height());
     QPointF p0(W * float(k.topLeft.x()), H * float(k.topLeft.y()));
     QPointF p1(W * float(k.topRight.x()), H * float(k.topRight.y()));
     QPointF p2(W * float(k.bottomRight.x()), H * float(k.bottomRight.y()));
@@ -149,21 +212,9 @@ void ObjectLayer::draw(double frameNumber, QImage* target, double) const
     farA -= far * stepA;
     farB -= far * stepB;
 
-    QTransform transform;
     const QPolygonF destination({p0, p1, p2, p3});
-    if (sourceQuad.size() != 4 || !QTransform::quadToQuad(sourceQuad, destination, transform))
-        return;
-    transform = affineIfFlat(transform, pixmap.size());
-    const qreal opacity = k.opacity < 0.99f ? k.opacity : 1.0;
-    // Qt's own perspective path is the slowest draw of a frame; ours gives the same pixels.
-    if (transform.type() == QTransform::TxProject &&
-        drawPerspective(target, pixmap, transform, opacity))
-        return;
-    QPainter painter(target);
-    if (opacity < 1.0)
-        painter.setOpacity(opacity);
-    painter.setTransform(transform);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(0, 0, pixmap);
+    if (sourceQuad.size() != 4 || !QTransform::quadToQuad(sourceQuad, destination, *transform))
+        return false;
+    *transform = affineIfFlat(*transform, pixmap.size());
+    return true;
 }

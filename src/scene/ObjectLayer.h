@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPolygonF>
 #include <QSharedPointer>
+#include <QTransform>
 
 class ImgSlide;
 
@@ -33,6 +34,8 @@ public:
 
 private:
     const SlotObject& slot() const;
+    // The transform that puts the picture where keyframe `k` places it on a frame of `size`.
+    bool placement(const Keyframe& k, QSize size, QTransform* transform) const;
     void fit(float pictureRatio, float aspect);
 
     QSharedPointer<ImgObject> imgObject;
@@ -41,4 +44,13 @@ private:
     float inset = 0.0f;
     QImage pixmap;        // the prepared picture, shadow included
     QPolygonF sourceQuad; // its framed photo (or whole text picture) inside `pixmap`
+
+    // The keyframe drawn last, and the picture of the layer as drawn there once it held still
+    // (`cached`; a null `cache` when nothing of it was on the frame).
+    mutable Keyframe last;
+    mutable QSize lastTargetSize;
+    mutable bool hasLast = false;
+    mutable bool cached = false;
+    mutable QImage cache;
+    mutable QPoint cacheAt;
 };

@@ -42,6 +42,30 @@ bool isBlack(const QImage& image, int x, int y)
     return c.red() < 40 && c.green() < 40 && c.blue() < 40;
 }
 
+// A frame with something different in every pixel, so any pixel a draw gets wrong shows.
+QImage patternFrame(int seed, int w = 640, int h = 360)
+{
+    QImage frame(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            frame.setPixel(x, y,
+                           qRgb((x * 3 + seed * 40) % 256, (y * 5 + seed) % 256, (x ^ y) % 256));
+    return frame;
+}
+
+int largestDifference(const QImage& a, const QImage& b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = qMax(largest, qMax(qAbs(qRed(p) - qRed(q)), qMax(qAbs(qGreen(p) - qGreen(q)),
+                                                                       qAbs(qBlue(p) - qBlue(q)))));
+        }
+    return largest;
+}
+
 } // namespace
 
 class TestObjectLayer : public QObject
@@ -57,6 +81,57 @@ class TestObjectLayer : public QObject
     }
 
 private slots:
+
+    void aSlotHoldingStillIsDrawnOnceAndLaidOver_data()
+    {
+        QTest::addColumn<QPolygonF>("corners");
+        QTest::addColumn<float>("opacity");
+        QTest::newRow("tilted") << QPolygonF({{0.2, 0.15}, {0.8, 0.1}, {0.78, 0.9}, {0.22, 0.8}})
+                                << 1.0f;
+        QTest::newRow("tilted, faded")
+            << QPolygonF({{0.2, 0.15}, {0.8, 0.1}, {0.78, 0.9}, {0.22, 0.8}}) << 0.6f;
+        QTest::newRow("rotated") << QPolygonF({{0.3, 0.1}, {0.85, 0.2}, {0.75, 0.9}, {0.2, 0.8}})
+                                 << 1.0f;
+        QTest::newRow("partly off the frame")
+            << QPolygonF({{-0.2, -0.1}, {0.5, -0.1}, {0.5, 0.6}, {-0.2, 0.6}}) << 0.9f;
+    }
+    // Frames 0 to 2 hold still, frame 3 moves on: whatever the layer keeps between frames, every
+    // frame must look as if it had been drawn on its own.
+    void aSlotHoldingStillIsDrawnOnceAndLaidOver()
+    {
+        QFETCH(QPolygonF, corners);
+        QFETCH(float, opacity);
+        auto object = QSharedPointer<ImgObject>::create();
+        object->aspect = 1.4f;
+        object->borderWidth = 0.03f;
+        object->shadow = ShadowSpec{0.3f, 0.3f, 1.0f, QColor(0, 0, 0, 140)};
+        for (int f = 0; f < 4; ++f) {
+            const QPointF shift(f == 3 ? 0.05 : 0.0, 0.0);
+            Keyframe k;
+            k.topLeft = corners[0] + shift;
+            k.topRight = corners[1] + shift;
+            k.bottomRight = corners[2] + shift;
+            k.bottomLeft = corners[3] + shift;
+            k.opacity = opacity;
+            object->keyframes.insert(f, k);
+        }
+        const QString path = dirs.file("gradient.png");
+        QImage picture(420, 300, QImage::Format_RGB32);
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 420; ++x)
+                picture.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+        QVERIFY(picture.save(path));
+        const auto slide = QSharedPointer<ImgSlide>::create(path);
+        ObjectLayer layer(object, slide, 640, 360);
+        for (int f = 0; f < 4; ++f) {
+            QImage drawn = patternFrame(f);
+            layer.draw(f, &drawn, 1.0);
+            QImage alone = patternFrame(f);
+            ObjectLayer(object, slide, 640, 360).draw(f, &alone, 1.0);
+            QVERIFY2(largestDifference(drawn, alone) <= 1, qPrintable(QString::number(f)));
+            QVERIFY(drawn != patternFrame(f));
+        }
+    }
     void photoCornersLandOnTheKeyframe()
     {
         const QRectF slot(400, 200, 400, 300);
