@@ -16,6 +16,26 @@
 #include <QFileInfo>
 #include <QPainter>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+// A render allocates and frees pictures of megabytes at every scene (photos, shadows, still
+// slots). glibc would soon take such blocks from its heaps instead of mapping them, and memory
+// given back there stays with the process: the peak crept up by 15 MiB over a 1080p render. A
+// fixed threshold keeps every block of a megabyte or more mapped, and returned when freed.
+void returnLargeBlocks()
+{
+#ifdef __GLIBC__
+    static const bool once = mallopt(M_MMAP_THRESHOLD, 1 << 20) != 0;
+    Q_UNUSED(once);
+#endif
+}
+
+} // namespace
+
 LibavRender::LibavRender(QSharedPointer<Project> project, QSharedPointer<TemplateDescription> theme,
                          const QString& outputPath)
     : outputSize(project->userData().videoSize()), project(std::move(project)),
@@ -55,6 +75,7 @@ int LibavRender::totalFrames(const Project& project, const TemplateDescription& 
 
 bool LibavRender::render()
 {
+    returnLargeBlocks();
     stopRequested = false;
     failed = false;
     if (!theme || theme->scenes->isEmpty()) {
