@@ -115,7 +115,10 @@ std::uint32_t sample(const QImage& picture, const QTransform& inverse, int x, in
     const double fy = std::floor(py);
     const int distX = int((px - fx) * 256);
     const int distY = int((py - fy) * 256);
-    const auto bound = [](double v, int last) { return int(std::clamp(v, 0.0, double(last))); };
+    // Outside the picture the nearest edge pixel repeats (and a NaN takes the first).
+    const auto bound = [](double v, int last) {
+        return v > 0 ? int(std::min(v, double(last))) : 0;
+    };
     const int x1 = bound(fx, picture.width() - 1);
     const int x2 = bound(fx + 1, picture.width() - 1);
     const auto* top = reinterpret_cast<const std::uint32_t*>(
