@@ -1,22 +1,10 @@
 #include "media/VideoInput.h"
 
-#include <libyuv/convert_argb.h>
-
 VideoInput::VideoInput(const QString& path) : AVInput(path, AVMEDIA_TYPE_VIDEO) {}
 
 bool VideoInput::readFrame(AVFrame* out)
 {
     while (decodeNext(decoded.get())) {
-        // The usual case, a 4:2:0 video at the output size, takes libyuv's conversion (the same
-        // BT.601 studio-range one swscale makes, a third of the time); anything else swscale.
-        if (decoded->format == AV_PIX_FMT_YUV420P && decoded->width == out->width &&
-            decoded->height == out->height &&
-            libyuv::I420ToARGB(decoded->data[0], decoded->linesize[0], decoded->data[1],
-                               decoded->linesize[1], decoded->data[2], decoded->linesize[2],
-                               out->data[0], out->linesize[0], out->width, out->height) == 0) {
-            out->pts = timestamp();
-            return true;
-        }
         SwsContext* cached = sws_getCachedContext(
             scaler.release(), decoded->width, decoded->height, AVPixelFormat(decoded->format),
             out->width, out->height, AV_PIX_FMT_BGRA, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
@@ -25,14 +13,9 @@ bool VideoInput::readFrame(AVFrame* out)
             continue; // a picture the scaler cannot take is skipped like a broken packet
         sws_scale(scaler.get(), decoded->data, decoded->linesize, 0, decoded->height, out->data,
                   out->linesize);
-        out->pts = timestamp();
+        out->pts = decoded->best_effort_timestamp != AV_NOPTS_VALUE ? decoded->best_effort_timestamp
+                                                                    : decoded->pts;
         return true;
     }
     return false;
-}
-
-std::int64_t VideoInput::timestamp() const
-{
-    return decoded->best_effort_timestamp != AV_NOPTS_VALUE ? decoded->best_effort_timestamp
-                                                            : decoded->pts;
 }

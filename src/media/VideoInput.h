@@ -13,8 +13,6 @@ public:
     bool readFrame(AVFrame* out) override;
 
 private:
-    std::int64_t timestamp() const; // of the picture just decoded
-
     libav::SwsPtr scaler; // cached between pictures of the same geometry
     libav::FramePtr decoded = libav::makeFrame();
 };
