@@ -169,11 +169,15 @@ void ObjectLayer::draw(double frameNumber, QImage* target, double) const
         return;
     }
     const QRect bounds = transform.mapRect(QRectF(pixmap.rect())).toAlignedRect() & target->rect();
-    cache = QImage(bounds.size(), QImage::Format_ARGB32_Premultiplied);
     cached = true;
     cacheAt = bounds.topLeft();
-    if (bounds.isEmpty() || cache.isNull()) {
-        cache = QImage();
+    cache = QImage();
+    if (bounds.isEmpty())
+        return; // nothing of it on the frame
+    cache = QImage(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    if (cache.isNull()) { // no memory for the copy: drawn directly as before
+        cached = false;
+        drawTransformed(target, pixmap, transform, opacity);
         return;
     }
     cache.fill(Qt::transparent);
