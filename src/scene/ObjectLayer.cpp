@@ -149,10 +149,9 @@ void ObjectLayer::draw(double frameNumber, QImage* target, double) const
     // A slot that holds still draws the same pixels again: from the second such frame on it is
     // drawn once into a picture of its own and then only laid over each frame (the same
     // source-over arithmetic, so the same result, at the cost of a copy).
-    const bool still = hasLast && sameKeyframe(k, last) && target->size() == lastTargetSize;
+    const bool still = last && sameKeyframe(k, *last) && target->size() == lastTargetSize;
     last = k;
     lastTargetSize = target->size();
-    hasLast = true;
     if (still && cached) {
         if (!cache.isNull())
             QPainter(target).drawImage(cacheAt, cache);

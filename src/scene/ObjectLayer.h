@@ -8,6 +8,8 @@
 #include <QSharedPointer>
 #include <QTransform>
 
+#include <optional>
+
 class ImgSlide;
 
 // One photo or text of a scene, prepared once (rotated, framed, scaled, shadowed) and then drawn
@@ -47,9 +49,8 @@ private:
 
     // The keyframe drawn last, and the picture of the layer as drawn there once it held still
     // (`cached`; a null `cache` when nothing of it was on the frame).
-    mutable Keyframe last;
+    mutable std::optional<Keyframe> last;
     mutable QSize lastTargetSize;
-    mutable bool hasLast = false;
     mutable bool cached = false;
     mutable QImage cache;
     mutable QPoint cacheAt;

@@ -47,11 +47,18 @@ bool makeConvexClockwise(Quad* q)
     return positive == 4 || negative == 4;
 }
 
-// Where the horizontal line at `y` enters and leaves the quadrilateral; false if it misses it.
-bool crossing(const Quad& q, double y, double* left, double* right)
+// Where the horizontal line at `y` enters and leaves the quadrilateral (`hits` false if it misses
+// it).
+struct Crossing
 {
-    *left = INFINITY;
-    *right = -INFINITY;
+    bool hits = false;
+    double left = INFINITY;
+    double right = -INFINITY;
+};
+
+Crossing crossing(const Quad& q, double y)
+{
+    Crossing c;
     for (int i = 0; i < 4; ++i) {
         const QPointF& a = q[i];
         const QPointF& b = q[(i + 1) % 4];
@@ -60,10 +67,11 @@ bool crossing(const Quad& q, double y, double* left, double* right)
         const double x = a.y() == b.y() ? std::min(a.x(), b.x())
                                         : a.x() + (y - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
         const double x2 = a.y() == b.y() ? std::max(a.x(), b.x()) : x;
-        *left = std::min(*left, x);
-        *right = std::max(*right, x2);
+        c.left = std::min(c.left, x);
+        c.right = std::max(c.right, x2);
     }
-    return *left <= *right;
+    c.hits = c.left <= c.right;
+    return c;
 }
 
 // The area of `polygon` (n corners, at most 8) cut by the half-plane left of a -> b (inside for a
@@ -226,16 +234,16 @@ bool drawPerspective(QImage* target, const QImage& picture, const QTransform& tr
     const int width = target->width();
     const int firstRow = std::max(0, int(std::floor(top)));
     const int endRow = std::min(target->height(), int(std::ceil(bottom)));
+    // Each band line is crossed once: a row's bottom line is the next row's top line.
+    Crossing below = crossing(q, firstRow);
     for (int y = firstRow; y < endRow; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(target->scanLine(y));
+        const Crossing above = below;
+        below = crossing(q, y + 1);
         // The band [y, y + 1] meets the quad between its lowest and highest x: at a crossing of
         // the band's top or bottom line, or at a corner inside the band.
-        double leftTop, rightTop, leftBottom, rightBottom;
-        const bool hitsTop = crossing(q, y, &leftTop, &rightTop);
-        const bool hitsBottom = crossing(q, y + 1, &leftBottom, &rightBottom);
-        double lowest = std::min(hitsTop ? leftTop : INFINITY, hitsBottom ? leftBottom : INFINITY);
-        double highest =
-            std::max(hitsTop ? rightTop : -INFINITY, hitsBottom ? rightBottom : -INFINITY);
+        double lowest = std::min(above.left, below.left);
+        double highest = std::max(above.right, below.right);
         for (const QPointF& p : q) {
             if (p.y() >= y && p.y() <= y + 1) {
                 lowest = std::min(lowest, p.x());
@@ -249,9 +257,10 @@ bool drawPerspective(QImage* target, const QImage& picture, const QTransform& tr
         // Pixels wholly inside: both band lines cross the quad around them (the quad is convex).
         int fullFirst = end;
         int fullEnd = end;
-        if (hitsTop && hitsBottom) {
-            fullFirst = std::clamp(int(std::ceil(std::max(leftTop, leftBottom))), first, end);
-            fullEnd = std::clamp(int(std::floor(std::min(rightTop, rightBottom))), fullFirst, end);
+        if (above.hits && below.hits) {
+            fullFirst = std::clamp(int(std::ceil(std::max(above.left, below.left))), first, end);
+            fullEnd =
+                std::clamp(int(std::floor(std::min(above.right, below.right))), fullFirst, end);
         }
         const auto edge = [&](int from, int to) {
             for (int x = from; x < to; ++x) {
