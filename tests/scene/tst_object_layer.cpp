@@ -1,3 +1,4 @@
+#include "PixelCheck.h"
 #include "TestDirs.h"
 #include "project/ImgSlide.h"
 #include "scene/ObjectLayer.h"
@@ -40,30 +41,6 @@ bool isBlack(const QImage& image, int x, int y)
 {
     const QColor c = image.pixelColor(x, y);
     return c.red() < 40 && c.green() < 40 && c.blue() < 40;
-}
-
-// A frame with something different in every pixel, so any pixel a draw gets wrong shows.
-QImage patternFrame(int seed, int w = 640, int h = 360)
-{
-    QImage frame(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            frame.setPixel(x, y,
-                           qRgb((x * 3 + seed * 40) % 256, (y * 5 + seed) % 256, (x ^ y) % 256));
-    return frame;
-}
-
-int largestDifference(const QImage& a, const QImage& b)
-{
-    int largest = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            largest = qMax(largest, qMax(qAbs(qRed(p) - qRed(q)), qMax(qAbs(qGreen(p) - qGreen(q)),
-                                                                       qAbs(qBlue(p) - qBlue(q)))));
-        }
-    return largest;
 }
 
 } // namespace
@@ -124,12 +101,13 @@ private slots:
         const auto slide = QSharedPointer<ImgSlide>::create(path);
         ObjectLayer layer(object, slide, 640, 360);
         for (int f = 0; f < 4; ++f) {
-            QImage drawn = patternFrame(f);
+            QImage drawn = PixelCheck::patternFrame(f, 640, 360);
             layer.draw(f, &drawn, 1.0);
-            QImage alone = patternFrame(f);
+            QImage alone = PixelCheck::patternFrame(f, 640, 360);
             ObjectLayer(object, slide, 640, 360).draw(f, &alone, 1.0);
-            QVERIFY2(largestDifference(drawn, alone) <= 1, qPrintable(QString::number(f)));
-            QVERIFY(drawn != patternFrame(f));
+            QVERIFY2(PixelCheck::compare(drawn, alone).largest <= 1,
+                     qPrintable(QString::number(f)));
+            QVERIFY(drawn != PixelCheck::patternFrame(f, 640, 360));
         }
     }
     void photoCornersLandOnTheKeyframe()

@@ -1,3 +1,4 @@
+#include "PixelCheck.h"
 #include "scene/PerspectiveDraw.h"
 #include "scene/PerspectiveSpan.h"
 
@@ -34,15 +35,6 @@ QImage picture(int w, int h, bool margin)
     return image;
 }
 
-QImage background(int w, int h)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, qRgb((x * 5) % 256, (y * 3) % 256, 128));
-    return image;
-}
-
 QTransform onto(const QImage& image, const QPolygonF& quad)
 {
     QTransform t;
@@ -61,35 +53,6 @@ QImage byQt(QImage target, const QImage& image, const QTransform& t, qreal opaci
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, image);
     return target;
-}
-
-// How far `a` is from `b`: the largest difference of any channel, where it is, and how many
-// pixels differ by more than two levels.
-struct Difference
-{
-    int largest = 0;
-    QPoint where;
-    int aboveTwo = 0;
-};
-
-Difference difference(const QImage& a, const QImage& b)
-{
-    Difference d;
-    for (int y = 0; y < a.height(); ++y) {
-        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x) {
-            const int most =
-                qMax(qMax(qAbs(qRed(p[x]) - qRed(q[x])), qAbs(qGreen(p[x]) - qGreen(q[x]))),
-                     qAbs(qBlue(p[x]) - qBlue(q[x])));
-            d.aboveTwo += most > 2;
-            if (most > d.largest) {
-                d.largest = most;
-                d.where = QPoint(x, y);
-            }
-        }
-    }
-    return d;
 }
 
 } // namespace
@@ -132,14 +95,14 @@ private slots:
         const QImage image = picture(size.width(), size.height(), margin);
         const QTransform t = onto(image, quad);
         QVERIFY(t.type() == QTransform::TxProject);
-        const QImage frame = background(960, 600);
+        const QImage frame = PixelCheck::patternFrame(0, 960, 600);
         const QImage expected = byQt(frame, image, t, opacity);
         QImage drawn = frame;
         QVERIFY(drawPerspective(&drawn, image, t, opacity));
         // Under strong perspective with minification Qt's own sampling positions drift by a few
         // hundredths of a pixel (a double-precision version of the same sampler lands on the
         // same pixels as this one), which shows as three levels on a handful of pixels.
-        const Difference d = difference(drawn, expected);
+        const PixelCheck::Difference d = PixelCheck::compare(drawn, expected);
         const QString where = QStringLiteral("%1 levels at %2,%3, %4 pixels above 2 (%5)")
                                   .arg(d.largest)
                                   .arg(d.where.x())
@@ -154,7 +117,7 @@ private slots:
     void leavesToQtWhatItIsNotMadeFor()
     {
         const QImage image = picture(200, 100, false);
-        const QImage frame = background(400, 300);
+        const QImage frame = PixelCheck::patternFrame(0, 400, 300);
         QImage target = frame;
         // A bow-tie: corners crossing over.
         const QPolygonF crossed({{50, 50}, {350, 250}, {350, 50}, {50, 250}});
