@@ -3,10 +3,28 @@ import QtQuick.Controls 2.2
 import QtQuick.Dialogs 1.2
 import QtQuick.Layouts 1.3
 import UiStyle 1.0
+import Lumavive 1.0
 
 Item {
     id: mainScreen
     objectName: "mainScreen"
+
+    // Leaving the editor stops the preview and its threads.
+    StackView.onDeactivating: preview.close()
+
+    // The program has one window: its keys work wherever the focus is in it.
+    Shortcut {
+        sequence: "Space"
+        context: Qt.ApplicationShortcut
+        enabled: mainScreen.visible && project.slidesNumber !== 0
+        onActivated: preview.togglePlay(grid.selection)
+    }
+    Shortcut {
+        sequence: "Esc"
+        context: Qt.ApplicationShortcut
+        enabled: mainScreen.visible && preview.open
+        onActivated: preview.close()
+    }
 
     Row {
         id: toolBar
@@ -44,6 +62,12 @@ Item {
             text: qsTr("Add Text Scene")
             onClicked: textPopup.openForAdd()
         }
+        BButton {
+            objectName: "playButton"
+            text: preview.playing ? qsTr("Pause") : qsTr("Play")
+            enabled: project.slidesNumber !== 0
+            onClicked: preview.togglePlay(grid.selection)
+        }
     }
 
     PhotoGrid {
@@ -51,10 +75,76 @@ Item {
         anchors.top: toolBar.bottom
         anchors.bottom: timeline.top
         anchors.left: parent.left
-        anchors.right: parent.right
+        anchors.right: previewPane.visible ? previewPane.left : parent.right
         anchors.margins: 24
         visible: project.slidesNumber !== 0
         onEditText: textPopup.openForEdit(index, text)
+    }
+
+    Rectangle {
+        id: previewPane
+        objectName: "previewPane"
+        visible: preview.open
+        anchors.top: toolBar.bottom
+        anchors.right: parent.right
+        anchors.margins: 24
+        width: Math.min(parent.width * 0.5, 680)
+        height: previewColumn.implicitHeight + 24
+        color: Theme.panel
+        radius: 4
+
+        Column {
+            id: previewColumn
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.margins: 12
+            spacing: 10
+            PreviewView {
+                objectName: "previewView"
+                width: parent.width
+                height: width * 9 / 16
+            }
+            ProgressBar {
+                objectName: "scrubBar"
+                width: parent.width
+                value: preview.position
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: preview.seekTo(mouse.x / width)
+                }
+            }
+            RowLayout {
+                width: parent.width
+                spacing: Theme.spacing
+                Button {
+                    objectName: "previewPlayButton"
+                    text: preview.playing ? qsTr("Pause") : qsTr("Play")
+                    onClicked: preview.togglePlay(grid.selection)
+                }
+                Label {
+                    objectName: "previewTime"
+                    Layout.fillWidth: true
+                    text: preview.timeText
+                    color: Theme.text
+                }
+                BButton {
+                    objectName: "previewCloseButton"
+                    text: qsTr("Close")
+                    onClicked: preview.close()
+                }
+            }
+            Label {
+                objectName: "previewNote"
+                width: parent.width
+                visible: text !== ""
+                text: preview.note
+                wrapMode: Text.Wrap
+                color: Theme.secondaryText
+                font.pixelSize: 12
+            }
+        }
     }
     Column {
         anchors.centerIn: grid

@@ -38,6 +38,7 @@ Item {
     }
 
     function clickTile(index, mouse) {
+        preview.slideClicked(index)
         if (mouse.modifiers & Qt.ControlModifier) {
             var s = selection.slice()
             var at = s.indexOf(index)

@@ -5,6 +5,8 @@
 
 #include "app/AppSettingsPres.h"
 #include "app/ImageProvider.h"
+#include "app/PreviewPres.h"
+#include "app/PreviewView.h"
 #include "app/ProjectPres.h"
 #include "app/RenderPres.h"
 #include "app/SavedProjectImageProvider.h"
@@ -17,6 +19,7 @@
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQmlEngine>
 
 namespace AppWiring {
 
@@ -44,6 +47,8 @@ inline void wire(QQmlApplicationEngine& engine, qreal devicePixelRatio)
     publish(context, "templates", TemplatesPres::instance());
     publish(context, "settings", SettingsPres::instance());
     publish(context, "render", RenderPres::instance());
+    publish(context, "preview", PreviewPres::instance());
+    qmlRegisterType<PreviewView>("Lumavive", 1, 0, "PreviewView");
     context->setContextProperty(QStringLiteral("debug"), QVariant::fromValue<QObject*>(nullptr));
 }
 

@@ -167,3 +167,27 @@ bool AVInput::decodeNext(AVFrame* frame)
     }
     return false;
 }
+
+bool AVInput::seek(double seconds)
+{
+    const int64_t target =
+        av_rescale_q(int64_t(seconds * AV_TIME_BASE), AV_TIME_BASE_Q, stream->time_base) +
+        (stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0);
+    if (av_seek_frame(format.get(), streamIndex, target, AVSEEK_FLAG_BACKWARD) < 0)
+        return false;
+    avcodec_flush_buffers(decoder.get());
+    draining = false;
+    drained = false;
+    return true;
+}
+
+double AVInput::secondsOf(const AVFrame* frame) const
+{
+    int64_t pts =
+        frame->best_effort_timestamp != AV_NOPTS_VALUE ? frame->best_effort_timestamp : frame->pts;
+    if (pts == AV_NOPTS_VALUE)
+        return -1.0;
+    if (stream->start_time != AV_NOPTS_VALUE)
+        pts -= stream->start_time;
+    return double(pts) * av_q2d(stream->time_base);
+}

@@ -8,10 +8,10 @@
 #include <memory>
 
 // Reads one media file sequentially: the first stream of the wanted type, decoded one frame per
-// readFrame() call (no seeking, no rewinding). Opens by name through FFmpeg's file protocol, else
-// through Qt's file API (Qt resource paths, unusual names). Construction failures are reported
-// through CommonError and thrown as a plain int (0 for a missing stream); nothing half-open
-// survives them. Used by one thread at a time.
+// readFrame() call; seek() moves to a point in time (the preview starting mid-way). Opens by name
+// through FFmpeg's file protocol, else through Qt's file API (Qt resource paths, unusual names).
+// Construction failures are reported through CommonError and thrown as a plain int (0 for a missing
+// stream); nothing half-open survives them. Used by one thread at a time.
 class AVInput
 {
 public:
@@ -29,6 +29,13 @@ public:
     virtual bool readFrame(AVFrame* out) = 0;
 
     AVDictionary* metadata() const;
+
+    // Moves to the last point the file can start from at or before `seconds` into the stream;
+    // the decoder starts afresh. False when the file cannot seek: it then reads on from where
+    // it was.
+    bool seek(double seconds);
+    // A decoded frame's time in seconds from the stream's start; -1 when it has none.
+    double secondsOf(const AVFrame* frame) const;
 
 protected:
     // Decodes the next frame of the stream into `frame` (delayed frames drained at the end).

@@ -1,6 +1,7 @@
 #include "media/AudioEncoder.h"
 
 #include "base/CommonError.h"
+#include "media/AudioResampler.h"
 #include "media/AudioVolume.h"
 
 #include <cstdio>
@@ -17,18 +18,6 @@ constexpr int kOutputRate = 44100;
 {
     CommonError::instance()->report(QString::fromLatin1(message), code);
     throw code;
-}
-
-uint64_t layoutMask(const AVChannelLayout& layout)
-{
-    if (layout.order == AV_CHANNEL_ORDER_NATIVE && layout.u.mask)
-        return layout.u.mask;
-    // Frames without a layout get the default one for their channel count.
-    AVChannelLayout fallback;
-    av_channel_layout_default(&fallback, layout.nb_channels);
-    const uint64_t mask = fallback.order == AV_CHANNEL_ORDER_NATIVE ? fallback.u.mask : 0;
-    av_channel_layout_uninit(&fallback);
-    return mask;
 }
 
 } // namespace
@@ -72,58 +61,21 @@ AudioEncoder::AudioEncoder(const AVOutputFormat* format, AVFormatContext* output
     fifo.reset(av_audio_fifo_alloc(context->sample_fmt, context->ch_layout.nb_channels, 1));
     if (!fifo)
         throw AVERROR(ENOMEM);
+    resampler = std::make_unique<AudioResampler>(context->ch_layout, context->sample_fmt,
+                                                 context->sample_rate);
 }
 
 AudioEncoder::~AudioEncoder() = default;
 
 QString AudioEncoder::resamplerKey(uint64_t layout, int rate, int format)
 {
-    return QStringLiteral("chl%1sr%2sf%3").arg(layout).arg(rate).arg(format);
-}
-
-SwrContext* AudioEncoder::resamplerFor(uint64_t layout, int rate, int format)
-{
-    const QString key = resamplerKey(layout, rate, format);
-    auto found = resamplers.find(key);
-    if (found != resamplers.end())
-        return found->second.get();
-    AVChannelLayout input;
-    if (av_channel_layout_from_mask(&input, layout) < 0)
-        return nullptr;
-    SwrContext* created = nullptr;
-    int result =
-        swr_alloc_set_opts2(&created, &context->ch_layout, context->sample_fmt,
-                            context->sample_rate, &input, AVSampleFormat(format), rate, 0, nullptr);
-    libav::SwrPtr owned(created);
-    av_channel_layout_uninit(&input);
-    if (result < 0 || swr_init(owned.get()) < 0)
-        return nullptr;
-    return resamplers.emplace(key, std::move(owned)).first->second.get();
+    return AudioResampler::key(layout, rate, format);
 }
 
 void AudioEncoder::writeFrame(const AVFrame* frame, int sampleRate, int volume)
 {
     // A frame that cannot be converted is dropped; the music goes on with the next one.
-    SwrContext* resampler = resamplerFor(layoutMask(frame->ch_layout), sampleRate, frame->format);
-    if (!resampler)
-        return;
-    const int capacity = swr_get_out_samples(resampler, frame->nb_samples);
-    if (capacity <= 0)
-        return;
-    uint8_t** converted = nullptr;
-    if (av_samples_alloc_array_and_samples(&converted, nullptr, context->ch_layout.nb_channels,
-                                           capacity, context->sample_fmt, 0) < 0)
-        return;
-    const int produced =
-        swr_convert(resampler, converted, capacity,
-                    const_cast<const uint8_t**>(frame->extended_data), frame->nb_samples);
-    const int queued =
-        produced > 0
-            ? av_audio_fifo_write(fifo.get(), reinterpret_cast<void**>(converted), produced)
-            : produced;
-    av_freep(&converted[0]);
-    av_freep(&converted);
-    if (queued < produced)
+    if (!resampler->convert(frame, sampleRate, fifo.get()))
         return;
 
     const int frameSize = context->frame_size;

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "media/AudioFrameSink.h"
+#include "media/AudioResampler.h"
 #include "media/LibavPointers.h"
 #include "media/PacketWriter.h"
 
 #include <QString>
 
-#include <map>
 #include <memory>
 
 // The output's audio stream: converts whatever the music files decode to (any rate, layout and
@@ -13,7 +14,7 @@
 // frames of exactly the encoder's frame size, with a gain per frame. 44100 Hz stereo.
 // Set-up failures throw a negative FFmpeg error code; encoding failures are reported through
 // CommonError and thrown. Runs on the video output's thread.
-class AudioEncoder
+class AudioEncoder : public AudioFrameSink
 {
 public:
     // Adds and opens the audio stream of `output` (its format's default audio codec). The
@@ -24,7 +25,7 @@ public:
     ~AudioEncoder();
 
     // `volume` is a gain with 8 fraction bits: 256 unchanged, 0 silence.
-    void writeFrame(const AVFrame* frame, int sampleRate, int volume);
+    void writeFrame(const AVFrame* frame, int sampleRate, int volume) override;
     // Drains the encoder at the end of the render.
     void flush();
     void close();
@@ -36,10 +37,9 @@ public:
     static QString resamplerKey(uint64_t layout, int rate, int format);
     // One resampler per input format met so far. They belong to this encoder: a resampler keeps
     // samples between calls, which must not leak into another render's music.
-    int resamplerCount() const { return int(resamplers.size()); }
+    int resamplerCount() const { return resampler->count(); }
 
 private:
-    SwrContext* resamplerFor(uint64_t layout, int rate, int format);
     void encodeAndWrite(const AVFrame* frame, const char* failure);
 
     const AVCodec* encoder = nullptr;
@@ -47,6 +47,6 @@ private:
     AVStream* stream = nullptr;
     libav::AudioFifoPtr fifo;
     std::unique_ptr<PacketWriter> writer;
-    std::map<QString, libav::SwrPtr> resamplers;
+    std::unique_ptr<AudioResampler> resampler;
     int64_t nextPts = 0;
 };

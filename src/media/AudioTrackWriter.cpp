@@ -1,7 +1,8 @@
 #include "media/AudioTrackWriter.h"
 
-#include "media/AudioEncoder.h"
 #include "media/AudioInput.h"
+
+#include <utility>
 
 AudioTrackWriter::AudioTrackWriter(QList<QSharedPointer<MediaFileInfo>> tracks,
                                    double totalDuration)
@@ -22,10 +23,45 @@ int AudioTrackWriter::volumeAt(double intoTrack, double remainingTrack, double r
     return 256;
 }
 
-void AudioTrackWriter::writeUntil(AudioEncoder& encoder, double seconds)
+void AudioTrackWriter::seek(double seconds)
+{
+    input.reset();
+    current.reset();
+    frameHeld = false;
+    nextTrack = 0;
+    written = qMax(0.0, seconds);
+    double trackStart = 0.0;
+    while (nextTrack < tracks.size() &&
+           trackStart + double(tracks[nextTrack]->duration()) <= written)
+        trackStart += double(tracks[nextTrack++]->duration());
+    if (nextTrack >= tracks.size())
+        return; // past the music: silence
+    current = tracks[nextTrack++];
+    input = std::make_unique<AudioInput>(current->path());
+    intoTrack = written - trackStart;
+    if (intoTrack <= 0.0 || !input->seek(intoTrack)) {
+        intoTrack = 0.0; // cannot seek: the track from its start
+        return;
+    }
+    // The demuxer lands on a point before the wanted one: frames that end before it are skipped,
+    // the one holding it plays first.
+    while (input->readFrame(frame.get())) {
+        const double at = input->secondsOf(frame.get());
+        const int rate =
+            frame->sample_rate ? frame->sample_rate : input->codecContext()->sample_rate;
+        if (at < 0 || rate <= 0 || at + double(frame->nb_samples) / rate > intoTrack) {
+            frameHeld = true;
+            intoTrack = qMax(0.0, at);
+            return;
+        }
+    }
+}
+
+void AudioTrackWriter::writeUntil(AudioFrameSink& encoder, double seconds)
 {
     while (seconds > written) {
-        if (!input || !input->readFrame(frame.get())) {
+        const bool held = std::exchange(frameHeld, false);
+        if (!input || (!held && !input->readFrame(frame.get()))) {
             if (nextTrack >= tracks.size())
                 return; // the music is over, even if the video goes on
             input.reset();

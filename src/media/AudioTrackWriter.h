@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/AudioFrameSink.h"
 #include "media/LibavPointers.h"
 #include "media/MediaFileInfo.h"
 
@@ -8,7 +9,6 @@
 
 #include <memory>
 
-class AudioEncoder;
 class AudioInput;
 
 // Plays the project's music tracks once, one after another, under the video: each call writes
@@ -21,7 +21,10 @@ public:
     ~AudioTrackWriter();
 
     // Throws the reader's int when a track can no longer be opened.
-    void writeUntil(AudioEncoder& encoder, double seconds);
+    void writeUntil(AudioFrameSink& sink, double seconds);
+    // Starts over at `seconds` into the music (the preview starting mid-way): the track playing
+    // then, decoded from the frame holding that moment. Throws as writeUntil() does.
+    void seek(double seconds);
 
     // The gain (8 fraction bits) of a frame ending `intoTrack` seconds into its track.
     static int volumeAt(double intoTrack, double remainingTrack, double remainingTotal);
@@ -35,4 +38,5 @@ private:
     int nextTrack = 0;
     QSharedPointer<MediaFileInfo> current;
     libav::FramePtr frame = libav::makeFrame();
+    bool frameHeld = false; // seek() decoded `frame` already
 };

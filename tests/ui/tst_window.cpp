@@ -3,6 +3,7 @@
 #include "TestDirs.h"
 #include "ThemeFixture.h"
 #include "UiFixture.h"
+#include "app/PreviewPres.h"
 #include "app/ProjectPres.h"
 #include "app/RenderPres.h"
 #include "app/SavedProjectsPres.h"
@@ -12,6 +13,7 @@
 #include "base/CommonError.h"
 #include "images/SharedTypes.h"
 #include "images/ThumbGeneratorTask.h"
+#include "preview/PreviewPlayer.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/ProjectFile.h"
@@ -290,6 +292,56 @@ private slots:
                  QStringLiteral("0:11 / 0:40 "));
         QVERIFY(ui->item("musicNote")->property("text").toString().contains("left out"));
         grab("editing");
+    }
+
+    // Play opens the preview at the selected slide's scene; Space pauses and resumes, a tile
+    // clicked while it plays jumps there, Esc closes it. No sound device here: it plays silently
+    // and says so.
+    void thePreviewPlaysPausesJumpsAndCloses()
+    {
+        PreviewPlayer* player = PreviewPres::instance()->player();
+        const QList<ScenePlanEntry>& plan = *ProjectPres::instance()->project()->scenePlan();
+        auto startOfSlide = [&](int row) {
+            const QSharedPointer<Slide> slide = SlidesListModel::instance()->slides()[row];
+            for (int entry = 0; entry < plan.size(); ++entry)
+                if (plan[entry].slides.contains(slide))
+                    return player->entryStarts()[entry];
+            return -1;
+        };
+        ui->clickItem(tile(3));
+        QVERIFY(ui->click("playButton"));
+        ui->item("photoGrid")->forceActiveFocus(); // Space must not reach a focused button
+        QVERIFY(ui->item("previewPane")->isVisible());
+        QTRY_VERIFY(player->frameIndex() >= 0);
+        const int first = startOfSlide(3);
+        QVERIFY(first > 0);
+        QTRY_VERIFY(player->frameIndex() >= first + 3);
+        QVERIFY(player->framesShown() > 0);
+        QVERIFY(ui->item("previewNote")->property("text").toString().contains("without music"));
+
+        ui->key(Qt::Key_Space);
+        QCOMPARE(player->state(), PreviewPlayer::Paused);
+        QCOMPARE(ui->item("playButton")->property("text").toString(), QStringLiteral("Play"));
+        const int held = player->frameIndex();
+        QTest::qWait(300);
+        QCOMPARE(player->frameIndex(), held);
+        ui->key(Qt::Key_Space);
+        QCOMPARE(player->state(), PreviewPlayer::Playing);
+        QTRY_VERIFY(player->frameIndex() > held);
+
+        const int jump = startOfSlide(8);
+        QVERIFY(jump > held);
+        ui->clickItem(tile(8));
+        QTRY_VERIFY(player->framesShown() > 0 && player->frameIndex() >= jump);
+        QCOMPARE(player->entryStarts().indexOf(jump) >= 0, true);
+        QTRY_VERIFY(ui->item("previewTime")->property("text").toString().startsWith("0:"));
+        QTRY_VERIFY(player->frameIndex() > jump + 5);
+        ui->key(Qt::Key_Space);
+        grab("preview");
+
+        ui->key(Qt::Key_Escape);
+        QCOMPARE(player->state(), PreviewPlayer::Closed);
+        QVERIFY(!ui->item("previewPane")->isVisible());
     }
 
     void theVideoHasTheDraggedOrder()

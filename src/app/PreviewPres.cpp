@@ -1,0 +1,167 @@
+#include "app/PreviewPres.h"
+
+#include "app/ProjectPres.h"
+#include "app/SlidesListModel.h"
+#include "engine/PlanPlayer.h"
+#include "preview/PreviewPlayer.h"
+
+#include <cmath>
+
+PreviewPres* PreviewPres::instance()
+{
+    static PreviewPres* const presenter = new PreviewPres;
+    return presenter;
+}
+
+PreviewPres::PreviewPres(QObject* parent) : QObject(parent), engine(new PreviewPlayer(this))
+{
+    connect(engine, &PreviewPlayer::stateChanged, this, &PreviewPres::stateChanged);
+    connect(engine, &PreviewPlayer::frameShown, this, &PreviewPres::frameChanged);
+    connect(engine, &PreviewPlayer::frameShown, this, &PreviewPres::positionChanged);
+    connect(engine, &PreviewPlayer::soundProblemChanged, this, &PreviewPres::noteChanged);
+    ProjectPres* project = ProjectPres::instance();
+    connect(project, &ProjectPres::slidesChanged, this, &PreviewPres::projectEdited);
+    connect(project, &ProjectPres::audioChanged, this, &PreviewPres::projectEdited);
+    connect(project, &ProjectPres::themeIdChanged, this, &PreviewPres::projectEdited);
+    // Turning a photo changes the slide in place.
+    connect(SlidesListModel::instance(), &SlidesListModel::dataChanged, this,
+            &PreviewPres::projectEdited);
+}
+
+bool PreviewPres::isOpen() const
+{
+    return engine->state() != PreviewPlayer::Closed;
+}
+
+bool PreviewPres::isPlaying() const
+{
+    return engine->state() == PreviewPlayer::Playing;
+}
+
+QString PreviewPres::timeText() const
+{
+    const int total = engine->totalFrames() / 30;
+    const bool hours = total >= 3600;
+    return ProjectPres::clockText(qMax(0, engine->frameIndex()) / 30, hours) +
+           QStringLiteral(" / ") + ProjectPres::clockText(total, hours);
+}
+
+double PreviewPres::position() const
+{
+    const int total = engine->totalFrames();
+    return total > 1 ? qBound(0.0, double(engine->frameIndex()) / (total - 1), 1.0) : 0.0;
+}
+
+QString PreviewPres::note() const
+{
+    return engine->soundProblem();
+}
+
+QImage PreviewPres::frame() const
+{
+    return engine->frame();
+}
+
+QSize PreviewPres::sizeFor(QSize pixels)
+{
+    int width = qMin(pixels.width(), int(std::lround(pixels.height() * 16.0 / 9.0)));
+    width = qBound(640, width, 1280) & ~15; // whole macroblocks, as the videos have
+    return {width, (width * 9 / 16) & ~1};
+}
+
+void PreviewPres::setViewSize(QSize pixels)
+{
+    composeSize = sizeFor(pixels);
+}
+
+void PreviewPres::togglePlay(const QVariant& selection)
+{
+    switch (engine->state()) {
+    case PreviewPlayer::Closed: {
+        const QVariantList picked = selection.toList();
+        const int slide = picked.isEmpty() ? -1 : picked.first().toInt();
+        playFrom(slide >= 0 ? entryOfSlide(slide) : 0);
+        break;
+    }
+    case PreviewPlayer::Playing:
+        engine->pause();
+        break;
+    case PreviewPlayer::Paused:
+        if (stale && !engine->atEnd())
+            playFrom(entryAtFrame(engine->frameIndex()));
+        else if (stale)
+            playFrom(0);
+        else
+            engine->resume();
+        break;
+    }
+}
+
+void PreviewPres::slideClicked(int index)
+{
+    if (isOpen())
+        playFrom(entryOfSlide(index));
+}
+
+void PreviewPres::seekTo(double fraction)
+{
+    if (!isOpen())
+        return;
+    const int frame = int(qBound(0.0, fraction, 1.0) * qMax(0, engine->totalFrames() - 1));
+    if (stale)
+        playFrom(entryAtFrame(frame));
+    else
+        engine->seek(entryAtFrame(frame));
+}
+
+void PreviewPres::close()
+{
+    engine->close();
+    stale = false;
+    emit positionChanged();
+    emit frameChanged();
+}
+
+void PreviewPres::playFrom(int entry)
+{
+    const QSharedPointer<Project> project = ProjectPres::instance()->project();
+    if (project->slides().isEmpty())
+        return;
+    stale = false;
+    engine->play(project, project->templateDescription(), composeSize, entry);
+    emit positionChanged();
+}
+
+void PreviewPres::projectEdited()
+{
+    if (!isOpen())
+        return;
+    stale = true;
+    engine->pause();
+}
+
+int PreviewPres::entryOfSlide(int index) const
+{
+    // The window's own project, whose slides the plan names; the preview plays a copy of both.
+    const Project& project = *ProjectPres::instance()->project();
+    if (index < 0 || index >= project.slides().size())
+        return 0;
+    const QSharedPointer<Slide> slide = project.slides()[index];
+    const QList<ScenePlanEntry>& plan = *project.scenePlan();
+    for (int entry = 0; entry < plan.size(); ++entry)
+        if (plan[entry].slides.contains(slide))
+            return entry;
+    return 0;
+}
+
+int PreviewPres::entryAtFrame(int frame) const
+{
+    const Project& project = *ProjectPres::instance()->project();
+    if (!project.templateDescription())
+        return 0;
+    const QVector<int> starts = PlanPlayer::entryStarts(project, *project.templateDescription());
+    int entry = 0;
+    while (entry + 1 < starts.size() && starts[entry + 1] <= frame)
+        ++entry;
+    return entry;
+}

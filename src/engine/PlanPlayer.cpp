@@ -1,0 +1,212 @@
+#include "engine/PlanPlayer.h"
+
+#include "base/CommonError.h"
+#include "media/AsyncStaticImgImput.h"
+#include "media/AsyncVideoInput.h"
+#include "media/FramePool.h"
+#include "scene/ImgSceneReader.h"
+#include "scene/TextSceneReader.h"
+#include "templates/ImgScene.h"
+#include "templates/TemplateCatalog.h"
+#include "templates/TextScene.h"
+#include "templates/TmplDownloadManager.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+PlanPlayer::PlanPlayer(QSharedPointer<Project> project, QSharedPointer<TemplateDescription> theme,
+                       QSize size)
+    : project(std::move(project)), theme(std::move(theme)), size(size)
+{
+}
+
+PlanPlayer::~PlanPlayer() = default;
+
+void PlanPlayer::abort()
+{
+    hasFailed = true;
+    stopRequested = true;
+}
+
+void PlanPlayer::fail(const QString& message)
+{
+    CommonError::instance()->report(message);
+    abort();
+}
+
+bool PlanPlayer::check()
+{
+    if (!theme || theme->scenes->isEmpty()) {
+        fail(tr("The theme cannot be used: its description is missing or cannot be read."));
+        return false;
+    }
+    if (project->scenePlan()->isEmpty()) {
+        fail(tr("There is nothing to put into a video: the project has no slides."));
+        return false;
+    }
+    return true;
+}
+
+int PlanPlayer::totalFrames(const Project& project, const TemplateDescription& theme)
+{
+    const QVector<int> starts = entryStarts(project, theme);
+    const QList<ScenePlanEntry>& plan = *project.scenePlan();
+    if (plan.isEmpty())
+        return 0;
+    const QSharedPointer<Scene> last = theme.scenes->value(plan.back().sceneId);
+    return starts.back() + (last ? last->frames : 0);
+}
+
+QVector<int> PlanPlayer::entryStarts(const Project& project, const TemplateDescription& theme)
+{
+    QVector<int> starts;
+    int at = 0;
+    for (const ScenePlanEntry& entry : *project.scenePlan()) {
+        starts.push_back(at);
+        const QSharedPointer<Scene> scene = theme.scenes->value(entry.sceneId);
+        // Each scene after the first starts under the last frames of the one before.
+        at += (scene ? scene->frames : 0) - theme.sceneOverflow;
+    }
+    return starts;
+}
+
+void PlanPlayer::failBackground(const Scene& scene)
+{
+    if (stopRequested)
+        return; // a stop, or an earlier failure that already has its message
+    fail(tr("The theme's background cannot be played: %1").arg(backgroundPath(scene)));
+}
+
+QString PlanPlayer::backgroundPath(const Scene& scene) const
+{
+    const TemplateCatalog* catalog = TemplateCatalog::instance();
+    if (scene.bgType != Scene::VideoBackground)
+        return catalog->filePath(theme->id, scene.bgFileName);
+    // Below 1080 lines the theme's HD copy does when it has one: a third of the decoding, and no
+    // scaling per frame at 720p.
+    if (size.height() < 1080 && !scene.bgHdFileName.isEmpty()) {
+        const QString copy = catalog->mediaPath(theme->id, scene.bgHdFileName);
+        if (QFileInfo(copy).isFile())
+            return copy;
+    }
+    return catalog->mediaPath(theme->id, scene.bgFileName);
+}
+
+QSharedPointer<ISceneReader> PlanPlayer::openScene(const Scene& scene, const ScenePlanEntry& entry,
+                                                   const QSharedPointer<FramePool>& pool)
+{
+    if (!TmplDownloadManager::isSafeFileName(scene.bgFileName))
+        return nullptr;
+    QSharedPointer<IAsyncAVInput> background;
+    if (scene.bgType == Scene::VideoBackground)
+        background = QSharedPointer<AsyncVideoInput>::create(pool, backgroundPath(scene));
+    else if (scene.bgType == Scene::StillBackground)
+        background = QSharedPointer<AsyncStaticImgImput>::create(
+            pool, backgroundPath(scene), size.height(), size.width(), scene.frames);
+    else
+        return nullptr;
+
+    SlideIterator slides(entry.slides);
+    if (scene.type == Scene::ImageSlides)
+        return QSharedPointer<ImgSceneReader>::create(background, size.width(), size.height(),
+                                                      static_cast<const ImgScene*>(&scene), slides);
+    if (scene.type == Scene::TextSlides)
+        return QSharedPointer<TextSceneReader>::create(background, size.width(), size.height(),
+                                                       static_cast<const TextScene*>(&scene),
+                                                       slides, theme->id);
+    return nullptr;
+}
+
+bool PlanPlayer::play(FrameSink& sink, int first)
+{
+    const QList<ScenePlanEntry> plan = *project->scenePlan();
+    const QVector<int> starts = entryStarts(*project, *theme);
+    const int overflow = theme->sceneOverflow;
+    const auto pool = QSharedPointer<FramePool>::create(size);
+    Pass pass;
+    pass.step = float(100.0 / qMax(1, totalFrames(*project, *theme)));
+    pass.written = first < starts.size() ? starts[qMax(0, first)] : 0;
+
+    for (int k = qMax(0, first); k < plan.size() && !stopRequested; ++k) {
+        pass.scene = theme->scenes->value(plan[k].sceneId);
+        QSharedPointer<ISceneReader> reader =
+            pass.scene ? openScene(*pass.scene, plan[k], pool) : nullptr;
+        if (!reader) {
+            fail(tr("The theme cannot play its scene %1: the video cannot be made.")
+                     .arg(plan[k].sceneId));
+            break;
+        }
+        pass.first = k == 0;
+        pass.last = k == plan.size() - 1;
+        bool more = reader->next(1.0);
+        // A background without a single picture is as broken as one that cannot be read.
+        if (!more || reader->backgroundFailed())
+            failBackground(*pass.scene);
+        bool handedOver = false;
+        for (; more && !stopRequested; more = reader->next(1.0)) {
+            PoolFrame frame = reader->takeFrame();
+            const int left = compose(pass, *reader);
+            if (stopRequested || sink.full())
+                break; // the frame goes back to the pool with its handle
+            sink.writeFrame(std::move(frame), *reader->image(), pass.written - 1);
+            if (!pass.last && overflow >= 1 && left == overflow) {
+                // The rest of this scene is composed under the next one's first frames.
+                sink.sceneEnded(reader->frameNumber());
+                pass.fadingOut = reader;
+                pass.fadingOutScene = pass.scene;
+                handedOver = true;
+                break;
+            }
+        }
+        if (sink.full())
+            break;
+        if (!handedOver && reader->backgroundFailed())
+            failBackground(*pass.scene);
+        // Without a hand-over the next scene's frames, numbered from 0 again, follow on after
+        // every frame this one wrote.
+        if (!handedOver && !pass.last)
+            sink.sceneEnded(reader->frameNumber());
+    }
+    return !hasFailed;
+}
+
+int PlanPlayer::compose(Pass& pass, ISceneReader& reader)
+{
+    // The reader's picture of the frame just taken: it paints into that frame.
+    QImage& image = *reader.image();
+    const int count = reader.frameNumber(); // frames of this scene so far, this one included
+    if (pass.fadingOut)
+        blendUnder(pass, image, count);
+    ++pass.written;
+    emit progress(reader.image(), double(float(pass.written) * pass.step));
+
+    const int left = pass.scene->frames - count - 1;
+    if (pass.last && theme->fadeOut > 0 && left < theme->fadeOut)
+        darken(image, int((1.0f - float(left) / float(theme->fadeOut)) * 255.0f));
+    if (pass.first && count + 1 < theme->fadeIn)
+        darken(image, int((1.0 - (count + 1.0) / theme->fadeIn) * 255.0));
+    return left;
+}
+
+void PlanPlayer::blendUnder(Pass& pass, QImage& image, int count)
+{
+    if (!pass.fadingOut->next(1.0)) {
+        if (pass.fadingOut->backgroundFailed())
+            failBackground(*pass.fadingOutScene);
+        pass.fadingOut.reset();
+        return;
+    }
+    // The old scene's frame is only read here; it goes back to the pool at the end of the block.
+    const PoolFrame old = pass.fadingOut->takeFrame();
+    const double alpha = 1.0 - (count + 1.0) / theme->sceneOverflow;
+    if (alpha > 0) {
+        QPainter painter(&image);
+        painter.setOpacity(alpha);
+        painter.drawImage(0, 0, *pass.fadingOut->image());
+    }
+}
+
+void PlanPlayer::darken(QImage& image, int alpha)
+{
+    QPainter(&image).fillRect(image.rect(), QColor(0, 0, 0, qMin(alpha, 255)));
+}

@@ -1,0 +1,197 @@
+#include "preview/PreviewPlayer.h"
+
+#include "engine/DisplaySink.h"
+#include "engine/PlanPlayer.h"
+#include "engine/PreviewWorker.h"
+#include "preview/PreviewAudio.h"
+#include "project/ImgSlide.h"
+#include "project/TextSlide.h"
+
+#include <cmath>
+
+namespace {
+constexpr double kFramesPerSecond = 30.0;
+}
+
+PreviewPlayer::PreviewPlayer(QObject* parent) : QObject(parent), audio(new PreviewAudio(this))
+{
+    // Often enough to show each frame within a few milliseconds of its time.
+    ticker.setInterval(4);
+    ticker.setTimerType(Qt::PreciseTimer);
+    connect(&ticker, &QTimer::timeout, this, &PreviewPlayer::tick);
+    connect(audio, &PreviewAudio::failed, this, &PreviewPlayer::onSoundFailed);
+}
+
+PreviewPlayer::~PreviewPlayer()
+{
+    close();
+}
+
+void PreviewPlayer::setAudioDevice(const QAudioDeviceInfo& device)
+{
+    audio->setDevice(device);
+}
+
+QSharedPointer<Project> PreviewPlayer::snapshot(const Project& project)
+{
+    auto copied = QSharedPointer<Project>::create(project);
+    QVector<QSharedPointer<Slide>> slides;
+    for (const QSharedPointer<Slide>& slide : project.slides()) {
+        if (const auto image = slide.objectCast<ImgSlide>())
+            slides.push_back(QSharedPointer<ImgSlide>::create(image->path(), image->rotation()));
+        else if (const auto text = slide.objectCast<TextSlide>())
+            slides.push_back(QSharedPointer<TextSlide>::create(text->text()));
+    }
+    copied->setSlides(slides); // and the plan over the copies
+    return copied;
+}
+
+void PreviewPlayer::play(QSharedPointer<Project> project,
+                         QSharedPointer<TemplateDescription> playedTheme, QSize playedSize,
+                         int entry)
+{
+    copy = snapshot(*project);
+    theme = std::move(playedTheme);
+    size = playedSize;
+    starts = theme ? PlanPlayer::entryStarts(*copy, *theme) : QVector<int>();
+    frameCount = theme ? PlanPlayer::totalFrames(*copy, *theme) : 0;
+    seek(entry);
+}
+
+void PreviewPlayer::seek(int entry)
+{
+    if (!copy)
+        return;
+    stopEngine();
+    entry = qBound(0, entry, qMax(0, int(starts.size()) - 1));
+    startFrame = starts.isEmpty() ? 0 : starts[entry];
+    sink = QSharedPointer<DisplaySink>::create();
+    thread.start(new PreviewWorker(copy, theme, size, entry, sink));
+    ended = false;
+    clockRunning = false;
+    shown = 0;
+    dropped = 0;
+    firstFrameLatency = -1;
+    sincePlay.start();
+    ticker.start();
+    setState(Playing);
+}
+
+void PreviewPlayer::stopEngine()
+{
+    ticker.stop();
+    audio->stop();
+    thread.stop();
+    sink.reset();
+}
+
+void PreviewPlayer::close()
+{
+    stopEngine();
+    copy.reset();
+    theme.reset();
+    shownImage = QImage();
+    shownIndex = -1;
+    ended = false;
+    setState(Closed);
+}
+
+void PreviewPlayer::pause()
+{
+    if (current != Playing)
+        return;
+    if (clockRunning && !withSound)
+        heldSeconds += double(wall.nsecsElapsed()) / 1e9;
+    audio->suspend();
+    ticker.stop();
+    setState(Paused);
+}
+
+void PreviewPlayer::resume()
+{
+    if (current != Paused)
+        return;
+    if (ended) {
+        seek(0);
+        return;
+    }
+    wall.start();
+    audio->resume();
+    ticker.start();
+    setState(Playing);
+}
+
+void PreviewPlayer::setState(State state)
+{
+    if (state == current)
+        return;
+    current = state;
+    emit stateChanged();
+}
+
+void PreviewPlayer::startClock()
+{
+    heldSeconds = 0.0;
+    const double at = startFrame / kFramesPerSecond;
+    withSound =
+        !copy->audio().isEmpty() && audio->start(copy->audio(), frameCount / kFramesPerSecond, at);
+    const QString note = copy->audio().isEmpty() ? QString() : audio->problem();
+    if (note != soundNote) {
+        soundNote = note;
+        emit soundProblemChanged();
+    }
+    wall.start();
+    clockRunning = true;
+}
+
+double PreviewPlayer::clock() const
+{
+    if (!clockRunning)
+        return 0.0;
+    if (withSound)
+        return audio->heard();
+    return heldSeconds + (current == Playing ? double(wall.nsecsElapsed()) / 1e9 : 0.0);
+}
+
+void PreviewPlayer::onSoundFailed()
+{
+    // The wall clock takes over from where the music was.
+    heldSeconds = audio->heard();
+    wall.start();
+    withSound = false;
+    audio->stop();
+    soundNote = audio->problem();
+    emit soundProblemChanged();
+}
+
+void PreviewPlayer::tick()
+{
+    if (!sink || current != Playing)
+        return;
+    // The clock starts with the first frame on screen: opening the scene is not time lost.
+    const int due =
+        clockRunning ? startFrame + int(std::floor(clock() * kFramesPerSecond + 1e-6)) : startFrame;
+    DisplaySink::Taken taken = sink->take(due);
+    if (!taken.image.isNull()) {
+        // Every frame between the last one shown and this one was dropped.
+        if (shownIndex >= startFrame && taken.index > shownIndex + 1 && shown > 0)
+            dropped += taken.index - shownIndex - 1;
+        shownImage = std::move(taken.image);
+        shownIndex = taken.index;
+        ++shown;
+        if (!clockRunning) {
+            firstFrameLatency = sincePlay.elapsed();
+            startClock();
+        }
+        emit frameShown();
+    }
+    if (taken.ended)
+        finish();
+}
+
+void PreviewPlayer::finish()
+{
+    stopEngine();
+    ended = true;
+    setState(Paused);
+}
