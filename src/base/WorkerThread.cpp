@@ -10,6 +10,8 @@ namespace {
 QThread* threadFor(Worker* worker)
 {
     auto* thread = new QThread;
+    // The system shows the job's name for the thread (in top, a debugger, /proc).
+    thread->setObjectName(QString::fromLatin1(worker->metaObject()->className()));
     worker->moveToThread(thread);
     QObject::connect(thread, &QThread::started, worker, &Worker::process);
     // Direct: the thread's owner may be blocked in join(), and a queued quit would never arrive.

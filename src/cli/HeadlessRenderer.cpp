@@ -1,11 +1,14 @@
 #include "cli/HeadlessRenderer.h"
 
+#include "base/AtomicFile.h"
 #include "base/CommonError.h"
 #include "base/ServiceConfig.h"
 #include "cli/ConsoleProgress.h"
 #include "cli/InterruptGuard.h"
 #include "cli/ThemeFetcher.h"
+#include "engine/FrameGrab.h"
 #include "engine/LibavRender.h"
+#include "engine/PlanPlayer.h"
 #include "media/MediaFileInfo.h"
 #include "project/ImgSlide.h"
 #include "project/PictureFolder.h"
@@ -33,6 +36,8 @@ struct HeadlessRenderer::Request
     QStringList music;
     bool fullHd = false;
     QString output;
+    int frame = -1; // --frame: one frame as a picture instead of the video
+    QSize size;     // --size, for --frame
 };
 
 HeadlessRenderer::HeadlessRenderer(QTextStream& out, QTextStream& err) : out(out), err(err) {}
@@ -43,6 +48,7 @@ QString HeadlessRenderer::usage()
         "Usage: lumavive-render --theme ID [--photo FILE]... [--folder DIR]... [--text TEXT]...\n"
         "                       [--music FILE]... [--full-hd] -o OUT.mp4\n"
         "       lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--full-hd] -o OUT.mp4\n"
+        "       lumavive-render (--theme ID ... | PROJECT) --frame N [--size WxH] -o FRAME.png\n"
         "       lumavive-render --list-themes | --help | --version\n"
         "Renders a slideshow with an installed theme: from ./templates/ when the working folder "
         "has\n"
@@ -52,7 +58,9 @@ QString HeadlessRenderer::usage()
         "are first downloaded from the theme server named by LUMAVIVE_THEME_SERVER. Slides follow "
         "the order of the\n"
         "--photo, --folder and --text arguments; music tracks play in --music order. A saved\n"
-        "project renders with whatever of its photos and music still exist.\n"
+        "project renders with whatever of its photos and music still exist. --frame writes frame\n"
+        "N (from 0) of the video as a picture, as the video would show it, at WxH (16 to 3840\n"
+        "pixels a side; the video's size by default).\n"
         "Exit codes: 0 success, 1 render failure or interruption, 2 bad usage or input.\n");
 }
 
@@ -70,7 +78,8 @@ bool HeadlessRenderer::parse(const QStringList& arguments, Request* request)
             request->fullHd = true;
             continue;
         }
-        const QStringList withValue = {"--theme", "--photo", "--folder", "--text", "--music", "-o"};
+        const QStringList withValue = {"--theme", "--photo", "--folder", "--text",
+                                       "--music", "--frame", "--size",   "-o"};
         if (!option.startsWith(QLatin1Char('-')) && request->project.isEmpty()) {
             request->project = option;
             continue;
@@ -91,6 +100,26 @@ bool HeadlessRenderer::parse(const QStringList& arguments, Request* request)
                 fail(QStringLiteral("the theme id \"%1\" is not a number").arg(value));
                 return false;
             }
+        } else if (option == QLatin1String("--frame")) {
+            bool ok = false;
+            request->frame = value.toInt(&ok);
+            if (!ok || request->frame < 0) {
+                fail(
+                    QStringLiteral("the frame number \"%1\" is not a number from 0 on").arg(value));
+                return false;
+            }
+        } else if (option == QLatin1String("--size")) {
+            const QStringList sides = value.split(QLatin1Char('x'));
+            bool wide = false;
+            bool high = false;
+            if (sides.size() == 2)
+                request->size = QSize(sides[0].toInt(&wide), sides[1].toInt(&high));
+            if (!wide || !high || request->size.width() < 16 || request->size.height() < 16 ||
+                request->size.width() > 3840 || request->size.height() > 3840) {
+                fail(QStringLiteral("the size \"%1\" is not WxH with sides from 16 to 3840")
+                         .arg(value));
+                return false;
+            }
         } else if (option == QLatin1String("--music")) {
             request->music << value;
         } else if (option == QLatin1String("-o")) {
@@ -101,6 +130,10 @@ bool HeadlessRenderer::parse(const QStringList& arguments, Request* request)
     }
     if (request->output.isEmpty()) {
         fail(QStringLiteral("-o OUT.mp4 is required"));
+        return false;
+    }
+    if (request->size.isValid() && request->frame < 0) {
+        fail(QStringLiteral("--size goes with --frame"));
         return false;
     }
     if (!request->project.isEmpty()) {
@@ -263,21 +296,12 @@ int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QStrin
 {
     const Project& project = *shared;
     LibavRender engine(shared, project.templateDescription(), output);
-    // Frames written: each overlap hands one frame of the budget to the next scene.
     const TemplateDescription& theme = *project.templateDescription();
-    const int handOvers =
-        theme.sceneOverflow > 0 ? qMax(0, int(project.scenePlan()->size()) - 1) : 0;
-    ConsoleProgress progress(out, LibavRender::totalFrames(project, theme) - handOvers,
-                             isatty(fileno(stdout)));
+    ConsoleProgress progress(out, PlanPlayer::videoFrames(project, theme), isatty(fileno(stdout)));
     QObject::connect(
         &engine, &LibavRender::progress,
         [&progress](QSharedPointer<QImage>, double percent) { progress.frameWritten(percent); });
-    const QMetaObject::Connection errors = QObject::connect(
-        CommonError::instance(), &CommonError::error, [this](const QString& message) {
-            err << "error: " << QString(message).replace(QLatin1String("\r\n"), QLatin1String(" "))
-                << "\n";
-            err.flush();
-        });
+    const QMetaObject::Connection errors = reportErrors();
     bool ok = false;
     {
         InterruptGuard guard(&engine);
@@ -309,6 +333,16 @@ int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QStrin
     return Success;
 }
 
+QMetaObject::Connection HeadlessRenderer::reportErrors()
+{
+    return QObject::connect(
+        CommonError::instance(), &CommonError::error, [this](const QString& message) {
+            err << "error: " << QString(message).replace(QLatin1String("\r\n"), QLatin1String(" "))
+                << "\n";
+            err.flush();
+        });
+}
+
 int HeadlessRenderer::run(const QStringList& arguments)
 {
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
@@ -337,5 +371,38 @@ int HeadlessRenderer::run(const QStringList& arguments)
                  .arg(ServiceConfig::themeServer()));
         return RenderFailed;
     }
+    if (request.frame >= 0)
+        return writeFrame(project, request);
     return render(project, request.output);
+}
+
+int HeadlessRenderer::writeFrame(const QSharedPointer<Project>& project, const Request& request)
+{
+    const int frames = PlanPlayer::videoFrames(*project, *project->templateDescription());
+    if (request.frame >= frames) {
+        fail(QStringLiteral("the video has %1 frames (0 to %2); there is no frame %3")
+                 .arg(frames)
+                 .arg(frames - 1)
+                 .arg(request.frame));
+        return BadUsage;
+    }
+    const QMetaObject::Connection errors = reportErrors();
+    const QSize size = request.size.isValid() ? request.size : project->userData().videoSize();
+    const QImage frame =
+        FrameGrab::grab(project, project->templateDescription(), size, request.frame);
+    QObject::disconnect(errors);
+    const QString format = QFileInfo(request.output).suffix().toLower() == QLatin1String("jpg")
+                               ? QStringLiteral("JPG")
+                               : QStringLiteral("PNG");
+    const bool written = !frame.isNull() && AtomicFile::write(request.output, [&](QIODevice& file) {
+        return frame.save(&file, qPrintable(format));
+    });
+    if (!written) {
+        fail(frame.isNull() ? QStringLiteral("frame %1 could not be composed").arg(request.frame)
+                            : QStringLiteral("cannot write the picture to %1").arg(request.output));
+        return RenderFailed;
+    }
+    out << "Wrote " << QFileInfo(request.output).absoluteFilePath() << ": frame " << request.frame
+        << " of " << frames << ", " << size.width() << "x" << size.height() << "\n";
+    return Success;
 }

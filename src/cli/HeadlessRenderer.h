@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QSharedPointer>
 #include <QString>
 #include <QStringList>
@@ -13,6 +14,7 @@ class Project;
 //   lumavive-render --theme ID [--photo FILE]... [--folder DIR]... [--text TEXT]...
 //                   [--music FILE]... [--full-hd] -o OUT.mp4
 //   lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--full-hd] -o OUT.mp4
+//   lumavive-render (--theme ID ... | PROJECT) --frame N [--size WxH] -o FRAME.png
 //   lumavive-render --list-themes | --help | --version
 // Slides follow the order of the --photo, --folder and --text arguments; tracks the --music
 // order; the scene plan decides which slides fit. Themes come from "./templates/". Ctrl-C stops
@@ -43,6 +45,9 @@ private:
     bool checkOutput(const QString& output);
     int listThemes();
     int render(const QSharedPointer<Project>& project, const QString& output);
+    int writeFrame(const QSharedPointer<Project>& project, const Request& request);
+    // Prints the engine's error messages while connected.
+    QMetaObject::Connection reportErrors();
     void fail(const QString& message);
 
     QTextStream& out;

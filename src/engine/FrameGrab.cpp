@@ -25,7 +25,7 @@ QImage FrameGrab::grab(QSharedPointer<Project> project, QSharedPointer<TemplateD
                        QSize size, int index)
 {
     PlanPlayer player(project, theme, size);
-    if (!player.check() || index < 0 || index >= PlanPlayer::totalFrames(*project, *theme))
+    if (!player.check() || index < 0 || index >= PlanPlayer::videoFrames(*project, *theme))
         return {};
     FrameGrab sink(index);
     player.play(sink, startEntry(*project, *theme, index));

@@ -49,12 +49,13 @@ bool PlanPlayer::check()
 
 int PlanPlayer::totalFrames(const Project& project, const TemplateDescription& theme)
 {
-    const QVector<int> starts = entryStarts(project, theme);
     const QList<ScenePlanEntry>& plan = *project.scenePlan();
-    if (plan.isEmpty())
-        return 0;
-    const QSharedPointer<Scene> last = theme.scenes->value(plan.back().sceneId);
-    return starts.back() + (last ? last->frames : 0);
+    int total = 0;
+    for (const ScenePlanEntry& entry : plan) {
+        const QSharedPointer<Scene> scene = theme.scenes->value(entry.sceneId);
+        total += scene ? scene->frames : 0;
+    }
+    return total - qMax(0, int(plan.size()) - 1) * theme.sceneOverflow;
 }
 
 QVector<int> PlanPlayer::entryStarts(const Project& project, const TemplateDescription& theme)
@@ -64,10 +65,21 @@ QVector<int> PlanPlayer::entryStarts(const Project& project, const TemplateDescr
     for (const ScenePlanEntry& entry : *project.scenePlan()) {
         starts.push_back(at);
         const QSharedPointer<Scene> scene = theme.scenes->value(entry.sceneId);
-        // Each scene after the first starts under the last frames of the one before.
-        at += (scene ? scene->frames : 0) - theme.sceneOverflow;
+        // A scene hands over to the next one when `sceneOverflow` frames are left after the
+        // frame it writes last: the rest is composed under the next scene's first frames.
+        at +=
+            (scene ? scene->frames : 0) - (theme.sceneOverflow >= 1 ? theme.sceneOverflow + 1 : 0);
     }
     return starts;
+}
+
+int PlanPlayer::videoFrames(const Project& project, const TemplateDescription& theme)
+{
+    const QVector<int> starts = entryStarts(project, theme);
+    if (starts.isEmpty())
+        return 0;
+    const QSharedPointer<Scene> last = theme.scenes->value(project.scenePlan()->back().sceneId);
+    return starts.back() + (last ? last->frames : 0);
 }
 
 void PlanPlayer::failBackground(const Scene& scene)

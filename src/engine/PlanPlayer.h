@@ -43,8 +43,11 @@ public:
     bool stopped() const { return stopRequested; }
     bool failed() const { return hasFailed; }
 
-    // Frames the plan plays (overlaps counted once).
+    // The plan's length in frames as its scenes' lengths less the overlaps: what progress and
+    // the music's end are measured by. Each hand-over writes one frame fewer (videoFrames()).
     static int totalFrames(const Project& project, const TemplateDescription& theme);
+    // Frames the video has.
+    static int videoFrames(const Project& project, const TemplateDescription& theme);
     // The frame of the video at which each plan entry's scene starts.
     static QVector<int> entryStarts(const Project& project, const TemplateDescription& theme);
 

@@ -54,7 +54,9 @@ void PreviewPlayer::play(QSharedPointer<Project> project,
     theme = std::move(playedTheme);
     size = playedSize;
     starts = theme ? PlanPlayer::entryStarts(*copy, *theme) : QVector<int>();
-    frameCount = theme ? PlanPlayer::totalFrames(*copy, *theme) : 0;
+    frameCount = theme ? PlanPlayer::videoFrames(*copy, *theme) : 0;
+    // The music fades out where the render's does.
+    musicSeconds = theme ? PlanPlayer::totalFrames(*copy, *theme) / kFramesPerSecond : 0.0;
     seek(entry);
 }
 
@@ -133,8 +135,7 @@ void PreviewPlayer::startClock()
 {
     heldSeconds = 0.0;
     const double at = startFrame / kFramesPerSecond;
-    withSound =
-        !copy->audio().isEmpty() && audio->start(copy->audio(), frameCount / kFramesPerSecond, at);
+    withSound = !copy->audio().isEmpty() && audio->start(copy->audio(), musicSeconds, at);
     const QString note = copy->audio().isEmpty() ? QString() : audio->problem();
     if (note != soundNote) {
         soundNote = note;

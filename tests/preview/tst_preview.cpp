@@ -1,0 +1,272 @@
+#include "MediaFixtures.h"
+#include "TestDirs.h"
+#include "ThemeFixture.h"
+#include "engine/DisplaySink.h"
+#include "engine/FrameGrab.h"
+#include "engine/LibavRender.h"
+#include "engine/PlanPlayer.h"
+#include "engine/PreviewWorker.h"
+#include "media/MediaFileInfo.h"
+#include "preview/PreviewPlayer.h"
+#include "project/ImgSlide.h"
+#include "project/TextSlide.h"
+
+#include <QAudioDeviceInfo>
+#include <QProcess>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+// Mean difference of all colour channels, in levels.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB888);
+    const QImage y = b.convertToFormat(QImage::Format_RGB888);
+    if (x.size() != y.size())
+        return 255.0;
+    qint64 sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const uchar* p = x.constScanLine(row);
+        const uchar* q = y.constScanLine(row);
+        for (int i = 0; i < x.width() * 3; ++i)
+            sum += std::abs(p[i] - q[i]);
+    }
+    return double(sum) / (double(x.width()) * x.height() * 3);
+}
+
+// Threads of the preview: the engine's and the background sources' (threads take the name of
+// their job, and the decoders' helper threads that of the thread that starts them).
+int previewThreads()
+{
+    int count = 0;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
+        const QByteArray comm = name.open(QIODevice::ReadOnly) ? name.readAll() : QByteArray();
+        for (const char* job : {"PreviewWorker", "AsyncVideoInput", "AsyncStaticImg"})
+            count += comm.startsWith(job);
+    }
+    return count;
+}
+
+} // namespace
+
+// The preview plays what the render writes, starts where it is asked to, pauses and goes on,
+// plays without a sound card, and leaves nothing running when closed.
+class TestPreview : public QObject
+{
+    Q_OBJECT
+
+    TestDirs dirs;
+    QSharedPointer<Project> project;
+    QSharedPointer<TemplateDescription> theme;
+    const QSize hd{1280, 720};
+
+    // A photo scene on a video background and a text scene, cross-fading into each other, with
+    // a fade-in and a fade-out: red photo, text, blue photo.
+    void makeProject(bool withMusic)
+    {
+        ThemeFixture::ThemeSpec spec = ThemeFixture::photoAndText(1);
+        spec.fadeIn = 10;
+        spec.fadeOut = 10;
+        spec.sceneOverflow = 10;
+        spec.scenes[0].frames = 40;
+        spec.scenes[0].video = true;
+        spec.scenes[1].frames = 40;
+        spec.scenes[1].background = QColor(40, 90, 160);
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), spec));
+        QDir::setCurrent(dirs.path());
+        project = QSharedPointer<Project>::create();
+        project->setThemeId(1);
+        theme = project->templateDescription();
+        QVERIFY(theme);
+        if (withMusic) {
+            MediaFixtures::AudioSpec music;
+            music.seconds = 10;
+            QVERIFY(MediaFixtures::writeAudio(dirs.file("song.m4a"), music));
+            project->setAudio({MediaFileInfo::fromFile(dirs.file("song.m4a"))});
+        }
+        project->setSlides(
+            {QSharedPointer<ImgSlide>::create(dirs.picture("red.png", Qt::red, QSize(200, 200))),
+             QSharedPointer<TextSlide>::create("Hello"),
+             QSharedPointer<ImgSlide>::create(
+                 dirs.picture("blue.png", Qt::blue, QSize(200, 200)))});
+        QCOMPARE(project->scenePlan()->size(), 3);
+    }
+
+    // The frames of the rendered video at these indices, decoded by the ffmpeg tool.
+    QList<QImage> videoFrames(const QString& video, const QList<int>& indices)
+    {
+        QStringList terms;
+        for (int index : indices)
+            terms << QStringLiteral("eq(n\\,%1)").arg(index);
+        const QString folder = dirs.file("decoded");
+        QDir().mkpath(folder);
+        QProcess ffmpeg;
+        ffmpeg.start("ffmpeg",
+                     {"-v", "error", "-i", video, "-vf", "select='" + terms.join('+') + "'",
+                      "-vsync", "0", folder + "/f%02d.png"});
+        if (!ffmpeg.waitForFinished(60000) || ffmpeg.exitCode() != 0)
+            return {};
+        QList<QImage> frames;
+        for (int i = 1; i <= indices.size(); ++i)
+            frames << QImage(QStringLiteral("%1/f%2.png").arg(folder).arg(i, 2, 10, QChar('0')));
+        return frames;
+    }
+
+    // Every frame the preview thread hands to the display, in order, none dropped.
+    QMap<int, QImage> previewFrames(int entry, const QList<int>& wanted)
+    {
+        auto sink = QSharedPointer<DisplaySink>::create(4);
+        WorkerThread thread;
+        thread.start(new PreviewWorker(project, theme, hd, entry, sink));
+        QMap<int, QImage> frames;
+        for (int index = 0;;) {
+            const DisplaySink::Taken taken = sink->take(index);
+            if (!taken.image.isNull()) {
+                if (wanted.contains(taken.index))
+                    frames.insert(taken.index, taken.image);
+                index = taken.index + 1;
+            } else if (taken.ended) {
+                break;
+            } else {
+                QThread::msleep(1);
+            }
+        }
+        thread.join();
+        return frames;
+    }
+
+    // Waits until the player shows a frame it had not shown before.
+    static bool nextFrame(PreviewPlayer& player, int timeoutMs = 5000)
+    {
+        QSignalSpy shown(&player, &PreviewPlayer::frameShown);
+        return shown.wait(timeoutMs);
+    }
+
+private slots:
+    void initTestCase() { makeProject(false); }
+
+    void framesEqualTheRenderedVideo()
+    {
+        const QVector<int> starts = PlanPlayer::entryStarts(*project, *theme);
+        const int frames = PlanPlayer::videoFrames(*project, *theme);
+        QCOMPARE(starts, (QVector<int>{0, 29, 58}));
+        const int fadeIn = 4;
+        const int image = 20;
+        const int crossFade = starts[1] + 4;
+        const int text = starts[1] + 20;
+        const int fadeOut = frames - 4;
+        const QList<int> indices = {fadeIn, image, crossFade, text, fadeOut};
+
+        const QString video = dirs.file("video.mp4");
+        QVERIFY(LibavRender(project, theme, video).render());
+        const QList<QImage> rendered = videoFrames(video, indices);
+        QCOMPARE(rendered.size(), indices.size());
+        const QMap<int, QImage> played = previewFrames(0, indices);
+        for (int k = 0; k < indices.size(); ++k) {
+            const int index = indices[k];
+            QVERIFY2(played.contains(index), qPrintable(QString::number(index)));
+            const double off = meanDifference(played[index], rendered[k]);
+            QVERIFY2(
+                off < 3.0,
+                qPrintable(QStringLiteral("frame %1 differs by %2 levels").arg(index).arg(off)));
+            // The single frame the command-line tool writes is that frame too.
+            const QImage single = FrameGrab::grab(project, theme, hd, index);
+            QCOMPARE(single.size(), hd);
+            QVERIFY(meanDifference(single, played[index]) < 0.01);
+        }
+        // A fade or a cross-fade a frame off is told apart.
+        for (int index : {fadeIn, crossFade, fadeOut})
+            QVERIFY(meanDifference(played[index], FrameGrab::grab(project, theme, hd, index + 1)) >
+                    6.0);
+        QVERIFY(FrameGrab::grab(project, theme, hd, frames).isNull());
+    }
+
+    void seekingToASlideShowsItsScenesFirstFrame()
+    {
+        PreviewPlayer player;
+        player.setAudioDevice(QAudioDeviceInfo());
+        player.play(project, theme, QSize(640, 360), 0);
+        QVERIFY(nextFrame(player));
+        QCOMPARE(player.frameIndex(), 0);
+        player.seek(2);
+        QVERIFY(nextFrame(player));
+        QCOMPARE(player.frameIndex(), 58);
+        QVERIFY(player.firstFrameMs() >= 0);
+        // The blue photo stands in the middle, on its own: no scene fades out over it.
+        const QColor centre = player.frame().pixelColor(320, 180);
+        QVERIFY2(centre.blue() > 200 && centre.red() < 40, qPrintable(centre.name()));
+    }
+
+    void pauseHoldsTheFrameAndResumeGoesOnFromIt()
+    {
+        PreviewPlayer player;
+        player.setAudioDevice(QAudioDeviceInfo());
+        player.play(project, theme, QSize(640, 360), 0);
+        QTRY_VERIFY(player.frameIndex() >= 5);
+        player.pause();
+        QCOMPARE(player.state(), PreviewPlayer::Paused);
+        const int held = player.frameIndex();
+        const QImage frame = player.frame();
+        QTest::qWait(500);
+        QCOMPARE(player.frameIndex(), held);
+        QCOMPARE(player.frame(), frame);
+        player.resume();
+        QCOMPARE(player.state(), PreviewPlayer::Playing);
+        QVERIFY(nextFrame(player));
+        // Half a second paused is not half a second skipped (15 frames).
+        QVERIFY2(player.frameIndex() > held && player.frameIndex() < held + 8,
+                 qPrintable(QStringLiteral("%1 after %2").arg(player.frameIndex()).arg(held)));
+        // To the end, then Play starts over.
+        QTRY_VERIFY_WITH_TIMEOUT(player.atEnd(), 10000);
+        QCOMPARE(player.frameIndex(), PlanPlayer::videoFrames(*project, *theme) - 1);
+        player.resume();
+        QVERIFY(nextFrame(player));
+        QCOMPARE(player.frameIndex(), 0);
+    }
+
+    void closingStopsEveryThread()
+    {
+        // A thread that was joined may take the system a moment more to clear away.
+        QTRY_COMPARE_WITH_TIMEOUT(previewThreads(), 0, 1000);
+        {
+            PreviewPlayer player;
+            player.setAudioDevice(QAudioDeviceInfo());
+            player.play(project, theme, QSize(640, 360), 1);
+            QVERIFY(nextFrame(player));
+            QVERIFY(previewThreads() >= 2);
+            player.close();
+            QCOMPARE(player.state(), PreviewPlayer::Closed);
+            QVERIFY(player.frame().isNull());
+            QTRY_COMPARE_WITH_TIMEOUT(previewThreads(), 0, 1000);
+            // Closed while the engine waits for room, and before its first frame.
+            player.play(project, theme, QSize(640, 360), 0);
+            player.pause();
+            QTest::qWait(200);
+            player.close();
+            QTRY_COMPARE_WITH_TIMEOUT(previewThreads(), 0, 1000);
+            player.play(project, theme, QSize(640, 360), 0);
+            player.close();
+            QTRY_COMPARE_WITH_TIMEOUT(previewThreads(), 0, 1000);
+            player.play(project, theme, QSize(640, 360), 0);
+        } // destroyed while playing
+        QTRY_COMPARE_WITH_TIMEOUT(previewThreads(), 0, 1000);
+    }
+
+    void withoutASoundDeviceItPlaysSilently()
+    {
+        makeProject(true);
+        PreviewPlayer player;
+        player.setAudioDevice(QAudioDeviceInfo());
+        player.play(project, theme, QSize(640, 360), 0);
+        QTRY_VERIFY(player.frameIndex() >= 15);
+        QVERIFY(player.soundProblem().contains(QLatin1String("No sound device")));
+        QCOMPARE(player.state(), PreviewPlayer::Playing);
+    }
+};
+
+QTEST_MAIN(TestPreview)
+#include "tst_preview.moc"
