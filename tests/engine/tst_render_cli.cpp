@@ -85,6 +85,26 @@ private slots:
         QVERIFY(!probe.hasAudio);
     }
 
+    // One frame as a picture, for checks and thumbnails: the photo of the first scene, the
+    // text scene's background in the second.
+    void writesOneFrameAsAPicture()
+    {
+        const QStringList project = {"--theme", "1", "--photo", photo("red.png", Qt::red),
+                                     "--text", "Hello"};
+        Result r = run(project + QStringList{"--frame", "15", "--size", "640x360", "-o",
+                                             dirs.file("frame.png")});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY(r.out.contains("frame 15 of 60, 640x360"));
+        QImage frame(dirs.file("frame.png"));
+        QCOMPARE(frame.size(), QSize(640, 360));
+        QVERIFY(frame.pixelColor(320, 180).red() > 200 && frame.pixelColor(320, 180).blue() < 60);
+        r = run(project + QStringList{"--frame", "45", "-o", dirs.file("text.jpg")});
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        frame = QImage(dirs.file("text.jpg"));
+        QCOMPARE(frame.size(), QSize(1280, 720)); // the video's own size
+        QVERIFY(frame.pixelColor(8, 8).red() > 150);
+    }
+
     void musicBoundsTheVideoAndIsWritten()
     {
         const Result r = run({"--theme", "1", "--folder", dirs.file("album"), "--music",
@@ -176,6 +196,19 @@ private slots:
             << "a saved project brings its own theme, slides and music";
         QTest::newRow("unknown option")
             << QStringList{"--theme", "1", "--frobnicate"} << "unknown argument";
+        QTest::newRow("frame past the end")
+            << QStringList{"--theme", "1", "--text", "x", "--frame", "30", "-o", "x.mp4"}
+            << "the video has 30 frames (0 to 29); there is no frame 30";
+        QTest::newRow("frame not a number")
+            << QStringList{"--theme", "1", "--text", "x", "--frame", "-1", "-o", "x.mp4"}
+            << "is not a number from 0 on";
+        QTest::newRow("size not WxH")
+            << QStringList{"--theme", "1", "--text", "x", "--frame", "0", "--size", "640",
+                           "-o", "x.mp4"}
+            << "the size \"640\" is not WxH";
+        QTest::newRow("size without frame")
+            << QStringList{"--theme", "1", "--text", "x", "--size", "640x360", "-o", "x.mp4"}
+            << "--size goes with --frame";
     }
     void badInputIsRefused()
     {

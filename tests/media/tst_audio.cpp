@@ -5,6 +5,7 @@
 #include "media/AudioInput.h"
 #include "media/AudioVolume.h"
 #include "media/MediaFileInfo.h"
+#include "media/PcmMusic.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -197,6 +198,62 @@ private slots:
         QFETCH(float, seconds);
         QFETCH(QString, text);
         QCOMPARE(MediaFileInfo::durationText(seconds), text);
+    }
+
+    // The preview's PCM: the tracks in order with their fades, from any point, silence after the
+    // music and nothing after the video. Told apart by pitch (zero crossings) and loudness.
+    void pcmMusicPlaysFromAnyPoint()
+    {
+        MediaFixtures::AudioSpec spec;
+        spec.seconds = 3.0;
+        const QString low = dirs.file("low.m4a");
+        QVERIFY(MediaFixtures::writeAudio(low, spec));
+        spec.frequency = 660.0;
+        spec.sampleRate = 48000; // resampled like any other rate
+        const QString high = dirs.file("high.m4a");
+        QVERIFY(MediaFixtures::writeAudio(high, spec));
+        const QList<QSharedPointer<MediaFileInfo>> tracks = {MediaFileInfo::fromFile(low),
+                                                             MediaFileInfo::fromFile(high)};
+        const double firstTrack = double(tracks[0]->duration());
+
+        // A tenth of a second of the left channel: crossings of zero and the largest sample.
+        auto measure = [](const QByteArray& pcm) {
+            const auto* samples = reinterpret_cast<const int16_t*>(pcm.constData());
+            const int count = int(pcm.size() / PcmMusic::kBytesPerSample);
+            int crossings = 0;
+            int peak = 0;
+            for (int i = 0; i < count; ++i) {
+                const int left = samples[i * 2];
+                peak = qMax(peak, std::abs(left));
+                if (i > 0 && (samples[(i - 1) * 2] < 0) != (left < 0))
+                    ++crossings;
+            }
+            return std::pair{crossings, peak};
+        };
+        const qint64 tenth = PcmMusic::kRate / 10 * PcmMusic::kBytesPerSample;
+
+        PcmMusic music(tracks, 8.0);
+        const auto [start, startPeak] = measure(music.read(tenth));
+        QVERIFY2(startPeak < 16384 * 0.15, "the first track fades in");
+        QVERIFY(qAbs(start - 88) <= 3);
+
+        music.seek(firstTrack + 1.5); // in the second track, after its fade-in
+        QVERIFY(qAbs(music.position() - (firstTrack + 1.5)) < 1.0 / PcmMusic::kRate);
+        const auto [second, secondPeak] = measure(music.read(tenth));
+        QVERIFY2(qAbs(second - 132) <= 3, qPrintable(QString::number(second)));
+        QVERIFY(secondPeak > 16384 * 0.9);
+
+        music.seek(1.5); // back into the first
+        const auto [first, firstPeak] = measure(music.read(tenth));
+        QVERIFY(qAbs(first - 88) <= 3);
+        QVERIFY(firstPeak > 16384 * 0.9);
+
+        // After both tracks: silence up to the video's end, then nothing.
+        music.seek(7.0);
+        const QByteArray rest = music.read(10 * tenth);
+        QCOMPARE(rest.size(), qint64(PcmMusic::kRate) * PcmMusic::kBytesPerSample);
+        QCOMPARE(measure(rest).second, 0);
+        QVERIFY(music.read(tenth).isEmpty());
     }
 
     void unreadableMusicIsReportedAndThrown()
