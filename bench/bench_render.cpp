@@ -69,24 +69,10 @@ int renderOnce(const QStringList& args)
     return 0;
 }
 
-QImage photoPicture()
-{
-    QImage photo(4000, 3000, QImage::Format_RGB32);
-    QPainter painter(&photo);
-    QLinearGradient gradient(0, 0, 4000, 3000);
-    gradient.setColorAt(0, QColor(20, 80, 150));
-    gradient.setColorAt(1, QColor(250, 200, 110));
-    painter.fillRect(photo.rect(), gradient);
-    for (int i = 0; i < 300; ++i)
-        painter.fillRect((i * 131) % 3900, (i * 71) % 2900, 80, 60,
-                         QColor::fromHsv(i % 360, 150, 220));
-    return photo;
-}
-
 bool prepare(const QString& folder)
 {
     QDir::setCurrent(folder);
-    const QImage photo = photoPicture();
+    const QImage photo = MediaFixtures::cameraPhoto();
     const QString first = folder + "/photo-0.jpg";
     photo.save(first, "JPG", 90);
     for (int i = 1; i < 120; ++i)

@@ -73,6 +73,7 @@ void PreviewPlayer::seek(int entry)
     clockRunning = false;
     shown = 0;
     dropped = 0;
+    late = 0;
     firstFrameLatency = -1;
     sincePlay.start();
     ticker.start();
@@ -177,6 +178,9 @@ void PreviewPlayer::tick()
         // Every frame between the last one shown and this one was dropped.
         if (shownIndex >= startFrame && taken.index > shownIndex + 1 && shown > 0)
             dropped += taken.index - shownIndex - 1;
+        // Shown, but after the next one was due: the engine fell behind.
+        if (clockRunning && taken.index < due - 1)
+            ++late;
         shownImage = std::move(taken.image);
         shownIndex = taken.index;
         ++shown;

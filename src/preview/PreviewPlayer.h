@@ -58,10 +58,12 @@ public:
     // Why the music cannot be heard; empty when it plays (or there is none).
     QString soundProblem() const { return soundNote; }
 
-    // Figures of the current play: frames shown and dropped, and the milliseconds from play()
-    // or seek() to the first frame on screen (-1 until then).
+    // Figures of the current play: frames shown, dropped, and shown later than a frame after
+    // their time, and the milliseconds from play() or seek() to the first frame on screen (-1
+    // until then).
     int framesShown() const { return shown; }
     int framesDropped() const { return dropped; }
+    int framesLate() const { return late; }
     qint64 firstFrameMs() const { return firstFrameLatency; }
 
     // A copy of the project to play: its own slides, so that edits in the window while it
@@ -107,6 +109,7 @@ private:
     int shownIndex = -1;
     int shown = 0;
     int dropped = 0;
+    int late = 0;
     qint64 firstFrameLatency = -1;
     QString soundNote;
 };

@@ -15,6 +15,20 @@ extern "C" {
 
 namespace MediaFixtures {
 
+QImage cameraPhoto()
+{
+    QImage photo(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    QLinearGradient gradient(0, 0, 4000, 3000);
+    gradient.setColorAt(0, QColor(20, 80, 150));
+    gradient.setColorAt(1, QColor(250, 200, 110));
+    painter.fillRect(photo.rect(), gradient);
+    for (int i = 0; i < 300; ++i)
+        painter.fillRect((i * 131) % 3900, (i * 71) % 2900, 80, 60,
+                         QColor::fromHsv(i % 360, 150, 220));
+    return photo;
+}
+
 namespace {
 
 struct Output

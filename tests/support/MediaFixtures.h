@@ -12,6 +12,10 @@ namespace MediaFixtures {
 // The picture of frame `index` of a fixture video.
 using FramePainter = std::function<QImage(int index, int width, int height)>;
 
+// A 4000x3000 picture with a gradient and 300 coloured patches: a camera photo's size and some
+// of its detail, for benchmarks.
+QImage cameraPhoto();
+
 // Four quadrants: top-left red, top-right blue, bottom-left green, bottom-right white.
 QImage quadrants(int index, int width, int height);
 

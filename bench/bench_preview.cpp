@@ -1,0 +1,121 @@
+// The preview benchmark: the built-in themes played live, as the editor's preview plays them
+// (PreviewPlayer, wall clock: no sound card is needed), with 12 photos of 12 megapixels, two
+// texts and 60 s of music. Per theme: milliseconds from Play to the first frame on screen and
+// from a seek to the first frame there, and the frames shown, dropped and shown late (more than
+// a frame after their time) over 20 s of playing from the start and 5 s after the seek. `--size
+// WxH` plays at another size (640x360 by default); LUMAVIVE_THEMES_DIR names another theme folder
+// than the build tree's.
+#include "MediaFixtures.h"
+#include "media/LibavInit.h"
+#include "preview/PreviewPlayer.h"
+#include "project/ImgSlide.h"
+#include "project/TextSlide.h"
+
+#include <QAudioDeviceInfo>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+QTextStream out(stdout);
+
+// Runs the event loop until `done` holds or `ms` have passed.
+void runUntil(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QEventLoop loop;
+    while (!done() && timer.elapsed() < ms)
+        loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+}
+
+QSharedPointer<Project> project(const QString& folder, int theme)
+{
+    auto p = QSharedPointer<Project>::create();
+    p->setThemeId(theme);
+    p->setAudio({MediaFileInfo::fromFile(folder + "/music.m4a")});
+    QVector<QSharedPointer<Slide>> slides;
+    for (int i = 0; i < 12; ++i) {
+        if (i == 4)
+            slides << QSharedPointer<TextSlide>::create("A summer by the lake");
+        if (i == 9)
+            slides << QSharedPointer<TextSlide>::create("Thank you for watching");
+        slides << QSharedPointer<ImgSlide>::create(folder + QStringLiteral("/photo-%1.jpg").arg(i));
+    }
+    p->setSlides(slides);
+    return p;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    initLibav();
+    QGuiApplication app(argc, argv);
+    QSize size(640, 360);
+    const int sizeAt = app.arguments().indexOf("--size");
+    if (sizeAt > 0 && sizeAt + 1 < app.arguments().size()) {
+        const QStringList sides = app.arguments()[sizeAt + 1].split('x');
+        size = QSize(sides.value(0).toInt(), sides.value(1).toInt());
+    }
+    QString themes = qEnvironmentVariable("LUMAVIVE_THEMES_DIR");
+    if (themes.isEmpty())
+        themes = QCoreApplication::applicationDirPath() + "/../share/lumavive/themes";
+
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    out << "preparing 12 photos (4000x3000) and 60 s of music...\n";
+    out.flush();
+    MediaFixtures::cameraPhoto().save(folder + "/photo-0.jpg", "JPG", 90);
+    for (int i = 1; i < 12; ++i)
+        QFile::copy(folder + "/photo-0.jpg", folder + QStringLiteral("/photo-%1.jpg").arg(i));
+    MediaFixtures::AudioSpec music;
+    music.seconds = 60.0;
+    if (!MediaFixtures::writeAudio(folder + "/music.m4a", music) ||
+        !QFile::link(QDir(themes).absolutePath(), folder + "/templates"))
+        return 1;
+    QDir::setCurrent(folder);
+
+    out << "built-in themes played at " << size.width() << "x" << size.height()
+        << ", 20 s from the start, then 5 s from the fourth scene\n";
+    out << "theme  start ms  seek ms  shown  dropped  dropped %  late\n";
+    for (int theme = 1; theme <= 6; ++theme) {
+        const QSharedPointer<Project> played = project(folder, theme);
+        if (!played->templateDescription() || played->scenePlan()->size() < 4) {
+            out << theme << ": cannot be played\n";
+            continue;
+        }
+        PreviewPlayer player;
+        player.setAudioDevice(QAudioDeviceInfo()); // the wall clock, as without a sound card
+        player.play(played, played->templateDescription(), size, 0);
+        runUntil([&] { return player.framesShown() > 0; }, 10000);
+        const qint64 start = player.firstFrameMs();
+        runUntil([&] { return player.frameIndex() >= 600 || player.atEnd(); }, 30000);
+        int shown = player.framesShown();
+        int dropped = player.framesDropped();
+        int late = player.framesLate();
+        player.seek(3);
+        runUntil([&] { return player.framesShown() > 0; }, 10000);
+        const qint64 seek = player.firstFrameMs();
+        const int from = player.frameIndex();
+        runUntil([&] { return player.frameIndex() >= from + 150 || player.atEnd(); }, 15000);
+        shown += player.framesShown();
+        dropped += player.framesDropped();
+        late += player.framesLate();
+        out << qSetFieldWidth(5) << theme << qSetFieldWidth(0) << "  " << qSetFieldWidth(8) << start
+            << qSetFieldWidth(0) << "  " << qSetFieldWidth(7) << seek << qSetFieldWidth(0) << "  "
+            << qSetFieldWidth(5) << shown << qSetFieldWidth(0) << "  " << qSetFieldWidth(7)
+            << dropped << qSetFieldWidth(0) << "  " << qSetFieldWidth(9)
+            << QString::number(100.0 * dropped / qMax(1, shown + dropped), 'f', 2)
+            << qSetFieldWidth(0) << "  " << qSetFieldWidth(4) << late << qSetFieldWidth(0) << "\n";
+        out.flush();
+    }
+    return 0;
+}
