@@ -89,8 +89,8 @@ private slots:
     // text scene's background in the second.
     void writesOneFrameAsAPicture()
     {
-        const QStringList project = {"--theme", "1", "--photo", photo("red.png", Qt::red),
-                                     "--text", "Hello"};
+        const QStringList project = {"--theme", "1",    "--photo", photo("red.png", Qt::red),
+                                     "--text",  "Hello"};
         Result r = run(project + QStringList{"--frame", "15", "--size", "640x360", "-o",
                                              dirs.file("frame.png")});
         QVERIFY2(r.code == 0, qPrintable(r.err));
@@ -202,10 +202,9 @@ private slots:
         QTest::newRow("frame not a number")
             << QStringList{"--theme", "1", "--text", "x", "--frame", "-1", "-o", "x.mp4"}
             << "is not a number from 0 on";
-        QTest::newRow("size not WxH")
-            << QStringList{"--theme", "1", "--text", "x", "--frame", "0", "--size", "640",
-                           "-o", "x.mp4"}
-            << "the size \"640\" is not WxH";
+        QTest::newRow("size not WxH") << QStringList{"--theme", "1",      "--text", "x",  "--frame",
+                                                     "0",       "--size", "640",    "-o", "x.mp4"}
+                                      << "the size \"640\" is not WxH";
         QTest::newRow("size without frame")
             << QStringList{"--theme", "1", "--text", "x", "--size", "640x360", "-o", "x.mp4"}
             << "--size goes with --frame";
