@@ -211,14 +211,14 @@ private slots:
         QCOMPARE(player.state(), PreviewPlayer::Paused);
         const int held = player.frameIndex();
         const QImage frame = player.frame();
-        QTest::qWait(500);
+        QTest::qWait(1000);
         QCOMPARE(player.frameIndex(), held);
         QCOMPARE(player.frame(), frame);
         player.resume();
         QCOMPARE(player.state(), PreviewPlayer::Playing);
         QVERIFY(nextFrame(player));
-        // Half a second paused is not half a second skipped (15 frames).
-        QVERIFY2(player.frameIndex() > held && player.frameIndex() < held + 8,
+        // A second paused is not a second skipped (30 frames); a busy machine may drop a few.
+        QVERIFY2(player.frameIndex() > held && player.frameIndex() < held + 15,
                  qPrintable(QStringLiteral("%1 after %2").arg(player.frameIndex()).arg(held)));
         // To the end, then Play starts over.
         QTRY_VERIFY_WITH_TIMEOUT(player.atEnd(), 10000);
