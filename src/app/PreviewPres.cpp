@@ -1,9 +1,10 @@
 #include "app/PreviewPres.h"
 
 #include "app/ProjectPres.h"
-#include "app/SlidesListModel.h"
 #include "engine/PlanPlayer.h"
 #include "preview/PreviewPlayer.h"
+#include "project/ImgSlide.h"
+#include "project/TextSlide.h"
 
 #include <cmath>
 
@@ -23,9 +24,27 @@ PreviewPres::PreviewPres(QObject* parent) : QObject(parent), engine(new PreviewP
     connect(project, &ProjectPres::slidesChanged, this, &PreviewPres::projectEdited);
     connect(project, &ProjectPres::audioChanged, this, &PreviewPres::projectEdited);
     connect(project, &ProjectPres::themeIdChanged, this, &PreviewPres::projectEdited);
-    // Turning a photo changes the slide in place.
-    connect(SlidesListModel::instance(), &SlidesListModel::dataChanged, this,
-            &PreviewPres::projectEdited);
+}
+
+QStringList PreviewPres::contentOf(const Project& project)
+{
+    // Turning a photo changes its slide in place, without a signal of the project's own: what
+    // the video is made of is compared instead.
+    QStringList content{QString::number(project.themeId())};
+    for (const QSharedPointer<Slide>& slide : project.slides()) {
+        if (const auto image = slide.objectCast<ImgSlide>())
+            content << QStringLiteral("photo %1 %2").arg(image->rotation()).arg(image->path());
+        else if (const auto text = slide.objectCast<TextSlide>())
+            content << QStringLiteral("text ") + text->text();
+    }
+    for (const QSharedPointer<MediaFileInfo>& track : project.audio())
+        content << QStringLiteral("music ") + track->path();
+    return content;
+}
+
+bool PreviewPres::edited() const
+{
+    return stale || contentOf(*ProjectPres::instance()->project()) != played;
 }
 
 bool PreviewPres::isOpen() const
@@ -87,12 +106,10 @@ void PreviewPres::togglePlay(const QVariant& selection)
         engine->pause();
         break;
     case PreviewPlayer::Paused:
-        if (stale && !engine->atEnd())
-            playFrom(entryAtFrame(engine->frameIndex()));
-        else if (stale)
-            playFrom(0);
-        else
+        if (!edited())
             engine->resume();
+        else
+            playFrom(engine->atEnd() ? 0 : entryAtFrame(engine->frameIndex()));
         break;
     }
 }
@@ -108,7 +125,7 @@ void PreviewPres::seekTo(double fraction)
     if (!isOpen())
         return;
     const int frame = int(qBound(0.0, fraction, 1.0) * qMax(0, engine->totalFrames() - 1));
-    if (stale)
+    if (edited())
         playFrom(entryAtFrame(frame));
     else
         engine->seek(entryAtFrame(frame));
@@ -128,6 +145,7 @@ void PreviewPres::playFrom(int entry)
     if (project->slides().isEmpty())
         return;
     stale = false;
+    played = contentOf(*project);
     engine->play(project, project->templateDescription(), composeSize, entry);
     emit positionChanged();
 }

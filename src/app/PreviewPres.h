@@ -4,14 +4,17 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class PreviewPlayer;
+class Project;
 
 // The editor's preview pane ("preview" in QML): Play opens it and plays the project from the
 // selected slide at the pane's size, Play again pauses and resumes, a clicked slide plays from
-// there, the scrub bar jumps to the scene under the pointer, Esc closes. An edit pauses the
-// preview; the next Play shows it. GUI thread only.
+// there, the scrub bar jumps to the scene under the pointer, Esc closes. An edit of the slide
+// list, the music or the theme pauses the preview; the next Play shows every edit (a turned photo
+// too) from the scene that was showing. GUI thread only.
 class PreviewPres : public QObject
 {
     Q_OBJECT
@@ -63,7 +66,13 @@ private:
     // The plan entry whose scene starts last at or before `frame`.
     int entryAtFrame(int frame) const;
 
+    // What the video is made of: theme, slides (with their turns and texts), music.
+    static QStringList contentOf(const Project& project);
+    // Whether the project changed since the preview's copy was made.
+    bool edited() const;
+
     PreviewPlayer* engine;
     QSize composeSize{640, 360};
-    bool stale = false; // the project changed since the preview's copy was made
+    bool stale = false; // an edit was announced since the copy was made
+    QStringList played; // contentOf() the copy
 };

@@ -131,6 +131,18 @@ QSharedPointer<ISceneReader> PlanPlayer::openScene(const Scene& scene, const Sce
 
 bool PlanPlayer::play(FrameSink& sink, int first)
 {
+    // Sources and readers say what failed (CommonError) and throw; whatever was open is closed
+    // on the way out, and the play ends as failed.
+    try {
+        playEntries(sink, first);
+    } catch (...) {
+        abort();
+    }
+    return !hasFailed;
+}
+
+void PlanPlayer::playEntries(FrameSink& sink, int first)
+{
     const QList<ScenePlanEntry> plan = *project->scenePlan();
     const QVector<int> starts = entryStarts(*project, *theme);
     const int overflow = theme->sceneOverflow;
@@ -179,7 +191,6 @@ bool PlanPlayer::play(FrameSink& sink, int first)
         if (!handedOver && !pass.last)
             sink.sceneEnded(reader->frameNumber());
     }
-    return !hasFailed;
 }
 
 int PlanPlayer::compose(Pass& pass, ISceneReader& reader)

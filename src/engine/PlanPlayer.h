@@ -70,6 +70,7 @@ private:
         float step = 0;  // progress per frame, percent
     };
 
+    void playEntries(FrameSink& sink, int first);
     // Cross-fade, progress and fades for the reader's current frame; returns the frames of the
     // scene after it.
     int compose(Pass& pass, ISceneReader& reader);

@@ -95,6 +95,12 @@ void PreviewAudio::stop()
     source.reset();
 }
 
+double PreviewAudio::bufferSeconds() const
+{
+    return output ? double(output->bufferSize()) / (PcmMusic::kRate * PcmMusic::kBytesPerSample)
+                  : 0.0;
+}
+
 double PreviewAudio::heard() const
 {
     if (!output)

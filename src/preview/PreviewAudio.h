@@ -32,6 +32,8 @@ public:
     bool isPlaying() const { return output != nullptr; }
     // Seconds of music heard since start(), pauses left out; never goes back.
     double heard() const;
+    // How much music the device holds ahead: heard() moves in steps of about this or less.
+    double bufferSeconds() const;
     QString problem() const { return why; }
 
 signals:

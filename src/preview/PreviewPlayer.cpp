@@ -11,7 +11,8 @@
 
 namespace {
 constexpr double kFramesPerSecond = 30.0;
-}
+constexpr qint64 kSoundStartMs = 2000;
+} // namespace
 
 PreviewPlayer::PreviewPlayer(QObject* parent) : QObject(parent), audio(new PreviewAudio(this))
 {
@@ -76,6 +77,7 @@ void PreviewPlayer::seek(int entry)
     late = 0;
     firstFrameLatency = -1;
     sincePlay.start();
+    startSound();
     ticker.start();
     setState(Playing);
 }
@@ -103,7 +105,7 @@ void PreviewPlayer::pause()
 {
     if (current != Playing)
         return;
-    if (clockRunning && !withSound)
+    if (clockRunning)
         heldSeconds += double(wall.nsecsElapsed()) / 1e9;
     audio->suspend();
     ticker.stop();
@@ -132,9 +134,9 @@ void PreviewPlayer::setState(State state)
     emit stateChanged();
 }
 
-void PreviewPlayer::startClock()
+void PreviewPlayer::startSound()
 {
-    heldSeconds = 0.0;
+    // Started with the engine: the sound card's own start-up overlaps the opening of the scene.
     const double at = startFrame / kFramesPerSecond;
     withSound = !copy->audio().isEmpty() && audio->start(copy->audio(), musicSeconds, at);
     const QString note = copy->audio().isEmpty() ? QString() : audio->problem();
@@ -142,6 +144,11 @@ void PreviewPlayer::startClock()
         soundNote = note;
         emit soundProblemChanged();
     }
+}
+
+void PreviewPlayer::startClock()
+{
+    heldSeconds = 0.0;
     wall.start();
     clockRunning = true;
 }
@@ -150,16 +157,31 @@ double PreviewPlayer::clock() const
 {
     if (!clockRunning)
         return 0.0;
-    if (withSound)
-        return audio->heard();
     return heldSeconds + (current == Playing ? double(wall.nsecsElapsed()) / 1e9 : 0.0);
+}
+
+void PreviewPlayer::followSound()
+{
+    // The sound card reports its position in steps of its buffer's periods: the wall clock keeps
+    // the pictures even and is drawn towards the music, at once when they are far apart (the
+    // music starting, or stalling).
+    const double heard = audio->heard();
+    if (heard <= 0.0) {
+        // Not a sample heard yet: the first picture waits for the music, two seconds at most.
+        if (sincePlay.elapsed() < kSoundStartMs) {
+            heldSeconds = 0.0;
+            wall.start();
+        }
+        return;
+    }
+    const double drift = heard - clock();
+    const double far = qMax(0.2, 1.5 * audio->bufferSeconds());
+    heldSeconds += std::abs(drift) > far ? drift : drift * 0.05;
 }
 
 void PreviewPlayer::onSoundFailed()
 {
-    // The wall clock takes over from where the music was.
-    heldSeconds = audio->heard();
-    wall.start();
+    // The wall clock goes on alone.
     withSound = false;
     audio->stop();
     soundNote = audio->problem();
@@ -170,6 +192,8 @@ void PreviewPlayer::tick()
 {
     if (!sink || current != Playing)
         return;
+    if (clockRunning && withSound)
+        followSound();
     // The clock starts with the first frame on screen: opening the scene is not time lost.
     const int due =
         clockRunning ? startFrame + int(std::floor(clock() * kFramesPerSecond + 1e-6)) : startFrame;

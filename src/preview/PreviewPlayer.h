@@ -77,8 +77,10 @@ signals:
 
 private:
     void tick();
+    void startSound();
     void startClock();
     double clock() const;
+    void followSound();
     void stopEngine();
     void onSoundFailed();
     void finish();
