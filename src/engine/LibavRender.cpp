@@ -69,8 +69,8 @@ bool LibavRender::render()
         settings.num = 1;
         settings.den = 30;
         settings.tracks = project->audio();
-        // The music ends, with its fade-out, on the last frame this plan writes.
-        settings.totalDuration = double(totalFrames(*project, *theme)) / 30.0;
+        // The music ends, with its fade-out, on the video's last frame.
+        settings.totalDuration = double(PlanPlayer::videoFrames(*project, *theme)) / 30.0;
         output.start(settings);
         EncoderSink sink(output);
         player.play(sink);

@@ -148,7 +148,7 @@ void PlanPlayer::playEntries(FrameSink& sink, int first)
     const int overflow = theme->sceneOverflow;
     const auto pool = QSharedPointer<FramePool>::create(size);
     Pass pass;
-    pass.step = float(100.0 / qMax(1, totalFrames(*project, *theme)));
+    pass.step = float(100.0 / qMax(1, videoFrames(*project, *theme)));
     pass.written = first < starts.size() ? starts[qMax(0, first)] : 0;
 
     for (int k = qMax(0, first); k < plan.size() && !stopRequested; ++k) {

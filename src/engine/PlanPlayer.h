@@ -43,10 +43,10 @@ public:
     bool stopped() const { return stopRequested; }
     bool failed() const { return hasFailed; }
 
-    // The plan's length in frames as its scenes' lengths less the overlaps: what progress and
-    // the music's end are measured by. Each hand-over writes one frame fewer (videoFrames()).
+    // The plan's length in frames as its scenes' lengths less the overlaps. Each hand-over
+    // writes one frame fewer: the video has videoFrames().
     static int totalFrames(const Project& project, const TemplateDescription& theme);
-    // Frames the video has.
+    // Frames the video has: what progress and the music's end are measured by.
     static int videoFrames(const Project& project, const TemplateDescription& theme);
     // The frame of the video at which each plan entry's scene starts.
     static QVector<int> entryStarts(const Project& project, const TemplateDescription& theme);

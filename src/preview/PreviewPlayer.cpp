@@ -56,8 +56,6 @@ void PreviewPlayer::play(QSharedPointer<Project> project,
     size = playedSize;
     starts = theme ? PlanPlayer::entryStarts(*copy, *theme) : QVector<int>();
     frameCount = theme ? PlanPlayer::videoFrames(*copy, *theme) : 0;
-    // The music fades out where the render's does.
-    musicSeconds = theme ? PlanPlayer::totalFrames(*copy, *theme) / kFramesPerSecond : 0.0;
     seek(entry);
 }
 
@@ -138,7 +136,8 @@ void PreviewPlayer::startSound()
 {
     // Started with the engine: the sound card's own start-up overlaps the opening of the scene.
     const double at = startFrame / kFramesPerSecond;
-    withSound = !copy->audio().isEmpty() && audio->start(copy->audio(), musicSeconds, at);
+    withSound =
+        !copy->audio().isEmpty() && audio->start(copy->audio(), frameCount / kFramesPerSecond, at);
     const QString note = copy->audio().isEmpty() ? QString() : audio->problem();
     if (note != soundNote) {
         soundNote = note;

@@ -91,7 +91,6 @@ private:
     QSize size;
     QVector<int> starts;
     int frameCount = 0;
-    double musicSeconds = 0.0;
 
     WorkerThread thread;
     QSharedPointer<DisplaySink> sink;

@@ -1,7 +1,9 @@
+#include "MediaFixtures.h"
 #include "OutputProbe.h"
 #include "TestDirs.h"
 #include "ThemeFixture.h"
 #include "engine/LibavRender.h"
+#include "media/MediaFileInfo.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "templates/TemplateParser.h"
@@ -151,6 +153,26 @@ private slots:
         const QColor later = probe.frames[74 + 7].centre; // 1 - 9/15 = 0.4
         QVERIFY2(later.red() > 70 && later.red() < 135 && later.blue() > 120,
                  qPrintable(later.name()));
+    }
+
+    // Each hand-over of overlapping scenes writes one frame less than the scenes' lengths less
+    // their overlaps: the music's fade-out must end on the video's last frame all the same.
+    void theMusicFadesOutWithTheLastFrame()
+    {
+        MediaFixtures::AudioSpec music;
+        music.seconds = 60;
+        QVERIFY(MediaFixtures::writeAudio(dirs.file("long.m4a"), music));
+        const QSharedPointer<Project> p = project(2, 10);
+        p->setAudio({MediaFileInfo::fromFile(dirs.file("long.m4a"))});
+        QCOMPARE(p->scenePlan()->size(), 10);
+        const QString out = dirs.file("music-end.mp4");
+        QVERIFY(LibavRender(p, loadTemplate(2), out).render());
+        const OutputProbe probe = OutputProbe::read(out, kCorner);
+        QCOMPARE(probe.frames.size(), 10 * 90 - 9 * 16);
+        QVERIFY(qAbs(probe.audioSeconds - probe.frames.size() / 30.0) < 0.05);
+        const double full = probe.audioRms[100];
+        QVERIFY2(probe.audioRms.last() < full * 0.15,
+                 qPrintable(QStringLiteral("%1 of %2").arg(probe.audioRms.last()).arg(full)));
     }
 
     void scenesWithoutOverlapRunOn()
