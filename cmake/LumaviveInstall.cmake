@@ -79,4 +79,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://lumavive.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qml-module-qtquick-controls2, qml-module-qtquick-dialogs, qml-module-qtquick-privatewidgets, qml-module-qt-labs-platform, qml-module-qtquick-layouts, qml-module-qtquick-window2, qml-module-qtqml, fonts-lato, fonts-open-sans, fonts-league-spartan, fonts-roboto-unhinted, fonts-ebgaramond")
+# Qt Multimedia's sound back ends (PulseAudio, ALSA) are plug-ins: without them the preview plays
+# silently and says so.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt5multimedia5-plugins")
 include(CPack)

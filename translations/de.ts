@@ -83,24 +83,8 @@
 <context>
     <name>LibavRender</name>
     <message>
-        <source>The theme cannot play its scene %1: the video cannot be made.</source>
-        <translation>Das Thema kann seine Szene %1 nicht abspielen: Das Video kann nicht erstellt werden.</translation>
-    </message>
-    <message>
-        <source>The theme cannot be used: its description is missing or cannot be read.</source>
-        <translation>Das Thema kann nicht verwendet werden: Seine Beschreibung fehlt oder ist nicht lesbar.</translation>
-    </message>
-    <message>
-        <source>There is nothing to put into a video: the project has no slides.</source>
-        <translation>Es gibt nichts für ein Video: Das Projekt hat keine Folien.</translation>
-    </message>
-    <message>
         <source>The video file disappeared while it was being written: %1</source>
         <translation>Die Videodatei ist beim Schreiben verschwunden: %1</translation>
-    </message>
-    <message>
-        <source>The theme's background cannot be played: %1</source>
-        <translation>Der Hintergrund des Themas kann nicht abgespielt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -161,12 +145,43 @@
         <source>Open Audio File (*.mp3 *.m4a)</source>
         <translation>Audiodatei öffnen (*.mp3 *.m4a)</translation>
     </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>PhotoGrid</name>
     <message>
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Sie haben mehr Folien, als die Musik lang ist. Die Bilder und Textfolien darunter kommen nicht ins Video</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPlayer</name>
+    <message>
+        <source>The theme cannot be used: its description is missing or cannot be read.</source>
+        <translation>Das Thema kann nicht verwendet werden: Seine Beschreibung fehlt oder ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>There is nothing to put into a video: the project has no slides.</source>
+        <translation>Es gibt nichts für ein Video: Das Projekt hat keine Folien.</translation>
+    </message>
+    <message>
+        <source>The theme's background cannot be played: %1</source>
+        <translation>Der Hintergrund des Themas kann nicht abgespielt werden: %1</translation>
+    </message>
+    <message>
+        <source>The theme cannot play its scene %1: the video cannot be made.</source>
+        <translation>Das Thema kann seine Szene %1 nicht abspielen: Das Video kann nicht erstellt werden.</translation>
     </message>
 </context>
 <context>
@@ -287,6 +302,25 @@ Vielen Dank.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewAudio</name>
+    <message>
+        <source>No sound device was found: the preview plays without music.</source>
+        <translation>Kein Audiogerät gefunden: Die Vorschau läuft ohne Musik.</translation>
+    </message>
+    <message>
+        <source>The sound device cannot play the music: the preview plays without it.</source>
+        <translation>Das Audiogerät kann die Musik nicht abspielen: Die Vorschau läuft ohne sie.</translation>
+    </message>
+    <message>
+        <source>The sound device cannot be opened: the preview plays without music.</source>
+        <translation>Das Audiogerät kann nicht geöffnet werden: Die Vorschau läuft ohne Musik.</translation>
+    </message>
+    <message>
+        <source>The sound device stopped: the preview plays on without music.</source>
+        <translation>Das Audiogerät hat angehalten: Die Vorschau läuft ohne Musik weiter.</translation>
     </message>
 </context>
 <context>

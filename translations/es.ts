@@ -100,101 +100,98 @@
 <context>
     <name>LibavRender</name>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="66" />
-        <source>The theme cannot be used: its description is missing or cannot be read.</source>
-        <translation>No se puede usar el tema: su descripción falta o no se puede leer.</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="70" />
-        <source>There is nothing to put into a video: the project has no slides.</source>
-        <translation>No hay nada que poner en un vídeo: el proyecto no tiene diapositivas.</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="99" />
+        <location filename="../src/engine/LibavRender.cpp" line="86" />
         <source>The video file disappeared while it was being written: %1</source>
         <translation>El archivo de vídeo desapareció mientras se escribía: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="110" />
-        <source>The theme's background cannot be played: %1</source>
-        <translation>No se puede reproducir el fondo del tema: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="159" />
-        <source>The theme cannot play its scene %1: the video cannot be made.</source>
-        <translation>El tema no puede reproducir su escena %1: no se puede crear el vídeo.</translation>
     </message>
 </context>
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="20" />
+        <location filename="../qml/MainScreen.qml" line="38" />
         <source>Add Images</source>
         <translation>Añadir imágenes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="31" />
+        <location filename="../qml/MainScreen.qml" line="49" />
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="37" />
+        <location filename="../qml/MainScreen.qml" line="55" />
         <source>Add Folder with Images</source>
         <translation>Añadir carpeta con imágenes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="44" />
+        <location filename="../qml/MainScreen.qml" line="62" />
         <source>Add Text Scene</source>
         <translation>Añadir escena de texto</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="69" />
+        <location filename="../qml/MainScreen.qml" line="67" />
+        <location filename="../qml/MainScreen.qml" line="123" />
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="67" />
+        <location filename="../qml/MainScreen.qml" line="123" />
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="134" />
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="159" />
         <source>Click Add Images to add your photos</source>
         <translation>Haz clic en «Añadir imágenes» para añadir tus fotos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="75" />
+        <location filename="../qml/MainScreen.qml" line="165" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Haz clic en «Añadir escena de texto» para poner títulos entre las diapositivas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="129" />
+        <location filename="../qml/MainScreen.qml" line="219" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="129" />
+        <location filename="../qml/MainScreen.qml" line="219" />
         <source>Add Audio</source>
         <translation>Añadir música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="140" />
+        <location filename="../qml/MainScreen.qml" line="231" />
         <source>Click here to Add Background Music</source>
         <translation>Haz clic aquí para añadir música de fondo</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="141" />
+        <location filename="../qml/MainScreen.qml" line="232" />
         <source> Audio Files</source>
         <translation> archivos de audio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="166" />
+        <location filename="../qml/MainScreen.qml" line="257" />
         <source>Back to Themes</source>
         <translation>Volver a los temas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="174" />
+        <location filename="../qml/MainScreen.qml" line="265" />
         <source>Done</source>
         <translation>Listo</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="187" />
-        <location filename="../qml/MainScreen.qml" line="194" />
+        <location filename="../qml/MainScreen.qml" line="278" />
+        <location filename="../qml/MainScreen.qml" line="285" />
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
         <translation>Importar imágenes (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="201" />
+        <location filename="../qml/MainScreen.qml" line="292" />
         <source>Open Audio File (*.mp3 *.m4a)</source>
         <translation>Abrir archivo de audio (*.mp3 *.m4a)</translation>
     </message>
@@ -202,9 +199,32 @@
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="170" />
+        <location filename="../qml/PhotoGrid.qml" line="171" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Tienes demasiadas diapositivas para la duración de la música. Las imágenes y textos de abajo no estarán en el vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPlayer</name>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="40" />
+        <source>The theme cannot be used: its description is missing or cannot be read.</source>
+        <translation>No se puede usar el tema: su descripción falta o no se puede leer.</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="44" />
+        <source>There is nothing to put into a video: the project has no slides.</source>
+        <translation>No hay nada que poner en un vídeo: el proyecto no tiene diapositivas.</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="89" />
+        <source>The theme's background cannot be played: %1</source>
+        <translation>No se puede reproducir el fondo del tema: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="159" />
+        <source>The theme cannot play its scene %1: the video cannot be made.</source>
+        <translation>El tema no puede reproducir su escena %1: no se puede crear el vídeo.</translation>
     </message>
 </context>
 <context>
@@ -353,14 +373,37 @@ Gracias.</translation>
     </message>
 </context>
 <context>
+    <name>PreviewAudio</name>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="44" />
+        <source>No sound device was found: the preview plays without music.</source>
+        <translation>No se encontró ningún dispositivo de sonido: la vista previa se reproduce sin música.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="48" />
+        <source>The sound device cannot play the music: the preview plays without it.</source>
+        <translation>El dispositivo de sonido no puede reproducir la música: la vista previa se reproduce sin ella.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="61" />
+        <source>The sound device cannot be opened: the preview plays without music.</source>
+        <translation>No se puede abrir el dispositivo de sonido: la vista previa se reproduce sin música.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="72" />
+        <source>The sound device stopped: the preview plays on without music.</source>
+        <translation>El dispositivo de sonido se detuvo: la vista previa continúa sin música.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/project/ProjectPres.cpp" line="135" />
+        <location filename="../src/app/ProjectPres.cpp" line="134" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>El vídeo dura %1 s; los últimos %2 s de la música quedan fuera.</translation>
     </message>
     <message>
-        <location filename="../src/project/ProjectPres.cpp" line="169" />
+        <location filename="../src/app/ProjectPres.cpp" line="168" />
         <source>Audio Files</source>
         <translation>archivos de audio</translation>
     </message>
@@ -401,7 +444,7 @@ Gracias.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="229" />
+        <location filename="../src/templates/TemplateParser.cpp" line="303" />
         <source>The theme description cannot be read: %1</source>
         <translation>No se puede leer la descripción del tema: %1</translation>
     </message>
@@ -422,22 +465,22 @@ Gracias.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="182" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="183" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>No se pudo guardar el proyecto en %1. Comprueba que el disco tenga espacio libre.</translation>
     </message>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="212" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="213" />
         <source>The saved project cannot be read: %1</source>
         <translation>No se puede leer el proyecto guardado: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="219" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="220" />
         <source>(no copy could be made)</source>
         <translation>(no se pudo hacer ninguna copia)</translation>
     </message>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="221" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="222" />
         <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
         <translation>El proyecto guardado estaba dañado; está abierto lo que se pudo leer. El archivo dañado se conserva como %1</translation>
     </message>
@@ -445,7 +488,7 @@ Gracias.</translation>
 <context>
     <name>SettingsPres</name>
     <message>
-        <location filename="../src/shell/SettingsPres.cpp" line="54" />
+        <location filename="../src/app/SettingsPres.cpp" line="54" />
         <source>Please select another Result Directory. Can't create output file in</source>
         <translation>Elige otra carpeta de destino. No se puede crear el archivo en</translation>
     </message>
@@ -468,27 +511,27 @@ Gracias.</translation>
         <translation>Cambiar</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="39" />
+        <location filename="../qml/SettingsScreen.qml" line="49" />
         <source>Video Quality</source>
         <translation>Calidad del vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="44" />
+        <location filename="../qml/SettingsScreen.qml" line="54" />
         <source>HD (1280x720)</source>
         <translation>HD (1280x720)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="50" />
+        <location filename="../qml/SettingsScreen.qml" line="60" />
         <source>Full HD (1920x1080)</source>
         <translation>Full HD (1920x1080)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="58" />
+        <location filename="../qml/SettingsScreen.qml" line="68" />
         <source>MAKE MOVIE</source>
         <translation>CREAR VÍDEO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="76" />
+        <location filename="../qml/SettingsScreen.qml" line="86" />
         <source>Back</source>
         <translation>Atrás</translation>
     </message>

@@ -100,101 +100,98 @@
 <context>
     <name>LibavRender</name>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="66" />
-        <source>The theme cannot be used: its description is missing or cannot be read.</source>
-        <translation>Le thème ne peut pas être utilisé : sa description manque ou est illisible.</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="70" />
-        <source>There is nothing to put into a video: the project has no slides.</source>
-        <translation>Il n'y a rien à mettre dans une vidéo : le projet n'a aucune diapositive.</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="99" />
+        <location filename="../src/engine/LibavRender.cpp" line="86" />
         <source>The video file disappeared while it was being written: %1</source>
         <translation>Le fichier vidéo a disparu pendant son écriture : %1</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="110" />
-        <source>The theme's background cannot be played: %1</source>
-        <translation>L'arrière-plan du thème ne peut pas être lu : %1</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="159" />
-        <source>The theme cannot play its scene %1: the video cannot be made.</source>
-        <translation>Le thème ne peut pas jouer sa scène %1 : la vidéo ne peut pas être créée.</translation>
     </message>
 </context>
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="20" />
+        <location filename="../qml/MainScreen.qml" line="38" />
         <source>Add Images</source>
         <translation>Ajouter des images</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="31" />
+        <location filename="../qml/MainScreen.qml" line="49" />
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="37" />
+        <location filename="../qml/MainScreen.qml" line="55" />
         <source>Add Folder with Images</source>
         <translation>Ajouter un dossier d'images</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="44" />
+        <location filename="../qml/MainScreen.qml" line="62" />
         <source>Add Text Scene</source>
         <translation>Ajouter une scène de texte</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="69" />
+        <location filename="../qml/MainScreen.qml" line="67" />
+        <location filename="../qml/MainScreen.qml" line="123" />
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="67" />
+        <location filename="../qml/MainScreen.qml" line="123" />
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="134" />
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="159" />
         <source>Click Add Images to add your photos</source>
         <translation>Cliquez sur « Ajouter des images » pour ajouter vos photos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="75" />
+        <location filename="../qml/MainScreen.qml" line="165" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Cliquez sur « Ajouter une scène de texte » pour placer des titres entre les diapositives</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="129" />
+        <location filename="../qml/MainScreen.qml" line="219" />
         <source>Edit Audio</source>
         <translation>Modifier la musique</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="129" />
+        <location filename="../qml/MainScreen.qml" line="219" />
         <source>Add Audio</source>
         <translation>Ajouter de la musique</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="140" />
+        <location filename="../qml/MainScreen.qml" line="231" />
         <source>Click here to Add Background Music</source>
         <translation>Cliquez ici pour ajouter une musique de fond</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="141" />
+        <location filename="../qml/MainScreen.qml" line="232" />
         <source> Audio Files</source>
         <translation> fichiers audio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="166" />
+        <location filename="../qml/MainScreen.qml" line="257" />
         <source>Back to Themes</source>
         <translation>Retour aux thèmes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="174" />
+        <location filename="../qml/MainScreen.qml" line="265" />
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="187" />
-        <location filename="../qml/MainScreen.qml" line="194" />
+        <location filename="../qml/MainScreen.qml" line="278" />
+        <location filename="../qml/MainScreen.qml" line="285" />
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
         <translation>Importer des images (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="201" />
+        <location filename="../qml/MainScreen.qml" line="292" />
         <source>Open Audio File (*.mp3 *.m4a)</source>
         <translation>Ouvrir un fichier audio (*.mp3 *.m4a)</translation>
     </message>
@@ -202,9 +199,32 @@
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="170" />
+        <location filename="../qml/PhotoGrid.qml" line="171" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Vous avez trop de diapositives pour la durée de la musique. Les images et textes ci-dessous ne seront pas dans la vidéo</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPlayer</name>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="40" />
+        <source>The theme cannot be used: its description is missing or cannot be read.</source>
+        <translation>Le thème ne peut pas être utilisé : sa description manque ou est illisible.</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="44" />
+        <source>There is nothing to put into a video: the project has no slides.</source>
+        <translation>Il n'y a rien à mettre dans une vidéo : le projet n'a aucune diapositive.</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="89" />
+        <source>The theme's background cannot be played: %1</source>
+        <translation>L'arrière-plan du thème ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="159" />
+        <source>The theme cannot play its scene %1: the video cannot be made.</source>
+        <translation>Le thème ne peut pas jouer sa scène %1 : la vidéo ne peut pas être créée.</translation>
     </message>
 </context>
 <context>
@@ -353,14 +373,37 @@ Merci.</translation>
     </message>
 </context>
 <context>
+    <name>PreviewAudio</name>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="44" />
+        <source>No sound device was found: the preview plays without music.</source>
+        <translation>Aucun périphérique audio trouvé : l'aperçu est lu sans musique.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="48" />
+        <source>The sound device cannot play the music: the preview plays without it.</source>
+        <translation>Le périphérique audio ne peut pas lire la musique : l'aperçu est lu sans elle.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="61" />
+        <source>The sound device cannot be opened: the preview plays without music.</source>
+        <translation>Le périphérique audio ne peut pas être ouvert : l'aperçu est lu sans musique.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="72" />
+        <source>The sound device stopped: the preview plays on without music.</source>
+        <translation>Le périphérique audio s'est arrêté : l'aperçu continue sans musique.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/project/ProjectPres.cpp" line="135" />
+        <location filename="../src/app/ProjectPres.cpp" line="134" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.</translation>
     </message>
     <message>
-        <location filename="../src/project/ProjectPres.cpp" line="169" />
+        <location filename="../src/app/ProjectPres.cpp" line="168" />
         <source>Audio Files</source>
         <translation>fichiers audio</translation>
     </message>
@@ -401,7 +444,7 @@ Merci.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="229" />
+        <location filename="../src/templates/TemplateParser.cpp" line="303" />
         <source>The theme description cannot be read: %1</source>
         <translation>La description du thème est illisible : %1</translation>
     </message>
@@ -422,22 +465,22 @@ Merci.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="182" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="183" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>Le projet n'a pas pu être enregistré dans %1. Vérifiez qu'il reste de la place sur le disque.</translation>
     </message>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="212" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="213" />
         <source>The saved project cannot be read: %1</source>
         <translation>Le projet enregistré ne peut pas être lu : %1</translation>
     </message>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="219" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="220" />
         <source>(no copy could be made)</source>
         <translation>(aucune copie n'a pu être faite)</translation>
     </message>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="221" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="222" />
         <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
         <translation>Le projet enregistré était endommagé ; ce qui a pu être lu est ouvert. Le fichier endommagé est conservé sous %1</translation>
     </message>
@@ -445,7 +488,7 @@ Merci.</translation>
 <context>
     <name>SettingsPres</name>
     <message>
-        <location filename="../src/shell/SettingsPres.cpp" line="54" />
+        <location filename="../src/app/SettingsPres.cpp" line="54" />
         <source>Please select another Result Directory. Can't create output file in</source>
         <translation>Veuillez choisir un autre dossier de destination. Impossible de créer le fichier dans</translation>
     </message>
@@ -468,27 +511,27 @@ Merci.</translation>
         <translation>Modifier</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="39" />
+        <location filename="../qml/SettingsScreen.qml" line="49" />
         <source>Video Quality</source>
         <translation>Qualité vidéo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="44" />
+        <location filename="../qml/SettingsScreen.qml" line="54" />
         <source>HD (1280x720)</source>
         <translation>HD (1280x720)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="50" />
+        <location filename="../qml/SettingsScreen.qml" line="60" />
         <source>Full HD (1920x1080)</source>
         <translation>Full HD (1920x1080)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="58" />
+        <location filename="../qml/SettingsScreen.qml" line="68" />
         <source>MAKE MOVIE</source>
         <translation>CRÉER LA VIDÉO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="76" />
+        <location filename="../qml/SettingsScreen.qml" line="86" />
         <source>Back</source>
         <translation>Retour</translation>
     </message>

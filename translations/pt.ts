@@ -100,101 +100,98 @@
 <context>
     <name>LibavRender</name>
     <message>
-        <location filename="../src/render/LibavRender.cpp" line="66" />
-        <source>The theme cannot be used: its description is missing or cannot be read.</source>
-        <translation>O tema não pode ser usado: sua descrição está ausente ou ilegível.</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="70" />
-        <source>There is nothing to put into a video: the project has no slides.</source>
-        <translation>Não há nada para pôr num vídeo: o projeto não tem slides.</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="99" />
+        <location filename="../src/engine/LibavRender.cpp" line="86" />
         <source>The video file disappeared while it was being written: %1</source>
         <translation>O arquivo de vídeo desapareceu enquanto era gravado: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="110" />
-        <source>The theme's background cannot be played: %1</source>
-        <translation>O fundo do tema não pode ser reproduzido: %1</translation>
-    </message>
-    <message>
-        <location filename="../src/render/LibavRender.cpp" line="159" />
-        <source>The theme cannot play its scene %1: the video cannot be made.</source>
-        <translation>O tema não consegue reproduzir a cena %1: o vídeo não pode ser criado.</translation>
     </message>
 </context>
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="20" />
+        <location filename="../qml/MainScreen.qml" line="38" />
         <source>Add Images</source>
         <translation>Adicionar imagens</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="31" />
+        <location filename="../qml/MainScreen.qml" line="49" />
         <source>Add Files</source>
         <translation>Adicionar arquivos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="37" />
+        <location filename="../qml/MainScreen.qml" line="55" />
         <source>Add Folder with Images</source>
         <translation>Adicionar pasta com imagens</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="44" />
+        <location filename="../qml/MainScreen.qml" line="62" />
         <source>Add Text Scene</source>
         <translation>Adicionar cena de texto</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="69" />
+        <location filename="../qml/MainScreen.qml" line="67" />
+        <location filename="../qml/MainScreen.qml" line="123" />
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="67" />
+        <location filename="../qml/MainScreen.qml" line="123" />
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="134" />
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="159" />
         <source>Click Add Images to add your photos</source>
         <translation>Clique em “Adicionar imagens” para adicionar suas fotos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="75" />
+        <location filename="../qml/MainScreen.qml" line="165" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Clique em “Adicionar cena de texto” para pôr títulos entre os slides</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="129" />
+        <location filename="../qml/MainScreen.qml" line="219" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="129" />
+        <location filename="../qml/MainScreen.qml" line="219" />
         <source>Add Audio</source>
         <translation>Adicionar música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="140" />
+        <location filename="../qml/MainScreen.qml" line="231" />
         <source>Click here to Add Background Music</source>
         <translation>Clique aqui para adicionar música de fundo</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="141" />
+        <location filename="../qml/MainScreen.qml" line="232" />
         <source> Audio Files</source>
         <translation> arquivos de áudio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="166" />
+        <location filename="../qml/MainScreen.qml" line="257" />
         <source>Back to Themes</source>
         <translation>Voltar aos temas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="174" />
+        <location filename="../qml/MainScreen.qml" line="265" />
         <source>Done</source>
         <translation>Concluir</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="187" />
-        <location filename="../qml/MainScreen.qml" line="194" />
+        <location filename="../qml/MainScreen.qml" line="278" />
+        <location filename="../qml/MainScreen.qml" line="285" />
         <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
         <translation>Importar imagens (*.jpg *jpeg *.png *.gif)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="201" />
+        <location filename="../qml/MainScreen.qml" line="292" />
         <source>Open Audio File (*.mp3 *.m4a)</source>
         <translation>Abrir arquivo de áudio (*.mp3 *.m4a)</translation>
     </message>
@@ -202,9 +199,32 @@
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="170" />
+        <location filename="../qml/PhotoGrid.qml" line="171" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Você tem slides demais para a duração da música. As imagens e textos abaixo ficarão fora do vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPlayer</name>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="40" />
+        <source>The theme cannot be used: its description is missing or cannot be read.</source>
+        <translation>O tema não pode ser usado: sua descrição está ausente ou ilegível.</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="44" />
+        <source>There is nothing to put into a video: the project has no slides.</source>
+        <translation>Não há nada para pôr num vídeo: o projeto não tem slides.</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="89" />
+        <source>The theme's background cannot be played: %1</source>
+        <translation>O fundo do tema não pode ser reproduzido: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="159" />
+        <source>The theme cannot play its scene %1: the video cannot be made.</source>
+        <translation>O tema não consegue reproduzir a cena %1: o vídeo não pode ser criado.</translation>
     </message>
 </context>
 <context>
@@ -353,14 +373,37 @@ Obrigado.</translation>
     </message>
 </context>
 <context>
+    <name>PreviewAudio</name>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="44" />
+        <source>No sound device was found: the preview plays without music.</source>
+        <translation>Nenhum dispositivo de som encontrado: a prévia é reproduzida sem música.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="48" />
+        <source>The sound device cannot play the music: the preview plays without it.</source>
+        <translation>O dispositivo de som não consegue reproduzir a música: a prévia é reproduzida sem ela.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="61" />
+        <source>The sound device cannot be opened: the preview plays without music.</source>
+        <translation>Não é possível abrir o dispositivo de som: a prévia é reproduzida sem música.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="72" />
+        <source>The sound device stopped: the preview plays on without music.</source>
+        <translation>O dispositivo de som parou: a prévia continua sem música.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/project/ProjectPres.cpp" line="135" />
+        <location filename="../src/app/ProjectPres.cpp" line="134" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>O vídeo dura %1 s; os últimos %2 s da música ficam de fora.</translation>
     </message>
     <message>
-        <location filename="../src/project/ProjectPres.cpp" line="169" />
+        <location filename="../src/app/ProjectPres.cpp" line="168" />
         <source>Audio Files</source>
         <translation>arquivos de áudio</translation>
     </message>
@@ -401,7 +444,7 @@ Obrigado.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="229" />
+        <location filename="../src/templates/TemplateParser.cpp" line="303" />
         <source>The theme description cannot be read: %1</source>
         <translation>Não é possível ler a descrição do tema: %1</translation>
     </message>
@@ -422,22 +465,22 @@ Obrigado.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="182" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="183" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>Não foi possível salvar o projeto em %1. Verifique se há espaço livre no disco.</translation>
     </message>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="212" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="213" />
         <source>The saved project cannot be read: %1</source>
         <translation>O projeto salvo não pode ser lido: %1</translation>
     </message>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="219" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="220" />
         <source>(no copy could be made)</source>
         <translation>(não foi possível fazer uma cópia)</translation>
     </message>
     <message>
-        <location filename="../src/project/SavedProjectsPres.cpp" line="221" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="222" />
         <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
         <translation>O projeto salvo estava danificado; o que pôde ser lido está aberto. O arquivo danificado é mantido como %1</translation>
     </message>
@@ -445,7 +488,7 @@ Obrigado.</translation>
 <context>
     <name>SettingsPres</name>
     <message>
-        <location filename="../src/shell/SettingsPres.cpp" line="54" />
+        <location filename="../src/app/SettingsPres.cpp" line="54" />
         <source>Please select another Result Directory. Can't create output file in</source>
         <translation>Escolha outra pasta de destino. Não é possível criar o arquivo em</translation>
     </message>
@@ -468,27 +511,27 @@ Obrigado.</translation>
         <translation>Alterar</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="39" />
+        <location filename="../qml/SettingsScreen.qml" line="49" />
         <source>Video Quality</source>
         <translation>Qualidade do vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="44" />
+        <location filename="../qml/SettingsScreen.qml" line="54" />
         <source>HD (1280x720)</source>
         <translation>HD (1280x720)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="50" />
+        <location filename="../qml/SettingsScreen.qml" line="60" />
         <source>Full HD (1920x1080)</source>
         <translation>Full HD (1920x1080)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="58" />
+        <location filename="../qml/SettingsScreen.qml" line="68" />
         <source>MAKE MOVIE</source>
         <translation>CRIAR VÍDEO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="76" />
+        <location filename="../qml/SettingsScreen.qml" line="86" />
         <source>Back</source>
         <translation>Voltar</translation>
     </message>

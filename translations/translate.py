@@ -8,6 +8,12 @@ import os
 import xml.etree.ElementTree as ET
 
 T = {
+ "Play": ("Abspielen", "Lire", "Reproducir", "Reproduzir"),
+ "Pause": ("Pause", "Pause", "Pausa", "Pausar"),
+ "No sound device was found: the preview plays without music.": ("Kein Audiogerät gefunden: Die Vorschau läuft ohne Musik.", "Aucun périphérique audio trouvé : l'aperçu est lu sans musique.", "No se encontró ningún dispositivo de sonido: la vista previa se reproduce sin música.", "Nenhum dispositivo de som encontrado: a prévia é reproduzida sem música."),
+ "The sound device cannot play the music: the preview plays without it.": ("Das Audiogerät kann die Musik nicht abspielen: Die Vorschau läuft ohne sie.", "Le périphérique audio ne peut pas lire la musique : l'aperçu est lu sans elle.", "El dispositivo de sonido no puede reproducir la música: la vista previa se reproduce sin ella.", "O dispositivo de som não consegue reproduzir a música: a prévia é reproduzida sem ela."),
+ "The sound device cannot be opened: the preview plays without music.": ("Das Audiogerät kann nicht geöffnet werden: Die Vorschau läuft ohne Musik.", "Le périphérique audio ne peut pas être ouvert : l'aperçu est lu sans musique.", "No se puede abrir el dispositivo de sonido: la vista previa se reproduce sin música.", "Não é possível abrir o dispositivo de som: a prévia é reproduzida sem música."),
+ "The sound device stopped: the preview plays on without music.": ("Das Audiogerät hat angehalten: Die Vorschau läuft ohne Musik weiter.", "Le périphérique audio s'est arrêté : l'aperçu continue sans musique.", "El dispositivo de sonido se detuvo: la vista previa continúa sin música.", "O dispositivo de som parou: a prévia continua sem música."),
  "The video lasts %1 s; the last %2 s of the music are left out.": ("Das Video dauert %1 s; die letzten %2 s der Musik fallen weg.", "La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.", "El vídeo dura %1 s; los últimos %2 s de la música quedan fuera.", "O vídeo dura %1 s; os últimos %2 s da música ficam de fora."),
  "Add Background Music": ("Hintergrundmusik hinzufügen", "Ajouter une musique de fond", "Añadir música de fondo", "Adicionar música de fundo"),
  "Open Audio File": ("Audiodatei öffnen", "Ouvrir un fichier audio", "Abrir archivo de audio", "Abrir arquivo de áudio"),
