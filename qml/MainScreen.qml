@@ -12,16 +12,14 @@ Item {
     // Leaving the editor stops the preview and its threads.
     StackView.onDeactivating: preview.close()
 
-    // The program has one window: its keys work wherever the focus is in it.
+    // Window shortcuts: an open pop-up (a text being typed, Esc closing it) has the keys first.
     Shortcut {
         sequence: "Space"
-        context: Qt.ApplicationShortcut
         enabled: mainScreen.visible && project.slidesNumber !== 0
         onActivated: preview.togglePlay(grid.selection)
     }
     Shortcut {
         sequence: "Esc"
-        context: Qt.ApplicationShortcut
         enabled: mainScreen.visible && preview.open
         onActivated: preview.close()
     }

@@ -275,6 +275,12 @@ void UiFixture::typeText(const QString& text)
 
 void UiFixture::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
+    // A person types into the window in front; a file chooser that just closed may have left
+    // none active (no window manager here), and window shortcuts need one.
+    if (QGuiApplication::focusWindow() != window()) {
+        window()->requestActivate();
+        QTest::qWaitForWindowActive(window(), 2000);
+    }
     QTest::keyClick(window(), key, modifiers);
 }
 

@@ -359,6 +359,19 @@ private slots:
         ui->clickItem(tileButton(0, "rotateLeftButton"));
         ui->item("photoGrid")->forceActiveFocus();
 
+        // Over a pop-up the keys are the pop-up's: Space types, Esc closes the pop-up only.
+        QVERIFY(ui->click("addTextButton"));
+        UiFixture::settle();
+        ui->item("textArea")->forceActiveFocus();
+        const auto state = player->state();
+        ui->typeText("a b");
+        QCOMPARE(ui->item("textArea")->property("text").toString(), QStringLiteral("a b"));
+        QCOMPARE(player->state(), state);
+        ui->key(Qt::Key_Escape);
+        UiFixture::settle();
+        QVERIFY(!ui->find("textPopup")->property("visible").toBool());
+        QVERIFY(ui->item("previewPane")->isVisible());
+
         ui->key(Qt::Key_Escape);
         QCOMPARE(player->state(), PreviewPlayer::Closed);
         QVERIFY(!ui->item("previewPane")->isVisible());
