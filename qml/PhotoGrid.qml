@@ -38,7 +38,6 @@ Item {
     }
 
     function clickTile(index, mouse) {
-        preview.slideClicked(index)
         if (mouse.modifiers & Qt.ControlModifier) {
             var s = selection.slice()
             var at = s.indexOf(index)
@@ -49,6 +48,7 @@ Item {
             selection = s
         } else {
             selection = [index]
+            preview.slideClicked(index) // an open preview plays from this slide
         }
     }
 
