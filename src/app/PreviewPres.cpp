@@ -59,9 +59,10 @@ bool PreviewPres::isPlaying() const
 
 QString PreviewPres::timeText() const
 {
-    const int total = engine->totalFrames() / 30;
+    const int total = engine->totalFrames() / FrameSink::kFramesPerSecond;
     const bool hours = total >= 3600;
-    return ProjectPres::clockText(qMax(0, engine->frameIndex()) / 30, hours) +
+    return ProjectPres::clockText(qMax(0, engine->frameIndex()) / FrameSink::kFramesPerSecond,
+                                  hours) +
            QStringLiteral(" / ") + ProjectPres::clockText(total, hours);
 }
 
@@ -177,9 +178,6 @@ int PreviewPres::entryAtFrame(int frame) const
     const Project& project = *ProjectPres::instance()->project();
     if (!project.templateDescription())
         return 0;
-    const QVector<int> starts = PlanPlayer::entryStarts(project, *project.templateDescription());
-    int entry = 0;
-    while (entry + 1 < starts.size() && starts[entry + 1] <= frame)
-        ++entry;
-    return entry;
+    return PlanPlayer::entryAt(PlanPlayer::entryStarts(project, *project.templateDescription()),
+                               frame);
 }

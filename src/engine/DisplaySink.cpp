@@ -40,8 +40,6 @@ DisplaySink::Taken DisplaySink::take(int due)
     QMutexLocker locker(&lock);
     Taken taken;
     while (!frames.empty() && frames.front().first <= due) {
-        if (!taken.image.isNull())
-            ++taken.dropped;
         taken.index = frames.front().first;
         taken.image = std::move(frames.front().second);
         frames.pop_front();

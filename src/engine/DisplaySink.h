@@ -27,7 +27,6 @@ public:
     {
         QImage image;       // null when no frame is due yet
         int index = -1;     // of `image`
-        int dropped = 0;    // frames passed over for it
         bool ended = false; // nothing is queued and nothing more will come
     };
     // The newest queued frame whose index is at most `due`; the older ones are dropped.

@@ -12,9 +12,7 @@ void FrameGrab::writeFrame(PoolFrame frame, const QImage& picture, int index)
 int FrameGrab::startEntry(const Project& project, const TemplateDescription& theme, int index)
 {
     const QVector<int> starts = PlanPlayer::entryStarts(project, theme);
-    int entry = 0;
-    while (entry + 1 < starts.size() && starts[entry + 1] <= index)
-        ++entry;
+    int entry = PlanPlayer::entryAt(starts, index);
     // The first frames of a scene are blended with the last ones of the scene before.
     if (entry > 0 && index < starts[entry] + theme.sceneOverflow)
         --entry;

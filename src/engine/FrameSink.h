@@ -9,6 +9,9 @@
 class FrameSink
 {
 public:
+    // Every video, preview and picture of a plan runs at this rate.
+    static constexpr int kFramesPerSecond = 30;
+
     virtual ~FrameSink() = default;
     // Frame `index` of the video (from 0), composed; `picture` shows its pixels until `frame` is
     // let go. May block for room; returns at once when the engine is stopped.

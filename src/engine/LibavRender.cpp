@@ -67,10 +67,11 @@ bool LibavRender::render()
         settings.height = outputSize.height();
         settings.width = outputSize.width();
         settings.num = 1;
-        settings.den = 30;
+        settings.den = FrameSink::kFramesPerSecond;
         settings.tracks = project->audio();
         // The music ends, with its fade-out, on the video's last frame.
-        settings.totalDuration = double(PlanPlayer::videoFrames(*project, *theme)) / 30.0;
+        settings.totalDuration =
+            double(PlanPlayer::videoFrames(*project, *theme)) / FrameSink::kFramesPerSecond;
         output.start(settings);
         EncoderSink sink(output);
         player.play(sink);

@@ -73,6 +73,14 @@ QVector<int> PlanPlayer::entryStarts(const Project& project, const TemplateDescr
     return starts;
 }
 
+int PlanPlayer::entryAt(const QVector<int>& starts, int frame)
+{
+    int entry = 0;
+    while (entry + 1 < starts.size() && starts[entry + 1] <= frame)
+        ++entry;
+    return entry;
+}
+
 int PlanPlayer::videoFrames(const Project& project, const TemplateDescription& theme)
 {
     const QVector<int> starts = entryStarts(project, theme);

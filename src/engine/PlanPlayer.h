@@ -50,6 +50,8 @@ public:
     static int videoFrames(const Project& project, const TemplateDescription& theme);
     // The frame of the video at which each plan entry's scene starts.
     static QVector<int> entryStarts(const Project& project, const TemplateDescription& theme);
+    // The plan entry whose scene starts last at or before `frame`.
+    static int entryAt(const QVector<int>& starts, int frame);
 
 signals:
     // Once per frame, on the playing thread, with the picture just composed (before the fades)

@@ -10,7 +10,7 @@
 #include <cmath>
 
 namespace {
-constexpr double kFramesPerSecond = 30.0;
+constexpr double kFramesPerSecond = FrameSink::kFramesPerSecond;
 constexpr qint64 kSoundStartMs = 2000;
 } // namespace
 
