@@ -78,8 +78,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://lumavive.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qml-module-qtquick-controls2, qml-module-qtquick-dialogs, qml-module-qtquick-privatewidgets, qml-module-qt-labs-platform, qml-module-qtquick-layouts, qml-module-qtquick-window2, qml-module-qtqml, fonts-lato, fonts-open-sans, fonts-league-spartan, fonts-roboto-unhinted, fonts-ebgaramond")
+    "qml-module-qtquick-controls2, qml-module-qtquick-dialogs, qml-module-qtquick-privatewidgets, qml-module-qt-labs-platform, qml-module-qtquick-layouts, qml-module-qtquick-window2, qml-module-qtqml, fonts-lato, fonts-open-sans, fonts-league-spartan, fonts-roboto-unhinted, fonts-ebgaramond, qt5-image-formats-plugins")
 # Qt Multimedia's sound back ends (PulseAudio, ALSA) are plug-ins: without them the preview plays
-# silently and says so.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt5multimedia5-plugins")
+# silently and says so. WebP and TIFF photos need Qt's image formats (a dependency); HEIC/HEIF and
+# AVIF, as phones write them, need the KDE image plug-ins, which bring a larger set of libraries.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt5multimedia5-plugins, kimageformat-plugins")
 include(CPack)

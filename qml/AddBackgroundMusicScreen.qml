@@ -58,7 +58,7 @@ Item {
         id: audioDialog
         objectName: "musicScreenAudioDialog"
         selectMultiple: true
-        nameFilters: [qsTr("Open Audio File (*.mp3 *.m4a)")]
+        nameFilters: [qsTr("Open Audio File (%1)").arg(project.musicFilter)]
         onAccepted: {
             project.addAudio(fileUrls)
             appWindow.navigate("MainScreen")

@@ -9,8 +9,11 @@ Item {
     id: mainScreen
     objectName: "mainScreen"
 
-    // Leaving the editor stops the preview and its threads.
-    StackView.onDeactivating: preview.close()
+    // Leaving the editor stops the preview and its threads, and writes what is not saved yet.
+    StackView.onDeactivating: {
+        preview.close()
+        project.save()
+    }
 
     // Window shortcuts: an open pop-up (a text being typed, Esc closing it) has the keys first.
     Shortcut {
@@ -273,21 +276,21 @@ Item {
         id: imagesDialog
         objectName: "imagesDialog"
         selectMultiple: true
-        nameFilters: [qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)")]
+        nameFilters: [qsTr("Import Image Files (%1)").arg(project.pictureFilter)]
         onAccepted: project.addImages(fileUrls)
     }
     FileDialog {
         id: folderDialog
         objectName: "folderDialog"
         selectFolder: true
-        nameFilters: [qsTr("Import Image Files (*.jpg *jpeg *.png *.gif)")]
+        nameFilters: [qsTr("Import Image Files (%1)").arg(project.pictureFilter)]
         onAccepted: project.addImagesFolder(fileUrls)
     }
     FileDialog {
         id: audioDialog
         objectName: "audioDialog"
         selectMultiple: true
-        nameFilters: [qsTr("Open Audio File (*.mp3 *.m4a)")]
+        nameFilters: [qsTr("Open Audio File (%1)").arg(project.musicFilter)]
         onAccepted: project.addAudio(fileUrls)
     }
     PopupAddTextScene { id: textPopup }

@@ -85,12 +85,27 @@ Column {
                         }
                     }
                     BButton {
+                        objectName: "deleteProjectButton"
                         text: qsTr("Delete project")
-                        onClicked: savedProjects.remove(index)
+                        onClicked: {
+                            deleteQuestion.index = index
+                            deleteQuestion.message = qsTr("“%1” of %2 is deleted for good. The photos and music it uses stay where they are.").arg(model.name).arg(model.lastModified)
+                            deleteQuestion.open()
+                        }
                     }
                 }
             }
         }
+    }
+
+    PopupQuestion {
+        id: deleteQuestion
+        objectName: "deleteProjectPopup"
+        property int index: -1
+        title: qsTr("Delete this project?")
+        otherAnswer: qsTr("Keep")
+        mainAnswer: qsTr("Delete")
+        onAnsweredMain: savedProjects.remove(index)
     }
 
     Label {

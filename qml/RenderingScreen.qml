@@ -12,7 +12,7 @@ Item {
 
         Heading {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: qsTr("Making Video")
+            text: render.failure === "" ? qsTr("Making Video") : qsTr("The video could not be made")
         }
         Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -30,11 +30,23 @@ Item {
         ProgressBar {
             anchors.horizontalCenter: parent.horizontalCenter
             width: appWindow.height / 3 * 1.7463
+            visible: render.failure === ""
             value: render.progress / 100
         }
         Label {
             anchors.horizontalCenter: parent.horizontalCenter
+            visible: render.failure === ""
             text: render.progress + "%"
+            color: Theme.text
+        }
+        Label {
+            objectName: "renderFailure"
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: appWindow.height / 3 * 1.7463
+            visible: text !== ""
+            text: render.failure
+            textFormat: Text.PlainText
+            wrapMode: Text.Wrap
             color: Theme.text
         }
     }

@@ -15,8 +15,8 @@ Item {
         target: templates
         function onTemplateDownloaded() {
             if (stackView.currentItem && stackView.currentItem.objectName === "downloadingScreen") {
-                if (render.start())
-                    appWindow.navigate("RenderingScreen")
+                // Whatever keeps the render from starting is said on the settings screen.
+                appWindow.navigate(render.start() ? "RenderingScreen" : "SettingsScreen")
             }
         }
         function onDownloadError() {
@@ -28,7 +28,11 @@ Item {
         target: render
         function onStopped() { appWindow.navigate("SettingsScreen") }
         function onDone() { appWindow.navigate("DoneScreen") }
-        function onError() { appWindow.navigate("MainScreen") }
+        // A failed render stays on the rendering screen, which says why.
+        function onPhotosMissing(paths) {
+            missingPhotosPopup.files = paths
+            missingPhotosPopup.open()
+        }
     }
     Connections {
         target: project
@@ -37,4 +41,19 @@ Item {
 
     PopupDownloadError { id: downloadErrorPopup }
     PopupMissedImageFiles { id: missedFilesPopup }
+    PopupQuestion {
+        id: missingPhotosPopup
+        objectName: "missingPhotosPopup"
+        title: qsTr("Some photos are missing")
+        message: qsTr("These photos were moved or deleted after they were added. Remove them from the project and make the video without them, or go back to the editor.")
+        otherAnswer: qsTr("Back to the Editor")
+        mainAnswer: qsTr("Remove and Make Video")
+        onAnsweredOther: appWindow.navigate("MainScreen")
+        onAnsweredMain: {
+            if (!project.removeMissingPhotos())
+                appWindow.navigate("MainScreen")
+            else if (render.start())
+                appWindow.navigate("RenderingScreen")
+        }
+    }
 }

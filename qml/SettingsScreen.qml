@@ -1,6 +1,6 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
-import Qt.labs.platform 1.0 as Platform
+import QtQuick.Dialogs 1.2
 import UiStyle 1.0
 
 Item {
@@ -18,6 +18,7 @@ Item {
             spacing: 12
             Label { text: qsTr("Result Directory"); color: Theme.text; font.pixelSize: 16 }
             Label {
+                objectName: "changeSaveDirLink"
                 text: "<a href=\"#\">" + qsTr("Change") + "</a>"
                 textFormat: Text.StyledText
                 linkColor: Theme.accent
@@ -87,16 +88,13 @@ Item {
         onClicked: appWindow.navigate("MainScreen")
     }
 
-    Platform.FolderDialog {
+    // The folder chooser of Qt Quick Dialogs answers with the folder chosen: a folder clicked
+    // once, or a path typed (the Qt Labs one gave the folder being shown instead).
+    FileDialog {
         id: folderDialog
-        folder: "file://" + settings.saveDir
-        onAccepted: {
-            var url = folder.toString()
-            var path = Qt.platform.os === "windows"
-                    ? decodeURIComponent(url.replace(/^file:\/{3}/, "")).replace(/\//g, "\\")
-                    : decodeURIComponent(url.replace(/^(file|qrc|http):\/{2}/, ""))
-            if (settings.checkSaveDirPermission(path))
-                settings.saveDir = path
-        }
+        objectName: "saveDirDialog"
+        selectFolder: true
+        folder: settings.saveDirUrl
+        onAccepted: settings.chooseSaveDir(fileUrl)
     }
 }

@@ -21,7 +21,18 @@ Item {
 
             ProjectsView { width: parent.width }
 
-            Heading { text: qsTr("Select Theme") }
+            Row {
+                spacing: 20
+                Heading { text: qsTr("Select Theme") }
+                // The open project is saved and listed above; the next theme starts a new one.
+                BButton {
+                    objectName: "newSlideshowButton"
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: project.slidesNumber > 0 || project.audioFilesCount > 0
+                    text: qsTr("New Slideshow")
+                    onClicked: project.startNew()
+                }
+            }
 
             Grid {
                 id: grid

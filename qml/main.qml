@@ -33,10 +33,19 @@ ApplicationWindow {
         currentComponent = name
     }
 
+    // Closing saves the project; while a video is being made the person is asked first.
+    onClosing: {
+        close.accepted = session.mayClose()
+        if (!close.accepted)
+            quitWhileRenderingPopup.open()
+    }
+
     Component.onCompleted: {
         x = Screen.virtualX + (Screen.width - width) / 2
         y = Screen.virtualY + (Screen.height - height) / 2
-        commonError.error.connect(function(msg) { commonErrorPopup.show(msg) })
+        // What goes wrong while a video is made shows on the rendering screen, not over it.
+        commonError.error.connect(function(msg) { if (!render.isRendering) commonErrorPopup.show(msg) })
+        project.filesSkipped.connect(function(title, msg) { commonErrorPopup.showNotice(title, msg) })
         commonError.appHasFailed.connect(function() {
             if (!appSettings.contains("dontShowPopupLeave"))
                 leavePopup.open()
@@ -84,4 +93,13 @@ ApplicationWindow {
 
     PopupCommonError { id: commonErrorPopup }
     PopupLeaveMsg { id: leavePopup }
+    PopupQuestion {
+        id: quitWhileRenderingPopup
+        objectName: "quitWhileRenderingPopup"
+        title: qsTr("A video is being made")
+        message: qsTr("If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.")
+        otherAnswer: qsTr("Keep Rendering")
+        mainAnswer: qsTr("Stop and Quit")
+        onAnsweredMain: session.stopRenderAndQuit()
+    }
 }

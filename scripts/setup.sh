@@ -14,6 +14,8 @@ packages=(
     libqt5svg5-dev qml-module-qtquick-controls2 qml-module-qtquick-dialogs
     qml-module-qt-labs-platform qml-module-qtquick-layouts qml-module-qtquick-window2
     qml-module-qttest
+    # photo formats beyond Qt's own: WebP and TIFF, and HEIC/HEIF and AVIF as phones write them
+    qt5-image-formats-plugins kimageformat-plugins
     # the preview's sound (Qt Multimedia and its PulseAudio and ALSA back ends)
     qtmultimedia5-dev libqt5multimedia5-plugins
     # FFmpeg 5.1 libraries, and the command-line tools that tests and benchmarks use as checkers

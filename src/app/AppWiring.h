@@ -11,10 +11,12 @@
 #include "app/RenderPres.h"
 #include "app/SavedProjectImageProvider.h"
 #include "app/SavedProjectsPres.h"
+#include "app/SessionPres.h"
 #include "app/SettingsPres.h"
 #include "app/SlidesListModel.h"
 #include "app/TemplatesPres.h"
 #include "base/CommonError.h"
+#include "base/TerminationSignal.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
@@ -27,6 +29,18 @@ inline void publish(QQmlContext* context, const char* name, QObject* object)
 {
     context->setContextProperty(QString::fromLatin1(name), object);
     QQmlEngine::setObjectOwnership(object, QQmlEngine::CppOwnership);
+}
+
+// A logout or `kill` (SIGTERM, SIGHUP) and every other way out of the event loop save the project
+// and stop a render first. Made once, for the program's lifetime.
+inline void guardExit()
+{
+    static TerminationSignal* const termination =
+        new TerminationSignal(QCoreApplication::instance());
+    QObject::connect(termination, &TerminationSignal::terminationRequested, SessionPres::instance(),
+                     &SessionPres::quit, Qt::UniqueConnection);
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
+                     SessionPres::instance(), &SessionPres::quit, Qt::UniqueConnection);
 }
 
 // Image providers, the device pixel ratio and the context properties, in start-up order.
@@ -48,8 +62,10 @@ inline void wire(QQmlApplicationEngine& engine, qreal devicePixelRatio)
     publish(context, "settings", SettingsPres::instance());
     publish(context, "render", RenderPres::instance());
     publish(context, "preview", PreviewPres::instance());
+    publish(context, "session", SessionPres::instance());
     qmlRegisterType<PreviewView>("Lumavive", 1, 0, "PreviewView");
     context->setContextProperty(QStringLiteral("debug"), QVariant::fromValue<QObject*>(nullptr));
+    guardExit();
 }
 
 } // namespace AppWiring

@@ -22,7 +22,58 @@ ProjectPres* ProjectPres::instance()
     return presenter;
 }
 
-ProjectPres::ProjectPres(QObject* parent) : QObject(parent) {}
+ProjectPres::ProjectPres(QObject* parent) : QObject(parent), autosave(current)
+{
+    // The open project deleted from the start screen: no later save may bring it back.
+    connect(SavedProjectsPres::instance(), &SavedProjectsPres::projectDeleted, this,
+            [this](const QString& id) {
+                if (id == current->id())
+                    clearProject();
+            });
+}
+
+QStringList ProjectPres::missingPhotos() const
+{
+    QStringList missing;
+    for (const QSharedPointer<Slide>& slide : current->slides())
+        if (const auto image = slide.objectCast<ImgSlide>())
+            if (!QFileInfo(image->path()).isReadable() && !missing.contains(image->path()))
+                missing << image->path();
+    return missing;
+}
+
+bool ProjectPres::removeMissingPhotos()
+{
+    const QStringList missing = missingPhotos();
+    SlidesListModel* model = SlidesListModel::instance();
+    // From the end, so that the rows still to remove keep their numbers.
+    for (int row = model->rowCount() - 1; row >= 0; --row) {
+        const SlidePres* pres = model->rowAt(row);
+        const auto image = pres ? pres->slide().objectCast<ImgSlide>() : nullptr;
+        if (image && missing.contains(image->path()))
+            model->remove(row);
+    }
+    syncSlides();
+    refreshTimeline();
+    return !current->slides().isEmpty();
+}
+
+void ProjectPres::startNew()
+{
+    save();
+    clearProject();
+}
+
+void ProjectPres::clearProject()
+{
+    autosave.discard();
+    current->setId(QString());
+    SlidesListModel* model = SlidesListModel::instance();
+    while (model->rowCount() > 0)
+        model->remove(0);
+    syncSlides(false);
+    publishTracks({});
+}
 
 // QML may write every property; each write stores the value and announces it.
 void ProjectPres::setTimelineText(const QString& value)
@@ -74,6 +125,7 @@ void ProjectPres::setThemeId(int id)
     // The new theme's plan shows at once: separator, used slides and timeline.
     placeSeparator();
     refreshTimeline();
+    autosave.changed();
 }
 
 QString ProjectPres::clockText(int seconds, bool withHours)
@@ -170,7 +222,7 @@ void ProjectPres::publishTracks(const TrackList& tracks)
     emit audioTracksTextChanged();
 }
 
-void ProjectPres::syncSlides(bool autoSave)
+void ProjectPres::syncSlides(bool edited)
 {
     SlidesListModel* model = SlidesListModel::instance();
     current->setSlides(model->slides());
@@ -178,21 +230,59 @@ void ProjectPres::syncSlides(bool autoSave)
     emit slidesChanged();
     slideCount = current->slides().size();
     emit slidesNumberChanged();
-    if (autoSave)
-        autoSaveTick();
+    if (edited)
+        autosave.changed();
+}
+
+bool ProjectPres::readTrack(const QString& path, TrackList* tracks, QStringList* refused)
+{
+    try {
+        *tracks << MediaFileInfo::fromFile(path);
+        return true;
+    } catch (int) {
+        *refused << QFileInfo(path).fileName();
+        return false;
+    }
+}
+
+QString ProjectPres::someNames(const QStringList& names)
+{
+    const int shown = 5;
+    QString text = QStringList(names.mid(0, shown)).join(QStringLiteral(", "));
+    if (names.size() > shown)
+        text += tr(", and %1 more").arg(names.size() - shown);
+    return text;
+}
+
+void ProjectPres::reportSkipped(const PictureFolder::Scan& scan, const QStringList& badMusic)
+{
+    QStringList lines;
+    // Sentences that read right for one file and for many: no plural forms to translate.
+    if (!scan.unreadable.isEmpty())
+        lines << tr("Photos that cannot be read, damaged or in a format this system cannot open: "
+                    "%1.")
+                     .arg(someNames(scan.unreadable));
+    if (!badMusic.isEmpty())
+        lines << tr("Music that cannot be played, damaged or holding no sound: %1.")
+                     .arg(someNames(badMusic));
+    if (!scan.notPictures.isEmpty())
+        lines << tr("Neither photos nor music: %1.").arg(someNames(scan.notPictures));
+    if (lines.isEmpty())
+        return;
+    const int skipped = scan.unreadable.size() + badMusic.size() + scan.notPictures.size();
+    lines.prepend(tr("Files not added: %1.").arg(skipped));
+    emit filesSkipped(tr("Some files were not added"), lines.join(QLatin1Char('\n')));
 }
 
 void ProjectPres::addAudio(const QVariant& urls)
 {
     TrackList tracks = current->audio();
-    for (const QString& path : localPaths(urls)) {
-        try {
-            tracks << MediaFileInfo::fromFile(path);
-        } catch (int) {
-            // Unreadable music is skipped; the reader has told the user why.
-        }
-    }
+    QStringList refused;
+    for (const QString& path : localPaths(urls))
+        readTrack(path, &tracks, &refused);
     publishTracks(tracks);
+    autosave.changed();
+    reportSkipped({}, refused);
 }
 
 void ProjectPres::removeAudio(int index)
@@ -201,6 +291,7 @@ void ProjectPres::removeAudio(int index)
     if (index >= 0 && index < tracks.size())
         tracks.removeAt(index);
     publishTracks(tracks);
+    autosave.changed();
 }
 
 void ProjectPres::moveAudioForward(int index)
@@ -210,6 +301,7 @@ void ProjectPres::moveAudioForward(int index)
         return;
     tracks.move(index, index + 1);
     publishTracks(tracks);
+    autosave.changed();
 }
 
 void ProjectPres::moveAudioBack(int index)
@@ -219,6 +311,7 @@ void ProjectPres::moveAudioBack(int index)
         return;
     tracks.move(index, index - 1);
     publishTracks(tracks);
+    autosave.changed();
 }
 
 void ProjectPres::addPictures(const QStringList& paths)
@@ -240,16 +333,24 @@ void ProjectPres::addPictures(const QStringList& paths)
 
 void ProjectPres::addImages(const QVariant& urls)
 {
-    addPictures(localPaths(urls));
+    const PictureFolder::Scan scan = PictureFolder::scanFiles(localPaths(urls));
+    addPictures(scan.pictures);
+    reportSkipped(scan);
 }
 
 void ProjectPres::addImagesFolder(const QVariant& urls)
 {
-    QStringList pictures;
-    for (const QString& folder : localPaths(urls))
-        if (QFileInfo(folder).isDir())
-            pictures << PictureFolder::pictures(folder);
-    addPictures(pictures);
+    PictureFolder::Scan all;
+    for (const QString& folder : localPaths(urls)) {
+        if (!QFileInfo(folder).isDir())
+            continue;
+        const PictureFolder::Scan scan = PictureFolder::scanFolder(folder);
+        all.pictures << scan.pictures;
+        all.unreadable << scan.unreadable;
+        all.notPictures << scan.notPictures;
+    }
+    addPictures(all.pictures);
+    reportSkipped(all);
 }
 
 void ProjectPres::addTextSlide(const QString& text)
@@ -264,6 +365,7 @@ void ProjectPres::addTextSlide(const QString& text)
 void ProjectPres::editTextSlide(int index, const QString& text)
 {
     SlidesListModel::instance()->setText(index, text);
+    autosave.changed();
 }
 
 void ProjectPres::removeSlide(int index)
@@ -283,6 +385,7 @@ void ProjectPres::move(const QList<int>& rows, int to)
 void ProjectPres::rotate(int index, bool clockwise)
 {
     SlidesListModel::instance()->rotate(index, clockwise);
+    autosave.changed();
 }
 
 bool ProjectPres::checkUrls(const QVariant& urls) const
@@ -301,15 +404,16 @@ bool ProjectPres::insertFiles(int index, const QVariant& urls)
     TrackList tracks = current->audio();
     SlidesListModel* model = SlidesListModel::instance();
     bool taken = false;
+    PictureFolder::Scan skipped;
+    QStringList badMusic;
     for (const QString& path : localPaths(urls)) {
         if (PictureFolder::isMusic(path)) {
-            try {
-                tracks << MediaFileInfo::fromFile(path);
-                taken = true;
-            } catch (int) {
-                // skipped, as when added through the track list
-            }
-        } else if (PictureFolder::isPicture(path)) {
+            taken = readTrack(path, &tracks, &badMusic) || taken;
+        } else if (!PictureFolder::isPicture(path)) {
+            skipped.notPictures << QFileInfo(path).fileName();
+        } else if (!PictureFolder::canRead(path)) {
+            skipped.unreadable << QFileInfo(path).fileName();
+        } else {
             auto* row = new ImgSlidePres(QSharedPointer<ImgSlide>::create(path), pixelRatio);
             // Every picture of one drop goes to the same row: a group ends up reversed there.
             if (index < 0)
@@ -325,30 +429,19 @@ bool ProjectPres::insertFiles(int index, const QVariant& urls)
     generator->resume();
     if (allUsedBefore && !allSlidesUsed())
         emit scrollToSeparator();
+    reportSkipped(skipped, badMusic);
     return taken;
 }
 
-void ProjectPres::save()
+bool ProjectPres::save()
 {
-    // A project is worth keeping from five rows on (the separator counts).
-    if (SlidesListModel::instance()->rowCount() >= 5)
-        SavedProjectsPres::instance()->saveProject(current);
-}
-
-void ProjectPres::autoSaveTick()
-{
-    // Shared by every project of the run: the first qualifying change saves, then every fifth.
-    static int counter = 0;
-    if (SlidesListModel::instance()->rowCount() < 5)
-        return;
-    if (counter % 5 == 0)
-        SavedProjectsPres::instance()->saveProject(current);
-    if (++counter > 10000)
-        counter = 0;
+    return autosave.flush();
 }
 
 void ProjectPres::loadPrj(int index)
 {
+    // What is pending belongs to the project shown until now, whose id is about to change.
+    autosave.flush();
     QStringList missing;
     const QSharedPointer<Project> loaded =
         SavedProjectsPres::instance()->loadProject(index, &missing);

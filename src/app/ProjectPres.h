@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ProjectAutosave.h"
+#include "project/PictureFolder.h"
 #include "project/Project.h"
 
 #include <QObject>
@@ -27,6 +29,9 @@ class ProjectPres : public QObject
     Q_PROPERTY(int usedSlidesNumber READ usedSlidesNumber WRITE setUsedSlidesNumber NOTIFY
                    usedSlidesNumberChanged)
     Q_PROPERTY(int slidesNumber READ slidesNumber WRITE setSlidesNumber NOTIFY slidesNumberChanged)
+    // The file choosers' patterns ("*.jpg *.JPG ..."): the formats the project takes.
+    Q_PROPERTY(QString pictureFilter READ pictureFilter CONSTANT)
+    Q_PROPERTY(QString musicFilter READ musicFilter CONSTANT)
 public:
     static ProjectPres* instance();
 
@@ -53,6 +58,9 @@ public:
     int slidesNumber() const { return slideCount; }
     void setSlidesNumber(int value);
 
+    static QString pictureFilter() { return PictureFolder::pictureFilter(); }
+    static QString musicFilter() { return PictureFolder::musicFilter(); }
+
     Q_INVOKABLE void addAudio(const QVariant& urls);
     Q_INVOKABLE void removeAudio(int index);
     Q_INVOKABLE void moveAudioForward(int index);
@@ -64,8 +72,16 @@ public:
     Q_INVOKABLE void removeSlide(int index);
     Q_INVOKABLE void move(const QList<int>& rows, int to);
     Q_INVOKABLE void rotate(int index, bool clockwise);
-    Q_INVOKABLE void save();
+    // Writes the pending changes now (leaving the editor, closing the window, quitting); they
+    // are otherwise written within a second. False when the save failed and the user was told.
+    Q_INVOKABLE bool save();
     Q_INVOKABLE void loadPrj(int index);
+    // Saves the open project and begins an empty one (the theme stays chosen until another is).
+    Q_INVOKABLE void startNew();
+    // The photos of the project that can no longer be read (moved, deleted, unplugged).
+    QStringList missingPhotos() const;
+    // Removes their slides; true when slides remain to make a video of.
+    Q_INVOKABLE bool removeMissingPhotos();
     Q_INVOKABLE bool checkUrls(const QVariant& urls) const;
     Q_INVOKABLE bool insertFiles(int index, const QVariant& urls);
 
@@ -87,19 +103,28 @@ signals:
     void scrollToBottom();
     void audioTracksTextChanged();
     void missedImageFiles(QStringList files);
+    // Files of an add or a drop that were left out, with why, as a title and a message.
+    void filesSkipped(QString title, QString message);
 
 private:
     explicit ProjectPres(QObject* parent = nullptr);
 
     void publishTracks(const TrackList& tracks);
-    void syncSlides(bool autoSave = true);
+    // Empties the slides and tracks of the open project, which from now on is a new one.
+    void clearProject();
+    // `edited`: a change of the person's, to be saved (loading a project is not one).
+    void syncSlides(bool edited = true);
     void refreshTimeline();
     void placeSeparator();
     void addPictures(const QStringList& paths);
-    void autoSaveTick();
     bool allSlidesUsed() const;
+    // Appends the track, or the file's name to `refused` when it holds no music to play.
+    static bool readTrack(const QString& path, TrackList* tracks, QStringList* refused);
+    static QString someNames(const QStringList& names);
+    void reportSkipped(const PictureFolder::Scan& scan, const QStringList& badMusic = {});
 
     QSharedPointer<Project> current = QSharedPointer<Project>::create();
+    ProjectAutosave autosave;
     QVariantList trackMaps;
     int trackCount = 0;
     double audioSeconds = 0.0;

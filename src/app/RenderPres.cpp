@@ -3,6 +3,7 @@
 #include "app/ImageProvider.h"
 #include "app/ProjectPres.h"
 #include "app/SettingsPres.h"
+#include "base/CommonError.h"
 #include "engine/RenderController.h"
 #include "templates/TemplateParser.h"
 
@@ -18,7 +19,10 @@ RenderPres* RenderPres::instance()
     return presenter;
 }
 
-RenderPres::RenderPres(QObject* parent) : QObject(parent) {}
+RenderPres::RenderPres(QObject* parent) : QObject(parent)
+{
+    connect(CommonError::instance(), &CommonError::error, this, &RenderPres::onReported);
+}
 
 void RenderPres::setIsRendering(bool value)
 {
@@ -65,17 +69,25 @@ bool RenderPres::start()
 {
     if (rendering)
         return false; // one render at a time
+    const QStringList missing = ProjectPres::instance()->missingPhotos();
+    if (!missing.isEmpty()) {
+        emit photosMissing(missing);
+        return false;
+    }
     const QSharedPointer<Project> project = ProjectPres::instance()->project();
     project->setUserData(SettingsPres::instance()->renderSettings());
     const QString folder = project->userData().saveDir;
     // A folder deleted since it was chosen comes back; one that cannot be written to is named
     // before any work starts.
     QDir().mkpath(folder);
-    if (!SettingsPres::instance()->checkSaveDirPermission(folder)) {
-        emit error();
+    if (!SettingsPres::instance()->checkSaveDirPermission(folder))
         return false;
-    }
     clearProgress();
+    reported.clear();
+    if (!failureText.isEmpty()) {
+        failureText.clear();
+        emit failureChanged();
+    }
     delete controller;
     controller = new RenderController(this);
     connect(controller, &RenderController::onProgress, this, &RenderPres::onProgress);
@@ -94,6 +106,18 @@ void RenderPres::stop()
 {
     if (controller)
         controller->stop();
+}
+
+void RenderPres::stopAndWait()
+{
+    if (!controller)
+        return;
+    controller->stop();
+    // Joins the render thread, which removes what it had written.
+    delete controller;
+    controller = nullptr;
+    if (rendering)
+        finishRendering();
 }
 
 void RenderPres::play()
@@ -133,8 +157,18 @@ void RenderPres::onDone()
     emit done();
 }
 
+void RenderPres::onReported(const QString& message)
+{
+    if (rendering)
+        reported << message;
+}
+
 void RenderPres::onError()
 {
+    failureText = reported.isEmpty()
+                      ? tr("Something went wrong while the video was made; no file was written.")
+                      : reported.join(QLatin1Char('\n'));
+    emit failureChanged();
     finishRendering();
     emit error();
 }

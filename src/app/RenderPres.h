@@ -16,6 +16,8 @@ class RenderPres : public QObject
     Q_PROPERTY(bool isRendering READ isRendering WRITE setIsRendering NOTIFY isRenderingChanged)
     Q_PROPERTY(int progress READ progress WRITE setProgress NOTIFY progressChanged)
     Q_PROPERTY(QString preview READ preview WRITE setPreview NOTIFY previewChanged)
+    // Why the last render failed, as the rendering screen shows it; empty while none did.
+    Q_PROPERTY(QString failure READ failure NOTIFY failureChanged)
 public:
     static RenderPres* instance();
 
@@ -26,15 +28,20 @@ public:
     QString preview() const { return previewId; }
     void setPreview(const QString& value);
     QString resultPath() const { return result; }
+    QString failure() const { return failureText; }
 
     // "slideshow_yyyy.MM.dd_hh.mm.mp4" in `folder`; when that file exists already (two renders in
     // one minute), a counter goes before ".mp4" so that nothing is overwritten.
     static QString outputPathIn(const QString& folder, const QDateTime& when);
 
-    // True when the render thread started. False, after error() and a message, when the result
-    // folder cannot be written (or a render is already running): the caller stays where it is.
+    // True when the render thread started. False when the result folder cannot be written (after
+    // a message), when photos of the project are missing (after photosMissing), or when a render
+    // is already running: the caller stays where it is.
     Q_INVOKABLE bool start();
     Q_INVOKABLE void stop();
+    // Stops a running render and waits for its thread: the partial file is gone on return.
+    // For leaving the program; announces nothing but isRenderingChanged.
+    void stopAndWait();
     Q_INVOKABLE void play();
     Q_INVOKABLE void openFolder();
 
@@ -45,6 +52,9 @@ signals:
     void done();
     void error();
     void stopped();
+    void failureChanged();
+    // Photos that can no longer be read, found when a render was asked for; nothing started.
+    void photosMissing(QStringList paths);
 
 public slots:
     void onProgress(float value);
@@ -52,6 +62,8 @@ public slots:
     void onDone();
     void onError();
     void onStopped();
+    // A message of the program's while a render runs: the failure, should the render fail.
+    void onReported(const QString& message);
 
 private:
     explicit RenderPres(QObject* parent = nullptr);
@@ -62,5 +74,7 @@ private:
     int percent = 0;
     QString previewId;
     QString result;
+    QStringList reported;
+    QString failureText;
     RenderController* controller = nullptr;
 };

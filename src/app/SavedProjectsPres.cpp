@@ -37,27 +37,58 @@ SavedProjectsPres::SavedProjectsPres(QObject* parent)
     const QFileInfoList folders =
         projects.entryInfoList(QDir::AllDirs | QDir::NoDotAndDotDot, QDir::Time);
     for (const QFileInfo& folder : folders) {
-        const QString infoPath = folder.filePath() + QStringLiteral("/info.xml");
-        bool readable = false;
-        const ProjectInfo info = ProjectFile::readInfo(infoPath, &readable);
-        if (!readable) {
+        SavedProjectRecord record;
+        if (readRecord(folder.fileName(), &record))
+            records << record;
+        else
             qWarning("Skipping saved project %s: its info.xml cannot be read",
                      qPrintable(folder.fileName()));
-            continue;
-        }
-        SavedProjectRecord record;
-        record.id = folder.fileName();
-        record.name = info.name;
-        record.audioName = info.audio;
-        record.slidesCount = info.slidesnumber;
-        record.thumb = record.id + QStringLiteral("/0");
-        for (int i = 1; i <= 5; ++i)
-            record.imgs << record.id + QLatin1Char('/') + QString::number(i);
-        record.lastModified = QFileInfo(infoPath).lastModified();
-        records << record;
     }
     visible = records.isEmpty() ? 0 : 1;
     more = visible < records.size();
+}
+
+bool SavedProjectsPres::readRecord(const QString& id, SavedProjectRecord* record) const
+{
+    const QString infoPath = projects.filePath(id) + QStringLiteral("/info.xml");
+    bool readable = false;
+    const ProjectInfo info = ProjectFile::readInfo(infoPath, &readable);
+    if (!readable)
+        return false;
+    record->id = id;
+    record->name = info.name;
+    record->audioName = info.audio;
+    record->slidesCount = info.slidesnumber;
+    record->thumb = id + QStringLiteral("/0");
+    record->imgs.clear();
+    for (int i = 1; i <= 5; ++i)
+        record->imgs << id + QLatin1Char('/') + QString::number(i);
+    record->lastModified = QFileInfo(infoPath).lastModified();
+    return true;
+}
+
+void SavedProjectsPres::putFirst(const QString& id)
+{
+    SavedProjectRecord record;
+    if (!readRecord(id, &record))
+        return;
+    int at = 0;
+    while (at < records.size() && records[at].id != id)
+        ++at;
+    if (at == 0 && !records.isEmpty()) {
+        // Saved again while already first (each second of editing): the same row, new values.
+        records[0] = record;
+        emit dataChanged(index(0), index(0));
+        return;
+    }
+    // The list shows the newest first and as many rows as before, at least one.
+    beginResetModel();
+    if (at < records.size())
+        records.removeAt(at);
+    records.prepend(record);
+    visible = qBound(1, visible, int(records.size()));
+    endResetModel();
+    announcePaging();
 }
 
 int SavedProjectsPres::rowCount(const QModelIndex& parent) const
@@ -188,6 +219,7 @@ QString SavedProjectsPres::saveProject(QSharedPointer<Project> project)
     QFile touch(folder + QStringLiteral("dummy.tmp"));
     if (touch.open(QIODevice::ReadWrite))
         touch.remove();
+    putFirst(id);
     return id;
 }
 

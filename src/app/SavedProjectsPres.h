@@ -12,7 +12,7 @@
 
 // The saved projects ("savedProjects" in QML), newest first, shown a page at a time, and the store
 // behind them: saves a project into its folder with its previews, loads one back, deletes one.
-// The list is read once, at construction. GUI thread only.
+// The list is read at construction and follows every save and delete of the run. GUI thread only.
 class SavedProjectsPres : public QAbstractListModel
 {
     Q_OBJECT
@@ -68,6 +68,10 @@ private:
     explicit SavedProjectsPres(QObject* parent = nullptr);
     void announcePaging();
     void keepDamagedFile(const QString& path);
+    // The record of the project folder `id` as its info.xml gives it; false when unreadable.
+    bool readRecord(const QString& id, SavedProjectRecord* record) const;
+    // A project just saved goes to the top of the list, which shows it at once.
+    void putFirst(const QString& id);
 
     QList<PendingPreview> pending;
     QList<SavedProjectRecord> records;

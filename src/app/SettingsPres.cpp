@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QUrl>
 #include <QUuid>
 
 SettingsPres::SettingsPres(QObject* parent) : QObject(parent), saveDirValue(UserData().saveDir) {}
@@ -54,6 +55,15 @@ bool SettingsPres::checkSaveDirPermission(const QString& saveDir)
         tr("Please select another Result Directory. Can't create output file in") +
         QStringLiteral(" \"") + saveDir + QStringLiteral("\"."));
     return false;
+}
+
+bool SettingsPres::chooseSaveDir(const QUrl& folder)
+{
+    const QString path = folder.isLocalFile() ? folder.toLocalFile() : folder.toString();
+    if (!checkSaveDirPermission(QDir::cleanPath(path)))
+        return false;
+    setSaveDir(QDir::toNativeSeparators(QDir::cleanPath(path)));
+    return true;
 }
 
 void SettingsPres::mkSaveDir()

@@ -21,7 +21,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QSettings>
 #include <QTemporaryFile>
 
@@ -259,14 +258,26 @@ bool HeadlessRenderer::buildProject(const Request& request, Project* project)
             slides << QSharedPointer<TextSlide>::create(value.trimmed());
             continue;
         }
-        const QStringList photos =
-            kind == QLatin1String("folder") ? PictureFolder::pictures(value) : QStringList{value};
-        if (kind == QLatin1String("folder") && !QFileInfo(value).isDir()) {
-            fail(QStringLiteral("cannot open folder %1").arg(value));
-            return false;
+        QStringList photos{value};
+        if (kind == QLatin1String("folder")) {
+            if (!QFileInfo(value).isDir()) {
+                fail(QStringLiteral("cannot open folder %1").arg(value));
+                return false;
+            }
+            const PictureFolder::Scan scan = PictureFolder::scanFolder(value);
+            if (scan.pictures.isEmpty()) {
+                fail(QStringLiteral("no photo found in folder %1").arg(value));
+                return false;
+            }
+            if (!scan.unreadable.isEmpty())
+                err << "lumavive-render: skipped " << scan.unreadable.size() << " photo(s) of "
+                    << value
+                    << " that cannot be read: " << scan.unreadable.join(QStringLiteral(", "))
+                    << "\n";
+            photos = scan.pictures;
         }
         for (const QString& photo : photos) {
-            if (!QImageReader(photo).canRead()) {
+            if (!PictureFolder::canRead(photo)) {
                 fail(QStringLiteral("cannot read photo %1").arg(photo));
                 return false;
             }

@@ -26,6 +26,10 @@ QSharedPointer<MediaFileInfo> MediaFileInfo::fromFile(const QString& path)
         if (rate > 0)
             total += float(double(frame->nb_samples) / double(rate));
     }
+    // A file that opens but yields no sound (damaged, or a tag without music) would be listed
+    // as 0:00 and silently shorten the video: it is no track.
+    if (total <= 0.0f)
+        throw AVERROR_INVALIDDATA;
     return QSharedPointer<MediaFileInfo>::create(total, tag(input.metadata(), "artist"),
                                                  tag(input.metadata(), "title"),
                                                  tag(input.metadata(), "filename"), path);

@@ -5,12 +5,17 @@
 #include "images/SharedTypes.h"
 #include "images/ThumbGeneratorTask.h"
 
+#include <QAbstractProxyModel>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
+#include <QPushButton>
 #include <QQuickStyle>
 #include <QTest>
 
@@ -257,10 +262,46 @@ bool UiFixture::acceptFileChooser(const QStringList& paths)
             typed += QStringLiteral("\"%1\" ").arg(QFileInfo(path).fileName());
         typed = paths.size() == 1 ? QFileInfo(paths.first()).fileName() : typed.trimmed();
     }
+    // A person types into the chooser in front, its name field focused (the chooser keeps what
+    // typing selects on the way only while the field has no focus).
+    // (Offscreen, and with no window manager, no window becomes active by asking.)
+    QApplication::setActiveWindow(dialog);
     name->setFocus();
     name->clear();
     QTest::keyClicks(name, typed);
     QTest::keyClick(name, Qt::Key_Return);
+    for (int waited = 0; waited < 5000 && dialog->isVisible(); waited += 50)
+        QTest::qWait(50);
+    settle();
+    return !dialog->isVisible();
+}
+
+bool UiFixture::clickFolderInChooser(const QString& folder)
+{
+    QFileDialog* dialog = openChooser();
+    auto* list = dialog ? dialog->findChild<QListView*>(QStringLiteral("listView")) : nullptr;
+    auto* files = dialog ? dialog->findChild<QFileSystemModel*>() : nullptr;
+    auto* buttons = dialog ? dialog->findChild<QDialogButtonBox*>() : nullptr;
+    if (!list || !files || !buttons)
+        return false;
+    dialog->setDirectory(QFileInfo(folder).absolutePath());
+    // The list fills as the folder is read.
+    QRect rect;
+    for (int waited = 0; waited < 5000 && rect.isEmpty(); waited += 50) {
+        QTest::qWait(50);
+        QModelIndex row = files->index(folder);
+        if (dialog->proxyModel())
+            row = dialog->proxyModel()->mapFromSource(row);
+        rect = list->visualRect(row);
+    }
+    if (rect.isEmpty())
+        return false;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    QTest::qWait(100);
+    QPushButton* choose = buttons->button(QDialogButtonBox::Open);
+    if (!choose)
+        return false;
+    QTest::mouseClick(choose, Qt::LeftButton);
     for (int waited = 0; waited < 5000 && dialog->isVisible(); waited += 50)
         QTest::qWait(50);
     settle();

@@ -47,6 +47,9 @@ public:
     // Answers the open file chooser as a person would: it goes to the folder of the first
     // path and types the names (or, when choosing a folder, the folder's path), then Return.
     bool acceptFileChooser(const QStringList& paths);
+    // Answers the open folder chooser with one click on `folder` in its parent's list, then the
+    // chooser's accept button: the folder clicked once, not the one shown.
+    bool clickFolderInChooser(const QString& folder);
     void typeText(const QString& text);
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static QPoint centreOf(QQuickItem* item);

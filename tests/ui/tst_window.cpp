@@ -17,6 +17,10 @@
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/ProjectFile.h"
+#include "project/TextSlide.h"
+
+#include <csignal>
+#include <unistd.h>
 
 #include <QAudioDeviceInfo>
 #include <QDesktopServices>
@@ -94,6 +98,33 @@ class TestWindow : public QObject
 
     void grab(const QString& name) { ui->screenshot(name); }
 
+    // The open project's file as it is on disk now.
+    static QString savedProject()
+    {
+        QFile file(SavedProjectsPres::projectsFolder() + ProjectPres::instance()->project()->id() +
+                   "/prj.xml");
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    void addText(const QString& text)
+    {
+        QVERIFY(ui->click("addTextButton"));
+        ui->item("textArea")->forceActiveFocus();
+        ui->typeText(text);
+        QVERIFY(ui->click("textOkButton"));
+    }
+
+    bool popupOpened(const char* name) const
+    {
+        QObject* popup = ui->find(QString::fromLatin1(name));
+        for (int waited = 0; popup && waited < 3000; waited += 50) {
+            if (popup->property("opened").toBool())
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    }
+
     static QtMessageHandler previousHandler;
     static TestWindow* self;
     static void countMisses(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -138,10 +169,21 @@ private slots:
         QDir().mkpath("album");
         for (int i = 0; i < 10; ++i)
             photos << dirs.picture(QStringLiteral("photos/p%1.png").arg(i), colour(i));
-        for (int i = 0; i < 30; ++i)
-            QVERIFY(!dirs.picture(QStringLiteral("album/a%1.png").arg(i, 2, 10, QChar('0')),
-                                  QColor(90, 90, 90 + i * 5))
-                         .isEmpty());
+        // A camera's folder: upper-case names, WebP and TIFF among them, a film and a damaged
+        // photo that cannot be added.
+        for (int i = 0; i < 30; ++i) {
+            const QString name = i % 5 == 0 ? "album/A%1.PNG"
+                                 : i == 7   ? "album/a%1.webp"
+                                 : i == 8   ? "album/a%1.TIFF"
+                                            : "album/a%1.png";
+            QVERIFY2(
+                !dirs.picture(name.arg(i, 2, 10, QChar('0')), QColor(90, 90, 90 + i * 5)).isEmpty(),
+                qPrintable(name));
+        }
+        for (const char* other : {"album/clip.MOV", "album/broken.jpg"}) {
+            QFile file(dirs.file(other));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0);
+        }
         QFile notes(dirs.file("photos/notes.txt"));
         QVERIFY(notes.open(QIODevice::WriteOnly));
         MediaFixtures::AudioSpec music;
@@ -197,6 +239,25 @@ private slots:
         QVERIFY(ui->item("toggleProjects")->property("text").toString().contains("Hide all"));
         QVERIFY(ui->click("toggleProjects"));
         QCOMPARE(SavedProjectsPres::instance()->currentVisibleNumber(), 1);
+    }
+
+    // Deleting a recent project is asked first; "Keep" keeps it.
+    void deletingARecentProjectAsksFirst()
+    {
+        SavedProjectsPres* saved = SavedProjectsPres::instance();
+        const int before = saved->allRecords().size();
+        const QString id = saved->allRecords().first().id;
+        QVERIFY(ui->click("deleteProjectButton"));
+        QVERIFY(popupOpened("deleteProjectPopup"));
+        grab("delete-project");
+        QVERIFY(ui->click("deleteProjectPopupOther"));
+        QCOMPARE(saved->allRecords().size(), before);
+        QVERIFY(QFileInfo::exists(SavedProjectsPres::projectsFolder() + id));
+        QVERIFY(ui->click("deleteProjectButton"));
+        QVERIFY(popupOpened("deleteProjectPopup"));
+        QVERIFY(ui->click("deleteProjectPopupMain"));
+        QCOMPARE(saved->allRecords().size(), before - 1);
+        QVERIFY(!QFileInfo::exists(SavedProjectsPres::projectsFolder() + id));
     }
 
     void musicFromTheMusicScreensChooser()
@@ -414,6 +475,22 @@ private slots:
         QVERIFY(probe.audioRms.last() < probe.audioRms[50] * 0.3);
     }
 
+    // An edit right after a render survives the window's close (nothing saved it in between).
+    void anEditAfterTheRenderSurvivesClosingTheWindow()
+    {
+        QCOMPARE(ui->currentScreen(), QStringLiteral("DoneScreen"));
+        QVERIFY(ui->clickText("Back"));
+        QCOMPARE(ui->currentScreen(), QStringLiteral("MainScreen"));
+        addText("After the render");
+        QVERIFY(!savedProject().contains("After the render"));
+        ui->window()->close(); // as a window manager closes it
+        QVERIFY(!ui->window()->isVisible());
+        QVERIFY(savedProject().contains("After the render"));
+        ui->window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ui->window()));
+        UiFixture::settle();
+    }
+
     // A restart: the project is listed under "My Recent Projects" and resumes as it was left.
     void aRestartResumesTheProject()
     {
@@ -437,15 +514,24 @@ private slots:
         QVERIFY(ui->click("resumeButton")); // the newest project's
         QCOMPARE(ui->currentScreen(), QStringLiteral("MainScreen"));
         QCOMPARE(ProjectPres::instance()->themeId(), 1);
-        QCOMPARE(ProjectPres::instance()->slidesNumber(), 11);
+        QCOMPARE(ProjectPres::instance()->slidesNumber(), 12);
         QCOMPARE(ProjectPres::instance()->audioFilesCount(), 2);
+        const auto last = SlidesListModel::instance()->slides().last().objectCast<TextSlide>();
+        QVERIFY(last && last->text() == QStringLiteral("After the render"));
+
+        // A logout (SIGTERM) a moment after an edit: the edit is on disk when the program ends.
+        addText("Before the logout");
+        QVERIFY(!savedProject().contains("Before the logout"));
+        QTimer::singleShot(20000, qApp, [] { QCoreApplication::exit(1); }); // a deadline
+        ::kill(::getpid(), SIGTERM);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(savedProject().contains("Before the logout"));
     }
 
     void aNewRenderShowsNoStaleProgress()
     {
-        QCOMPARE(ui->currentScreen(), QStringLiteral("DoneScreen"));
+        QCOMPARE(ui->currentScreen(), QStringLiteral("MainScreen"));
         QVERIFY(RenderPres::instance()->progress() > 90);
-        QVERIFY(ui->clickText("Back"));
         QVERIFY(ui->click("doneButton"));
         // What the rendering screen shows first, before the new render's first frame.
         QList<int> progress;
@@ -467,13 +553,52 @@ private slots:
         QVERIFY(!RenderPres::instance()->isRendering());
     }
 
-    void anUnwritableResultFolderLeadsBackToTheEditor()
+    // Closing the window while a video is made asks; stopping removes the unfinished file.
+    void closingWhileRenderingAsks()
+    {
+        QCOMPARE(ui->currentScreen(), QStringLiteral("SettingsScreen"));
+        QVERIFY(ui->click("fullHdRadio")); // a longer render, still running when asked
+        QVERIFY(ui->click("makeMovieButton"));
+        QCOMPARE(ui->currentScreen(), QStringLiteral("RenderingScreen"));
+        const QString video = RenderPres::instance()->resultPath();
+        ui->window()->close();
+        QVERIFY(ui->window()->isVisible());
+        QVERIFY(popupOpened("quitWhileRenderingPopup"));
+        grab("quit-while-rendering");
+        QVERIFY(ui->click("quitWhileRenderingPopupOther")); // keep rendering
+        QVERIFY(RenderPres::instance()->isRendering());
+        ui->window()->close();
+        QVERIFY(popupOpened("quitWhileRenderingPopup"));
+        QVERIFY(ui->click("quitWhileRenderingPopupMain")); // stop and quit
+        QVERIFY(!RenderPres::instance()->isRendering());
+        QVERIFY(!QFileInfo::exists(video));
+        ui->navigate("SettingsScreen");
+        QVERIFY(ui->click("hdRadio"));
+    }
+
+    // The folder chooser gives the folder clicked once, or the one typed.
+    void theResultFolderComesFromTheChooser()
+    {
+        const QString picked = dirs.file("videos/picked");
+        const QString typed = dirs.file("videos/typed");
+        QVERIFY(QDir().mkpath(picked) && QDir().mkpath(typed));
+        ui->navigate("SettingsScreen");
+        QVERIFY(ui->click("changeSaveDirLink"));
+        QVERIFY(ui->clickFolderInChooser(picked));
+        QCOMPARE(SettingsPres::instance()->saveDir(), QFileInfo(picked).canonicalFilePath());
+        QVERIFY(ui->click("changeSaveDirLink"));
+        QVERIFY(ui->acceptFileChooser({typed}));
+        QCOMPARE(SettingsPres::instance()->saveDir(), QFileInfo(typed).canonicalFilePath());
+        SettingsPres::instance()->setSaveDir(dirs.file("videos"));
+    }
+
+    void anUnwritableResultFolderKeepsThePersonInTheSettings()
     {
         const QString blocked = unwritablePath(dirs);
         SettingsPres::instance()->setSaveDir(blocked);
         QCOMPARE(ui->currentScreen(), QStringLiteral("SettingsScreen"));
         QVERIFY(ui->click("makeMovieButton"));
-        QCOMPARE(ui->currentScreen(), QStringLiteral("MainScreen"));
+        QCOMPARE(ui->currentScreen(), QStringLiteral("SettingsScreen"));
         QQuickItem* popup = ui->item("errorMessage");
         QVERIFY(popup && popup->isVisible());
         QVERIFY(popup->property("text").toString().contains(blocked));
@@ -555,7 +680,24 @@ private slots:
         QVERIFY(ui->click("startButton"));
         QVERIFY(!TemplatesPres::instance()->isDownloading());
         QVERIFY(ui->click("doneButton"));
+
+        // A photo moved away since it was added is found before the render starts.
+        const QString gone = order().value(3);
+        QVERIFY(QFile::rename(gone, gone + ".moved"));
         QVERIFY(ui->click("makeMovieButton"));
+        QVERIFY(popupOpened("missingPhotosPopup"));
+        QCOMPARE(ui->find("missingPhotosPopup")->property("files").toStringList(),
+                 QStringList{gone});
+        grab("missing-photos");
+        QVERIFY(ui->click("missingPhotosPopupOther")); // back to the editor
+        QCOMPARE(ui->currentScreen(), QStringLiteral("MainScreen"));
+        QVERIFY(order().contains(gone));
+        QVERIFY(ui->click("doneButton"));
+        QVERIFY(ui->click("makeMovieButton"));
+        QVERIFY(popupOpened("missingPhotosPopup"));
+        QVERIFY(ui->click("missingPhotosPopupMain")); // remove them and go on
+        QVERIFY(!order().contains(gone));
+        QVERIFY(QFile::rename(gone + ".moved", gone));
         QCOMPARE(ui->currentScreen(), QStringLiteral("RenderingScreen"));
         QTRY_COMPARE_WITH_TIMEOUT(ui->currentScreen(), QStringLiteral("DoneScreen"), 120000);
         QVERIFY(ui->clickText("Back"));
@@ -570,6 +712,17 @@ private slots:
         QVERIFY(ui->acceptFileChooser({dirs.file("album")}));
         QCOMPARE(ProjectPres::instance()->slidesNumber(), before + 30);
         QVERIFY(order().last().endsWith("album/a29.png"));
+        QVERIFY(order().contains(dirs.file("album/A00.PNG")));
+        // What was left out is named, with why, under a title that says so.
+        QTRY_VERIFY(ui->item("errorMessage") && ui->item("errorMessage")->isVisible());
+        const QString notice = ui->item("errorMessage")->property("text").toString();
+        QVERIFY2(notice.contains("Files not added: 2.") && notice.contains("broken.jpg") &&
+                     notice.contains("clip.MOV"),
+                 qPrintable(notice));
+        QCOMPARE(ui->item("errorTitle")->property("text").toString(),
+                 QStringLiteral("Some files were not added"));
+        grab("notice-skipped-files");
+        QVERIFY(ui->clickText("OK"));
         // The music holds fewer slides: the separator row is in view.
         QVERIFY(inView(tile(ProjectPres::instance()->usedSlidesNumber())));
         grab("editing-separator");
@@ -620,6 +773,33 @@ private slots:
         UiFixture::settle(1500);
         // Thumbnails replaced or removed on the way were never asked for afterwards.
         QCOMPARE(providerMisses, 0);
+    }
+
+    // The open project is first among the recent ones as soon as it is saved; "New Slideshow"
+    // keeps it there and begins an empty one, saved from its first photo on.
+    void aNewSlideshowKeepsTheOpenOne()
+    {
+        ProjectPres* project = ProjectPres::instance();
+        SavedProjectsPres* saved = SavedProjectsPres::instance();
+        const QString openId = project->project()->id();
+        QVERIFY(ui->clickText("Back to Themes"));
+        QCOMPARE(saved->allRecords().first().id, openId);
+        const int before = saved->allRecords().size();
+        QVERIFY(ui->click("newSlideshowButton"));
+        QCOMPARE(project->slidesNumber(), 0);
+        QCOMPARE(project->audioFilesCount(), 0);
+        QVERIFY(!ui->item("newSlideshowButton")->isVisible());
+        grab("new-slideshow");
+        QVERIFY(ui->click("themeTile1"));
+        QVERIFY(ui->click("startButton"));
+        QCOMPARE(ui->currentScreen(), QStringLiteral("AddBackgroundMusicScreen"));
+        QVERIFY(ui->clickText("Skip Audio"));
+        QVERIFY(ui->click("addImagesButton"));
+        QVERIFY(ui->click("addFilesItem"));
+        QVERIFY(ui->acceptFileChooser({photos[0]}));
+        QTRY_COMPARE(saved->allRecords().size(), before + 1);
+        QVERIFY(saved->allRecords().first().id != openId);
+        QCOMPARE(saved->allRecords().value(1).id, openId);
     }
 
     void errorMessagesShowAsWritten()
