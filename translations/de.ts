@@ -23,8 +23,8 @@
         <translation>Zurück zu den Themen</translation>
     </message>
     <message>
-        <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation>Audiodatei öffnen (*.mp3 *.m4a)</translation>
+        <source>Open Audio File (%1)</source>
+        <translation>Audiodatei öffnen (%1)</translation>
     </message>
 </context>
 <context>
@@ -138,14 +138,6 @@
         <translation>Fertig</translation>
     </message>
     <message>
-        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation>Bilddateien importieren (*.jpg *jpeg *.png *.gif)</translation>
-    </message>
-    <message>
-        <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation>Audiodatei öffnen (*.mp3 *.m4a)</translation>
-    </message>
-    <message>
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
@@ -156,6 +148,14 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Import Image Files (%1)</source>
+        <translation>Bilddateien importieren (%1)</translation>
+    </message>
+    <message>
+        <source>Open Audio File (%1)</source>
+        <translation>Audiodatei öffnen (%1)</translation>
     </message>
 </context>
 <context>
@@ -305,6 +305,13 @@ Vielen Dank.</translation>
     </message>
 </context>
 <context>
+    <name>PopupQuestion</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>PreviewAudio</name>
     <message>
         <source>No sound device was found: the preview plays without music.</source>
@@ -333,6 +340,30 @@ Vielen Dank.</translation>
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>Das Video dauert %1 s; die letzten %2 s der Musik fallen weg.</translation>
     </message>
+    <message>
+        <source>, and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
+        <translation>Fotos, die sich nicht lesen lassen, beschädigt oder in einem Format, das dieses System nicht öffnen kann: %1.</translation>
+    </message>
+    <message>
+        <source>Music that cannot be played, damaged or holding no sound: %1.</source>
+        <translation>Musik, die sich nicht abspielen lässt, beschädigt oder ohne Ton: %1.</translation>
+    </message>
+    <message>
+        <source>Neither photos nor music: %1.</source>
+        <translation>Weder Fotos noch Musik: %1.</translation>
+    </message>
+    <message>
+        <source>Files not added: %1.</source>
+        <translation>Nicht hinzugefügte Dateien: %1.</translation>
+    </message>
+    <message>
+        <source>Some files were not added</source>
+        <translation>Einige Dateien wurden nicht hinzugefügt</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsView</name>
@@ -360,12 +391,35 @@ Vielen Dank.</translation>
         <source>... load more</source>
         <translation>… weitere laden</translation>
     </message>
+    <message>
+        <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
+        <translation>„%1“ vom %2 wird endgültig gelöscht. Die verwendeten Fotos und die Musik bleiben, wo sie sind.</translation>
+    </message>
+    <message>
+        <source>Delete this project?</source>
+        <translation>Dieses Projekt löschen?</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>The theme description cannot be read: %1</source>
         <translation>Die Themenbeschreibung kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RenderPres</name>
+    <message>
+        <source>Something went wrong while the video was made; no file was written.</source>
+        <translation>Beim Erstellen des Videos ist etwas schiefgegangen; es wurde keine Datei geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -377,6 +431,10 @@ Vielen Dank.</translation>
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>The video could not be made</source>
+        <translation>Das Video konnte nicht erstellt werden</translation>
     </message>
 </context>
 <context>
@@ -396,6 +454,25 @@ Vielen Dank.</translation>
     <message>
         <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
         <translation>Das gespeicherte Projekt war beschädigt; geöffnet ist, was gelesen werden konnte. Die beschädigte Datei bleibt erhalten als %1</translation>
+    </message>
+</context>
+<context>
+    <name>Screens</name>
+    <message>
+        <source>Some photos are missing</source>
+        <translation>Einige Fotos fehlen</translation>
+    </message>
+    <message>
+        <source>These photos were moved or deleted after they were added. Remove them from the project and make the video without them, or go back to the editor.</source>
+        <translation>Diese Fotos wurden nach dem Hinzufügen verschoben oder gelöscht. Entfernen Sie sie aus dem Projekt und erstellen Sie das Video ohne sie, oder kehren Sie zum Editor zurück.</translation>
+    </message>
+    <message>
+        <source>Back to the Editor</source>
+        <translation>Zurück zum Editor</translation>
+    </message>
+    <message>
+        <source>Remove and Make Video</source>
+        <translation>Entfernen und Video erstellen</translation>
     </message>
 </context>
 <context>
@@ -468,6 +545,29 @@ Vielen Dank.</translation>
     <message>
         <source>Subscribe</source>
         <translation>Abonnieren</translation>
+    </message>
+    <message>
+        <source>New Slideshow</source>
+        <translation>Neue Diashow</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A video is being made</source>
+        <translation>Ein Video wird gerade erstellt</translation>
+    </message>
+    <message>
+        <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
+        <translation>Wenn Sie jetzt beenden, wird das Video abgebrochen und die unfertige Datei entfernt. Ihr Projekt wird in jedem Fall gespeichert.</translation>
+    </message>
+    <message>
+        <source>Keep Rendering</source>
+        <translation>Weiter erstellen</translation>
+    </message>
+    <message>
+        <source>Stop and Quit</source>
+        <translation>Abbrechen und beenden</translation>
     </message>
 </context>
 </TS>

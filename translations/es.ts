@@ -29,8 +29,8 @@
     </message>
     <message>
         <location filename="../qml/AddBackgroundMusicScreen.qml" line="61" />
-        <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation>Abrir archivo de audio (*.mp3 *.m4a)</translation>
+        <source>Open Audio File (%1)</source>
+        <translation>Abrir archivo de audio (%1)</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
 <context>
     <name>LibavRender</name>
     <message>
-        <location filename="../src/engine/LibavRender.cpp" line="86" />
+        <location filename="../src/engine/LibavRender.cpp" line="87" />
         <source>The video file disappeared while it was being written: %1</source>
         <translation>El archivo de vídeo desapareció mientras se escribía: %1</translation>
     </message>
@@ -108,92 +108,92 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="38" />
+        <location filename="../qml/MainScreen.qml" line="39" />
         <source>Add Images</source>
         <translation>Añadir imágenes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="49" />
+        <location filename="../qml/MainScreen.qml" line="50" />
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="55" />
+        <location filename="../qml/MainScreen.qml" line="56" />
         <source>Add Folder with Images</source>
         <translation>Añadir carpeta con imágenes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="62" />
+        <location filename="../qml/MainScreen.qml" line="63" />
         <source>Add Text Scene</source>
         <translation>Añadir escena de texto</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="67" />
-        <location filename="../qml/MainScreen.qml" line="123" />
+        <location filename="../qml/MainScreen.qml" line="68" />
+        <location filename="../qml/MainScreen.qml" line="124" />
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="67" />
-        <location filename="../qml/MainScreen.qml" line="123" />
+        <location filename="../qml/MainScreen.qml" line="68" />
+        <location filename="../qml/MainScreen.qml" line="124" />
         <source>Play</source>
         <translation>Reproducir</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="134" />
+        <location filename="../qml/MainScreen.qml" line="135" />
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="159" />
+        <location filename="../qml/MainScreen.qml" line="160" />
         <source>Click Add Images to add your photos</source>
         <translation>Haz clic en «Añadir imágenes» para añadir tus fotos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="165" />
+        <location filename="../qml/MainScreen.qml" line="166" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Haz clic en «Añadir escena de texto» para poner títulos entre las diapositivas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="219" />
+        <location filename="../qml/MainScreen.qml" line="220" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="219" />
+        <location filename="../qml/MainScreen.qml" line="220" />
         <source>Add Audio</source>
         <translation>Añadir música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="231" />
+        <location filename="../qml/MainScreen.qml" line="232" />
         <source>Click here to Add Background Music</source>
         <translation>Haz clic aquí para añadir música de fondo</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="232" />
+        <location filename="../qml/MainScreen.qml" line="233" />
         <source> Audio Files</source>
         <translation> archivos de audio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="257" />
+        <location filename="../qml/MainScreen.qml" line="258" />
         <source>Back to Themes</source>
         <translation>Volver a los temas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="265" />
+        <location filename="../qml/MainScreen.qml" line="266" />
         <source>Done</source>
         <translation>Listo</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="278" />
-        <location filename="../qml/MainScreen.qml" line="285" />
-        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation>Importar imágenes (*.jpg *jpeg *.png *.gif)</translation>
+        <location filename="../qml/MainScreen.qml" line="279" />
+        <location filename="../qml/MainScreen.qml" line="286" />
+        <source>Import Image Files (%1)</source>
+        <translation>Importar imágenes (%1)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="292" />
-        <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation>Abrir archivo de audio (*.mp3 *.m4a)</translation>
+        <location filename="../qml/MainScreen.qml" line="293" />
+        <source>Open Audio File (%1)</source>
+        <translation>Abrir archivo de audio (%1)</translation>
     </message>
 </context>
 <context>
@@ -217,12 +217,12 @@
         <translation>No hay nada que poner en un vídeo: el proyecto no tiene diapositivas.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="89" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="97" />
         <source>The theme's background cannot be played: %1</source>
         <translation>No se puede reproducir el fondo del tema: %1</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="159" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="167" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>El tema no puede reproducir su escena %1: no se puede crear el vídeo.</translation>
     </message>
@@ -271,22 +271,23 @@
 <context>
     <name>PopupCommonError</name>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="17" />
+        <location filename="../qml/PopupCommonError.qml" line="9" />
+        <location filename="../qml/PopupCommonError.qml" line="15" />
         <source>Error</source>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="32" />
+        <location filename="../qml/PopupCommonError.qml" line="37" />
         <source>If this problem persists, please contact our support at </source>
         <translation>Si el problema continúa, contacta con nuestro soporte en </translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="34" />
+        <location filename="../qml/PopupCommonError.qml" line="39" />
         <source>or via email</source>
         <translation>o por correo electrónico</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="41" />
+        <location filename="../qml/PopupCommonError.qml" line="46" />
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -373,6 +374,14 @@ Gracias.</translation>
     </message>
 </context>
 <context>
+    <name>PopupQuestion</name>
+    <message>
+        <location filename="../qml/PopupQuestion.qml" line="13" />
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>PreviewAudio</name>
     <message>
         <location filename="../src/preview/PreviewAudio.cpp" line="44" />
@@ -398,14 +407,44 @@ Gracias.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="134" />
+        <location filename="../src/app/ProjectPres.cpp" line="186" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>El vídeo dura %1 s; los últimos %2 s de la música quedan fuera.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="168" />
+        <location filename="../src/app/ProjectPres.cpp" line="220" />
         <source>Audio Files</source>
         <translation>archivos de audio</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="253" />
+        <source>, and %1 more</source>
+        <translation> y %1 más</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="262" />
+        <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
+        <translation>Fotos que no se pueden leer, dañadas o en un formato que este sistema no puede abrir: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="266" />
+        <source>Music that cannot be played, damaged or holding no sound: %1.</source>
+        <translation>Música que no se puede reproducir, dañada o sin sonido: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="269" />
+        <source>Neither photos nor music: %1.</source>
+        <translation>Ni fotos ni música: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="273" />
+        <source>Files not added: %1.</source>
+        <translation>Archivos no añadidos: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="274" />
+        <source>Some files were not added</source>
+        <translation>Algunos archivos no se añadieron</translation>
     </message>
 </context>
 <context>
@@ -431,12 +470,32 @@ Gracias.</translation>
         <translation>Continuar proyecto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="88" />
+        <location filename="../qml/ProjectsView.qml" line="89" />
         <source>Delete project</source>
         <translation>Eliminar proyecto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="98" />
+        <location filename="../qml/ProjectsView.qml" line="92" />
+        <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
+        <translation>«%1» del %2 se eliminará para siempre. Las fotos y la música que usa se quedan donde están.</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="105" />
+        <source>Delete this project?</source>
+        <translation>¿Eliminar este proyecto?</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="106" />
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="107" />
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="113" />
         <source>... load more</source>
         <translation>... cargar más</translation>
     </message>
@@ -450,6 +509,14 @@ Gracias.</translation>
     </message>
 </context>
 <context>
+    <name>RenderPres</name>
+    <message>
+        <location filename="../src/app/RenderPres.cpp" line="169" />
+        <source>Something went wrong while the video was made; no file was written.</source>
+        <translation>Algo salió mal al crear el vídeo; no se escribió ningún archivo.</translation>
+    </message>
+</context>
+<context>
     <name>RenderingScreen</name>
     <message>
         <location filename="../qml/RenderingScreen.qml" line="15" />
@@ -457,7 +524,12 @@ Gracias.</translation>
         <translation>Creando el vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/RenderingScreen.qml" line="45" />
+        <location filename="../qml/RenderingScreen.qml" line="15" />
+        <source>The video could not be made</source>
+        <translation>No se pudo crear el vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/RenderingScreen.qml" line="57" />
         <source>Back</source>
         <translation>Atrás</translation>
     </message>
@@ -465,30 +537,53 @@ Gracias.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="183" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="214" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>No se pudo guardar el proyecto en %1. Comprueba que el disco tenga espacio libre.</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="213" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="245" />
         <source>The saved project cannot be read: %1</source>
         <translation>No se puede leer el proyecto guardado: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="220" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="252" />
         <source>(no copy could be made)</source>
         <translation>(no se pudo hacer ninguna copia)</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="222" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="254" />
         <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
         <translation>El proyecto guardado estaba dañado; está abierto lo que se pudo leer. El archivo dañado se conserva como %1</translation>
     </message>
 </context>
 <context>
+    <name>Screens</name>
+    <message>
+        <location filename="../qml/Screens.qml" line="47" />
+        <source>Some photos are missing</source>
+        <translation>Faltan algunas fotos</translation>
+    </message>
+    <message>
+        <location filename="../qml/Screens.qml" line="48" />
+        <source>These photos were moved or deleted after they were added. Remove them from the project and make the video without them, or go back to the editor.</source>
+        <translation>Estas fotos se movieron o eliminaron después de añadirlas. Quítalas del proyecto y crea el vídeo sin ellas, o vuelve al editor.</translation>
+    </message>
+    <message>
+        <location filename="../qml/Screens.qml" line="49" />
+        <source>Back to the Editor</source>
+        <translation>Volver al editor</translation>
+    </message>
+    <message>
+        <location filename="../qml/Screens.qml" line="50" />
+        <source>Remove and Make Video</source>
+        <translation>Quitar y crear el vídeo</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPres</name>
     <message>
-        <location filename="../src/app/SettingsPres.cpp" line="54" />
+        <location filename="../src/app/SettingsPres.cpp" line="55" />
         <source>Please select another Result Directory. Can't create output file in</source>
         <translation>Elige otra carpeta de destino. No se puede crear el archivo en</translation>
     </message>
@@ -506,32 +601,32 @@ Gracias.</translation>
         <translation>Carpeta de destino</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="21" />
+        <location filename="../qml/SettingsScreen.qml" line="22" />
         <source>Change</source>
         <translation>Cambiar</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="49" />
+        <location filename="../qml/SettingsScreen.qml" line="50" />
         <source>Video Quality</source>
         <translation>Calidad del vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="54" />
+        <location filename="../qml/SettingsScreen.qml" line="55" />
         <source>HD (1280x720)</source>
         <translation>HD (1280x720)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="60" />
+        <location filename="../qml/SettingsScreen.qml" line="61" />
         <source>Full HD (1920x1080)</source>
         <translation>Full HD (1920x1080)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="68" />
+        <location filename="../qml/SettingsScreen.qml" line="69" />
         <source>MAKE MOVIE</source>
         <translation>CREAR VÍDEO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="86" />
+        <location filename="../qml/SettingsScreen.qml" line="87" />
         <source>Back</source>
         <translation>Atrás</translation>
     </message>
@@ -552,24 +647,52 @@ Gracias.</translation>
 <context>
     <name>ThemesScreen</name>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="24" />
+        <location filename="../qml/ThemesScreen.qml" line="26" />
         <source>Select Theme</source>
         <translation>Elige un tema</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="41" />
+        <location filename="../qml/ThemesScreen.qml" line="32" />
+        <source>New Slideshow</source>
+        <translation>Nueva presentación</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="52" />
         <source>Subscribe for new Themes and Updates</source>
         <translation>Suscríbete para recibir temas nuevos y novedades</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="48" />
+        <location filename="../qml/ThemesScreen.qml" line="59" />
         <source>Facebook</source>
         <translation>Facebook</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="52" />
+        <location filename="../qml/ThemesScreen.qml" line="63" />
         <source>Subscribe</source>
         <translation>Suscribirse</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../qml/main.qml" line="99" />
+        <source>A video is being made</source>
+        <translation>Se está creando un vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/main.qml" line="100" />
+        <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
+        <translation>Si sales ahora, el vídeo se detiene y se elimina el archivo sin terminar. Tu proyecto se guarda en cualquier caso.</translation>
+    </message>
+    <message>
+        <location filename="../qml/main.qml" line="101" />
+        <source>Keep Rendering</source>
+        <translation>Seguir creando</translation>
+    </message>
+    <message>
+        <location filename="../qml/main.qml" line="102" />
+        <source>Stop and Quit</source>
+        <translation>Detener y salir</translation>
     </message>
 </context>
 </TS>

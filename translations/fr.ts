@@ -29,8 +29,8 @@
     </message>
     <message>
         <location filename="../qml/AddBackgroundMusicScreen.qml" line="61" />
-        <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation>Ouvrir un fichier audio (*.mp3 *.m4a)</translation>
+        <source>Open Audio File (%1)</source>
+        <translation>Ouvrir un fichier audio (%1)</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
 <context>
     <name>LibavRender</name>
     <message>
-        <location filename="../src/engine/LibavRender.cpp" line="86" />
+        <location filename="../src/engine/LibavRender.cpp" line="87" />
         <source>The video file disappeared while it was being written: %1</source>
         <translation>Le fichier vidéo a disparu pendant son écriture : %1</translation>
     </message>
@@ -108,92 +108,92 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="38" />
+        <location filename="../qml/MainScreen.qml" line="39" />
         <source>Add Images</source>
         <translation>Ajouter des images</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="49" />
+        <location filename="../qml/MainScreen.qml" line="50" />
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="55" />
+        <location filename="../qml/MainScreen.qml" line="56" />
         <source>Add Folder with Images</source>
         <translation>Ajouter un dossier d'images</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="62" />
+        <location filename="../qml/MainScreen.qml" line="63" />
         <source>Add Text Scene</source>
         <translation>Ajouter une scène de texte</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="67" />
-        <location filename="../qml/MainScreen.qml" line="123" />
+        <location filename="../qml/MainScreen.qml" line="68" />
+        <location filename="../qml/MainScreen.qml" line="124" />
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="67" />
-        <location filename="../qml/MainScreen.qml" line="123" />
+        <location filename="../qml/MainScreen.qml" line="68" />
+        <location filename="../qml/MainScreen.qml" line="124" />
         <source>Play</source>
         <translation>Lire</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="134" />
+        <location filename="../qml/MainScreen.qml" line="135" />
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="159" />
+        <location filename="../qml/MainScreen.qml" line="160" />
         <source>Click Add Images to add your photos</source>
         <translation>Cliquez sur « Ajouter des images » pour ajouter vos photos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="165" />
+        <location filename="../qml/MainScreen.qml" line="166" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Cliquez sur « Ajouter une scène de texte » pour placer des titres entre les diapositives</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="219" />
+        <location filename="../qml/MainScreen.qml" line="220" />
         <source>Edit Audio</source>
         <translation>Modifier la musique</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="219" />
+        <location filename="../qml/MainScreen.qml" line="220" />
         <source>Add Audio</source>
         <translation>Ajouter de la musique</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="231" />
+        <location filename="../qml/MainScreen.qml" line="232" />
         <source>Click here to Add Background Music</source>
         <translation>Cliquez ici pour ajouter une musique de fond</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="232" />
+        <location filename="../qml/MainScreen.qml" line="233" />
         <source> Audio Files</source>
         <translation> fichiers audio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="257" />
+        <location filename="../qml/MainScreen.qml" line="258" />
         <source>Back to Themes</source>
         <translation>Retour aux thèmes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="265" />
+        <location filename="../qml/MainScreen.qml" line="266" />
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="278" />
-        <location filename="../qml/MainScreen.qml" line="285" />
-        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation>Importer des images (*.jpg *jpeg *.png *.gif)</translation>
+        <location filename="../qml/MainScreen.qml" line="279" />
+        <location filename="../qml/MainScreen.qml" line="286" />
+        <source>Import Image Files (%1)</source>
+        <translation>Importer des images (%1)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="292" />
-        <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation>Ouvrir un fichier audio (*.mp3 *.m4a)</translation>
+        <location filename="../qml/MainScreen.qml" line="293" />
+        <source>Open Audio File (%1)</source>
+        <translation>Ouvrir un fichier audio (%1)</translation>
     </message>
 </context>
 <context>
@@ -217,12 +217,12 @@
         <translation>Il n'y a rien à mettre dans une vidéo : le projet n'a aucune diapositive.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="89" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="97" />
         <source>The theme's background cannot be played: %1</source>
         <translation>L'arrière-plan du thème ne peut pas être lu : %1</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="159" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="167" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>Le thème ne peut pas jouer sa scène %1 : la vidéo ne peut pas être créée.</translation>
     </message>
@@ -271,22 +271,23 @@
 <context>
     <name>PopupCommonError</name>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="17" />
+        <location filename="../qml/PopupCommonError.qml" line="9" />
+        <location filename="../qml/PopupCommonError.qml" line="15" />
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="32" />
+        <location filename="../qml/PopupCommonError.qml" line="37" />
         <source>If this problem persists, please contact our support at </source>
         <translation>Si le problème persiste, contactez notre assistance sur </translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="34" />
+        <location filename="../qml/PopupCommonError.qml" line="39" />
         <source>or via email</source>
         <translation>ou par e-mail</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="41" />
+        <location filename="../qml/PopupCommonError.qml" line="46" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -373,6 +374,14 @@ Merci.</translation>
     </message>
 </context>
 <context>
+    <name>PopupQuestion</name>
+    <message>
+        <location filename="../qml/PopupQuestion.qml" line="13" />
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>PreviewAudio</name>
     <message>
         <location filename="../src/preview/PreviewAudio.cpp" line="44" />
@@ -398,14 +407,44 @@ Merci.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="134" />
+        <location filename="../src/app/ProjectPres.cpp" line="186" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="168" />
+        <location filename="../src/app/ProjectPres.cpp" line="220" />
         <source>Audio Files</source>
         <translation>fichiers audio</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="253" />
+        <source>, and %1 more</source>
+        <translation> et %1 autres</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="262" />
+        <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
+        <translation>Photos illisibles, endommagées ou dans un format que ce système ne sait pas ouvrir : %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="266" />
+        <source>Music that cannot be played, damaged or holding no sound: %1.</source>
+        <translation>Musique illisible, endommagée ou sans son : %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="269" />
+        <source>Neither photos nor music: %1.</source>
+        <translation>Ni photos ni musique : %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="273" />
+        <source>Files not added: %1.</source>
+        <translation>Fichiers non ajoutés : %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="274" />
+        <source>Some files were not added</source>
+        <translation>Certains fichiers n'ont pas été ajoutés</translation>
     </message>
 </context>
 <context>
@@ -431,12 +470,32 @@ Merci.</translation>
         <translation>Reprendre le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="88" />
+        <location filename="../qml/ProjectsView.qml" line="89" />
         <source>Delete project</source>
         <translation>Supprimer le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="98" />
+        <location filename="../qml/ProjectsView.qml" line="92" />
+        <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
+        <translation>« %1 » du %2 sera supprimé définitivement. Les photos et la musique utilisées restent où elles sont.</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="105" />
+        <source>Delete this project?</source>
+        <translation>Supprimer ce projet ?</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="106" />
+        <source>Keep</source>
+        <translation>Conserver</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="107" />
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="113" />
         <source>... load more</source>
         <translation>… en charger plus</translation>
     </message>
@@ -450,6 +509,14 @@ Merci.</translation>
     </message>
 </context>
 <context>
+    <name>RenderPres</name>
+    <message>
+        <location filename="../src/app/RenderPres.cpp" line="169" />
+        <source>Something went wrong while the video was made; no file was written.</source>
+        <translation>Un problème est survenu pendant la création de la vidéo ; aucun fichier n'a été écrit.</translation>
+    </message>
+</context>
+<context>
     <name>RenderingScreen</name>
     <message>
         <location filename="../qml/RenderingScreen.qml" line="15" />
@@ -457,7 +524,12 @@ Merci.</translation>
         <translation>Création de la vidéo</translation>
     </message>
     <message>
-        <location filename="../qml/RenderingScreen.qml" line="45" />
+        <location filename="../qml/RenderingScreen.qml" line="15" />
+        <source>The video could not be made</source>
+        <translation>La vidéo n'a pas pu être créée</translation>
+    </message>
+    <message>
+        <location filename="../qml/RenderingScreen.qml" line="57" />
         <source>Back</source>
         <translation>Retour</translation>
     </message>
@@ -465,30 +537,53 @@ Merci.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="183" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="214" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>Le projet n'a pas pu être enregistré dans %1. Vérifiez qu'il reste de la place sur le disque.</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="213" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="245" />
         <source>The saved project cannot be read: %1</source>
         <translation>Le projet enregistré ne peut pas être lu : %1</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="220" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="252" />
         <source>(no copy could be made)</source>
         <translation>(aucune copie n'a pu être faite)</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="222" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="254" />
         <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
         <translation>Le projet enregistré était endommagé ; ce qui a pu être lu est ouvert. Le fichier endommagé est conservé sous %1</translation>
     </message>
 </context>
 <context>
+    <name>Screens</name>
+    <message>
+        <location filename="../qml/Screens.qml" line="47" />
+        <source>Some photos are missing</source>
+        <translation>Des photos sont introuvables</translation>
+    </message>
+    <message>
+        <location filename="../qml/Screens.qml" line="48" />
+        <source>These photos were moved or deleted after they were added. Remove them from the project and make the video without them, or go back to the editor.</source>
+        <translation>Ces photos ont été déplacées ou supprimées après leur ajout. Retirez-les du projet et créez la vidéo sans elles, ou revenez à l'éditeur.</translation>
+    </message>
+    <message>
+        <location filename="../qml/Screens.qml" line="49" />
+        <source>Back to the Editor</source>
+        <translation>Retour à l'éditeur</translation>
+    </message>
+    <message>
+        <location filename="../qml/Screens.qml" line="50" />
+        <source>Remove and Make Video</source>
+        <translation>Retirer et créer la vidéo</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPres</name>
     <message>
-        <location filename="../src/app/SettingsPres.cpp" line="54" />
+        <location filename="../src/app/SettingsPres.cpp" line="55" />
         <source>Please select another Result Directory. Can't create output file in</source>
         <translation>Veuillez choisir un autre dossier de destination. Impossible de créer le fichier dans</translation>
     </message>
@@ -506,32 +601,32 @@ Merci.</translation>
         <translation>Dossier de destination</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="21" />
+        <location filename="../qml/SettingsScreen.qml" line="22" />
         <source>Change</source>
         <translation>Modifier</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="49" />
+        <location filename="../qml/SettingsScreen.qml" line="50" />
         <source>Video Quality</source>
         <translation>Qualité vidéo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="54" />
+        <location filename="../qml/SettingsScreen.qml" line="55" />
         <source>HD (1280x720)</source>
         <translation>HD (1280x720)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="60" />
+        <location filename="../qml/SettingsScreen.qml" line="61" />
         <source>Full HD (1920x1080)</source>
         <translation>Full HD (1920x1080)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="68" />
+        <location filename="../qml/SettingsScreen.qml" line="69" />
         <source>MAKE MOVIE</source>
         <translation>CRÉER LA VIDÉO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="86" />
+        <location filename="../qml/SettingsScreen.qml" line="87" />
         <source>Back</source>
         <translation>Retour</translation>
     </message>
@@ -552,24 +647,52 @@ Merci.</translation>
 <context>
     <name>ThemesScreen</name>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="24" />
+        <location filename="../qml/ThemesScreen.qml" line="26" />
         <source>Select Theme</source>
         <translation>Choisir un thème</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="41" />
+        <location filename="../qml/ThemesScreen.qml" line="32" />
+        <source>New Slideshow</source>
+        <translation>Nouveau diaporama</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="52" />
         <source>Subscribe for new Themes and Updates</source>
         <translation>Abonnez-vous aux nouveaux thèmes et nouveautés</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="48" />
+        <location filename="../qml/ThemesScreen.qml" line="59" />
         <source>Facebook</source>
         <translation>Facebook</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="52" />
+        <location filename="../qml/ThemesScreen.qml" line="63" />
         <source>Subscribe</source>
         <translation>S'abonner</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../qml/main.qml" line="99" />
+        <source>A video is being made</source>
+        <translation>Une vidéo est en cours de création</translation>
+    </message>
+    <message>
+        <location filename="../qml/main.qml" line="100" />
+        <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
+        <translation>Si vous quittez maintenant, la vidéo s'arrête et le fichier inachevé est supprimé. Votre projet est enregistré dans tous les cas.</translation>
+    </message>
+    <message>
+        <location filename="../qml/main.qml" line="101" />
+        <source>Keep Rendering</source>
+        <translation>Continuer la création</translation>
+    </message>
+    <message>
+        <location filename="../qml/main.qml" line="102" />
+        <source>Stop and Quit</source>
+        <translation>Arrêter et quitter</translation>
     </message>
 </context>
 </TS>

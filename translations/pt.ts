@@ -29,8 +29,8 @@
     </message>
     <message>
         <location filename="../qml/AddBackgroundMusicScreen.qml" line="61" />
-        <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation>Abrir arquivo de áudio (*.mp3 *.m4a)</translation>
+        <source>Open Audio File (%1)</source>
+        <translation>Abrir arquivo de áudio (%1)</translation>
     </message>
 </context>
 <context>
@@ -100,7 +100,7 @@
 <context>
     <name>LibavRender</name>
     <message>
-        <location filename="../src/engine/LibavRender.cpp" line="86" />
+        <location filename="../src/engine/LibavRender.cpp" line="87" />
         <source>The video file disappeared while it was being written: %1</source>
         <translation>O arquivo de vídeo desapareceu enquanto era gravado: %1</translation>
     </message>
@@ -108,92 +108,92 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="38" />
+        <location filename="../qml/MainScreen.qml" line="39" />
         <source>Add Images</source>
         <translation>Adicionar imagens</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="49" />
+        <location filename="../qml/MainScreen.qml" line="50" />
         <source>Add Files</source>
         <translation>Adicionar arquivos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="55" />
+        <location filename="../qml/MainScreen.qml" line="56" />
         <source>Add Folder with Images</source>
         <translation>Adicionar pasta com imagens</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="62" />
+        <location filename="../qml/MainScreen.qml" line="63" />
         <source>Add Text Scene</source>
         <translation>Adicionar cena de texto</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="67" />
-        <location filename="../qml/MainScreen.qml" line="123" />
+        <location filename="../qml/MainScreen.qml" line="68" />
+        <location filename="../qml/MainScreen.qml" line="124" />
         <source>Pause</source>
         <translation>Pausar</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="67" />
-        <location filename="../qml/MainScreen.qml" line="123" />
+        <location filename="../qml/MainScreen.qml" line="68" />
+        <location filename="../qml/MainScreen.qml" line="124" />
         <source>Play</source>
         <translation>Reproduzir</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="134" />
+        <location filename="../qml/MainScreen.qml" line="135" />
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="159" />
+        <location filename="../qml/MainScreen.qml" line="160" />
         <source>Click Add Images to add your photos</source>
         <translation>Clique em “Adicionar imagens” para adicionar suas fotos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="165" />
+        <location filename="../qml/MainScreen.qml" line="166" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Clique em “Adicionar cena de texto” para pôr títulos entre os slides</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="219" />
+        <location filename="../qml/MainScreen.qml" line="220" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="219" />
+        <location filename="../qml/MainScreen.qml" line="220" />
         <source>Add Audio</source>
         <translation>Adicionar música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="231" />
+        <location filename="../qml/MainScreen.qml" line="232" />
         <source>Click here to Add Background Music</source>
         <translation>Clique aqui para adicionar música de fundo</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="232" />
+        <location filename="../qml/MainScreen.qml" line="233" />
         <source> Audio Files</source>
         <translation> arquivos de áudio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="257" />
+        <location filename="../qml/MainScreen.qml" line="258" />
         <source>Back to Themes</source>
         <translation>Voltar aos temas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="265" />
+        <location filename="../qml/MainScreen.qml" line="266" />
         <source>Done</source>
         <translation>Concluir</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="278" />
-        <location filename="../qml/MainScreen.qml" line="285" />
-        <source>Import Image Files (*.jpg *jpeg *.png *.gif)</source>
-        <translation>Importar imagens (*.jpg *jpeg *.png *.gif)</translation>
+        <location filename="../qml/MainScreen.qml" line="279" />
+        <location filename="../qml/MainScreen.qml" line="286" />
+        <source>Import Image Files (%1)</source>
+        <translation>Importar imagens (%1)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="292" />
-        <source>Open Audio File (*.mp3 *.m4a)</source>
-        <translation>Abrir arquivo de áudio (*.mp3 *.m4a)</translation>
+        <location filename="../qml/MainScreen.qml" line="293" />
+        <source>Open Audio File (%1)</source>
+        <translation>Abrir arquivo de áudio (%1)</translation>
     </message>
 </context>
 <context>
@@ -217,12 +217,12 @@
         <translation>Não há nada para pôr num vídeo: o projeto não tem slides.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="89" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="97" />
         <source>The theme's background cannot be played: %1</source>
         <translation>O fundo do tema não pode ser reproduzido: %1</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="159" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="167" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>O tema não consegue reproduzir a cena %1: o vídeo não pode ser criado.</translation>
     </message>
@@ -271,22 +271,23 @@
 <context>
     <name>PopupCommonError</name>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="17" />
+        <location filename="../qml/PopupCommonError.qml" line="9" />
+        <location filename="../qml/PopupCommonError.qml" line="15" />
         <source>Error</source>
         <translation>Erro</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="32" />
+        <location filename="../qml/PopupCommonError.qml" line="37" />
         <source>If this problem persists, please contact our support at </source>
         <translation>Se o problema continuar, fale com nosso suporte em </translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="34" />
+        <location filename="../qml/PopupCommonError.qml" line="39" />
         <source>or via email</source>
         <translation>ou por e-mail</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="41" />
+        <location filename="../qml/PopupCommonError.qml" line="46" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -373,6 +374,14 @@ Obrigado.</translation>
     </message>
 </context>
 <context>
+    <name>PopupQuestion</name>
+    <message>
+        <location filename="../qml/PopupQuestion.qml" line="13" />
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>PreviewAudio</name>
     <message>
         <location filename="../src/preview/PreviewAudio.cpp" line="44" />
@@ -398,14 +407,44 @@ Obrigado.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="134" />
+        <location filename="../src/app/ProjectPres.cpp" line="186" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>O vídeo dura %1 s; os últimos %2 s da música ficam de fora.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="168" />
+        <location filename="../src/app/ProjectPres.cpp" line="220" />
         <source>Audio Files</source>
         <translation>arquivos de áudio</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="253" />
+        <source>, and %1 more</source>
+        <translation> e mais %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="262" />
+        <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
+        <translation>Fotos que não podem ser lidas, danificadas ou em um formato que este sistema não abre: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="266" />
+        <source>Music that cannot be played, damaged or holding no sound: %1.</source>
+        <translation>Música que não pode ser reproduzida, danificada ou sem som: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="269" />
+        <source>Neither photos nor music: %1.</source>
+        <translation>Nem fotos nem música: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="273" />
+        <source>Files not added: %1.</source>
+        <translation>Arquivos não adicionados: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="274" />
+        <source>Some files were not added</source>
+        <translation>Alguns arquivos não foram adicionados</translation>
     </message>
 </context>
 <context>
@@ -431,12 +470,32 @@ Obrigado.</translation>
         <translation>Retomar projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="88" />
+        <location filename="../qml/ProjectsView.qml" line="89" />
         <source>Delete project</source>
         <translation>Excluir projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="98" />
+        <location filename="../qml/ProjectsView.qml" line="92" />
+        <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
+        <translation>“%1” de %2 será excluído para sempre. As fotos e músicas usadas continuam onde estão.</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="105" />
+        <source>Delete this project?</source>
+        <translation>Excluir este projeto?</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="106" />
+        <source>Keep</source>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="107" />
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="113" />
         <source>... load more</source>
         <translation>... carregar mais</translation>
     </message>
@@ -450,6 +509,14 @@ Obrigado.</translation>
     </message>
 </context>
 <context>
+    <name>RenderPres</name>
+    <message>
+        <location filename="../src/app/RenderPres.cpp" line="169" />
+        <source>Something went wrong while the video was made; no file was written.</source>
+        <translation>Algo deu errado ao criar o vídeo; nenhum arquivo foi gravado.</translation>
+    </message>
+</context>
+<context>
     <name>RenderingScreen</name>
     <message>
         <location filename="../qml/RenderingScreen.qml" line="15" />
@@ -457,7 +524,12 @@ Obrigado.</translation>
         <translation>Criando o vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/RenderingScreen.qml" line="45" />
+        <location filename="../qml/RenderingScreen.qml" line="15" />
+        <source>The video could not be made</source>
+        <translation>Não foi possível criar o vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/RenderingScreen.qml" line="57" />
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
@@ -465,30 +537,53 @@ Obrigado.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="183" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="214" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>Não foi possível salvar o projeto em %1. Verifique se há espaço livre no disco.</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="213" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="245" />
         <source>The saved project cannot be read: %1</source>
         <translation>O projeto salvo não pode ser lido: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="220" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="252" />
         <source>(no copy could be made)</source>
         <translation>(não foi possível fazer uma cópia)</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="222" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="254" />
         <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
         <translation>O projeto salvo estava danificado; o que pôde ser lido está aberto. O arquivo danificado é mantido como %1</translation>
     </message>
 </context>
 <context>
+    <name>Screens</name>
+    <message>
+        <location filename="../qml/Screens.qml" line="47" />
+        <source>Some photos are missing</source>
+        <translation>Algumas fotos estão faltando</translation>
+    </message>
+    <message>
+        <location filename="../qml/Screens.qml" line="48" />
+        <source>These photos were moved or deleted after they were added. Remove them from the project and make the video without them, or go back to the editor.</source>
+        <translation>Estas fotos foram movidas ou excluídas depois de adicionadas. Remova-as do projeto e crie o vídeo sem elas, ou volte ao editor.</translation>
+    </message>
+    <message>
+        <location filename="../qml/Screens.qml" line="49" />
+        <source>Back to the Editor</source>
+        <translation>Voltar ao editor</translation>
+    </message>
+    <message>
+        <location filename="../qml/Screens.qml" line="50" />
+        <source>Remove and Make Video</source>
+        <translation>Remover e criar o vídeo</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPres</name>
     <message>
-        <location filename="../src/app/SettingsPres.cpp" line="54" />
+        <location filename="../src/app/SettingsPres.cpp" line="55" />
         <source>Please select another Result Directory. Can't create output file in</source>
         <translation>Escolha outra pasta de destino. Não é possível criar o arquivo em</translation>
     </message>
@@ -506,32 +601,32 @@ Obrigado.</translation>
         <translation>Pasta de destino</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="21" />
+        <location filename="../qml/SettingsScreen.qml" line="22" />
         <source>Change</source>
         <translation>Alterar</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="49" />
+        <location filename="../qml/SettingsScreen.qml" line="50" />
         <source>Video Quality</source>
         <translation>Qualidade do vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="54" />
+        <location filename="../qml/SettingsScreen.qml" line="55" />
         <source>HD (1280x720)</source>
         <translation>HD (1280x720)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="60" />
+        <location filename="../qml/SettingsScreen.qml" line="61" />
         <source>Full HD (1920x1080)</source>
         <translation>Full HD (1920x1080)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="68" />
+        <location filename="../qml/SettingsScreen.qml" line="69" />
         <source>MAKE MOVIE</source>
         <translation>CRIAR VÍDEO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="86" />
+        <location filename="../qml/SettingsScreen.qml" line="87" />
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
@@ -552,24 +647,52 @@ Obrigado.</translation>
 <context>
     <name>ThemesScreen</name>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="24" />
+        <location filename="../qml/ThemesScreen.qml" line="26" />
         <source>Select Theme</source>
         <translation>Escolha um tema</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="41" />
+        <location filename="../qml/ThemesScreen.qml" line="32" />
+        <source>New Slideshow</source>
+        <translation>Nova apresentação</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="52" />
         <source>Subscribe for new Themes and Updates</source>
         <translation>Assine para receber novos temas e novidades</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="48" />
+        <location filename="../qml/ThemesScreen.qml" line="59" />
         <source>Facebook</source>
         <translation>Facebook</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="52" />
+        <location filename="../qml/ThemesScreen.qml" line="63" />
         <source>Subscribe</source>
         <translation>Assinar</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <location filename="../qml/main.qml" line="99" />
+        <source>A video is being made</source>
+        <translation>Um vídeo está sendo criado</translation>
+    </message>
+    <message>
+        <location filename="../qml/main.qml" line="100" />
+        <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
+        <translation>Se você sair agora, o vídeo para e o arquivo inacabado é removido. Seu projeto é salvo de qualquer forma.</translation>
+    </message>
+    <message>
+        <location filename="../qml/main.qml" line="101" />
+        <source>Keep Rendering</source>
+        <translation>Continuar criando</translation>
+    </message>
+    <message>
+        <location filename="../qml/main.qml" line="102" />
+        <source>Stop and Quit</source>
+        <translation>Parar e sair</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "app/ProjectPres.h"
 
 #include "app/ImgSlidePres.h"
+#include "app/ProjectEdit.h"
 #include "app/SavedProjectsPres.h"
 #include "app/SlidesListModel.h"
 #include "app/TextSlidePres.h"
@@ -16,6 +17,9 @@
 #include <QTime>
 #include <QUrl>
 
+#include <algorithm>
+#include <functional>
+
 ProjectPres* ProjectPres::instance()
 {
     static ProjectPres* const presenter = new ProjectPres;
@@ -24,12 +28,72 @@ ProjectPres* ProjectPres::instance()
 
 ProjectPres::ProjectPres(QObject* parent) : QObject(parent), autosave(current)
 {
+    for (auto changed : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(&history, changed, this, &ProjectPres::historyChanged);
+    for (auto changed : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(&history, changed, this, &ProjectPres::historyChanged);
     // The open project deleted from the start screen: no later save may bring it back.
     connect(SavedProjectsPres::instance(), &SavedProjectsPres::projectDeleted, this,
             [this](const QString& id) {
                 if (id == current->id())
                     clearProject();
             });
+}
+
+ProjectState ProjectPres::capture() const
+{
+    ProjectState state;
+    state.themeId = current->themeId();
+    state.tracks = current->audio();
+    for (const QSharedPointer<Slide>& slide : SlidesListModel::instance()->slides()) {
+        ProjectState::SlideState shown{slide, 0, QString()};
+        if (const auto image = slide.objectCast<ImgSlide>())
+            shown.rotation = image->rotation();
+        else if (const auto text = slide.objectCast<TextSlide>())
+            shown.text = text->text();
+        state.slides << shown;
+    }
+    return state;
+}
+
+void ProjectPres::record(const QString& text, const ProjectState& before)
+{
+    const ProjectState after = capture();
+    if (after != before)
+        history.push(new ProjectEdit(text, before, after,
+                                     [this](const ProjectState& state) { restore(state); }));
+}
+
+void ProjectPres::restore(const ProjectState& state)
+{
+    if (state.themeId != current->themeId()) {
+        current->setThemeId(state.themeId);
+        emit themeIdChanged();
+    }
+    QVector<QSharedPointer<Slide>> order;
+    for (const ProjectState::SlideState& shown : state.slides)
+        order << shown.slide;
+    SlidesListModel* model = SlidesListModel::instance();
+    model->showSlides(order, [this](const QSharedPointer<Slide>& slide) -> SlidePres* {
+        if (const auto text = slide.objectCast<TextSlide>())
+            return new TextSlidePres(text);
+        return new ImgSlidePres(slide.objectCast<ImgSlide>(), pixelRatio);
+    });
+    // The rows are the slides now (no separator yet): turn and retitle them as they were.
+    for (int row = 0; row < state.slides.size(); ++row) {
+        const ProjectState::SlideState& shown = state.slides[row];
+        if (const auto image = shown.slide.objectCast<ImgSlide>()) {
+            for (int turns = ((shown.rotation - image->rotation()) % 4 + 4) % 4; turns > 0; --turns)
+                model->rotate(row, true);
+            image->setRotation(shown.rotation); // the same count, not only the same direction
+        } else if (const auto text = shown.slide.objectCast<TextSlide>()) {
+            if (text->text() != shown.text)
+                model->setText(row, shown.text);
+        }
+    }
+    syncSlides();
+    publishTracks(state.tracks);
+    refreshTimeline();
 }
 
 QStringList ProjectPres::missingPhotos() const
@@ -44,6 +108,7 @@ QStringList ProjectPres::missingPhotos() const
 
 bool ProjectPres::removeMissingPhotos()
 {
+    const ProjectState before = capture();
     const QStringList missing = missingPhotos();
     SlidesListModel* model = SlidesListModel::instance();
     // From the end, so that the rows still to remove keep their numbers.
@@ -55,6 +120,7 @@ bool ProjectPres::removeMissingPhotos()
     }
     syncSlides();
     refreshTimeline();
+    record(tr("Remove Missing Photos"), before);
     return !current->slides().isEmpty();
 }
 
@@ -67,6 +133,7 @@ void ProjectPres::startNew()
 void ProjectPres::clearProject()
 {
     autosave.discard();
+    history.clear();
     current->setId(QString());
     SlidesListModel* model = SlidesListModel::instance();
     while (model->rowCount() > 0)
@@ -120,12 +187,14 @@ void ProjectPres::setSlidesNumber(int value)
 
 void ProjectPres::setThemeId(int id)
 {
+    const ProjectState before = capture();
     current->setThemeId(id);
     emit themeIdChanged();
     // The new theme's plan shows at once: separator, used slides and timeline.
     placeSeparator();
     refreshTimeline();
     autosave.changed();
+    record(tr("Change Theme"), before);
 }
 
 QString ProjectPres::clockText(int seconds, bool withHours)
@@ -276,6 +345,7 @@ void ProjectPres::reportSkipped(const PictureFolder::Scan& scan, const QStringLi
 
 void ProjectPres::addAudio(const QVariant& urls)
 {
+    const ProjectState before = capture();
     TrackList tracks = current->audio();
     QStringList refused;
     for (const QString& path : localPaths(urls))
@@ -283,35 +353,42 @@ void ProjectPres::addAudio(const QVariant& urls)
     publishTracks(tracks);
     autosave.changed();
     reportSkipped({}, refused);
+    record(tr("Add Music"), before);
 }
 
 void ProjectPres::removeAudio(int index)
 {
+    const ProjectState before = capture();
     TrackList tracks = current->audio();
     if (index >= 0 && index < tracks.size())
         tracks.removeAt(index);
     publishTracks(tracks);
     autosave.changed();
+    record(tr("Remove Music"), before);
 }
 
 void ProjectPres::moveAudioForward(int index)
 {
+    const ProjectState before = capture();
     TrackList tracks = current->audio();
     if (index < 0 || index + 1 >= tracks.size())
         return;
     tracks.move(index, index + 1);
     publishTracks(tracks);
     autosave.changed();
+    record(tr("Reorder Music"), before);
 }
 
 void ProjectPres::moveAudioBack(int index)
 {
+    const ProjectState before = capture();
     TrackList tracks = current->audio();
     if (index < 1 || index >= tracks.size())
         return;
     tracks.move(index, index - 1);
     publishTracks(tracks);
     autosave.changed();
+    record(tr("Reorder Music"), before);
 }
 
 void ProjectPres::addPictures(const QStringList& paths)
@@ -333,13 +410,16 @@ void ProjectPres::addPictures(const QStringList& paths)
 
 void ProjectPres::addImages(const QVariant& urls)
 {
+    const ProjectState before = capture();
     const PictureFolder::Scan scan = PictureFolder::scanFiles(localPaths(urls));
     addPictures(scan.pictures);
     reportSkipped(scan);
+    record(tr("Add Photos"), before);
 }
 
 void ProjectPres::addImagesFolder(const QVariant& urls)
 {
+    const ProjectState before = capture();
     PictureFolder::Scan all;
     for (const QString& folder : localPaths(urls)) {
         if (!QFileInfo(folder).isDir())
@@ -351,41 +431,77 @@ void ProjectPres::addImagesFolder(const QVariant& urls)
     }
     addPictures(all.pictures);
     reportSkipped(all);
+    record(tr("Add Photos"), before);
 }
 
 void ProjectPres::addTextSlide(const QString& text)
 {
-    SlidesListModel::instance()->append(
-        new TextSlidePres(QSharedPointer<TextSlide>::create(text.trimmed())));
+    insertTextSlide(-1, text);
+}
+
+void ProjectPres::insertTextSlide(int row, const QString& text)
+{
+    const ProjectState before = capture();
+    SlidesListModel* model = SlidesListModel::instance();
+    auto* slide = new TextSlidePres(QSharedPointer<TextSlide>::create(text.trimmed()));
+    const bool atEnd = row < 0 || row >= model->rowCount();
+    if (atEnd)
+        model->append(slide);
+    else
+        model->insert(slide, row);
     syncSlides();
     refreshTimeline();
-    emit scrollToBottom();
+    record(tr("Add Text"), before);
+    if (atEnd)
+        emit scrollToBottom();
+}
+
+void ProjectPres::removeSlides(const QList<int>& rows)
+{
+    const ProjectState before = capture();
+    QList<int> sorted = rows;
+    std::sort(sorted.begin(), sorted.end(), std::greater<int>());
+    SlidesListModel* model = SlidesListModel::instance();
+    for (int row : sorted)
+        if (model->flags(model->index(row)) & Qt::ItemIsSelectable)
+            model->remove(row);
+    syncSlides();
+    refreshTimeline();
+    record(rows.size() == 1 ? tr("Remove Slide") : tr("Remove Slides"), before);
 }
 
 void ProjectPres::editTextSlide(int index, const QString& text)
 {
+    const ProjectState before = capture();
     SlidesListModel::instance()->setText(index, text);
     autosave.changed();
+    record(tr("Edit Text"), before);
 }
 
 void ProjectPres::removeSlide(int index)
 {
+    const ProjectState before = capture();
     SlidesListModel::instance()->remove(index);
     syncSlides();
     refreshTimeline();
+    record(tr("Remove Slide"), before);
 }
 
 void ProjectPres::move(const QList<int>& rows, int to)
 {
+    const ProjectState before = capture();
     SlidesListModel::instance()->move(rows, to);
     syncSlides();
     refreshTimeline();
+    record(tr("Move Slides"), before);
 }
 
 void ProjectPres::rotate(int index, bool clockwise)
 {
+    const ProjectState before = capture();
     SlidesListModel::instance()->rotate(index, clockwise);
     autosave.changed();
+    record(tr("Turn Photo"), before);
 }
 
 bool ProjectPres::checkUrls(const QVariant& urls) const
@@ -398,6 +514,7 @@ bool ProjectPres::checkUrls(const QVariant& urls) const
 
 bool ProjectPres::insertFiles(int index, const QVariant& urls)
 {
+    const ProjectState before = capture();
     ThumbGenerator* generator = ThumbGenerator::instance();
     generator->pause();
     const bool allUsedBefore = allSlidesUsed();
@@ -429,6 +546,7 @@ bool ProjectPres::insertFiles(int index, const QVariant& urls)
     generator->resume();
     if (allUsedBefore && !allSlidesUsed())
         emit scrollToSeparator();
+    record(tr("Add Files"), before);
     reportSkipped(skipped, badMusic);
     return taken;
 }
@@ -442,6 +560,7 @@ void ProjectPres::loadPrj(int index)
 {
     // What is pending belongs to the project shown until now, whose id is about to change.
     autosave.flush();
+    history.clear();
     QStringList missing;
     const QSharedPointer<Project> loaded =
         SavedProjectsPres::instance()->loadProject(index, &missing);

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/ProjectAutosave.h"
+#include "app/ProjectState.h"
 #include "project/PictureFolder.h"
 #include "project/Project.h"
 
 #include <QObject>
 #include <QSharedPointer>
 #include <QStringList>
+#include <QUndoStack>
 #include <QVariant>
 #include <QVariantList>
 
@@ -32,6 +34,11 @@ class ProjectPres : public QObject
     // The file choosers' patterns ("*.jpg *.JPG ..."): the formats the project takes.
     Q_PROPERTY(QString pictureFilter READ pictureFilter CONSTANT)
     Q_PROPERTY(QString musicFilter READ musicFilter CONSTANT)
+    // The edit history: what Undo and Redo would do ("Add Photos"), empty when nothing.
+    Q_PROPERTY(bool canUndo READ canUndo NOTIFY historyChanged)
+    Q_PROPERTY(bool canRedo READ canRedo NOTIFY historyChanged)
+    Q_PROPERTY(QString undoText READ undoText NOTIFY historyChanged)
+    Q_PROPERTY(QString redoText READ redoText NOTIFY historyChanged)
 public:
     static ProjectPres* instance();
 
@@ -61,6 +68,13 @@ public:
     static QString pictureFilter() { return PictureFolder::pictureFilter(); }
     static QString musicFilter() { return PictureFolder::musicFilter(); }
 
+    bool canUndo() const { return history.canUndo(); }
+    bool canRedo() const { return history.canRedo(); }
+    QString undoText() const { return history.undoText(); }
+    QString redoText() const { return history.redoText(); }
+    Q_INVOKABLE void undo() { history.undo(); }
+    Q_INVOKABLE void redo() { history.redo(); }
+
     Q_INVOKABLE void addAudio(const QVariant& urls);
     Q_INVOKABLE void removeAudio(int index);
     Q_INVOKABLE void moveAudioForward(int index);
@@ -70,6 +84,10 @@ public:
     Q_INVOKABLE void addTextSlide(const QString& text);
     Q_INVOKABLE void editTextSlide(int index, const QString& text);
     Q_INVOKABLE void removeSlide(int index);
+    // Removes these rows (the separator's is ignored) as one step.
+    Q_INVOKABLE void removeSlides(const QList<int>& rows);
+    // Puts a text slide at model row `row` (at the end when outside the rows).
+    void insertTextSlide(int row, const QString& text);
     Q_INVOKABLE void move(const QList<int>& rows, int to);
     Q_INVOKABLE void rotate(int index, bool clockwise);
     // Writes the pending changes now (leaving the editor, closing the window, quitting); they
@@ -105,6 +123,7 @@ signals:
     void missedImageFiles(QStringList files);
     // Files of an add or a drop that were left out, with why, as a title and a message.
     void filesSkipped(QString title, QString message);
+    void historyChanged();
 
 private:
     explicit ProjectPres(QObject* parent = nullptr);
@@ -112,6 +131,11 @@ private:
     void publishTracks(const TrackList& tracks);
     // Empties the slides and tracks of the open project, which from now on is a new one.
     void clearProject();
+    ProjectState capture() const;
+    // Shows `state`: the slides (rows kept where they can be), turns, texts, tracks, theme.
+    void restore(const ProjectState& state);
+    // Puts the step from `before` to now into the history, when it changed anything.
+    void record(const QString& text, const ProjectState& before);
     // `edited`: a change of the person's, to be saved (loading a project is not one).
     void syncSlides(bool edited = true);
     void refreshTimeline();
@@ -125,6 +149,7 @@ private:
 
     QSharedPointer<Project> current = QSharedPointer<Project>::create();
     ProjectAutosave autosave;
+    QUndoStack history;
     QVariantList trackMaps;
     int trackCount = 0;
     double audioSeconds = 0.0;

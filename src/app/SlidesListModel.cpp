@@ -139,6 +139,37 @@ void SlidesListModel::placeSeparator(int position, int slideCount)
     }
 }
 
+void SlidesListModel::showSlides(
+    const QVector<QSharedPointer<Slide>>& order,
+    const std::function<SlidePres*(const QSharedPointer<Slide>&)>& make)
+{
+    QHash<const Slide*, SlidePres*> shown;
+    for (SlidePres* row : qAsConst(rows))
+        if (row != separator)
+            shown.insert(row->slide().data(), row);
+    beginResetModel();
+    QList<SlidePres*> next;
+    for (const QSharedPointer<Slide>& slide : order) {
+        SlidePres* row = shown.take(slide.data());
+        if (!row) {
+            row = make(slide);
+            attach(row);
+        }
+        next << row;
+    }
+    rows = next;
+    endResetModel();
+    qDeleteAll(shown);
+}
+
+Qt::ItemFlags SlidesListModel::flags(const QModelIndex& index) const
+{
+    const SlidePres* row = rows.value(index.row());
+    if (!index.isValid() || !row)
+        return Qt::NoItemFlags;
+    return row == separator ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
 QVector<QSharedPointer<Slide>> SlidesListModel::slides() const
 {
     QVector<QSharedPointer<Slide>> result;

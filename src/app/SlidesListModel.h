@@ -6,6 +6,7 @@
 #include <QAbstractListModel>
 #include <QList>
 #include <QVector>
+#include <functional>
 
 // The slides grid ("slides" in QML): one presenter per row, plus the separator row after the
 // last slide that fits into the music. Owns its row presenters (the separator is kept for reuse
@@ -37,6 +38,14 @@ public:
     void setText(int row, const QString& text);
     // The separator goes directly after the first `position` slides; none when all fit.
     void placeSeparator(int position, int slideCount);
+
+    // Shows exactly `order`: rows of slides still in it are kept (their thumbnails with them), in
+    // that order; rows of the others are dropped; slides not shown yet get a row from `make`.
+    // The separator is left out, to be placed again.
+    void showSlides(const QVector<QSharedPointer<Slide>>& order,
+                    const std::function<SlidePres*(const QSharedPointer<Slide>&)>& make);
+    // Only slides' rows are selectable, not the separator.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // The slides of all rows but the separator, in row order: the project's slide order.
     QVector<QSharedPointer<Slide>> slides() const;

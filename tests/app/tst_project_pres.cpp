@@ -6,9 +6,16 @@
 #include "app/SlidesListModel.h"
 #include "app/TextSlidePres.h"
 #include "project/ImgSlide.h"
+#include "project/TextSlide.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+
+static QString readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
 
 class TestProjectPres : public QObject
 {
@@ -63,33 +70,36 @@ private slots:
         }
     }
 
-    // First: the automatic save counter is shared by the whole run.
-    void savingNeedsFiveRowsAndAutoSavesEveryFifthChange()
+    // First, while nothing is saved: a project is kept from its first slide on; every change,
+    // edits and turns too, reaches the disk within a second, a burst of them as one save, and
+    // save() writes what is pending at once.
+    void everyChangeIsSavedWithinASecondAndABurstOnce()
     {
         clear();
         SavedProjectsPres* store = SavedProjectsPres::instance();
         QCOMPARE(store->rowCount(), 0); // nothing saved before this run
-        QCOMPARE(store->hasMore(), false);
-        const QString folder = SavedProjectsPres::projectsFolder();
         presenter->project()->setId(QString());
-        for (int i = 0; i < 4; ++i)
-            presenter->addTextSlide(QString::number(i));
         presenter->save();
-        QVERIFY(presenter->project()->id().isEmpty()); // four rows: not saved
-        presenter->addTextSlide("5");                  // the first qualifying change saves
-        const QString id = presenter->project()->id();
-        QVERIFY(!id.isEmpty());
-        QVERIFY(QFileInfo::exists(folder + id + "/prj.xml"));
-        QFile::remove(folder + id + "/prj.xml");
-        for (int i = 0; i < 4; ++i)
-            presenter->editTextSlide(0, "edit"); // edits are not changes of rows
-        for (int i = 0; i < 4; ++i) {
-            presenter->addTextSlide("more");
-            QCOMPARE(QFileInfo::exists(folder + id + "/prj.xml"), false);
-        }
-        presenter->addTextSlide("fifth");
-        QVERIFY(QFileInfo::exists(folder + id + "/prj.xml"));
-        presenter->save();
+        QVERIFY(presenter->project()->id().isEmpty()); // nothing in it: not kept
+
+        presenter->addTextSlide("one");
+        QVERIFY(presenter->project()->id().isEmpty()); // not yet: changes come in bursts
+        QTRY_VERIFY_WITH_TIMEOUT(!presenter->project()->id().isEmpty(), 2000);
+        const QString file =
+            SavedProjectsPres::projectsFolder() + presenter->project()->id() + "/prj.xml";
+        QVERIFY(QFileInfo::exists(file));
+        QCOMPARE(store->allRecords().value(0).id, presenter->project()->id()); // listed at once
+
+        QSignalSpy saves(store, &SavedProjectsPres::dataChanged);
+        for (int i = 0; i < 5; ++i)
+            presenter->editTextSlide(0, QStringLiteral("edit %1").arg(i));
+        QTest::qWait(1500);
+        QCOMPARE(saves.size(), 1);
+        QVERIFY(readFile(file).contains("edit 4"));
+
+        presenter->editTextSlide(0, "at once");
+        QVERIFY(presenter->save());
+        QVERIFY(readFile(file).contains("at once"));
     }
 
     void timelineText_data()
@@ -135,21 +145,30 @@ private slots:
             QVariant::fromValue(QList<QUrl>{QUrl::fromLocalFile(dirs.file("a.txt"))})));
     }
 
-    void foldersAddPicturesByCaseSensitiveSuffix()
+    // A camera's folder: any suffix case, WebP among them; what is left out is named once.
+    void foldersTakePhotosByAnySuffixCaseAndNameTheRest()
     {
         clear();
         QDir().mkpath(dirs.file("album"));
-        picture("album/b.jpg");
-        picture("album/A.png");
-        picture("album/c.JPG");
-        picture("album/d.jpeg");
-        picture("album/notes.txt");
+        for (const char* name : {"album/b.jpg", "album/A.png", "album/c.JPG", "album/d.jpeg",
+                                 "album/e.webp", "album/f.TIFF"})
+            QVERIFY2(!picture(name).isEmpty(), name);
+        for (const char* name : {"album/notes.txt", "album/broken.jpg"}) {
+            QFile file(dirs.file(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("no picture") > 0);
+        }
         QSignalSpy bottom(presenter, &ProjectPres::scrollToBottom);
+        QSignalSpy skipped(presenter, &ProjectPres::filesSkipped);
         presenter->addImagesFolder(QVariantList{QUrl::fromLocalFile(dirs.file("album")),
                                                 QUrl::fromLocalFile(dirs.file("nowhere"))});
-        QCOMPARE(rowPaths(), QStringList({"A.png", "b.jpg", "d.jpeg"}));
-        QCOMPARE(presenter->slidesNumber(), 3);
+        QCOMPARE(rowPaths(),
+                 QStringList({"A.png", "b.jpg", "c.JPG", "d.jpeg", "e.webp", "f.TIFF"}));
         QCOMPARE(bottom.count(), 1);
+        QCOMPARE(skipped.count(), 1);
+        const QString message = skipped.first().value(1).toString();
+        QVERIFY2(message.contains("Files not added: 2.") && message.contains("broken.jpg") &&
+                     message.contains("notes.txt"),
+                 qPrintable(message));
     }
 
     void droppedPicturesLandReversedOnTheirRow()
@@ -167,6 +186,66 @@ private slots:
         QVERIFY(!presenter->insertFiles(0, QVariantList{QUrl::fromLocalFile(dirs.file("a.txt"))}));
         QVERIFY(presenter->insertFiles(-1, QVariantList{QUrl::fromLocalFile(dirs.file("a.m4a"))}));
         QCOMPARE(presenter->audioFilesCount(), 1);
+    }
+
+    // Each kind of edit is one step back and forth, rows and thumbnails kept where they were.
+    void undoAndRedoEveryKindOfEdit()
+    {
+        presenter->startNew(); // an empty project with no history
+        const auto url = [](const QString& path) { return QUrl::fromLocalFile(path); };
+        const auto state = [&] {
+            QStringList shown;
+            for (const QSharedPointer<Slide>& slide : model->slides()) {
+                if (const auto image = slide.objectCast<ImgSlide>())
+                    shown << QFileInfo(image->path()).fileName() + "@" +
+                                 QString::number(image->rotation());
+                else
+                    shown << slide.objectCast<TextSlide>()->text();
+            }
+            return shown.join(",") + QStringLiteral(" music %1 theme %2")
+                                         .arg(presenter->audioFilesCount())
+                                         .arg(presenter->themeId());
+        };
+        const QList<QPair<QString, std::function<void()>>> steps{
+            {"Add Photos",
+             [&] {
+                 presenter->addImages(QVariantList{url(picture("u1.png")), url(picture("u2.png"))});
+             }},
+            {"Add Text", [&] { presenter->addTextSlide("Hello"); }},
+            {"Edit Text", [&] { presenter->editTextSlide(2, "Bye"); }},
+            {"Turn Photo", [&] { presenter->rotate(0, true); }},
+            {"Move Slides", [&] { presenter->move({0}, 3); }},
+            {"Remove Slides",
+             [&] {
+                 presenter->removeSlides({0, 1});
+             }},
+            {"Add Music", [&] { presenter->addAudio(QVariantList{url(dirs.file("a.m4a"))}); }},
+            {"Change Theme", [&] { presenter->setThemeId(2); }},
+        };
+        QStringList states{state()};
+        for (const auto& [name, step] : steps) {
+            const QString before = state();
+            step();
+            const QString after = state();
+            QVERIFY2(after != before, qPrintable(name));
+            QCOMPARE(presenter->undoText(), name);
+            presenter->undo();
+            QCOMPARE(state(), before);
+            presenter->redo();
+            QCOMPARE(state(), after);
+            states << after;
+        }
+        // All the way back, and forward again.
+        for (int k = states.size() - 1; k > 0; --k) {
+            QCOMPARE(state(), states[k]);
+            presenter->undo();
+        }
+        QCOMPARE(state(), states.first());
+        QVERIFY(!presenter->canUndo());
+        while (presenter->canRedo())
+            presenter->redo();
+        QCOMPARE(state(), states.last());
+        presenter->setThemeId(1);
     }
 
     void textSlides()
@@ -200,9 +279,18 @@ private slots:
         QCOMPARE(bottom.count(), 2);
         QCOMPARE(presenter->timelineText(), QStringLiteral("0:02 / 0:02 "));
 
+        // Music that opens but holds no sound is refused by name, as is a missing file.
+        QFile tagOnly(dirs.file("song.MP3"));
+        QVERIFY(tagOnly.open(QIODevice::WriteOnly));
+        tagOnly.write(QByteArray("ID3\x03\x00\x00\x00\x00\x00\x00", 10) + QByteArray(4096, '\0'));
+        tagOnly.close();
+        QSignalSpy refused(presenter, &ProjectPres::filesSkipped);
         presenter->addAudio(QVariantList{QUrl::fromLocalFile(dirs.file("b.m4a")),
-                                         QUrl::fromLocalFile(dirs.file("broken.m4a"))});
+                                         QUrl::fromLocalFile(dirs.file("broken.m4a")),
+                                         QUrl::fromLocalFile(tagOnly.fileName())});
         QCOMPARE(presenter->audioFilesCount(), 2);
+        QCOMPARE(refused.count(), 1);
+        QVERIFY(refused.first().value(1).toString().contains("broken.m4a, song.MP3"));
         QCOMPARE(presenter->audioTracksText(), QStringLiteral("2 Audio Files"));
         QCOMPARE(presenter->usedSlidesNumber(), 4);
         QCOMPARE(model->rowCount(), 4); // all fit: no separator

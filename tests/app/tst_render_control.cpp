@@ -118,18 +118,28 @@ private slots:
         QCOMPARE(videos(), before);
     }
 
-    void failedRenderReportsAnError()
+    // What keeps a render from starting is said before any work: an unwritable folder (the
+    // person stays in the settings), and photos moved away since they were added.
+    void nothingStartsWithoutAFolderOrPhotos()
     {
         QSignalSpy failed(render, &RenderPres::error);
         QSignalSpy messages(CommonError::instance(), &CommonError::error);
+        QSignalSpy missing(render, &RenderPres::photosMissing);
         SettingsPres::instance()->setSaveDir(unwritablePath(dirs));
-        render->start();
-        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 60000);
+        QVERIFY(!render->start());
         QVERIFY(!render->isRendering());
-        QVERIFY(messages.count() >= 1);
+        QCOMPARE(messages.count(), 1);
         QVERIFY(messages.first().first().toString().startsWith(
             "Please select another Result Directory"));
         SettingsPres::instance()->setSaveDir(dirs.file("videos"));
+
+        QVERIFY(QFile::rename(dirs.file("photo.png"), dirs.file("moved.png")));
+        QVERIFY(!render->start());
+        QCOMPARE(missing.count(), 1);
+        QCOMPARE(missing.first().first().toStringList(), QStringList{dirs.file("photo.png")});
+        QVERIFY(QFile::rename(dirs.file("moved.png"), dirs.file("photo.png")));
+        QCOMPARE(failed.count(), 0);
+        QVERIFY(!render->isRendering());
     }
 
     void deletedFolderComesBack()

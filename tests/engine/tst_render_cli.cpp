@@ -62,7 +62,10 @@ private slots:
         QDir().mkpath(dirs.file("album"));
         photo("album/b.png", Qt::blue);
         photo("album/a.jpg", Qt::red);
-        photo("album/skipped.JPG", Qt::green);
+        photo("album/IMG_0004.JPG", Qt::green);
+        QDir().mkpath(dirs.file("notes"));
+        QFile note(dirs.file("notes/readme.txt"));
+        QVERIFY(note.open(QIODevice::WriteOnly) && note.write("no photo") > 0);
         photo("album/c.gif", Qt::yellow);
         MediaFixtures::AudioSpec music;
         music.seconds = 2.5;
@@ -76,9 +79,10 @@ private slots:
         QVERIFY2(r.code == 0, qPrintable(r.err));
         QVERIFY(r.out.contains("Rendering: 100%"));
         QVERIFY(r.out.contains("Wrote"));
-        // photo, text, then the folder's a.jpg, b.png, c.gif (not the upper-case .JPG).
+        // photo, text, then the folder's a.jpg, b.png, c.gif and the camera's IMG_0004.JPG.
         const OutputProbe probe = OutputProbe::read(dirs.file("out.mp4"), QRect(0, 0, 8, 8));
-        QCOMPARE(probe.frames.size(), 5 * 30);
+        QCOMPARE(probe.frames.size(), 6 * 30);
+        QVERIFY(probe.frames[165].centre.green() > 200 && probe.frames[165].centre.red() < 60);
         QVERIFY(probe.frames[75].centre.red() > 200 && probe.frames[75].centre.blue() < 60);
         QVERIFY(probe.frames[105].centre.blue() > 200 && probe.frames[105].centre.red() < 60);
         QVERIFY(probe.frames[135].centre.green() > 200 && probe.frames[135].centre.blue() < 60);
@@ -185,6 +189,9 @@ private slots:
         QTest::newRow("unreadable music")
             << QStringList{"--theme", "1", "--text", "x", "--music", "album/a.jpg", "-o", "x.mp4"}
             << "cannot read music file album/a.jpg";
+        QTest::newRow("folder without photos")
+            << QStringList{"--theme", "1", "--folder", "notes", "-o", "x.mp4"}
+            << "no photo found in folder notes";
         QTest::newRow("missing output")
             << QStringList{"--theme", "1", "--text", "x"} << "-o OUT.mp4 is required";
         QTest::newRow("missing theme") << QStringList{"--text", "x", "-o", "x.mp4"}
