@@ -8,6 +8,7 @@ import Lumavive 1.0
 Item {
     id: mainScreen
     objectName: "mainScreen"
+    focus: true
 
     // Leaving the editor stops the preview and its threads, and writes what is not saved yet.
     StackView.onDeactivating: {
@@ -19,7 +20,17 @@ Item {
     Shortcut {
         sequence: "Space"
         enabled: mainScreen.visible && project.slidesNumber !== 0
-        onActivated: preview.togglePlay(grid.selection)
+        onActivated: preview.togglePlay(slideGrid.selectedRows)
+    }
+    Shortcut {
+        sequences: [StandardKey.Undo]
+        enabled: mainScreen.visible
+        onActivated: project.undo()
+    }
+    Shortcut {
+        sequences: [StandardKey.Redo] // Ctrl+Shift+Z on Linux desktops
+        enabled: mainScreen.visible
+        onActivated: project.redo()
     }
     Shortcut {
         sequence: "Esc"
@@ -67,7 +78,23 @@ Item {
             objectName: "playButton"
             text: preview.playing ? qsTr("Pause") : qsTr("Play")
             enabled: project.slidesNumber !== 0
-            onClicked: preview.togglePlay(grid.selection)
+            onClicked: preview.togglePlay(slideGrid.selectedRows)
+        }
+        BButton {
+            objectName: "undoButton"
+            text: qsTr("Undo")
+            enabled: project.canUndo
+            ToolTip.visible: hovered && project.canUndo
+            ToolTip.text: qsTr("Undo %1 (Ctrl+Z)").arg(project.undoText)
+            onClicked: project.undo()
+        }
+        BButton {
+            objectName: "redoButton"
+            text: qsTr("Redo")
+            enabled: project.canRedo
+            ToolTip.visible: hovered && project.canRedo
+            ToolTip.text: qsTr("Redo %1 (Ctrl+Shift+Z)").arg(project.redoText)
+            onClicked: project.redo()
         }
     }
 
@@ -122,7 +149,7 @@ Item {
                 Button {
                     objectName: "previewPlayButton"
                     text: preview.playing ? qsTr("Pause") : qsTr("Play")
-                    onClicked: preview.togglePlay(grid.selection)
+                    onClicked: preview.togglePlay(slideGrid.selectedRows)
                 }
                 Label {
                     objectName: "previewTime"

@@ -9,8 +9,12 @@ Item {
     id: photoGrid
     objectName: "photoGrid"
     signal editText(int index, string text)
-    property var selection: []
     property bool dragging: false
+    // Tab reaches the grid; the keys act on the selection (the current tile shows a ring).
+    activeFocusOnTab: true
+    Keys.onPressed: event.accepted = slideGrid.key(event.key, event.modifiers, columns)
+    // Tiles to a line, for the up and down keys.
+    readonly property int columns: Math.max(1, Math.floor((flow.width + flow.spacing) / (174 + flow.spacing)))
     readonly property alias flickable: flick
     // How close to the top or bottom edge a dragged tile makes the grid scroll, and how fast.
     readonly property int scrollZone: 48
@@ -26,9 +30,8 @@ Item {
     }
 
     function pressTile(tile, index, mouse) {
-        var control = mouse.modifiers & Qt.ControlModifier
-        if (!control && selection.indexOf(index) < 0)
-            selection = [index]
+        photoGrid.forceActiveFocus()
+        slideGrid.press(index, mouse.modifiers)
         var at = tile.mapToItem(photoGrid, 0, 0)
         ghost.x = at.x
         ghost.y = at.y
@@ -38,25 +41,24 @@ Item {
     }
 
     function clickTile(index, mouse) {
-        if (mouse.modifiers & Qt.ControlModifier) {
-            var s = selection.slice()
-            var at = s.indexOf(index)
-            if (at >= 0)
-                s.splice(at, 1)
-            else
-                s.push(index)
-            selection = s
-        } else {
-            selection = [index]
+        slideGrid.click(index, mouse.modifiers)
+        if (!(mouse.modifiers & (Qt.ControlModifier | Qt.ShiftModifier)))
             preview.slideClicked(index) // an open preview plays from this slide
-        }
+    }
+
+    // Scrolls just enough to show the tile of that row.
+    function reveal(row) {
+        flow.forceLayout()
+        var tile = repeater.itemAt(row)
+        if (!tile)
+            return
+        if (tile.y < flick.contentY)
+            flick.contentY = tile.y
+        else if (tile.y + tile.height > flick.contentY + flick.height)
+            flick.contentY = tile.y + tile.height - flick.height
     }
 
     function startDrag(index) {
-        if (dragging)
-            return
-        if (selection.indexOf(index) < 0)
-            selection = selection.concat([index])
         dragging = true
     }
 
@@ -82,8 +84,11 @@ Item {
                 flick.contentY = Math.max(0, Math.min(row.y + row.height / 2 - flick.height / 2,
                                                       flow.height - flick.height))
         }
-        // Row numbers change with every edit: an old selection would name other tiles.
-        function onSlidesChanged() { photoGrid.selection = [] }
+    }
+    Connections {
+        target: slideGrid
+        function onEditTextRequested(row, text) { photoGrid.editText(row, text) }
+        function onRevealRow(row) { photoGrid.reveal(row) }
     }
 
     Flickable {
@@ -107,8 +112,8 @@ Item {
                     if (project.insertFiles(target, drop.urls))
                         drop.acceptProposedAction()
                 } else {
-                    var moved = photoGrid.selection
-                    photoGrid.selection = []
+                    var moved = slideGrid.selectedRows
+                    slideGrid.clear()
                     project.move(moved, target < 0 ? project.slidesNumber + 1 : target)
                 }
             }
@@ -127,7 +132,8 @@ Item {
                     id: tile
                     readonly property int tileIndex: index
                     readonly property bool separator: model.type === 1
-                    readonly property bool picked: photoGrid.selection.indexOf(index) >= 0
+                    readonly property bool picked: slideGrid.selectedRows.indexOf(index) >= 0
+                    readonly property bool current: photoGrid.activeFocus && slideGrid.currentRow === index
                     readonly property string imageSource: model.imgId ? "image://ImageProvider/" + model.imgId : ""
                     objectName: "tile" + index
                     width: separator ? flow.width : 174
@@ -180,6 +186,7 @@ Item {
                         radius: 4
                         border.width: tile.picked ? 3 : 0
                         border.color: Theme.action
+                        FocusRing { shown: tile.current }
                         Image {
                             anchors.fill: parent
                             anchors.margins: 6
@@ -223,6 +230,8 @@ Item {
                                     visible: model.type === 2
                                     width: 28; height: 28
                                     icon.source: "qrc:/assets/images/icon-rotate-left@2x.png"
+                                    ToolTip.visible: hovered
+                                    ToolTip.text: qsTr("Turn left")
                                     onClicked: project.rotate(index, false)
                                 }
                                 RoundButton {
@@ -230,12 +239,16 @@ Item {
                                     visible: model.type === 2
                                     width: 28; height: 28
                                     icon.source: "qrc:/assets/images/icon-rotate-right@2x.png"
+                                    ToolTip.visible: hovered
+                                    ToolTip.text: qsTr("Turn right")
                                     onClicked: project.rotate(index, true)
                                 }
                                 RoundButton {
                                     objectName: "removeButton"
                                     width: 28; height: 28
                                     icon.source: "qrc:/assets/images/icon-remove@2x.png"
+                                    ToolTip.visible: hovered
+                                    ToolTip.text: qsTr("Remove")
                                     onClicked: project.removeSlide(index)
                                 }
                             }
@@ -269,7 +282,7 @@ Item {
             cache: false
         }
         Rectangle {
-            visible: photoGrid.selection.length > 1
+            visible: slideGrid.selectedRows.length > 1
             anchors.right: parent.right
             anchors.top: parent.top
             anchors.margins: -8
@@ -278,7 +291,7 @@ Item {
             color: Theme.action
             Label {
                 anchors.centerIn: parent
-                text: photoGrid.selection.length
+                text: slideGrid.selectedRows.length
                 color: Theme.text
             }
         }

@@ -9,13 +9,19 @@ Popup {
     property alias text: area.text
     width: 560
 
-    function openForAdd() { editIndex = -1; area.text = ""; open(); area.forceActiveFocus() }
-    function openForEdit(index, text) { editIndex = index; area.text = text; open(); area.forceActiveFocus() }
+    // Set when typing went past the limit, until the next text is accepted.
+    property bool refused: false
+
+    function openForAdd() { editIndex = -1; area.text = ""; refused = false; open(); area.forceActiveFocus() }
+    function openForEdit(index, text) { editIndex = index; area.text = text; refused = false; open(); area.forceActiveFocus() }
 
     Column {
         width: parent.width
         spacing: Theme.spacing
-        Heading { text: qsTr("Add Text Scene") }
+        Heading {
+            objectName: "textPopupTitle"
+            text: popup.editIndex < 0 ? qsTr("Add Text Scene") : qsTr("Edit Text Scene")
+        }
         TextArea {
             id: area
             objectName: "textArea"
@@ -28,6 +34,7 @@ Popup {
                     var cursor = Math.min(cursorPosition, previous.length)
                     text = previous
                     cursorPosition = cursor
+                    popup.refused = true
                 } else {
                     previous = text
                 }
@@ -35,8 +42,9 @@ Popup {
         }
         Label {
             objectName: "textCounter"
-            text: area.length + "/90"
-            color: Theme.secondaryText
+            text: popup.refused ? qsTr("%1/90: a text slide holds up to 90 characters").arg(area.length)
+                                : area.length + "/90"
+            color: popup.refused ? Theme.focus : Theme.secondaryText
         }
         Row {
             spacing: 12
@@ -50,7 +58,7 @@ Popup {
                 text: qsTr("OK")
                 onClicked: {
                     if (popup.editIndex < 0)
-                        project.addTextSlide(area.text)
+                        slideGrid.addTextSlide(area.text) // after the selected slide
                     else
                         project.editTextSlide(popup.editIndex, area.text)
                     popup.close()

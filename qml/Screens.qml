@@ -8,6 +8,8 @@ Item {
     StackView {
         id: stackView
         anchors.fill: parent
+        // The screen shown has the keys (Tab starts from it) whenever the window is active.
+        focus: true
         initialItem: appWindow.componentsCache["ThemesScreen"]
     }
 

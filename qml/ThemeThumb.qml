@@ -32,13 +32,7 @@ Item {
             cursorShape: Qt.PointingHandCursor
             onClicked: templates.selectedId = tile.entry.id
         }
-        Rectangle {
-            anchors.fill: parent
-            color: "transparent"
-            border.width: tile.activeFocus ? 3 : 0
-            border.color: Theme.accent
-            z: 1
-        }
+        FocusRing { shown: tile.activeFocus }
         Rectangle {
             anchors.fill: parent
             color: "black"
@@ -66,6 +60,8 @@ Item {
             implicitHeight: 26
             font.pixelSize: 12
             text: qsTr("Preview")
+            ToolTip.visible: hovered
+            ToolTip.text: qsTr("Watch this theme in the browser")
             onClicked: Qt.openUrlExternally(tile.entry.preview)
         }
     }

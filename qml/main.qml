@@ -33,6 +33,14 @@ ApplicationWindow {
         currentComponent = name
     }
 
+    // Keys always reach the screen shown: after a pop-up or a chooser closes, Tab goes on from it.
+    function focusScreen() {
+        if (active && !activeFocusItem && stackView && stackView.currentItem)
+            stackView.currentItem.forceActiveFocus()
+    }
+    onActiveFocusItemChanged: focusScreen()
+    onActiveChanged: focusScreen()
+
     // Closing saves the project; while a video is being made the person is asked first.
     onClosing: {
         close.accepted = session.mayClose()

@@ -157,12 +157,40 @@
         <source>Open Audio File (%1)</source>
         <translation>Audiodatei öffnen (%1)</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo %1 (Ctrl+Z)</source>
+        <translation>%1 rückgängig machen (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo %1 (Ctrl+Shift+Z)</source>
+        <translation>%1 wiederholen (Strg+Umschalt+Z)</translation>
+    </message>
 </context>
 <context>
     <name>PhotoGrid</name>
     <message>
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Sie haben mehr Folien, als die Musik lang ist. Die Bilder und Textfolien darunter kommen nicht ins Video</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
     </message>
 </context>
 <context>
@@ -201,6 +229,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Edit Text Scene</source>
+        <translation>Textszene bearbeiten</translation>
+    </message>
+    <message>
+        <source>%1/90: a text slide holds up to 90 characters</source>
+        <translation>%1/90: Eine Textfolie fasst bis zu 90 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -364,6 +400,58 @@ Vielen Dank.</translation>
         <source>Some files were not added</source>
         <translation>Einige Dateien wurden nicht hinzugefügt</translation>
     </message>
+    <message>
+        <source>Remove Missing Photos</source>
+        <translation>Fehlende Fotos entfernen</translation>
+    </message>
+    <message>
+        <source>Change Theme</source>
+        <translation>Thema wechseln</translation>
+    </message>
+    <message>
+        <source>Add Music</source>
+        <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Music</source>
+        <translation>Musik entfernen</translation>
+    </message>
+    <message>
+        <source>Reorder Music</source>
+        <translation>Musik umordnen</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Text</source>
+        <translation>Text hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Slide</source>
+        <translation>Folie entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Slides</source>
+        <translation>Folien entfernen</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Text bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move Slides</source>
+        <translation>Folien verschieben</translation>
+    </message>
+    <message>
+        <source>Turn Photo</source>
+        <translation>Foto drehen</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsView</name>
@@ -526,6 +614,10 @@ Vielen Dank.</translation>
     <message>
         <source>Preview</source>
         <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Watch this theme in the browser</source>
+        <translation>Dieses Thema im Browser ansehen</translation>
     </message>
 </context>
 <context>

@@ -108,90 +108,110 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="39" />
+        <location filename="../qml/MainScreen.qml" line="50" />
         <source>Add Images</source>
         <translation>Añadir imágenes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="50" />
+        <location filename="../qml/MainScreen.qml" line="61" />
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="56" />
+        <location filename="../qml/MainScreen.qml" line="67" />
         <source>Add Folder with Images</source>
         <translation>Añadir carpeta con imágenes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="63" />
+        <location filename="../qml/MainScreen.qml" line="74" />
         <source>Add Text Scene</source>
         <translation>Añadir escena de texto</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="68" />
-        <location filename="../qml/MainScreen.qml" line="124" />
+        <location filename="../qml/MainScreen.qml" line="79" />
+        <location filename="../qml/MainScreen.qml" line="151" />
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="68" />
-        <location filename="../qml/MainScreen.qml" line="124" />
+        <location filename="../qml/MainScreen.qml" line="79" />
+        <location filename="../qml/MainScreen.qml" line="151" />
         <source>Play</source>
         <translation>Reproducir</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="135" />
+        <location filename="../qml/MainScreen.qml" line="85" />
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="88" />
+        <source>Undo %1 (Ctrl+Z)</source>
+        <translation>Deshacer: %1 (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="93" />
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="96" />
+        <source>Redo %1 (Ctrl+Shift+Z)</source>
+        <translation>Rehacer: %1 (Ctrl+Mayús+Z)</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="162" />
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="160" />
+        <location filename="../qml/MainScreen.qml" line="187" />
         <source>Click Add Images to add your photos</source>
         <translation>Haz clic en «Añadir imágenes» para añadir tus fotos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="166" />
+        <location filename="../qml/MainScreen.qml" line="193" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Haz clic en «Añadir escena de texto» para poner títulos entre las diapositivas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="220" />
+        <location filename="../qml/MainScreen.qml" line="247" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="220" />
+        <location filename="../qml/MainScreen.qml" line="247" />
         <source>Add Audio</source>
         <translation>Añadir música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="232" />
+        <location filename="../qml/MainScreen.qml" line="259" />
         <source>Click here to Add Background Music</source>
         <translation>Haz clic aquí para añadir música de fondo</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="233" />
+        <location filename="../qml/MainScreen.qml" line="260" />
         <source> Audio Files</source>
         <translation> archivos de audio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="258" />
+        <location filename="../qml/MainScreen.qml" line="285" />
         <source>Back to Themes</source>
         <translation>Volver a los temas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="266" />
+        <location filename="../qml/MainScreen.qml" line="293" />
         <source>Done</source>
         <translation>Listo</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="279" />
-        <location filename="../qml/MainScreen.qml" line="286" />
+        <location filename="../qml/MainScreen.qml" line="306" />
+        <location filename="../qml/MainScreen.qml" line="313" />
         <source>Import Image Files (%1)</source>
         <translation>Importar imágenes (%1)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="293" />
+        <location filename="../qml/MainScreen.qml" line="320" />
         <source>Open Audio File (%1)</source>
         <translation>Abrir archivo de audio (%1)</translation>
     </message>
@@ -199,9 +219,24 @@
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="171" />
+        <location filename="../qml/PhotoGrid.qml" line="177" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Tienes demasiadas diapositivas para la duración de la música. Las imágenes y textos de abajo no estarán en el vídeo</translation>
+    </message>
+    <message>
+        <location filename="../qml/PhotoGrid.qml" line="234" />
+        <source>Turn left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <location filename="../qml/PhotoGrid.qml" line="243" />
+        <source>Turn right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <location filename="../qml/PhotoGrid.qml" line="251" />
+        <source>Remove</source>
+        <translation>Quitar</translation>
     </message>
 </context>
 <context>
@@ -230,22 +265,32 @@
 <context>
     <name>PopupAddTextScene</name>
     <message>
-        <location filename="../qml/PopupAddTextScene.qml" line="18" />
+        <location filename="../qml/PopupAddTextScene.qml" line="23" />
         <source>Add Text Scene</source>
         <translation>Añadir escena de texto</translation>
     </message>
     <message>
         <location filename="../qml/PopupAddTextScene.qml" line="23" />
+        <source>Edit Text Scene</source>
+        <translation>Editar escena de texto</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="29" />
         <source>Type your text here...</source>
         <translation>Escribe tu texto aquí...</translation>
     </message>
     <message>
         <location filename="../qml/PopupAddTextScene.qml" line="45" />
+        <source>%1/90: a text slide holds up to 90 characters</source>
+        <translation>%1/90: una diapositiva de texto admite hasta 90 caracteres</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="53" />
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../qml/PopupAddTextScene.qml" line="50" />
+        <location filename="../qml/PopupAddTextScene.qml" line="58" />
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -407,44 +452,112 @@ Gracias.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="186" />
+        <location filename="../src/app/ProjectPres.cpp" line="123" />
+        <source>Remove Missing Photos</source>
+        <translation>Quitar fotos que faltan</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="197" />
+        <source>Change Theme</source>
+        <translation>Cambiar tema</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="255" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>El vídeo dura %1 s; los últimos %2 s de la música quedan fuera.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="220" />
+        <location filename="../src/app/ProjectPres.cpp" line="289" />
         <source>Audio Files</source>
         <translation>archivos de audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="253" />
+        <location filename="../src/app/ProjectPres.cpp" line="322" />
         <source>, and %1 more</source>
         <translation> y %1 más</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="262" />
+        <location filename="../src/app/ProjectPres.cpp" line="331" />
         <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
         <translation>Fotos que no se pueden leer, dañadas o en un formato que este sistema no puede abrir: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="266" />
+        <location filename="../src/app/ProjectPres.cpp" line="335" />
         <source>Music that cannot be played, damaged or holding no sound: %1.</source>
         <translation>Música que no se puede reproducir, dañada o sin sonido: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="269" />
+        <location filename="../src/app/ProjectPres.cpp" line="338" />
         <source>Neither photos nor music: %1.</source>
         <translation>Ni fotos ni música: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="273" />
+        <location filename="../src/app/ProjectPres.cpp" line="342" />
         <source>Files not added: %1.</source>
         <translation>Archivos no añadidos: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="274" />
+        <location filename="../src/app/ProjectPres.cpp" line="343" />
         <source>Some files were not added</source>
         <translation>Algunos archivos no se añadieron</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="356" />
+        <source>Add Music</source>
+        <translation>Añadir música</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="367" />
+        <source>Remove Music</source>
+        <translation>Quitar música</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="379" />
+        <location filename="../src/app/ProjectPres.cpp" line="391" />
+        <source>Reorder Music</source>
+        <translation>Reordenar música</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="417" />
+        <location filename="../src/app/ProjectPres.cpp" line="434" />
+        <source>Add Photos</source>
+        <translation>Añadir fotos</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="454" />
+        <source>Add Text</source>
+        <translation>Añadir texto</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="470" />
+        <location filename="../src/app/ProjectPres.cpp" line="487" />
+        <source>Remove Slide</source>
+        <translation>Quitar diapositiva</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="470" />
+        <source>Remove Slides</source>
+        <translation>Quitar diapositivas</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="478" />
+        <source>Edit Text</source>
+        <translation>Editar texto</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="496" />
+        <source>Move Slides</source>
+        <translation>Mover diapositivas</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="504" />
+        <source>Turn Photo</source>
+        <translation>Girar foto</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="549" />
+        <source>Add Files</source>
+        <translation>Añadir archivos</translation>
     </message>
 </context>
 <context>
@@ -560,22 +673,22 @@ Gracias.</translation>
 <context>
     <name>Screens</name>
     <message>
-        <location filename="../qml/Screens.qml" line="47" />
+        <location filename="../qml/Screens.qml" line="49" />
         <source>Some photos are missing</source>
         <translation>Faltan algunas fotos</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="48" />
+        <location filename="../qml/Screens.qml" line="50" />
         <source>These photos were moved or deleted after they were added. Remove them from the project and make the video without them, or go back to the editor.</source>
         <translation>Estas fotos se movieron o eliminaron después de añadirlas. Quítalas del proyecto y crea el vídeo sin ellas, o vuelve al editor.</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="49" />
+        <location filename="../qml/Screens.qml" line="51" />
         <source>Back to the Editor</source>
         <translation>Volver al editor</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="50" />
+        <location filename="../qml/Screens.qml" line="52" />
         <source>Remove and Make Video</source>
         <translation>Quitar y crear el vídeo</translation>
     </message>
@@ -634,14 +747,19 @@ Gracias.</translation>
 <context>
     <name>ThemeThumb</name>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="52" />
+        <location filename="../qml/ThemeThumb.qml" line="46" />
         <source>Start</source>
         <translation>Empezar</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="68" />
+        <location filename="../qml/ThemeThumb.qml" line="62" />
         <source>Preview</source>
         <translation>Vista previa</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemeThumb.qml" line="64" />
+        <source>Watch this theme in the browser</source>
+        <translation>Ver este tema en el navegador</translation>
     </message>
 </context>
 <context>
@@ -675,22 +793,22 @@ Gracias.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="99" />
+        <location filename="../qml/main.qml" line="107" />
         <source>A video is being made</source>
         <translation>Se está creando un vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="100" />
+        <location filename="../qml/main.qml" line="108" />
         <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
         <translation>Si sales ahora, el vídeo se detiene y se elimina el archivo sin terminar. Tu proyecto se guarda en cualquier caso.</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="101" />
+        <location filename="../qml/main.qml" line="109" />
         <source>Keep Rendering</source>
         <translation>Seguir creando</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="102" />
+        <location filename="../qml/main.qml" line="110" />
         <source>Stop and Quit</source>
         <translation>Detener y salir</translation>
     </message>

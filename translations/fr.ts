@@ -108,90 +108,110 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="39" />
+        <location filename="../qml/MainScreen.qml" line="50" />
         <source>Add Images</source>
         <translation>Ajouter des images</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="50" />
+        <location filename="../qml/MainScreen.qml" line="61" />
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="56" />
+        <location filename="../qml/MainScreen.qml" line="67" />
         <source>Add Folder with Images</source>
         <translation>Ajouter un dossier d'images</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="63" />
+        <location filename="../qml/MainScreen.qml" line="74" />
         <source>Add Text Scene</source>
         <translation>Ajouter une scène de texte</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="68" />
-        <location filename="../qml/MainScreen.qml" line="124" />
+        <location filename="../qml/MainScreen.qml" line="79" />
+        <location filename="../qml/MainScreen.qml" line="151" />
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="68" />
-        <location filename="../qml/MainScreen.qml" line="124" />
+        <location filename="../qml/MainScreen.qml" line="79" />
+        <location filename="../qml/MainScreen.qml" line="151" />
         <source>Play</source>
         <translation>Lire</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="135" />
+        <location filename="../qml/MainScreen.qml" line="85" />
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="88" />
+        <source>Undo %1 (Ctrl+Z)</source>
+        <translation>Annuler : %1 (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="93" />
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="96" />
+        <source>Redo %1 (Ctrl+Shift+Z)</source>
+        <translation>Rétablir : %1 (Ctrl+Maj+Z)</translation>
+    </message>
+    <message>
+        <location filename="../qml/MainScreen.qml" line="162" />
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="160" />
+        <location filename="../qml/MainScreen.qml" line="187" />
         <source>Click Add Images to add your photos</source>
         <translation>Cliquez sur « Ajouter des images » pour ajouter vos photos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="166" />
+        <location filename="../qml/MainScreen.qml" line="193" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Cliquez sur « Ajouter une scène de texte » pour placer des titres entre les diapositives</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="220" />
+        <location filename="../qml/MainScreen.qml" line="247" />
         <source>Edit Audio</source>
         <translation>Modifier la musique</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="220" />
+        <location filename="../qml/MainScreen.qml" line="247" />
         <source>Add Audio</source>
         <translation>Ajouter de la musique</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="232" />
+        <location filename="../qml/MainScreen.qml" line="259" />
         <source>Click here to Add Background Music</source>
         <translation>Cliquez ici pour ajouter une musique de fond</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="233" />
+        <location filename="../qml/MainScreen.qml" line="260" />
         <source> Audio Files</source>
         <translation> fichiers audio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="258" />
+        <location filename="../qml/MainScreen.qml" line="285" />
         <source>Back to Themes</source>
         <translation>Retour aux thèmes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="266" />
+        <location filename="../qml/MainScreen.qml" line="293" />
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="279" />
-        <location filename="../qml/MainScreen.qml" line="286" />
+        <location filename="../qml/MainScreen.qml" line="306" />
+        <location filename="../qml/MainScreen.qml" line="313" />
         <source>Import Image Files (%1)</source>
         <translation>Importer des images (%1)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="293" />
+        <location filename="../qml/MainScreen.qml" line="320" />
         <source>Open Audio File (%1)</source>
         <translation>Ouvrir un fichier audio (%1)</translation>
     </message>
@@ -199,9 +219,24 @@
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="171" />
+        <location filename="../qml/PhotoGrid.qml" line="177" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Vous avez trop de diapositives pour la durée de la musique. Les images et textes ci-dessous ne seront pas dans la vidéo</translation>
+    </message>
+    <message>
+        <location filename="../qml/PhotoGrid.qml" line="234" />
+        <source>Turn left</source>
+        <translation>Tourner à gauche</translation>
+    </message>
+    <message>
+        <location filename="../qml/PhotoGrid.qml" line="243" />
+        <source>Turn right</source>
+        <translation>Tourner à droite</translation>
+    </message>
+    <message>
+        <location filename="../qml/PhotoGrid.qml" line="251" />
+        <source>Remove</source>
+        <translation>Retirer</translation>
     </message>
 </context>
 <context>
@@ -230,22 +265,32 @@
 <context>
     <name>PopupAddTextScene</name>
     <message>
-        <location filename="../qml/PopupAddTextScene.qml" line="18" />
+        <location filename="../qml/PopupAddTextScene.qml" line="23" />
         <source>Add Text Scene</source>
         <translation>Ajouter une scène de texte</translation>
     </message>
     <message>
         <location filename="../qml/PopupAddTextScene.qml" line="23" />
+        <source>Edit Text Scene</source>
+        <translation>Modifier la scène de texte</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="29" />
         <source>Type your text here...</source>
         <translation>Saisissez votre texte ici…</translation>
     </message>
     <message>
         <location filename="../qml/PopupAddTextScene.qml" line="45" />
+        <source>%1/90: a text slide holds up to 90 characters</source>
+        <translation>%1/90 : une diapositive de texte contient au plus 90 caractères</translation>
+    </message>
+    <message>
+        <location filename="../qml/PopupAddTextScene.qml" line="53" />
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../qml/PopupAddTextScene.qml" line="50" />
+        <location filename="../qml/PopupAddTextScene.qml" line="58" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -407,44 +452,112 @@ Merci.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="186" />
+        <location filename="../src/app/ProjectPres.cpp" line="123" />
+        <source>Remove Missing Photos</source>
+        <translation>Retrait des photos manquantes</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="197" />
+        <source>Change Theme</source>
+        <translation>Changement de thème</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="255" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="220" />
+        <location filename="../src/app/ProjectPres.cpp" line="289" />
         <source>Audio Files</source>
         <translation>fichiers audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="253" />
+        <location filename="../src/app/ProjectPres.cpp" line="322" />
         <source>, and %1 more</source>
         <translation> et %1 autres</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="262" />
+        <location filename="../src/app/ProjectPres.cpp" line="331" />
         <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
         <translation>Photos illisibles, endommagées ou dans un format que ce système ne sait pas ouvrir : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="266" />
+        <location filename="../src/app/ProjectPres.cpp" line="335" />
         <source>Music that cannot be played, damaged or holding no sound: %1.</source>
         <translation>Musique illisible, endommagée ou sans son : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="269" />
+        <location filename="../src/app/ProjectPres.cpp" line="338" />
         <source>Neither photos nor music: %1.</source>
         <translation>Ni photos ni musique : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="273" />
+        <location filename="../src/app/ProjectPres.cpp" line="342" />
         <source>Files not added: %1.</source>
         <translation>Fichiers non ajoutés : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="274" />
+        <location filename="../src/app/ProjectPres.cpp" line="343" />
         <source>Some files were not added</source>
         <translation>Certains fichiers n'ont pas été ajoutés</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="356" />
+        <source>Add Music</source>
+        <translation>Ajout de musique</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="367" />
+        <source>Remove Music</source>
+        <translation>Retrait de musique</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="379" />
+        <location filename="../src/app/ProjectPres.cpp" line="391" />
+        <source>Reorder Music</source>
+        <translation>Réorganisation de la musique</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="417" />
+        <location filename="../src/app/ProjectPres.cpp" line="434" />
+        <source>Add Photos</source>
+        <translation>Ajout de photos</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="454" />
+        <source>Add Text</source>
+        <translation>Ajout de texte</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="470" />
+        <location filename="../src/app/ProjectPres.cpp" line="487" />
+        <source>Remove Slide</source>
+        <translation>Retrait d'une diapositive</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="470" />
+        <source>Remove Slides</source>
+        <translation>Retrait de diapositives</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="478" />
+        <source>Edit Text</source>
+        <translation>Modification du texte</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="496" />
+        <source>Move Slides</source>
+        <translation>Déplacement de diapositives</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="504" />
+        <source>Turn Photo</source>
+        <translation>Rotation de photo</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="549" />
+        <source>Add Files</source>
+        <translation>Ajouter des fichiers</translation>
     </message>
 </context>
 <context>
@@ -560,22 +673,22 @@ Merci.</translation>
 <context>
     <name>Screens</name>
     <message>
-        <location filename="../qml/Screens.qml" line="47" />
+        <location filename="../qml/Screens.qml" line="49" />
         <source>Some photos are missing</source>
         <translation>Des photos sont introuvables</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="48" />
+        <location filename="../qml/Screens.qml" line="50" />
         <source>These photos were moved or deleted after they were added. Remove them from the project and make the video without them, or go back to the editor.</source>
         <translation>Ces photos ont été déplacées ou supprimées après leur ajout. Retirez-les du projet et créez la vidéo sans elles, ou revenez à l'éditeur.</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="49" />
+        <location filename="../qml/Screens.qml" line="51" />
         <source>Back to the Editor</source>
         <translation>Retour à l'éditeur</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="50" />
+        <location filename="../qml/Screens.qml" line="52" />
         <source>Remove and Make Video</source>
         <translation>Retirer et créer la vidéo</translation>
     </message>
@@ -634,14 +747,19 @@ Merci.</translation>
 <context>
     <name>ThemeThumb</name>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="52" />
+        <location filename="../qml/ThemeThumb.qml" line="46" />
         <source>Start</source>
         <translation>Commencer</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="68" />
+        <location filename="../qml/ThemeThumb.qml" line="62" />
         <source>Preview</source>
         <translation>Aperçu</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemeThumb.qml" line="64" />
+        <source>Watch this theme in the browser</source>
+        <translation>Voir ce thème dans le navigateur</translation>
     </message>
 </context>
 <context>
@@ -675,22 +793,22 @@ Merci.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="99" />
+        <location filename="../qml/main.qml" line="107" />
         <source>A video is being made</source>
         <translation>Une vidéo est en cours de création</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="100" />
+        <location filename="../qml/main.qml" line="108" />
         <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
         <translation>Si vous quittez maintenant, la vidéo s'arrête et le fichier inachevé est supprimé. Votre projet est enregistré dans tous les cas.</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="101" />
+        <location filename="../qml/main.qml" line="109" />
         <source>Keep Rendering</source>
         <translation>Continuer la création</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="102" />
+        <location filename="../qml/main.qml" line="110" />
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
     </message>

@@ -23,8 +23,9 @@ T.Button {
         radius: height / 2
         color: control.down ? Qt.darker(control.buttonBgColor, 1.3)
                             : (control.hovered ? Qt.lighter(control.buttonBgColor, 1.2) : control.buttonBgColor)
-        border.width: control.visualFocus ? 3 : 1
-        border.color: control.visualFocus ? Theme.accent : control.borderColor
+        border.width: 1
+        border.color: control.borderColor
         opacity: control.enabled ? 1.0 : 0.4
+        FocusRing { shown: control.visualFocus }
     }
 }

@@ -21,7 +21,6 @@ T.Button {
         radius: 4
         color: control.down ? Theme.actionPressed : (control.hovered ? Theme.actionHovered : Theme.action)
         opacity: control.enabled ? 1.0 : 0.4
-        border.width: control.visualFocus ? 2 : 0
-        border.color: Theme.text
+        FocusRing { shown: control.visualFocus }
     }
 }

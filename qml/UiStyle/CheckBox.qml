@@ -14,8 +14,9 @@ T.CheckBox {
         y: (control.height - height) / 2
         radius: 3
         color: control.checked ? Theme.action : "transparent"
-        border.color: control.visualFocus ? Theme.accent : Theme.secondaryText
-        border.width: control.visualFocus ? 2 : 1
+        border.color: Theme.secondaryText
+        border.width: 1
+        FocusRing { shown: control.visualFocus }
         Text {
             anchors.centerIn: parent
             text: "\u2713"

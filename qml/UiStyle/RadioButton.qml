@@ -14,8 +14,9 @@ T.RadioButton {
         radius: 10
         y: (control.height - height) / 2
         color: "transparent"
-        border.color: control.visualFocus ? Theme.accent : (control.checked ? Theme.action : Theme.secondaryText)
-        border.width: control.visualFocus ? 2 : 1
+        border.color: control.checked ? Theme.action : Theme.secondaryText
+        border.width: 1
+        FocusRing { shown: control.visualFocus }
         Rectangle {
             anchors.centerIn: parent
             width: 10

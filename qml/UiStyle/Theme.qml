@@ -13,6 +13,7 @@ QtObject {
     readonly property color actionPressed: "#1570B8"
     readonly property color border: "#34495a"
     readonly property color scrim: "#99000000" // behind modal pop-ups
+    readonly property color focus: "#FFC940" // the keyboard focus ring
     readonly property int spacing: 16
     readonly property int radius: 6
 }

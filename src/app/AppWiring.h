@@ -13,6 +13,7 @@
 #include "app/SavedProjectsPres.h"
 #include "app/SessionPres.h"
 #include "app/SettingsPres.h"
+#include "app/SlideGridPres.h"
 #include "app/SlidesListModel.h"
 #include "app/TemplatesPres.h"
 #include "base/CommonError.h"
@@ -58,6 +59,7 @@ inline void wire(QQmlApplicationEngine& engine, qreal devicePixelRatio)
     publish(context, "savedProjects", SavedProjectsPres::instance());
     publish(context, "project", ProjectPres::instance());
     publish(context, "slides", SlidesListModel::instance());
+    publish(context, "slideGrid", SlideGridPres::instance());
     publish(context, "templates", TemplatesPres::instance());
     publish(context, "settings", SettingsPres::instance());
     publish(context, "render", RenderPres::instance());

@@ -94,12 +94,11 @@ void PreviewPres::setViewSize(QSize pixels)
     composeSize = sizeFor(pixels);
 }
 
-void PreviewPres::togglePlay(const QVariant& selection)
+void PreviewPres::togglePlay(const QList<int>& selection)
 {
     switch (engine->state()) {
     case PreviewPlayer::Closed: {
-        const QVariantList picked = selection.toList();
-        const int slide = picked.isEmpty() ? -1 : picked.first().toInt();
+        const int slide = selection.isEmpty() ? -1 : selection.first();
         playFrom(slide >= 0 ? entryOfSlide(slide) : 0);
         break;
     }

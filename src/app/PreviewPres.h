@@ -44,7 +44,7 @@ public:
     static QSize sizeFor(QSize pixels);
 
     // Play and Space: opens and plays from the first selected slide, pauses, resumes.
-    Q_INVOKABLE void togglePlay(const QVariant& selection);
+    Q_INVOKABLE void togglePlay(const QList<int>& selection);
     // A click on a slide's tile: while the pane is open, plays from that slide's scene.
     Q_INVOKABLE void slideClicked(int index);
     // A click on the scrub bar: plays from the scene at that point (0 to 1) of the video.

@@ -1,6 +1,7 @@
 #include "TestDirs.h"
 #include "app/ImageProvider.h"
 #include "app/ImgSlidePres.h"
+#include "app/SlideGridPres.h"
 #include "app/SlidesListModel.h"
 #include "app/TextSlidePres.h"
 #include "images/ThumbGenerator.h"
@@ -64,6 +65,74 @@ private slots:
         model->remove(1); // the separator is kept for reuse, never deleted
         model->placeSeparator(1, 3);
         QCOMPARE(texts(), QStringList({"a", "|", "b", "c"}));
+    }
+
+    // The grid's selection: clicks with and without Ctrl and Shift, and keys, from nothing
+    // selected, over "a b c d | e f" (4 tiles to a line). Steps: c<row> click, C ctrl+click,
+    // S shift+click, or a key name with S+ / C+ for Shift and Ctrl.
+    void selectionFollowsClicksAndKeys_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("click") << QStringList{"c1", "c2"} << QStringList{"c"} << "c";
+        QTest::newRow("ctrl toggles")
+            << QStringList{"c0", "C2", "C3", "C2"} << QStringList{"a", "d"} << "c";
+        QTest::newRow("shift range")
+            << QStringList{"c1", "S3"} << QStringList{"b", "c", "d"} << "d";
+        QTest::newRow("range over the separator")
+            << QStringList{"c2", "S6"} << QStringList{"c", "d", "e", "f"} << "f";
+        QTest::newRow("separator not clickable")
+            << QStringList{"c0", "c4"} << QStringList{"a"} << "a";
+        QTest::newRow("first key picks the first")
+            << QStringList{"Right"} << QStringList{"a"} << "a";
+        QTest::newRow("arrows skip the separator")
+            << QStringList{"c3", "Right"} << QStringList{"e"} << "e";
+        QTest::newRow("down a line") << QStringList{"c0", "Down"} << QStringList{"e"} << "e";
+        QTest::newRow("shift arrows")
+            << QStringList{"c1", "S+Right", "S+Right"} << QStringList{"b", "c", "d"} << "d";
+        QTest::newRow("ends") << QStringList{"c2", "End", "S+Home"}
+                              << QStringList{"a", "b", "c", "d", "e", "f"} << "a";
+        QTest::newRow("all") << QStringList{"c2", "C+A"}
+                             << QStringList{"a", "b", "c", "d", "e", "f"} << "c";
+        QTest::newRow("escape") << QStringList{"c2", "Escape"} << QStringList{} << QString();
+    }
+
+    void selectionFollowsClicksAndKeys()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, selected);
+        QFETCH(QString, current);
+        fill({"a", "b", "c", "d", "e", "f"});
+        model->placeSeparator(4, 6);
+        SlideGridPres grid(model);
+        const QMap<QString, int> keys{{"Right", Qt::Key_Right}, {"Down", Qt::Key_Down},
+                                      {"Home", Qt::Key_Home},   {"End", Qt::Key_End},
+                                      {"A", Qt::Key_A},         {"Escape", Qt::Key_Escape}};
+        for (QString step : steps) {
+            const QChar kind = step[0];
+            if (step.size() <= 2 && step[1].isDigit()) {
+                const int row = step.mid(1).toInt();
+                const int modifiers = kind == 'C'   ? Qt::ControlModifier
+                                      : kind == 'S' ? Qt::ShiftModifier
+                                                    : Qt::NoModifier;
+                grid.press(row, modifiers);
+                grid.click(row, modifiers);
+                continue;
+            }
+            int modifiers = Qt::NoModifier;
+            if (step.startsWith("S+"))
+                modifiers = Qt::ShiftModifier;
+            if (step.startsWith("C+"))
+                modifiers = Qt::ControlModifier;
+            step = step.section('+', -1);
+            QVERIFY2(grid.key(keys.value(step), modifiers, 4), qPrintable(step));
+        }
+        QStringList shown;
+        for (int row : grid.selectedRows())
+            shown << texts()[row];
+        QCOMPARE(shown, selected);
+        QCOMPARE(grid.currentRow() < 0 ? QString() : texts()[grid.currentRow()], current);
     }
 
     void moveKeepsTheSelectionsOrder_data()
