@@ -82,5 +82,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 # Qt Multimedia's sound back ends (PulseAudio, ALSA) are plug-ins: without them the preview plays
 # silently and says so. WebP and TIFF photos need Qt's image formats (a dependency); HEIC/HEIF and
 # AVIF, as phones write them, need the KDE image plug-ins, which bring a larger set of libraries.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt5multimedia5-plugins, kimageformat-plugins")
+# Qt's translations put the file chooser's own buttons into the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libqt5multimedia5-plugins, kimageformat-plugins, qttranslations5-l10n")
 include(CPack)

@@ -1,6 +1,5 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
-import QtQuick.Dialogs 1.2
 import UiStyle 1.0
 
 Item {
@@ -32,7 +31,7 @@ Item {
             objectName: "openAudioButton"
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Open Audio File")
-            onClicked: audioDialog.open()
+            onClicked: audioDialog.show()
         }
         Label {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -54,12 +53,14 @@ Item {
         onClicked: appWindow.navigate("ThemesScreen")
     }
 
-    FileDialog {
+    Chooser {
         id: audioDialog
         objectName: "musicScreenAudioDialog"
         selectMultiple: true
+        startFolder: chooserFolders.music
         nameFilters: [qsTr("Open Audio File (%1)").arg(project.musicFilter)]
         onAccepted: {
+            chooserFolders.chosen("music", fileUrls)
             project.addAudio(fileUrls)
             appWindow.navigate("MainScreen")
         }

@@ -1,6 +1,5 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
-import QtQuick.Dialogs 1.2
 import QtQuick.Layouts 1.3
 import UiStyle 1.0
 import Lumavive 1.0
@@ -59,13 +58,13 @@ Item {
                     id: addFilesItem
                     objectName: "addFilesItem"
                     text: qsTr("Add Files")
-                    onTriggered: imagesDialog.open()
+                    onTriggered: imagesDialog.show()
                 }
                 MenuItem {
                     id: addFolderItem
                     objectName: "addFolderItem"
                     text: qsTr("Add Folder with Images")
-                    onTriggered: folderDialog.open()
+                    onTriggered: folderDialog.show()
                 }
             }
         }
@@ -222,7 +221,7 @@ Item {
                         anchors.fill: parent
                         anchors.margins: -10
                         cursorShape: Qt.PointingHandCursor
-                        onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open()
+                        onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.show()
                     }
                 }
                 Label {
@@ -245,7 +244,7 @@ Item {
                 objectName: "audioButton"
                 Layout.alignment: Qt.AlignVCenter
                 text: project.audioFilesCount > 0 ? qsTr("Edit Audio") : qsTr("Add Audio")
-                onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.open()
+                onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.show()
             }
             Label {
                 id: audioText
@@ -299,30 +298,42 @@ Item {
         }
     }
 
-    FileDialog {
+    Chooser {
         id: imagesDialog
         objectName: "imagesDialog"
         selectMultiple: true
+        startFolder: chooserFolders.photos
         nameFilters: [qsTr("Import Image Files (%1)").arg(project.pictureFilter)]
-        onAccepted: project.addImages(fileUrls)
+        onAccepted: {
+            chooserFolders.chosen("photos", fileUrls)
+            project.addImages(fileUrls)
+        }
     }
-    FileDialog {
+    Chooser {
         id: folderDialog
         objectName: "folderDialog"
         selectFolder: true
+        startFolder: chooserFolders.photos
         nameFilters: [qsTr("Import Image Files (%1)").arg(project.pictureFilter)]
-        onAccepted: project.addImagesFolder(fileUrls)
+        onAccepted: {
+            chooserFolders.chosen("photos", fileUrls)
+            project.addImagesFolder(fileUrls)
+        }
     }
-    FileDialog {
+    Chooser {
         id: audioDialog
         objectName: "audioDialog"
         selectMultiple: true
+        startFolder: chooserFolders.music
         nameFilters: [qsTr("Open Audio File (%1)").arg(project.musicFilter)]
-        onAccepted: project.addAudio(fileUrls)
+        onAccepted: {
+            chooserFolders.chosen("music", fileUrls)
+            project.addAudio(fileUrls)
+        }
     }
     PopupAddTextScene { id: textPopup }
     PopupAudioTracks {
         id: audioPopup
-        onAddAudio: audioDialog.open()
+        onAddAudio: audioDialog.show()
     }
 }

@@ -1,6 +1,5 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
-import QtQuick.Dialogs 1.2
 import UiStyle 1.0
 
 Item {
@@ -25,7 +24,7 @@ Item {
                 font.pixelSize: 16
                 onLinkActivated: {
                     settings.mkSaveDir()
-                    folderDialog.open()
+                    folderDialog.show()
                 }
             }
         }
@@ -90,11 +89,11 @@ Item {
 
     // The folder chooser of Qt Quick Dialogs answers with the folder chosen: a folder clicked
     // once, or a path typed (the Qt Labs one gave the folder being shown instead).
-    FileDialog {
+    Chooser {
         id: folderDialog
         objectName: "saveDirDialog"
         selectFolder: true
-        folder: settings.saveDirUrl
+        startFolder: settings.saveDirUrl
         onAccepted: settings.chooseSaveDir(fileUrl)
     }
 }

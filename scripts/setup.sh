@@ -16,6 +16,8 @@ packages=(
     qml-module-qttest
     # photo formats beyond Qt's own: WebP and TIFF, and HEIC/HEIF and AVIF as phones write them
     qt5-image-formats-plugins kimageformat-plugins
+    # Qt's own texts (the file chooser's buttons) in the program's languages
+    qttranslations5-l10n
     # the preview's sound (Qt Multimedia and its PulseAudio and ALSA back ends)
     qtmultimedia5-dev libqt5multimedia5-plugins
     # FFmpeg 5.1 libraries, and the command-line tools that tests and benchmarks use as checkers

@@ -3,27 +3,27 @@
 <context>
     <name>AddBackgroundMusicScreen</name>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="16" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="15" />
         <source>Add Background Music</source>
         <translation>Añadir música de fondo</translation>
     </message>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="34" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="33" />
         <source>Open Audio File</source>
         <translation>Abrir archivo de audio</translation>
     </message>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="39" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="38" />
         <source>or</source>
         <translation>o</translation>
     </message>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="45" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="44" />
         <source>Skip Audio</source>
         <translation>Continuar sin música</translation>
     </message>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="53" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="52" />
         <source>Back to Themes</source>
         <translation>Volver a los temas</translation>
     </message>
@@ -108,110 +108,110 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="50" />
+        <location filename="../qml/MainScreen.qml" line="49" />
         <source>Add Images</source>
         <translation>Añadir imágenes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="61" />
+        <location filename="../qml/MainScreen.qml" line="60" />
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="67" />
+        <location filename="../qml/MainScreen.qml" line="66" />
         <source>Add Folder with Images</source>
         <translation>Añadir carpeta con imágenes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="74" />
+        <location filename="../qml/MainScreen.qml" line="73" />
         <source>Add Text Scene</source>
         <translation>Añadir escena de texto</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="79" />
-        <location filename="../qml/MainScreen.qml" line="151" />
+        <location filename="../qml/MainScreen.qml" line="78" />
+        <location filename="../qml/MainScreen.qml" line="150" />
         <source>Pause</source>
         <translation>Pausa</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="79" />
-        <location filename="../qml/MainScreen.qml" line="151" />
+        <location filename="../qml/MainScreen.qml" line="78" />
+        <location filename="../qml/MainScreen.qml" line="150" />
         <source>Play</source>
         <translation>Reproducir</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="85" />
+        <location filename="../qml/MainScreen.qml" line="84" />
         <source>Undo</source>
         <translation>Deshacer</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="88" />
+        <location filename="../qml/MainScreen.qml" line="87" />
         <source>Undo %1 (Ctrl+Z)</source>
         <translation>Deshacer: %1 (Ctrl+Z)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="93" />
+        <location filename="../qml/MainScreen.qml" line="92" />
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="96" />
+        <location filename="../qml/MainScreen.qml" line="95" />
         <source>Redo %1 (Ctrl+Shift+Z)</source>
         <translation>Rehacer: %1 (Ctrl+Mayús+Z)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="162" />
+        <location filename="../qml/MainScreen.qml" line="161" />
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="187" />
+        <location filename="../qml/MainScreen.qml" line="186" />
         <source>Click Add Images to add your photos</source>
         <translation>Haz clic en «Añadir imágenes» para añadir tus fotos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="193" />
+        <location filename="../qml/MainScreen.qml" line="192" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Haz clic en «Añadir escena de texto» para poner títulos entre las diapositivas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="247" />
+        <location filename="../qml/MainScreen.qml" line="246" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="247" />
+        <location filename="../qml/MainScreen.qml" line="246" />
         <source>Add Audio</source>
         <translation>Añadir música</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="259" />
+        <location filename="../qml/MainScreen.qml" line="258" />
         <source>Click here to Add Background Music</source>
         <translation>Haz clic aquí para añadir música de fondo</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="260" />
+        <location filename="../qml/MainScreen.qml" line="259" />
         <source> Audio Files</source>
         <translation> archivos de audio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="285" />
+        <location filename="../qml/MainScreen.qml" line="284" />
         <source>Back to Themes</source>
         <translation>Volver a los temas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="293" />
+        <location filename="../qml/MainScreen.qml" line="292" />
         <source>Done</source>
         <translation>Listo</translation>
     </message>
     <message>
         <location filename="../qml/MainScreen.qml" line="306" />
-        <location filename="../qml/MainScreen.qml" line="313" />
+        <location filename="../qml/MainScreen.qml" line="317" />
         <source>Import Image Files (%1)</source>
         <translation>Importar imágenes (%1)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="320" />
+        <location filename="../qml/MainScreen.qml" line="328" />
         <source>Open Audio File (%1)</source>
         <translation>Abrir archivo de audio (%1)</translation>
     </message>
@@ -704,42 +704,42 @@ Gracias.</translation>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="15" />
+        <location filename="../qml/SettingsScreen.qml" line="14" />
         <source>Video settings</source>
         <translation>Ajustes del vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="19" />
+        <location filename="../qml/SettingsScreen.qml" line="18" />
         <source>Result Directory</source>
         <translation>Carpeta de destino</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="22" />
+        <location filename="../qml/SettingsScreen.qml" line="21" />
         <source>Change</source>
         <translation>Cambiar</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="50" />
+        <location filename="../qml/SettingsScreen.qml" line="49" />
         <source>Video Quality</source>
         <translation>Calidad del vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="55" />
+        <location filename="../qml/SettingsScreen.qml" line="54" />
         <source>HD (1280x720)</source>
         <translation>HD (1280x720)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="61" />
+        <location filename="../qml/SettingsScreen.qml" line="60" />
         <source>Full HD (1920x1080)</source>
         <translation>Full HD (1920x1080)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="69" />
+        <location filename="../qml/SettingsScreen.qml" line="68" />
         <source>MAKE MOVIE</source>
         <translation>CREAR VÍDEO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="87" />
+        <location filename="../qml/SettingsScreen.qml" line="86" />
         <source>Back</source>
         <translation>Atrás</translation>
     </message>

@@ -3,27 +3,27 @@
 <context>
     <name>AddBackgroundMusicScreen</name>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="16" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="15" />
         <source>Add Background Music</source>
         <translation>Ajouter une musique de fond</translation>
     </message>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="34" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="33" />
         <source>Open Audio File</source>
         <translation>Ouvrir un fichier audio</translation>
     </message>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="39" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="38" />
         <source>or</source>
         <translation>ou</translation>
     </message>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="45" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="44" />
         <source>Skip Audio</source>
         <translation>Continuer sans musique</translation>
     </message>
     <message>
-        <location filename="../qml/AddBackgroundMusicScreen.qml" line="53" />
+        <location filename="../qml/AddBackgroundMusicScreen.qml" line="52" />
         <source>Back to Themes</source>
         <translation>Retour aux thèmes</translation>
     </message>
@@ -108,110 +108,110 @@
 <context>
     <name>MainScreen</name>
     <message>
-        <location filename="../qml/MainScreen.qml" line="50" />
+        <location filename="../qml/MainScreen.qml" line="49" />
         <source>Add Images</source>
         <translation>Ajouter des images</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="61" />
+        <location filename="../qml/MainScreen.qml" line="60" />
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="67" />
+        <location filename="../qml/MainScreen.qml" line="66" />
         <source>Add Folder with Images</source>
         <translation>Ajouter un dossier d'images</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="74" />
+        <location filename="../qml/MainScreen.qml" line="73" />
         <source>Add Text Scene</source>
         <translation>Ajouter une scène de texte</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="79" />
-        <location filename="../qml/MainScreen.qml" line="151" />
+        <location filename="../qml/MainScreen.qml" line="78" />
+        <location filename="../qml/MainScreen.qml" line="150" />
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="79" />
-        <location filename="../qml/MainScreen.qml" line="151" />
+        <location filename="../qml/MainScreen.qml" line="78" />
+        <location filename="../qml/MainScreen.qml" line="150" />
         <source>Play</source>
         <translation>Lire</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="85" />
+        <location filename="../qml/MainScreen.qml" line="84" />
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="88" />
+        <location filename="../qml/MainScreen.qml" line="87" />
         <source>Undo %1 (Ctrl+Z)</source>
         <translation>Annuler : %1 (Ctrl+Z)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="93" />
+        <location filename="../qml/MainScreen.qml" line="92" />
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="96" />
+        <location filename="../qml/MainScreen.qml" line="95" />
         <source>Redo %1 (Ctrl+Shift+Z)</source>
         <translation>Rétablir : %1 (Ctrl+Maj+Z)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="162" />
+        <location filename="../qml/MainScreen.qml" line="161" />
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="187" />
+        <location filename="../qml/MainScreen.qml" line="186" />
         <source>Click Add Images to add your photos</source>
         <translation>Cliquez sur « Ajouter des images » pour ajouter vos photos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="193" />
+        <location filename="../qml/MainScreen.qml" line="192" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Cliquez sur « Ajouter une scène de texte » pour placer des titres entre les diapositives</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="247" />
+        <location filename="../qml/MainScreen.qml" line="246" />
         <source>Edit Audio</source>
         <translation>Modifier la musique</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="247" />
+        <location filename="../qml/MainScreen.qml" line="246" />
         <source>Add Audio</source>
         <translation>Ajouter de la musique</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="259" />
+        <location filename="../qml/MainScreen.qml" line="258" />
         <source>Click here to Add Background Music</source>
         <translation>Cliquez ici pour ajouter une musique de fond</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="260" />
+        <location filename="../qml/MainScreen.qml" line="259" />
         <source> Audio Files</source>
         <translation> fichiers audio</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="285" />
+        <location filename="../qml/MainScreen.qml" line="284" />
         <source>Back to Themes</source>
         <translation>Retour aux thèmes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="293" />
+        <location filename="../qml/MainScreen.qml" line="292" />
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
     <message>
         <location filename="../qml/MainScreen.qml" line="306" />
-        <location filename="../qml/MainScreen.qml" line="313" />
+        <location filename="../qml/MainScreen.qml" line="317" />
         <source>Import Image Files (%1)</source>
         <translation>Importer des images (%1)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="320" />
+        <location filename="../qml/MainScreen.qml" line="328" />
         <source>Open Audio File (%1)</source>
         <translation>Ouvrir un fichier audio (%1)</translation>
     </message>
@@ -704,42 +704,42 @@ Merci.</translation>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="15" />
+        <location filename="../qml/SettingsScreen.qml" line="14" />
         <source>Video settings</source>
         <translation>Réglages de la vidéo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="19" />
+        <location filename="../qml/SettingsScreen.qml" line="18" />
         <source>Result Directory</source>
         <translation>Dossier de destination</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="22" />
+        <location filename="../qml/SettingsScreen.qml" line="21" />
         <source>Change</source>
         <translation>Modifier</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="50" />
+        <location filename="../qml/SettingsScreen.qml" line="49" />
         <source>Video Quality</source>
         <translation>Qualité vidéo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="55" />
+        <location filename="../qml/SettingsScreen.qml" line="54" />
         <source>HD (1280x720)</source>
         <translation>HD (1280x720)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="61" />
+        <location filename="../qml/SettingsScreen.qml" line="60" />
         <source>Full HD (1920x1080)</source>
         <translation>Full HD (1920x1080)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="69" />
+        <location filename="../qml/SettingsScreen.qml" line="68" />
         <source>MAKE MOVIE</source>
         <translation>CRÉER LA VIDÉO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="87" />
+        <location filename="../qml/SettingsScreen.qml" line="86" />
         <source>Back</source>
         <translation>Retour</translation>
     </message>

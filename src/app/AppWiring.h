@@ -4,6 +4,7 @@
 // by the tools and tests that drive the real window (screenshots, journeys).
 
 #include "app/AppSettingsPres.h"
+#include "app/ChooserFoldersPres.h"
 #include "app/ImageProvider.h"
 #include "app/PreviewPres.h"
 #include "app/PreviewView.h"
@@ -56,6 +57,7 @@ inline void wire(QQmlApplicationEngine& engine, qreal devicePixelRatio)
     QQmlContext* context = engine.rootContext();
     publish(context, "commonError", CommonError::instance());
     publish(context, "appSettings", AppSettingsPres::instance());
+    publish(context, "chooserFolders", ChooserFoldersPres::instance());
     publish(context, "savedProjects", SavedProjectsPres::instance());
     publish(context, "project", ProjectPres::instance());
     publish(context, "slides", SlidesListModel::instance());

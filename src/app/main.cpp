@@ -44,6 +44,9 @@ int main(int argc, char* argv[])
     QTranslator translator;
     if (Translations::load(translator, QLocale::system().name()))
         QApplication::installTranslator(&translator);
+    QTranslator qtTranslator;
+    if (Translations::loadQt(qtTranslator, QLocale::system().name()))
+        QApplication::installTranslator(&qtTranslator);
 
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QQuickStyle::setStyle(QStringLiteral("qrc:/UiStyle"));

@@ -226,7 +226,7 @@ bool UiFixture::dropFiles(const QList<QUrl>& urls, QPoint at)
     return drop.isAccepted();
 }
 
-static QFileDialog* openChooser()
+QFileDialog* UiFixture::openChooser()
 {
     for (int waited = 0; waited < 10000; waited += 50) {
         for (QWidget* widget : QApplication::topLevelWidgets())
@@ -328,10 +328,13 @@ void UiFixture::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
 bool UiFixture::setLanguage(const QString& locale)
 {
     QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::removeTranslator(&qtTranslator);
     if (locale != QLatin1String("en")) {
         if (!Translations::load(translator, locale))
             return false;
         QCoreApplication::installTranslator(&translator);
+        if (Translations::loadQt(qtTranslator, locale))
+            QCoreApplication::installTranslator(&qtTranslator);
     }
     engine.retranslate();
     settle();

@@ -1,5 +1,7 @@
 #pragma once
 
+class QFileDialog;
+
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -47,6 +49,8 @@ public:
     // Answers the open file chooser as a person would: it goes to the folder of the first
     // path and types the names (or, when choosing a folder, the folder's path), then Return.
     bool acceptFileChooser(const QStringList& paths);
+    // The file chooser that is open (waiting a while for it to show); null when none is.
+    static QFileDialog* openChooser();
     // Answers the open folder chooser with one click on `folder` in its parent's list, then the
     // chooser's accept button: the folder clicked once, not the one shown.
     bool clickFolderInChooser(const QString& folder);
@@ -68,4 +72,5 @@ public:
 private:
     QQmlApplicationEngine engine;
     QTranslator translator;
+    QTranslator qtTranslator;
 };

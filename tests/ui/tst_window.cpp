@@ -25,8 +25,11 @@
 
 #include <QAudioDeviceInfo>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
 
 // Records what the program asks the desktop to open, instead of starting a player.
@@ -209,6 +212,8 @@ private slots:
         }
 
         SettingsPres::instance()->setSaveDir(dirs.file("videos"));
+        for (const auto place : {QStandardPaths::PicturesLocation, QStandardPaths::MusicLocation})
+            QVERIFY(QDir().mkpath(QStandardPaths::writableLocation(place)));
         ui = new UiFixture;
         QVERIFY(ui->load());
         ui->window()->resize(1280, 860);
@@ -268,6 +273,9 @@ private slots:
         QVERIFY(ui->click("startButton"));
         QCOMPARE(ui->currentScreen(), QStringLiteral("AddBackgroundMusicScreen"));
         QVERIFY(ui->click("openAudioButton"));
+        QCOMPARE(
+            UiFixture::openChooser()->directory().canonicalPath(),
+            QDir(QStandardPaths::writableLocation(QStandardPaths::MusicLocation)).canonicalPath());
         QVERIFY(ui->acceptFileChooser({dirs.file("song.m4a")}));
         QCOMPARE(ProjectPres::instance()->audioFilesCount(), 1);
         QCOMPARE(ui->currentScreen(), QStringLiteral("MainScreen"));
@@ -277,9 +285,30 @@ private slots:
     {
         QVERIFY(ui->click("addImagesButton"));
         QVERIFY(ui->click("addFilesItem"));
+        QCOMPARE(UiFixture::openChooser()->directory().canonicalPath(),
+                 QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
+                     .canonicalPath());
         QVERIFY(ui->acceptFileChooser(photos.mid(0, 8)));
         QCOMPARE(ProjectPres::instance()->slidesNumber(), 8);
         QCOMPARE(order(), photos.mid(0, 8));
+    }
+
+    // Each chooser opens where files were last taken from (photos first in Pictures, music in
+    // Music), and speaks the window's language.
+    void theChoosersRememberTheirFolderAndSpeakTheLanguage()
+    {
+        QVERIFY(ui->setLanguage("de"));
+        QVERIFY(ui->click("addImagesButton"));
+        QVERIFY(ui->click("addFilesItem"));
+        QFileDialog* chooser = UiFixture::openChooser();
+        QVERIFY(chooser);
+        QCOMPARE(chooser->directory().canonicalPath(), QDir(dirs.file("photos")).canonicalPath());
+        QPushButton* cancel =
+            chooser->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel);
+        QCOMPARE(cancel->text(), QStringLiteral("Abbrechen"));
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QTRY_VERIFY(!chooser->isVisible());
+        QVERIFY(ui->setLanguage("en"));
     }
 
     void dropsFromAFileManager()
