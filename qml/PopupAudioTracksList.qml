@@ -40,16 +40,22 @@ ListView {
                 text: "\u2191"
                 enabled: index > 0
                 opacity: enabled ? 1 : 0.5
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("Play earlier")
                 onClicked: project.moveAudioBack(index)
             }
             RoundButton {
                 text: "\u2193"
                 enabled: project.audioFilesCount !== index + 1
                 opacity: enabled ? 1 : 0.5
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("Play later")
                 onClicked: project.moveAudioForward(index)
             }
             RoundButton {
                 icon.source: "qrc:/assets/images/icon-remove@2x.png"
+                ToolTip.visible: hovered
+                ToolTip.text: qsTr("Remove")
                 onClicked: project.removeAudio(index)
             }
         }

@@ -43,14 +43,17 @@ ApplicationWindow {
 
     // Closing saves the project; while a video is being made the person is asked first.
     onClosing: {
-        close.accepted = session.mayClose()
+        close.accepted = session.mayClose(appWindow)
         if (!close.accepted)
             quitWhileRenderingPopup.open()
     }
 
     Component.onCompleted: {
-        x = Screen.virtualX + (Screen.width - width) / 2
-        y = Screen.virtualY + (Screen.height - height) / 2
+        // Where it was left, or centred the first time.
+        if (!session.placeWindow(appWindow)) {
+            x = Screen.virtualX + (Screen.width - width) / 2
+            y = Screen.virtualY + (Screen.height - height) / 2
+        }
         // What goes wrong while a video is made shows on the rendering screen, not over it.
         commonError.error.connect(function(msg) { if (!render.isRendering) commonErrorPopup.show(msg) })
         project.filesSkipped.connect(function(title, msg) { commonErrorPopup.showNotice(title, msg) })

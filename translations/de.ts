@@ -255,6 +255,21 @@
     </message>
 </context>
 <context>
+    <name>PopupAudioTracksList</name>
+    <message>
+        <source>Play earlier</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Play later</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
     <name>PopupCommonError</name>
     <message>
         <source>Error</source>

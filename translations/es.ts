@@ -314,6 +314,24 @@
     </message>
 </context>
 <context>
+    <name>PopupAudioTracksList</name>
+    <message>
+        <location filename="../qml/PopupAudioTracksList.qml" line="44" />
+        <source>Play earlier</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../qml/PopupAudioTracksList.qml" line="52" />
+        <source>Play later</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../qml/PopupAudioTracksList.qml" line="58" />
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+</context>
+<context>
     <name>PopupCommonError</name>
     <message>
         <location filename="../qml/PopupCommonError.qml" line="9" />
@@ -452,110 +470,110 @@ Gracias.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="123" />
+        <location filename="../src/app/ProjectPres.cpp" line="125" />
         <source>Remove Missing Photos</source>
         <translation>Quitar fotos que faltan</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="197" />
+        <location filename="../src/app/ProjectPres.cpp" line="199" />
         <source>Change Theme</source>
         <translation>Cambiar tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="255" />
+        <location filename="../src/app/ProjectPres.cpp" line="269" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>El vídeo dura %1 s; los últimos %2 s de la música quedan fuera.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="289" />
+        <location filename="../src/app/ProjectPres.cpp" line="302" />
         <source>Audio Files</source>
         <translation>archivos de audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="322" />
+        <location filename="../src/app/ProjectPres.cpp" line="335" />
         <source>, and %1 more</source>
         <translation> y %1 más</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="331" />
+        <location filename="../src/app/ProjectPres.cpp" line="344" />
         <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
         <translation>Fotos que no se pueden leer, dañadas o en un formato que este sistema no puede abrir: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="335" />
+        <location filename="../src/app/ProjectPres.cpp" line="348" />
         <source>Music that cannot be played, damaged or holding no sound: %1.</source>
         <translation>Música que no se puede reproducir, dañada o sin sonido: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="338" />
+        <location filename="../src/app/ProjectPres.cpp" line="351" />
         <source>Neither photos nor music: %1.</source>
         <translation>Ni fotos ni música: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="342" />
+        <location filename="../src/app/ProjectPres.cpp" line="355" />
         <source>Files not added: %1.</source>
         <translation>Archivos no añadidos: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="343" />
+        <location filename="../src/app/ProjectPres.cpp" line="356" />
         <source>Some files were not added</source>
         <translation>Algunos archivos no se añadieron</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="356" />
+        <location filename="../src/app/ProjectPres.cpp" line="369" />
         <source>Add Music</source>
         <translation>Añadir música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="367" />
+        <location filename="../src/app/ProjectPres.cpp" line="380" />
         <source>Remove Music</source>
         <translation>Quitar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="379" />
-        <location filename="../src/app/ProjectPres.cpp" line="391" />
+        <location filename="../src/app/ProjectPres.cpp" line="392" />
+        <location filename="../src/app/ProjectPres.cpp" line="404" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="417" />
-        <location filename="../src/app/ProjectPres.cpp" line="434" />
+        <location filename="../src/app/ProjectPres.cpp" line="430" />
+        <location filename="../src/app/ProjectPres.cpp" line="447" />
         <source>Add Photos</source>
         <translation>Añadir fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="454" />
+        <location filename="../src/app/ProjectPres.cpp" line="467" />
         <source>Add Text</source>
         <translation>Añadir texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="470" />
-        <location filename="../src/app/ProjectPres.cpp" line="487" />
+        <location filename="../src/app/ProjectPres.cpp" line="483" />
+        <location filename="../src/app/ProjectPres.cpp" line="500" />
         <source>Remove Slide</source>
         <translation>Quitar diapositiva</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="470" />
+        <location filename="../src/app/ProjectPres.cpp" line="483" />
         <source>Remove Slides</source>
         <translation>Quitar diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="478" />
+        <location filename="../src/app/ProjectPres.cpp" line="491" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="496" />
+        <location filename="../src/app/ProjectPres.cpp" line="509" />
         <source>Move Slides</source>
         <translation>Mover diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="504" />
+        <location filename="../src/app/ProjectPres.cpp" line="517" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="549" />
+        <location filename="../src/app/ProjectPres.cpp" line="562" />
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
@@ -793,22 +811,22 @@ Gracias.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="107" />
+        <location filename="../qml/main.qml" line="110" />
         <source>A video is being made</source>
         <translation>Se está creando un vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="108" />
+        <location filename="../qml/main.qml" line="111" />
         <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
         <translation>Si sales ahora, el vídeo se detiene y se elimina el archivo sin terminar. Tu proyecto se guarda en cualquier caso.</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="109" />
+        <location filename="../qml/main.qml" line="112" />
         <source>Keep Rendering</source>
         <translation>Seguir creando</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="110" />
+        <location filename="../qml/main.qml" line="113" />
         <source>Stop and Quit</source>
         <translation>Detener y salir</translation>
     </message>

@@ -314,6 +314,24 @@
     </message>
 </context>
 <context>
+    <name>PopupAudioTracksList</name>
+    <message>
+        <location filename="../qml/PopupAudioTracksList.qml" line="44" />
+        <source>Play earlier</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../qml/PopupAudioTracksList.qml" line="52" />
+        <source>Play later</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <location filename="../qml/PopupAudioTracksList.qml" line="58" />
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+</context>
+<context>
     <name>PopupCommonError</name>
     <message>
         <location filename="../qml/PopupCommonError.qml" line="9" />
@@ -452,110 +470,110 @@ Merci.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="123" />
+        <location filename="../src/app/ProjectPres.cpp" line="125" />
         <source>Remove Missing Photos</source>
         <translation>Retrait des photos manquantes</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="197" />
+        <location filename="../src/app/ProjectPres.cpp" line="199" />
         <source>Change Theme</source>
         <translation>Changement de thème</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="255" />
+        <location filename="../src/app/ProjectPres.cpp" line="269" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="289" />
+        <location filename="../src/app/ProjectPres.cpp" line="302" />
         <source>Audio Files</source>
         <translation>fichiers audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="322" />
+        <location filename="../src/app/ProjectPres.cpp" line="335" />
         <source>, and %1 more</source>
         <translation> et %1 autres</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="331" />
+        <location filename="../src/app/ProjectPres.cpp" line="344" />
         <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
         <translation>Photos illisibles, endommagées ou dans un format que ce système ne sait pas ouvrir : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="335" />
+        <location filename="../src/app/ProjectPres.cpp" line="348" />
         <source>Music that cannot be played, damaged or holding no sound: %1.</source>
         <translation>Musique illisible, endommagée ou sans son : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="338" />
+        <location filename="../src/app/ProjectPres.cpp" line="351" />
         <source>Neither photos nor music: %1.</source>
         <translation>Ni photos ni musique : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="342" />
+        <location filename="../src/app/ProjectPres.cpp" line="355" />
         <source>Files not added: %1.</source>
         <translation>Fichiers non ajoutés : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="343" />
+        <location filename="../src/app/ProjectPres.cpp" line="356" />
         <source>Some files were not added</source>
         <translation>Certains fichiers n'ont pas été ajoutés</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="356" />
+        <location filename="../src/app/ProjectPres.cpp" line="369" />
         <source>Add Music</source>
         <translation>Ajout de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="367" />
+        <location filename="../src/app/ProjectPres.cpp" line="380" />
         <source>Remove Music</source>
         <translation>Retrait de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="379" />
-        <location filename="../src/app/ProjectPres.cpp" line="391" />
+        <location filename="../src/app/ProjectPres.cpp" line="392" />
+        <location filename="../src/app/ProjectPres.cpp" line="404" />
         <source>Reorder Music</source>
         <translation>Réorganisation de la musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="417" />
-        <location filename="../src/app/ProjectPres.cpp" line="434" />
+        <location filename="../src/app/ProjectPres.cpp" line="430" />
+        <location filename="../src/app/ProjectPres.cpp" line="447" />
         <source>Add Photos</source>
         <translation>Ajout de photos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="454" />
+        <location filename="../src/app/ProjectPres.cpp" line="467" />
         <source>Add Text</source>
         <translation>Ajout de texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="470" />
-        <location filename="../src/app/ProjectPres.cpp" line="487" />
+        <location filename="../src/app/ProjectPres.cpp" line="483" />
+        <location filename="../src/app/ProjectPres.cpp" line="500" />
         <source>Remove Slide</source>
         <translation>Retrait d'une diapositive</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="470" />
+        <location filename="../src/app/ProjectPres.cpp" line="483" />
         <source>Remove Slides</source>
         <translation>Retrait de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="478" />
+        <location filename="../src/app/ProjectPres.cpp" line="491" />
         <source>Edit Text</source>
         <translation>Modification du texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="496" />
+        <location filename="../src/app/ProjectPres.cpp" line="509" />
         <source>Move Slides</source>
         <translation>Déplacement de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="504" />
+        <location filename="../src/app/ProjectPres.cpp" line="517" />
         <source>Turn Photo</source>
         <translation>Rotation de photo</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="549" />
+        <location filename="../src/app/ProjectPres.cpp" line="562" />
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
@@ -793,22 +811,22 @@ Merci.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="107" />
+        <location filename="../qml/main.qml" line="110" />
         <source>A video is being made</source>
         <translation>Une vidéo est en cours de création</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="108" />
+        <location filename="../qml/main.qml" line="111" />
         <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
         <translation>Si vous quittez maintenant, la vidéo s'arrête et le fichier inachevé est supprimé. Votre projet est enregistré dans tous les cas.</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="109" />
+        <location filename="../qml/main.qml" line="112" />
         <source>Keep Rendering</source>
         <translation>Continuer la création</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="110" />
+        <location filename="../qml/main.qml" line="113" />
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
     </message>

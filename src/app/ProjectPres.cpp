@@ -5,6 +5,8 @@
 #include "app/SavedProjectsPres.h"
 #include "app/SlidesListModel.h"
 #include "app/TextSlidePres.h"
+#include "engine/FrameSink.h"
+#include "engine/PlanPlayer.h"
 #include "images/ThumbGenerator.h"
 #include "project/ImgSlide.h"
 #include "project/PictureFolder.h"
@@ -247,15 +249,26 @@ QString ProjectPres::timelineFor(double duration, double audio, int* value)
     return text + QLatin1Char(' ');
 }
 
+double ProjectPres::videoSeconds() const
+{
+    // To the frame, as the preview and the render play it: each scene hand-over shares frames.
+    const QSharedPointer<TemplateDescription> theme = current->templateDescription();
+    if (!theme || current->slides().isEmpty())
+        return double(current->duration());
+    return double(PlanPlayer::videoFrames(*current, *theme)) / FrameSink::kFramesPerSecond;
+}
+
 void ProjectPres::refreshTimeline()
 {
-    timeline = timelineFor(double(current->duration()), audioSeconds, &timelinePercent);
-    const double leftOut = current->musicLeftOut();
+    const double video = videoSeconds();
+    timeline = timelineFor(video, audioSeconds, &timelinePercent);
+    // Less than a twentieth of a second is rounding, not music anyone misses.
+    const double leftOut = current->slides().isEmpty() ? 0.0 : audioSeconds - video;
     const QLocale locale;
-    leftOutNote = leftOut > 0 ? tr("The video lasts %1 s; the last %2 s of the music are left out.")
-                                    .arg(locale.toString(double(current->duration()), 'f', 1),
-                                         locale.toString(leftOut, 'f', 1))
-                              : QString();
+    leftOutNote = leftOut >= 0.05
+                      ? tr("The video lasts %1 s; the last %2 s of the music are left out.")
+                            .arg(locale.toString(video, 'f', 1), locale.toString(leftOut, 'f', 1))
+                      : QString();
     emit timelineChanged();
 }
 

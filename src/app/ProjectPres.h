@@ -142,6 +142,8 @@ private:
     void placeSeparator();
     void addPictures(const QStringList& paths);
     bool allSlidesUsed() const;
+    // The video's length in seconds, to the frame.
+    double videoSeconds() const;
     // Appends the track, or the file's name to `refused` when it holds no music to play.
     static bool readTrack(const QString& path, TrackList* tracks, QStringList* refused);
     static QString someNames(const QStringList& names);

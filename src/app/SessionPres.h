@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QSettings>
+
+class QWindow;
 
 // How the program ends ("session" in QML): nothing a person made is lost on the way out. The
 // window asks before it closes; a close while a video is being made is put to the person, and
@@ -12,9 +15,12 @@ class SessionPres : public QObject
 public:
     static SessionPres* instance();
 
-    // The window is about to close: saves the project. True when it may close now; false while
-    // a video is being made, for the window to ask whether to stop it.
-    Q_INVOKABLE bool mayClose();
+    // The window is about to close: saves the project and where the window stands. True when it
+    // may close now; false while a video is being made, for the window to ask whether to stop it.
+    Q_INVOKABLE bool mayClose(QWindow* window);
+    // Puts the window where and as large as it was left last time (maximised too); false when
+    // there is nothing stored or it would lie off every screen.
+    Q_INVOKABLE bool placeWindow(QWindow* window);
     // Stops the render (its partial file is removed), saves and quits.
     Q_INVOKABLE void stopRenderAndQuit();
 
@@ -25,4 +31,6 @@ public slots:
 private:
     explicit SessionPres(QObject* parent = nullptr);
     void saveAndStop();
+
+    QSettings settings;
 };

@@ -5,6 +5,7 @@
 #include "app/SavedProjectsPres.h"
 #include "app/SlidesListModel.h"
 #include "app/TextSlidePres.h"
+#include "engine/PlanPlayer.h"
 #include "project/ImgSlide.h"
 #include "project/TextSlide.h"
 
@@ -245,6 +246,30 @@ private slots:
         while (presenter->canRedo())
             presenter->redo();
         QCOMPARE(state(), states.last());
+        presenter->setThemeId(1);
+    }
+
+    // The editor's total is the video's length to the frame, as the preview and the render have
+    // it: scenes that overlap share frames at each hand-over.
+    void theTimelineShowsTheVideosLength()
+    {
+        ThemeFixture::ThemeSpec theme = ThemeFixture::photoAndText(3);
+        theme.scenes[0].frames = 45;
+        theme.sceneOverflow = 10;
+        QVERIFY(ThemeFixture::write("templates", theme));
+        presenter->startNew();
+        presenter->setThemeId(3);
+        QVariantList photos;
+        for (int i = 0; i < 4; ++i)
+            photos << QUrl::fromLocalFile(picture(QStringLiteral("o%1.png").arg(i)));
+        presenter->addImages(photos);
+        const Project& project = *presenter->project();
+        const int frames = PlanPlayer::videoFrames(project, *project.templateDescription());
+        int value = 0;
+        QCOMPARE(presenter->timelineText(), ProjectPres::timelineFor(frames / 30.0, 0, &value));
+        QVERIFY(presenter->timelineText() !=
+                ProjectPres::timelineFor(double(project.duration()), 0, &value));
+        presenter->startNew();
         presenter->setThemeId(1);
     }
 

@@ -56,6 +56,7 @@ class TestWindow : public QObject
     UiFixture* ui = nullptr;
     OpenedUrls opened;
     QStringList photos; // photo i is painted colour(i)
+    QSize startSize;    // the window's size as the second run came up
     int providerMisses = 0;
 
     static QColor colour(int i) { return QColor::fromHsv((i * 36) % 360, 255, 230); }
@@ -155,6 +156,7 @@ private slots:
             QDir::setCurrent(restartedFrom);
             ui = new UiFixture;
             QVERIFY(ui->load());
+            startSize = ui->window()->size();
             ui->window()->resize(1280, 860);
             UiFixture::settle();
             return;
@@ -309,6 +311,7 @@ private slots:
         QTest::mouseClick(cancel, Qt::LeftButton);
         QTRY_VERIFY(!chooser->isVisible());
         QVERIFY(ui->setLanguage("en"));
+        ui->window()->resize(1280, 860); // a new language sizes the window anew
     }
 
     void dropsFromAFileManager()
@@ -446,6 +449,8 @@ private slots:
         QCOMPARE(ui->item("textArea")->property("text").toString(), QStringLiteral("The end"));
         ui->key(Qt::Key_Escape);
         UiFixture::settle();
+        photoGrid->forceActiveFocus();
+        ui->key(Qt::Key_Home); // back to the top, shown
     }
 
     // Play opens the preview at the selected slide's scene; Space pauses and resumes, a tile
@@ -575,6 +580,8 @@ private slots:
         QCOMPARE(ui->currentScreen(), QStringLiteral("MainScreen"));
         addText("After the render");
         QVERIFY(!savedProject().contains("After the render"));
+        ui->window()->resize(1200, 820); // the next start comes back at this size
+        UiFixture::settle();
         ui->window()->close(); // as a window manager closes it
         QVERIFY(!ui->window()->isVisible());
         QVERIFY(savedProject().contains("After the render"));
@@ -606,6 +613,7 @@ private slots:
         QVERIFY(ui->click("resumeButton")); // the newest project's
         QCOMPARE(ui->currentScreen(), QStringLiteral("MainScreen"));
         QCOMPARE(ProjectPres::instance()->themeId(), 1);
+        QCOMPARE(startSize, QSize(1200, 820)); // as the first run left it
         QCOMPARE(ProjectPres::instance()->slidesNumber(), 12);
         QCOMPARE(ProjectPres::instance()->audioFilesCount(), 2);
         QStringList texts;
