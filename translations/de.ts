@@ -258,11 +258,11 @@
     <name>PopupAudioTracksList</name>
     <message>
         <source>Play earlier</source>
-        <translation type="unfinished" />
+        <translation>Früher abspielen</translation>
     </message>
     <message>
         <source>Play later</source>
-        <translation type="unfinished" />
+        <translation>Später abspielen</translation>
     </message>
     <message>
         <source>Remove</source>

@@ -318,12 +318,12 @@
     <message>
         <location filename="../qml/PopupAudioTracksList.qml" line="44" />
         <source>Play earlier</source>
-        <translation type="unfinished" />
+        <translation>Tocar antes</translation>
     </message>
     <message>
         <location filename="../qml/PopupAudioTracksList.qml" line="52" />
         <source>Play later</source>
-        <translation type="unfinished" />
+        <translation>Tocar depois</translation>
     </message>
     <message>
         <location filename="../qml/PopupAudioTracksList.qml" line="58" />

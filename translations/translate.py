@@ -8,6 +8,8 @@ import os
 import xml.etree.ElementTree as ET
 
 T = {
+ "Play earlier": ("Früher abspielen", "Jouer plus tôt", "Reproducir antes", "Tocar antes"),
+ "Play later": ("Später abspielen", "Jouer plus tard", "Reproducir después", "Tocar depois"),
  "%1/90: a text slide holds up to 90 characters": ("%1/90: Eine Textfolie fasst bis zu 90 Zeichen", "%1/90 : une diapositive de texte contient au plus 90 caractères", "%1/90: una diapositiva de texto admite hasta 90 caracteres", "%1/90: um slide de texto aceita até 90 caracteres"),
  "Add Music": ("Musik hinzufügen", "Ajout de musique", "Añadir música", "Adicionar música"),
  "Add Photos": ("Fotos hinzufügen", "Ajout de photos", "Añadir fotos", "Adicionar fotos"),
