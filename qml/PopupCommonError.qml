@@ -29,6 +29,7 @@ Popup {
             text: popup.message.replace(/\r/g, "")
         }
         Label {
+            objectName: "supportLinks"
             width: parent.width
             wrapMode: Text.Wrap
             color: Theme.text

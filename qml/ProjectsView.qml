@@ -55,8 +55,12 @@ Column {
                 anchors.top: cover.top
                 spacing: 12
                 Label {
-                    text: "<b>" + model.name + "</b> - " + model.lastModified
-                    textFormat: Text.StyledText
+                    objectName: "projectHeading"
+                    // The person's title first, when there is one; the theme's name otherwise.
+                    text: (model.title !== "" ? model.title + " · " + model.name : model.name)
+                          + " - " + model.lastModified
+                    textFormat: Text.PlainText
+                    font.bold: true
                     color: Theme.text
                     font.pixelSize: 16
                 }
@@ -85,6 +89,17 @@ Column {
                         }
                     }
                     BButton {
+                        objectName: "renameProjectButton"
+                        text: qsTr("Rename")
+                        onClicked: {
+                            renamePopup.index = index
+                            renameField.text = model.title
+                            renamePopup.open()
+                            renameField.forceActiveFocus()
+                            renameField.selectAll()
+                        }
+                    }
+                    BButton {
                         objectName: "deleteProjectButton"
                         text: qsTr("Delete project")
                         onClicked: {
@@ -92,6 +107,48 @@ Column {
                             deleteQuestion.message = qsTr("“%1” of %2 is deleted for good. The photos and music it uses stay where they are.").arg(model.name).arg(model.lastModified)
                             deleteQuestion.open()
                         }
+                    }
+                }
+            }
+        }
+    }
+
+    Popup {
+        id: renamePopup
+        objectName: "renamePopup"
+        property int index: -1
+        width: 480
+        Column {
+            width: parent.width
+            spacing: Theme.spacing
+            Heading { text: qsTr("Rename Project") }
+            TextField {
+                id: renameField
+                objectName: "renameField"
+                width: parent.width
+                placeholderText: qsTr("A name for this slideshow")
+                onAccepted: renameOk.clicked()
+            }
+            Label {
+                width: parent.width
+                wrapMode: Text.Wrap
+                color: Theme.secondaryText
+                text: qsTr("Its videos are named after it.")
+            }
+            Row {
+                anchors.right: parent.right
+                spacing: Theme.spacing
+                BButton {
+                    text: qsTr("Cancel")
+                    onClicked: renamePopup.close()
+                }
+                Button {
+                    id: renameOk
+                    objectName: "renameOkButton"
+                    text: qsTr("OK")
+                    onClicked: {
+                        if (savedProjects.rename(renamePopup.index, renameField.text))
+                            renamePopup.close()
                     }
                 }
             }

@@ -11,7 +11,12 @@ Item {
         width: 640
         spacing: 22
 
-        Heading { text: qsTr("Video settings") }
+        // The heading and the main button stand on the column's middle, the form rows at its
+        // left edge: the column reads as centred however wide the window is.
+        Heading {
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: qsTr("Video settings")
+        }
 
         Row {
             spacing: 12
@@ -65,6 +70,7 @@ Item {
 
         Button {
             objectName: "makeMovieButton"
+            anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("MAKE MOVIE")
             font.pixelSize: 18
             implicitHeight: 52

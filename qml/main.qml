@@ -56,6 +56,7 @@ ApplicationWindow {
         }
         // What goes wrong while a video is made shows on the rendering screen, not over it.
         commonError.error.connect(function(msg) { if (!render.isRendering) commonErrorPopup.show(msg) })
+        commonError.problem.connect(function(title, msg) { if (!render.isRendering) commonErrorPopup.showNotice(title, msg) })
         project.filesSkipped.connect(function(title, msg) { commonErrorPopup.showNotice(title, msg) })
         commonError.appHasFailed.connect(function() {
             if (!appSettings.contains("dontShowPopupLeave"))

@@ -510,6 +510,30 @@ Vielen Dank.</translation>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename Project</source>
+        <translation>Projekt umbenennen</translation>
+    </message>
+    <message>
+        <source>A name for this slideshow</source>
+        <translation>Ein Name für diese Diashow</translation>
+    </message>
+    <message>
+        <source>Its videos are named after it.</source>
+        <translation>Seine Videos werden danach benannt.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -558,6 +582,26 @@ Vielen Dank.</translation>
         <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
         <translation>Das gespeicherte Projekt war beschädigt; geöffnet ist, was gelesen werden konnte. Die beschädigte Datei bleibt erhalten als %1</translation>
     </message>
+    <message>
+        <source>The project could not be renamed</source>
+        <translation>Das Projekt konnte nicht umbenannt werden</translation>
+    </message>
+    <message>
+        <source>Its folder cannot be written: %1</source>
+        <translation>Sein Ordner ist nicht beschreibbar: %1</translation>
+    </message>
+    <message>
+        <source>The project could not be saved</source>
+        <translation>Das Projekt konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>A saved project cannot be read</source>
+        <translation>Ein gespeichertes Projekt ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>A saved project was damaged</source>
+        <translation>Ein gespeichertes Projekt war beschädigt</translation>
+    </message>
 </context>
 <context>
     <name>Screens</name>
@@ -583,6 +627,10 @@ Vielen Dank.</translation>
     <message>
         <source>Please select another Result Directory. Can't create output file in</source>
         <translation>Bitte wählen Sie einen anderen Zielordner. Die Ausgabedatei kann nicht angelegt werden in</translation>
+    </message>
+    <message>
+        <source>The result folder cannot be used</source>
+        <translation>Der Zielordner kann nicht verwendet werden</translation>
     </message>
 </context>
 <context>

@@ -340,17 +340,17 @@
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="37" />
+        <location filename="../qml/PopupCommonError.qml" line="38" />
         <source>If this problem persists, please contact our support at </source>
         <translation>Si el problema continúa, contacta con nuestro soporte en </translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="39" />
+        <location filename="../qml/PopupCommonError.qml" line="40" />
         <source>or via email</source>
         <translation>o por correo electrónico</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="46" />
+        <location filename="../qml/PopupCommonError.qml" line="47" />
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -470,110 +470,110 @@ Gracias.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="125" />
+        <location filename="../src/app/ProjectPres.cpp" line="130" />
         <source>Remove Missing Photos</source>
         <translation>Quitar fotos que faltan</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="199" />
+        <location filename="../src/app/ProjectPres.cpp" line="205" />
         <source>Change Theme</source>
         <translation>Cambiar tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="269" />
+        <location filename="../src/app/ProjectPres.cpp" line="275" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>El vídeo dura %1 s; los últimos %2 s de la música quedan fuera.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="302" />
+        <location filename="../src/app/ProjectPres.cpp" line="308" />
         <source>Audio Files</source>
         <translation>archivos de audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="335" />
+        <location filename="../src/app/ProjectPres.cpp" line="341" />
         <source>, and %1 more</source>
         <translation> y %1 más</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="344" />
+        <location filename="../src/app/ProjectPres.cpp" line="350" />
         <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
         <translation>Fotos que no se pueden leer, dañadas o en un formato que este sistema no puede abrir: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="348" />
+        <location filename="../src/app/ProjectPres.cpp" line="354" />
         <source>Music that cannot be played, damaged or holding no sound: %1.</source>
         <translation>Música que no se puede reproducir, dañada o sin sonido: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="351" />
+        <location filename="../src/app/ProjectPres.cpp" line="357" />
         <source>Neither photos nor music: %1.</source>
         <translation>Ni fotos ni música: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="355" />
+        <location filename="../src/app/ProjectPres.cpp" line="361" />
         <source>Files not added: %1.</source>
         <translation>Archivos no añadidos: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="356" />
+        <location filename="../src/app/ProjectPres.cpp" line="362" />
         <source>Some files were not added</source>
         <translation>Algunos archivos no se añadieron</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="369" />
+        <location filename="../src/app/ProjectPres.cpp" line="375" />
         <source>Add Music</source>
         <translation>Añadir música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="380" />
+        <location filename="../src/app/ProjectPres.cpp" line="386" />
         <source>Remove Music</source>
         <translation>Quitar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="392" />
-        <location filename="../src/app/ProjectPres.cpp" line="404" />
+        <location filename="../src/app/ProjectPres.cpp" line="398" />
+        <location filename="../src/app/ProjectPres.cpp" line="410" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="430" />
-        <location filename="../src/app/ProjectPres.cpp" line="447" />
+        <location filename="../src/app/ProjectPres.cpp" line="436" />
+        <location filename="../src/app/ProjectPres.cpp" line="453" />
         <source>Add Photos</source>
         <translation>Añadir fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="467" />
+        <location filename="../src/app/ProjectPres.cpp" line="473" />
         <source>Add Text</source>
         <translation>Añadir texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="483" />
-        <location filename="../src/app/ProjectPres.cpp" line="500" />
+        <location filename="../src/app/ProjectPres.cpp" line="489" />
+        <location filename="../src/app/ProjectPres.cpp" line="506" />
         <source>Remove Slide</source>
         <translation>Quitar diapositiva</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="483" />
+        <location filename="../src/app/ProjectPres.cpp" line="489" />
         <source>Remove Slides</source>
         <translation>Quitar diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="491" />
+        <location filename="../src/app/ProjectPres.cpp" line="497" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="509" />
+        <location filename="../src/app/ProjectPres.cpp" line="515" />
         <source>Move Slides</source>
         <translation>Mover diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="517" />
+        <location filename="../src/app/ProjectPres.cpp" line="523" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="562" />
+        <location filename="../src/app/ProjectPres.cpp" line="568" />
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
@@ -596,37 +596,67 @@ Gracias.</translation>
         <translation>Mostrar todo</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="79" />
+        <location filename="../qml/ProjectsView.qml" line="83" />
         <source>Resume project</source>
         <translation>Continuar proyecto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="89" />
+        <location filename="../qml/ProjectsView.qml" line="93" />
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="104" />
         <source>Delete project</source>
         <translation>Eliminar proyecto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="92" />
+        <location filename="../qml/ProjectsView.qml" line="107" />
         <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
         <translation>«%1» del %2 se eliminará para siempre. Las fotos y la música que usa se quedan donde están.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="105" />
+        <location filename="../qml/ProjectsView.qml" line="124" />
+        <source>Rename Project</source>
+        <translation>Renombrar proyecto</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="129" />
+        <source>A name for this slideshow</source>
+        <translation>Un nombre para esta presentación</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="136" />
+        <source>Its videos are named after it.</source>
+        <translation>Sus vídeos llevarán este nombre.</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="142" />
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="148" />
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="162" />
         <source>Delete this project?</source>
         <translation>¿Eliminar este proyecto?</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="106" />
+        <location filename="../qml/ProjectsView.qml" line="163" />
         <source>Keep</source>
         <translation>Conservar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="107" />
+        <location filename="../qml/ProjectsView.qml" line="164" />
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="113" />
+        <location filename="../qml/ProjectsView.qml" line="170" />
         <source>... load more</source>
         <translation>... cargar más</translation>
     </message>
@@ -642,7 +672,7 @@ Gracias.</translation>
 <context>
     <name>RenderPres</name>
     <message>
-        <location filename="../src/app/RenderPres.cpp" line="169" />
+        <location filename="../src/app/RenderPres.cpp" line="187" />
         <source>Something went wrong while the video was made; no file was written.</source>
         <translation>Algo salió mal al crear el vídeo; no se escribió ningún archivo.</translation>
     </message>
@@ -668,22 +698,47 @@ Gracias.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="213" />
+        <source>The project could not be renamed</source>
+        <translation>No se pudo renombrar el proyecto</translation>
+    </message>
+    <message>
         <location filename="../src/app/SavedProjectsPres.cpp" line="214" />
+        <source>Its folder cannot be written: %1</source>
+        <translation>No se puede escribir en su carpeta: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="242" />
+        <source>The project could not be saved</source>
+        <translation>No se pudo guardar el proyecto</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="243" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>No se pudo guardar el proyecto en %1. Comprueba que el disco tenga espacio libre.</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="245" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="276" />
+        <source>A saved project cannot be read</source>
+        <translation>No se puede leer un proyecto guardado</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="277" />
         <source>The saved project cannot be read: %1</source>
         <translation>No se puede leer el proyecto guardado: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="252" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="284" />
         <source>(no copy could be made)</source>
         <translation>(no se pudo hacer ninguna copia)</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="254" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="286" />
+        <source>A saved project was damaged</source>
+        <translation>Un proyecto guardado estaba dañado</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="287" />
         <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
         <translation>El proyecto guardado estaba dañado; está abierto lo que se pudo leer. El archivo dañado se conserva como %1</translation>
     </message>
@@ -715,6 +770,11 @@ Gracias.</translation>
     <name>SettingsPres</name>
     <message>
         <location filename="../src/app/SettingsPres.cpp" line="55" />
+        <source>The result folder cannot be used</source>
+        <translation>No se puede usar la carpeta de destino</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SettingsPres.cpp" line="56" />
         <source>Please select another Result Directory. Can't create output file in</source>
         <translation>Elige otra carpeta de destino. No se puede crear el archivo en</translation>
     </message>
@@ -722,42 +782,42 @@ Gracias.</translation>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="14" />
+        <location filename="../qml/SettingsScreen.qml" line="18" />
         <source>Video settings</source>
         <translation>Ajustes del vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="18" />
+        <location filename="../qml/SettingsScreen.qml" line="23" />
         <source>Result Directory</source>
         <translation>Carpeta de destino</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="21" />
+        <location filename="../qml/SettingsScreen.qml" line="26" />
         <source>Change</source>
         <translation>Cambiar</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="49" />
+        <location filename="../qml/SettingsScreen.qml" line="54" />
         <source>Video Quality</source>
         <translation>Calidad del vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="54" />
+        <location filename="../qml/SettingsScreen.qml" line="59" />
         <source>HD (1280x720)</source>
         <translation>HD (1280x720)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="60" />
+        <location filename="../qml/SettingsScreen.qml" line="65" />
         <source>Full HD (1920x1080)</source>
         <translation>Full HD (1920x1080)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="68" />
+        <location filename="../qml/SettingsScreen.qml" line="74" />
         <source>MAKE MOVIE</source>
         <translation>CREAR VÍDEO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="86" />
+        <location filename="../qml/SettingsScreen.qml" line="92" />
         <source>Back</source>
         <translation>Atrás</translation>
     </message>
@@ -811,22 +871,22 @@ Gracias.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="110" />
+        <location filename="../qml/main.qml" line="111" />
         <source>A video is being made</source>
         <translation>Se está creando un vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="111" />
+        <location filename="../qml/main.qml" line="112" />
         <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
         <translation>Si sales ahora, el vídeo se detiene y se elimina el archivo sin terminar. Tu proyecto se guarda en cualquier caso.</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="112" />
+        <location filename="../qml/main.qml" line="113" />
         <source>Keep Rendering</source>
         <translation>Seguir creando</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="113" />
+        <location filename="../qml/main.qml" line="114" />
         <source>Stop and Quit</source>
         <translation>Detener y salir</translation>
     </message>

@@ -340,17 +340,17 @@
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="37" />
+        <location filename="../qml/PopupCommonError.qml" line="38" />
         <source>If this problem persists, please contact our support at </source>
         <translation>Si le problème persiste, contactez notre assistance sur </translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="39" />
+        <location filename="../qml/PopupCommonError.qml" line="40" />
         <source>or via email</source>
         <translation>ou par e-mail</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="46" />
+        <location filename="../qml/PopupCommonError.qml" line="47" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -470,110 +470,110 @@ Merci.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="125" />
+        <location filename="../src/app/ProjectPres.cpp" line="130" />
         <source>Remove Missing Photos</source>
         <translation>Retrait des photos manquantes</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="199" />
+        <location filename="../src/app/ProjectPres.cpp" line="205" />
         <source>Change Theme</source>
         <translation>Changement de thème</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="269" />
+        <location filename="../src/app/ProjectPres.cpp" line="275" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="302" />
+        <location filename="../src/app/ProjectPres.cpp" line="308" />
         <source>Audio Files</source>
         <translation>fichiers audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="335" />
+        <location filename="../src/app/ProjectPres.cpp" line="341" />
         <source>, and %1 more</source>
         <translation> et %1 autres</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="344" />
+        <location filename="../src/app/ProjectPres.cpp" line="350" />
         <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
         <translation>Photos illisibles, endommagées ou dans un format que ce système ne sait pas ouvrir : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="348" />
+        <location filename="../src/app/ProjectPres.cpp" line="354" />
         <source>Music that cannot be played, damaged or holding no sound: %1.</source>
         <translation>Musique illisible, endommagée ou sans son : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="351" />
+        <location filename="../src/app/ProjectPres.cpp" line="357" />
         <source>Neither photos nor music: %1.</source>
         <translation>Ni photos ni musique : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="355" />
+        <location filename="../src/app/ProjectPres.cpp" line="361" />
         <source>Files not added: %1.</source>
         <translation>Fichiers non ajoutés : %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="356" />
+        <location filename="../src/app/ProjectPres.cpp" line="362" />
         <source>Some files were not added</source>
         <translation>Certains fichiers n'ont pas été ajoutés</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="369" />
+        <location filename="../src/app/ProjectPres.cpp" line="375" />
         <source>Add Music</source>
         <translation>Ajout de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="380" />
+        <location filename="../src/app/ProjectPres.cpp" line="386" />
         <source>Remove Music</source>
         <translation>Retrait de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="392" />
-        <location filename="../src/app/ProjectPres.cpp" line="404" />
+        <location filename="../src/app/ProjectPres.cpp" line="398" />
+        <location filename="../src/app/ProjectPres.cpp" line="410" />
         <source>Reorder Music</source>
         <translation>Réorganisation de la musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="430" />
-        <location filename="../src/app/ProjectPres.cpp" line="447" />
+        <location filename="../src/app/ProjectPres.cpp" line="436" />
+        <location filename="../src/app/ProjectPres.cpp" line="453" />
         <source>Add Photos</source>
         <translation>Ajout de photos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="467" />
+        <location filename="../src/app/ProjectPres.cpp" line="473" />
         <source>Add Text</source>
         <translation>Ajout de texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="483" />
-        <location filename="../src/app/ProjectPres.cpp" line="500" />
+        <location filename="../src/app/ProjectPres.cpp" line="489" />
+        <location filename="../src/app/ProjectPres.cpp" line="506" />
         <source>Remove Slide</source>
         <translation>Retrait d'une diapositive</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="483" />
+        <location filename="../src/app/ProjectPres.cpp" line="489" />
         <source>Remove Slides</source>
         <translation>Retrait de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="491" />
+        <location filename="../src/app/ProjectPres.cpp" line="497" />
         <source>Edit Text</source>
         <translation>Modification du texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="509" />
+        <location filename="../src/app/ProjectPres.cpp" line="515" />
         <source>Move Slides</source>
         <translation>Déplacement de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="517" />
+        <location filename="../src/app/ProjectPres.cpp" line="523" />
         <source>Turn Photo</source>
         <translation>Rotation de photo</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="562" />
+        <location filename="../src/app/ProjectPres.cpp" line="568" />
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
@@ -596,37 +596,67 @@ Merci.</translation>
         <translation>Tout afficher</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="79" />
+        <location filename="../qml/ProjectsView.qml" line="83" />
         <source>Resume project</source>
         <translation>Reprendre le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="89" />
+        <location filename="../qml/ProjectsView.qml" line="93" />
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="104" />
         <source>Delete project</source>
         <translation>Supprimer le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="92" />
+        <location filename="../qml/ProjectsView.qml" line="107" />
         <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
         <translation>« %1 » du %2 sera supprimé définitivement. Les photos et la musique utilisées restent où elles sont.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="105" />
+        <location filename="../qml/ProjectsView.qml" line="124" />
+        <source>Rename Project</source>
+        <translation>Renommer le projet</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="129" />
+        <source>A name for this slideshow</source>
+        <translation>Un nom pour ce diaporama</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="136" />
+        <source>Its videos are named after it.</source>
+        <translation>Ses vidéos portent ce nom.</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="142" />
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="148" />
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="162" />
         <source>Delete this project?</source>
         <translation>Supprimer ce projet ?</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="106" />
+        <location filename="../qml/ProjectsView.qml" line="163" />
         <source>Keep</source>
         <translation>Conserver</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="107" />
+        <location filename="../qml/ProjectsView.qml" line="164" />
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="113" />
+        <location filename="../qml/ProjectsView.qml" line="170" />
         <source>... load more</source>
         <translation>… en charger plus</translation>
     </message>
@@ -642,7 +672,7 @@ Merci.</translation>
 <context>
     <name>RenderPres</name>
     <message>
-        <location filename="../src/app/RenderPres.cpp" line="169" />
+        <location filename="../src/app/RenderPres.cpp" line="187" />
         <source>Something went wrong while the video was made; no file was written.</source>
         <translation>Un problème est survenu pendant la création de la vidéo ; aucun fichier n'a été écrit.</translation>
     </message>
@@ -668,22 +698,47 @@ Merci.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="213" />
+        <source>The project could not be renamed</source>
+        <translation>Le projet n'a pas pu être renommé</translation>
+    </message>
+    <message>
         <location filename="../src/app/SavedProjectsPres.cpp" line="214" />
+        <source>Its folder cannot be written: %1</source>
+        <translation>Son dossier n'est pas accessible en écriture : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="242" />
+        <source>The project could not be saved</source>
+        <translation>Le projet n'a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="243" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>Le projet n'a pas pu être enregistré dans %1. Vérifiez qu'il reste de la place sur le disque.</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="245" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="276" />
+        <source>A saved project cannot be read</source>
+        <translation>Un projet enregistré est illisible</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="277" />
         <source>The saved project cannot be read: %1</source>
         <translation>Le projet enregistré ne peut pas être lu : %1</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="252" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="284" />
         <source>(no copy could be made)</source>
         <translation>(aucune copie n'a pu être faite)</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="254" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="286" />
+        <source>A saved project was damaged</source>
+        <translation>Un projet enregistré était endommagé</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="287" />
         <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
         <translation>Le projet enregistré était endommagé ; ce qui a pu être lu est ouvert. Le fichier endommagé est conservé sous %1</translation>
     </message>
@@ -715,6 +770,11 @@ Merci.</translation>
     <name>SettingsPres</name>
     <message>
         <location filename="../src/app/SettingsPres.cpp" line="55" />
+        <source>The result folder cannot be used</source>
+        <translation>Le dossier de destination est inutilisable</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SettingsPres.cpp" line="56" />
         <source>Please select another Result Directory. Can't create output file in</source>
         <translation>Veuillez choisir un autre dossier de destination. Impossible de créer le fichier dans</translation>
     </message>
@@ -722,42 +782,42 @@ Merci.</translation>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="14" />
+        <location filename="../qml/SettingsScreen.qml" line="18" />
         <source>Video settings</source>
         <translation>Réglages de la vidéo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="18" />
+        <location filename="../qml/SettingsScreen.qml" line="23" />
         <source>Result Directory</source>
         <translation>Dossier de destination</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="21" />
+        <location filename="../qml/SettingsScreen.qml" line="26" />
         <source>Change</source>
         <translation>Modifier</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="49" />
+        <location filename="../qml/SettingsScreen.qml" line="54" />
         <source>Video Quality</source>
         <translation>Qualité vidéo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="54" />
+        <location filename="../qml/SettingsScreen.qml" line="59" />
         <source>HD (1280x720)</source>
         <translation>HD (1280x720)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="60" />
+        <location filename="../qml/SettingsScreen.qml" line="65" />
         <source>Full HD (1920x1080)</source>
         <translation>Full HD (1920x1080)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="68" />
+        <location filename="../qml/SettingsScreen.qml" line="74" />
         <source>MAKE MOVIE</source>
         <translation>CRÉER LA VIDÉO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="86" />
+        <location filename="../qml/SettingsScreen.qml" line="92" />
         <source>Back</source>
         <translation>Retour</translation>
     </message>
@@ -811,22 +871,22 @@ Merci.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="110" />
+        <location filename="../qml/main.qml" line="111" />
         <source>A video is being made</source>
         <translation>Une vidéo est en cours de création</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="111" />
+        <location filename="../qml/main.qml" line="112" />
         <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
         <translation>Si vous quittez maintenant, la vidéo s'arrête et le fichier inachevé est supprimé. Votre projet est enregistré dans tous les cas.</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="112" />
+        <location filename="../qml/main.qml" line="113" />
         <source>Keep Rendering</source>
         <translation>Continuer la création</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="113" />
+        <location filename="../qml/main.qml" line="114" />
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
     </message>

@@ -340,17 +340,17 @@
         <translation>Erro</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="37" />
+        <location filename="../qml/PopupCommonError.qml" line="38" />
         <source>If this problem persists, please contact our support at </source>
         <translation>Se o problema continuar, fale com nosso suporte em </translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="39" />
+        <location filename="../qml/PopupCommonError.qml" line="40" />
         <source>or via email</source>
         <translation>ou por e-mail</translation>
     </message>
     <message>
-        <location filename="../qml/PopupCommonError.qml" line="46" />
+        <location filename="../qml/PopupCommonError.qml" line="47" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -470,110 +470,110 @@ Obrigado.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="125" />
+        <location filename="../src/app/ProjectPres.cpp" line="130" />
         <source>Remove Missing Photos</source>
         <translation>Remover fotos ausentes</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="199" />
+        <location filename="../src/app/ProjectPres.cpp" line="205" />
         <source>Change Theme</source>
         <translation>Trocar tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="269" />
+        <location filename="../src/app/ProjectPres.cpp" line="275" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>O vídeo dura %1 s; os últimos %2 s da música ficam de fora.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="302" />
+        <location filename="../src/app/ProjectPres.cpp" line="308" />
         <source>Audio Files</source>
         <translation>arquivos de áudio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="335" />
+        <location filename="../src/app/ProjectPres.cpp" line="341" />
         <source>, and %1 more</source>
         <translation> e mais %1</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="344" />
+        <location filename="../src/app/ProjectPres.cpp" line="350" />
         <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
         <translation>Fotos que não podem ser lidas, danificadas ou em um formato que este sistema não abre: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="348" />
+        <location filename="../src/app/ProjectPres.cpp" line="354" />
         <source>Music that cannot be played, damaged or holding no sound: %1.</source>
         <translation>Música que não pode ser reproduzida, danificada ou sem som: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="351" />
+        <location filename="../src/app/ProjectPres.cpp" line="357" />
         <source>Neither photos nor music: %1.</source>
         <translation>Nem fotos nem música: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="355" />
+        <location filename="../src/app/ProjectPres.cpp" line="361" />
         <source>Files not added: %1.</source>
         <translation>Arquivos não adicionados: %1.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="356" />
+        <location filename="../src/app/ProjectPres.cpp" line="362" />
         <source>Some files were not added</source>
         <translation>Alguns arquivos não foram adicionados</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="369" />
+        <location filename="../src/app/ProjectPres.cpp" line="375" />
         <source>Add Music</source>
         <translation>Adicionar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="380" />
+        <location filename="../src/app/ProjectPres.cpp" line="386" />
         <source>Remove Music</source>
         <translation>Remover música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="392" />
-        <location filename="../src/app/ProjectPres.cpp" line="404" />
+        <location filename="../src/app/ProjectPres.cpp" line="398" />
+        <location filename="../src/app/ProjectPres.cpp" line="410" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="430" />
-        <location filename="../src/app/ProjectPres.cpp" line="447" />
+        <location filename="../src/app/ProjectPres.cpp" line="436" />
+        <location filename="../src/app/ProjectPres.cpp" line="453" />
         <source>Add Photos</source>
         <translation>Adicionar fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="467" />
+        <location filename="../src/app/ProjectPres.cpp" line="473" />
         <source>Add Text</source>
         <translation>Adicionar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="483" />
-        <location filename="../src/app/ProjectPres.cpp" line="500" />
+        <location filename="../src/app/ProjectPres.cpp" line="489" />
+        <location filename="../src/app/ProjectPres.cpp" line="506" />
         <source>Remove Slide</source>
         <translation>Remover slide</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="483" />
+        <location filename="../src/app/ProjectPres.cpp" line="489" />
         <source>Remove Slides</source>
         <translation>Remover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="491" />
+        <location filename="../src/app/ProjectPres.cpp" line="497" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="509" />
+        <location filename="../src/app/ProjectPres.cpp" line="515" />
         <source>Move Slides</source>
         <translation>Mover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="517" />
+        <location filename="../src/app/ProjectPres.cpp" line="523" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="562" />
+        <location filename="../src/app/ProjectPres.cpp" line="568" />
         <source>Add Files</source>
         <translation>Adicionar arquivos</translation>
     </message>
@@ -596,37 +596,67 @@ Obrigado.</translation>
         <translation>Mostrar todos</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="79" />
+        <location filename="../qml/ProjectsView.qml" line="83" />
         <source>Resume project</source>
         <translation>Retomar projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="89" />
+        <location filename="../qml/ProjectsView.qml" line="93" />
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="104" />
         <source>Delete project</source>
         <translation>Excluir projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="92" />
+        <location filename="../qml/ProjectsView.qml" line="107" />
         <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
         <translation>“%1” de %2 será excluído para sempre. As fotos e músicas usadas continuam onde estão.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="105" />
+        <location filename="../qml/ProjectsView.qml" line="124" />
+        <source>Rename Project</source>
+        <translation>Renomear projeto</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="129" />
+        <source>A name for this slideshow</source>
+        <translation>Um nome para esta apresentação</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="136" />
+        <source>Its videos are named after it.</source>
+        <translation>Os vídeos dele terão este nome.</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="142" />
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="148" />
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../qml/ProjectsView.qml" line="162" />
         <source>Delete this project?</source>
         <translation>Excluir este projeto?</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="106" />
+        <location filename="../qml/ProjectsView.qml" line="163" />
         <source>Keep</source>
         <translation>Manter</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="107" />
+        <location filename="../qml/ProjectsView.qml" line="164" />
         <source>Delete</source>
         <translation>Excluir</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="113" />
+        <location filename="../qml/ProjectsView.qml" line="170" />
         <source>... load more</source>
         <translation>... carregar mais</translation>
     </message>
@@ -642,7 +672,7 @@ Obrigado.</translation>
 <context>
     <name>RenderPres</name>
     <message>
-        <location filename="../src/app/RenderPres.cpp" line="169" />
+        <location filename="../src/app/RenderPres.cpp" line="187" />
         <source>Something went wrong while the video was made; no file was written.</source>
         <translation>Algo deu errado ao criar o vídeo; nenhum arquivo foi gravado.</translation>
     </message>
@@ -668,22 +698,47 @@ Obrigado.</translation>
 <context>
     <name>SavedProjectsPres</name>
     <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="213" />
+        <source>The project could not be renamed</source>
+        <translation>Não foi possível renomear o projeto</translation>
+    </message>
+    <message>
         <location filename="../src/app/SavedProjectsPres.cpp" line="214" />
+        <source>Its folder cannot be written: %1</source>
+        <translation>Não é possível gravar na pasta: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="242" />
+        <source>The project could not be saved</source>
+        <translation>Não foi possível salvar o projeto</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="243" />
         <source>The project could not be saved in %1. Check that the disk has free space.</source>
         <translation>Não foi possível salvar o projeto em %1. Verifique se há espaço livre no disco.</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="245" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="276" />
+        <source>A saved project cannot be read</source>
+        <translation>Não é possível ler um projeto salvo</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="277" />
         <source>The saved project cannot be read: %1</source>
         <translation>O projeto salvo não pode ser lido: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="252" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="284" />
         <source>(no copy could be made)</source>
         <translation>(não foi possível fazer uma cópia)</translation>
     </message>
     <message>
-        <location filename="../src/app/SavedProjectsPres.cpp" line="254" />
+        <location filename="../src/app/SavedProjectsPres.cpp" line="286" />
+        <source>A saved project was damaged</source>
+        <translation>Um projeto salvo estava danificado</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SavedProjectsPres.cpp" line="287" />
         <source>The saved project was damaged; what could be read is open. The damaged file is kept as %1</source>
         <translation>O projeto salvo estava danificado; o que pôde ser lido está aberto. O arquivo danificado é mantido como %1</translation>
     </message>
@@ -715,6 +770,11 @@ Obrigado.</translation>
     <name>SettingsPres</name>
     <message>
         <location filename="../src/app/SettingsPres.cpp" line="55" />
+        <source>The result folder cannot be used</source>
+        <translation>Não é possível usar a pasta de destino</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SettingsPres.cpp" line="56" />
         <source>Please select another Result Directory. Can't create output file in</source>
         <translation>Escolha outra pasta de destino. Não é possível criar o arquivo em</translation>
     </message>
@@ -722,42 +782,42 @@ Obrigado.</translation>
 <context>
     <name>SettingsScreen</name>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="14" />
+        <location filename="../qml/SettingsScreen.qml" line="18" />
         <source>Video settings</source>
         <translation>Configurações do vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="18" />
+        <location filename="../qml/SettingsScreen.qml" line="23" />
         <source>Result Directory</source>
         <translation>Pasta de destino</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="21" />
+        <location filename="../qml/SettingsScreen.qml" line="26" />
         <source>Change</source>
         <translation>Alterar</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="49" />
+        <location filename="../qml/SettingsScreen.qml" line="54" />
         <source>Video Quality</source>
         <translation>Qualidade do vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="54" />
+        <location filename="../qml/SettingsScreen.qml" line="59" />
         <source>HD (1280x720)</source>
         <translation>HD (1280x720)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="60" />
+        <location filename="../qml/SettingsScreen.qml" line="65" />
         <source>Full HD (1920x1080)</source>
         <translation>Full HD (1920x1080)</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="68" />
+        <location filename="../qml/SettingsScreen.qml" line="74" />
         <source>MAKE MOVIE</source>
         <translation>CRIAR VÍDEO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="86" />
+        <location filename="../qml/SettingsScreen.qml" line="92" />
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
@@ -811,22 +871,22 @@ Obrigado.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="110" />
+        <location filename="../qml/main.qml" line="111" />
         <source>A video is being made</source>
         <translation>Um vídeo está sendo criado</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="111" />
+        <location filename="../qml/main.qml" line="112" />
         <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
         <translation>Se você sair agora, o vídeo para e o arquivo inacabado é removido. Seu projeto é salvo de qualquer forma.</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="112" />
+        <location filename="../qml/main.qml" line="113" />
         <source>Keep Rendering</source>
         <translation>Continuar criando</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="113" />
+        <location filename="../qml/main.qml" line="114" />
         <source>Stop and Quit</source>
         <translation>Parar e sair</translation>
     </message>

@@ -8,6 +8,16 @@ import os
 import xml.etree.ElementTree as ET
 
 T = {
+ "A name for this slideshow": ("Ein Name für diese Diashow", "Un nom pour ce diaporama", "Un nombre para esta presentación", "Um nome para esta apresentação"),
+ "A saved project cannot be read": ("Ein gespeichertes Projekt ist nicht lesbar", "Un projet enregistré est illisible", "No se puede leer un proyecto guardado", "Não é possível ler um projeto salvo"),
+ "A saved project was damaged": ("Ein gespeichertes Projekt war beschädigt", "Un projet enregistré était endommagé", "Un proyecto guardado estaba dañado", "Um projeto salvo estava danificado"),
+ "Its folder cannot be written: %1": ("Sein Ordner ist nicht beschreibbar: %1", "Son dossier n'est pas accessible en écriture : %1", "No se puede escribir en su carpeta: %1", "Não é possível gravar na pasta: %1"),
+ "Its videos are named after it.": ("Seine Videos werden danach benannt.", "Ses vidéos portent ce nom.", "Sus vídeos llevarán este nombre.", "Os vídeos dele terão este nome."),
+ "Rename": ("Umbenennen", "Renommer", "Renombrar", "Renomear"),
+ "Rename Project": ("Projekt umbenennen", "Renommer le projet", "Renombrar proyecto", "Renomear projeto"),
+ "The project could not be renamed": ("Das Projekt konnte nicht umbenannt werden", "Le projet n'a pas pu être renommé", "No se pudo renombrar el proyecto", "Não foi possível renomear o projeto"),
+ "The project could not be saved": ("Das Projekt konnte nicht gespeichert werden", "Le projet n'a pas pu être enregistré", "No se pudo guardar el proyecto", "Não foi possível salvar o projeto"),
+ "The result folder cannot be used": ("Der Zielordner kann nicht verwendet werden", "Le dossier de destination est inutilisable", "No se puede usar la carpeta de destino", "Não é possível usar a pasta de destino"),
  "Play earlier": ("Früher abspielen", "Jouer plus tôt", "Reproducir antes", "Tocar antes"),
  "Play later": ("Später abspielen", "Jouer plus tard", "Reproducir después", "Tocar depois"),
  "%1/90: a text slide holds up to 90 characters": ("%1/90: Eine Textfolie fasst bis zu 90 Zeichen", "%1/90 : une diapositive de texte contient au plus 90 caractères", "%1/90: una diapositiva de texto admite hasta 90 caracteres", "%1/90: um slide de texto aceita até 90 caracteres"),

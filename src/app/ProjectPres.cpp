@@ -34,6 +34,11 @@ ProjectPres::ProjectPres(QObject* parent) : QObject(parent), autosave(current)
         connect(&history, changed, this, &ProjectPres::historyChanged);
     for (auto changed : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
         connect(&history, changed, this, &ProjectPres::historyChanged);
+    connect(SavedProjectsPres::instance(), &SavedProjectsPres::projectRenamed, this,
+            [this](const QString& id, const QString& title) {
+                if (id == current->id())
+                    current->setTitle(title);
+            });
     // The open project deleted from the start screen: no later save may bring it back.
     connect(SavedProjectsPres::instance(), &SavedProjectsPres::projectDeleted, this,
             [this](const QString& id) {
@@ -137,6 +142,7 @@ void ProjectPres::clearProject()
     autosave.discard();
     history.clear();
     current->setId(QString());
+    current->setTitle(QString());
     SlidesListModel* model = SlidesListModel::instance();
     while (model->rowCount() > 0)
         model->remove(0);
@@ -580,6 +586,7 @@ void ProjectPres::loadPrj(int index)
     if (!loaded)
         return;
     current->setId(loaded->id());
+    current->setTitle(loaded->title());
     current->setThemeId(loaded->themeId());
     emit themeIdChanged();
 

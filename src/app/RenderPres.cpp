@@ -22,6 +22,8 @@ RenderPres* RenderPres::instance()
 RenderPres::RenderPres(QObject* parent) : QObject(parent)
 {
     connect(CommonError::instance(), &CommonError::error, this, &RenderPres::onReported);
+    connect(CommonError::instance(), &CommonError::problem, this,
+            [this](const QString&, const QString& message) { onReported(message); });
 }
 
 void RenderPres::setIsRendering(bool value)
@@ -42,9 +44,25 @@ void RenderPres::setPreview(const QString& value)
     emit previewChanged();
 }
 
-QString RenderPres::outputPathIn(const QString& folder, const QDateTime& when)
+QString RenderPres::fileNameOf(const QString& title)
 {
-    const QString base = when.toString(QStringLiteral("'slideshow_'yyyy.MM.dd'_'hh.mm"));
+    // What every file system takes: no separators, control or reserved characters, no leading
+    // dot, not too long.
+    QString name;
+    for (const QChar c : title.simplified())
+        name += c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c)
+                    ? QChar('_')
+                    : c;
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    return name.left(100).trimmed();
+}
+
+QString RenderPres::outputPathIn(const QString& folder, const QDateTime& when, const QString& title)
+{
+    const QString named = fileNameOf(title);
+    const QString base =
+        named.isEmpty() ? when.toString(QStringLiteral("'slideshow_'yyyy.MM.dd'_'hh.mm")) : named;
     const QDir dir(folder);
     QString path = dir.filePath(base + QStringLiteral(".mp4"));
     for (int counter = 2; QFileInfo::exists(path); ++counter)
@@ -96,7 +114,7 @@ bool RenderPres::start()
     connect(controller, &RenderController::error, this, &RenderPres::onError);
     connect(controller, &RenderController::stopped, this, &RenderPres::onStopped);
 
-    result = outputPathIn(folder, QDateTime::currentDateTime());
+    result = outputPathIn(folder, QDateTime::currentDateTime(), project->title());
     setIsRendering(true);
     controller->start(project, loadTemplate(project->themeId()), result);
     return true;

@@ -32,7 +32,11 @@ public:
 
     // "slideshow_yyyy.MM.dd_hh.mm.mp4" in `folder`; when that file exists already (two renders in
     // one minute), a counter goes before ".mp4" so that nothing is overwritten.
-    static QString outputPathIn(const QString& folder, const QDateTime& when);
+    // A titled project names its videos itself ("Summer in Rome.mp4"), as far as file names allow.
+    static QString outputPathIn(const QString& folder, const QDateTime& when,
+                                const QString& title = QString());
+    // The title as a file name: separators and reserved characters made "_", at most 100.
+    static QString fileNameOf(const QString& title);
 
     // True when the render thread started. False when the result folder cannot be written (after
     // a message), when photos of the project are missing (after photosMissing), or when a render

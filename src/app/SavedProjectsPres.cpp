@@ -57,6 +57,7 @@ bool SavedProjectsPres::readRecord(const QString& id, SavedProjectRecord* record
         return false;
     record->id = id;
     record->name = info.name;
+    record->title = info.title;
     record->audioName = info.audio;
     record->slidesCount = info.slidesnumber;
     record->thumb = id + QStringLiteral("/0");
@@ -114,6 +115,8 @@ QVariant SavedProjectsPres::data(const QModelIndex& index, int role) const
         return QLocale::system().toString(record.lastModified, QLocale::ShortFormat);
     case ThumbRole:
         return record.thumb;
+    case TitleRole:
+        return record.title;
     default:
         return {};
     }
@@ -122,8 +125,9 @@ QVariant SavedProjectsPres::data(const QModelIndex& index, int role) const
 QHash<int, QByteArray> SavedProjectsPres::roleNames() const
 {
     return {
-        {NameRole, "name"}, {AudioNameRole, "audioName"},       {SlidesCountRole, "slidesCount"},
-        {ImgsRole, "imgs"}, {LastModifiedRole, "lastModified"}, {ThumbRole, "thumb"}};
+        {NameRole, "name"},  {AudioNameRole, "audioName"},       {SlidesCountRole, "slidesCount"},
+        {ImgsRole, "imgs"},  {LastModifiedRole, "lastModified"}, {ThumbRole, "thumb"},
+        {TitleRole, "title"}};
 }
 
 void SavedProjectsPres::setHasMore(bool value)
@@ -193,6 +197,29 @@ bool SavedProjectsPres::remove(int index)
     return true;
 }
 
+bool SavedProjectsPres::rename(int index, const QString& title)
+{
+    if (index < 0 || index >= records.size() || !isSafeId(records[index].id))
+        return false;
+    SavedProjectRecord& record = records[index];
+    const QString infoPath = projects.filePath(record.id) + QStringLiteral("/info.xml");
+    bool readable = false;
+    ProjectInfo info = ProjectFile::readInfo(infoPath, &readable);
+    info.title = title.simplified();
+    // Only the list's file: the project itself (and photos it names that are away just now)
+    // stays as it is.
+    if (!readable || !ProjectFile::writeInfo(infoPath, info)) {
+        CommonError::instance()->reportProblem(
+            tr("The project could not be renamed"),
+            tr("Its folder cannot be written: %1").arg(QDir::toNativeSeparators(infoPath)));
+        return false;
+    }
+    record.title = info.title;
+    emit dataChanged(this->index(index), this->index(index), {TitleRole});
+    emit projectRenamed(record.id, record.title);
+    return true;
+}
+
 QString SavedProjectsPres::saveProject(QSharedPointer<Project> project)
 {
     if (project->id().isEmpty())
@@ -206,11 +233,13 @@ QString SavedProjectsPres::saveProject(QSharedPointer<Project> project)
         info.name = TemplateCatalog::instance()->entry(project->themeId()).name;
         info.audio = project->audio().isEmpty() ? QString() : project->audio().first()->path();
         info.slidesnumber = project->slides().size();
+        info.title = project->title();
         saved = ProjectFile::writeProject(folder + QStringLiteral("prj.xml"), *project) &&
                 ProjectFile::writeInfo(folder + QStringLiteral("info.xml"), info);
     }
     if (!saved) {
-        CommonError::instance()->report(
+        CommonError::instance()->reportProblem(
+            tr("The project could not be saved"),
             tr("The project could not be saved in %1. Check that the disk has free space.")
                 .arg(QDir::toNativeSeparators(folder)));
         return QString();
@@ -232,6 +261,7 @@ QSharedPointer<Project> SavedProjectsPres::loadProject(int index, QStringList* m
     bool damaged = false;
     QSharedPointer<Project> project = ProjectFile::readProject(path, missing, &damaged);
     project->setId(id);
+    project->setTitle(records[index].title);
     if (damaged)
         keepDamagedFile(path);
     return project;
@@ -242,7 +272,9 @@ void SavedProjectsPres::keepDamagedFile(const QString& path)
     // The next automatic save replaces the file with what could be read: the damaged original
     // stays beside it, under a name no save ever uses.
     if (!QFileInfo::exists(path)) {
-        CommonError::instance()->report(tr("The saved project cannot be read: %1").arg(path));
+        CommonError::instance()->reportProblem(
+            tr("A saved project cannot be read"),
+            tr("The saved project cannot be read: %1").arg(path));
         return;
     }
     QString copy = path + QStringLiteral(".damaged");
@@ -250,7 +282,8 @@ void SavedProjectsPres::keepDamagedFile(const QString& path)
         copy = path + QStringLiteral(".damaged-%1").arg(n);
     if (!QFile::copy(path, copy))
         copy = tr("(no copy could be made)");
-    CommonError::instance()->report(
+    CommonError::instance()->reportProblem(
+        tr("A saved project was damaged"),
         tr("The saved project was damaged; what could be read is open. The damaged file is kept "
            "as %1")
             .arg(copy));

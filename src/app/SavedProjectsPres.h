@@ -27,7 +27,8 @@ public:
         SlidesCountRole,
         ImgsRole,
         LastModifiedRole,
-        ThumbRole
+        ThumbRole,
+        TitleRole
     };
 
     static SavedProjectsPres* instance();
@@ -56,11 +57,15 @@ public:
 public slots:
     void thumbGenerated(ThumbGeneratorTask task, QSharedPointer<QImage> img);
     Q_INVOKABLE bool remove(int index);
+    // Gives record `index` the title (spaces folded; empty for none). False, after a message, when
+    // its folder cannot be written.
+    Q_INVOKABLE bool rename(int index, const QString& title);
     Q_INVOKABLE void showMore(int increment);
     Q_INVOKABLE void hideAll();
 
 signals:
     void projectDeleted(QString id);
+    void projectRenamed(QString id, QString title);
     void hasMoreChanged();
     void currentVisibleNumberChanged();
 

@@ -51,9 +51,10 @@ bool SettingsPres::checkSaveDirPermission(const QString& saveDir)
             return true;
         }
     }
-    CommonError::instance()->report(
+    CommonError::instance()->reportProblem(
+        tr("The result folder cannot be used"),
         tr("Please select another Result Directory. Can't create output file in") +
-        QStringLiteral(" \"") + saveDir + QStringLiteral("\"."));
+            QStringLiteral(" \"") + saveDir + QStringLiteral("\"."));
     return false;
 }
 

@@ -31,6 +31,12 @@ void CommonError::report(const QString& message, int code)
     report(message + QStringLiteral("\r\nError: ") + QString::number(code));
 }
 
+void CommonError::reportProblem(const QString& title, const QString& message)
+{
+    emit problem(title, message);
+    post(title + QStringLiteral(": ") + message);
+}
+
 void CommonError::sendCrashFeedback(const QString& msg)
 {
     post(QStringLiteral("APP_CRASH_FEEDBACK\r\n") + msg);

@@ -15,12 +15,17 @@ public:
     void report(const QString& message);
     // Appends "\r\nError: " and the code in decimal (library error codes are negative).
     void report(const QString& message, int code);
+    // Something the person can put right (a folder that cannot be written, a full disk), titled
+    // by what failed: shown as problem(title, message), without the support addresses that a
+    // fault of the program's comes with, and posted like every report.
+    void reportProblem(const QString& title, const QString& message);
 
     // User feedback from the leave-feedback popup: posted, never shown.
     Q_INVOKABLE void sendCrashFeedback(const QString& msg);
 
 signals:
     void error(QString msg);
+    void problem(QString title, QString message);
     void appHasFailed();
 
 private:

@@ -25,6 +25,10 @@ public:
     float duration() const { return videoDuration; } // seconds the plan fills
     QString id() const { return projectId; }
     void setId(const QString& id) { projectId = id; }
+    // The name the person gave the project (empty for none): listed on the start screen and
+    // naming its videos. Kept in the project's info.xml.
+    QString title() const { return projectTitle; }
+    void setTitle(const QString& title) { projectTitle = title; }
     QSharedPointer<TemplateDescription> templateDescription() const { return description; }
     int themeId() const { return theme; }
     const TrackList& audio() const { return tracks; }
@@ -51,6 +55,7 @@ private:
 
     float videoDuration = 0.0f;
     QString projectId;
+    QString projectTitle;
     QSharedPointer<TemplateDescription> description;
     int theme = 0;
     TrackList tracks;

@@ -128,6 +128,9 @@ QByteArray ProjectFile::infoXml(const ProjectInfo& info)
     writer.writeTextElement(QStringLiteral("name"), info.name);
     writer.writeTextElement(QStringLiteral("audio"), info.audio);
     writer.writeTextElement(QStringLiteral("slidesnumber"), QString::number(info.slidesnumber));
+    // Only when given: projects without a title keep the file as it always was.
+    if (!info.title.isEmpty())
+        writer.writeTextElement(QStringLiteral("title"), info.title);
     writer.writeEndElement();
     return bytes;
 }
@@ -207,6 +210,8 @@ ProjectInfo ProjectFile::parseInfo(QIODevice* device)
             info.audio = text();
         else if (reader.name() == QLatin1String("slidesnumber"))
             info.slidesnumber = text().toInt();
+        else if (reader.name() == QLatin1String("title"))
+            info.title = text();
     }
     return info;
 }

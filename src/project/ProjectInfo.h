@@ -8,4 +8,5 @@ struct ProjectInfo
     QString name;         // the theme's name
     QString audio;        // the first track's path, or empty
     int slidesnumber = 0; // all slides, not only the used ones
+    QString title;        // the name the person gave the project; written only when set
 };

@@ -98,6 +98,15 @@ private slots:
         QCOMPARE(taken,
                  QStringList({"slideshow_2024.03.09_14.05.mp4", "slideshow_2024.03.09_14.05_2.mp4",
                               "slideshow_2024.03.09_14.05_3.mp4"}));
+        // A titled project names its videos, as far as file names allow.
+        for (const auto& [title, name] : {std::pair{"Summer in Rome", "Summer in Rome.mp4"},
+                                          {"a/b:c*?", "a_b_c__.mp4"},
+                                          {"..hidden", "hidden.mp4"},
+                                          {"  ", "slideshow_2024.03.09_14.05_4.mp4"}}) {
+            const QString path = RenderPres::outputPathIn(names, when, title);
+            QCOMPARE(QFileInfo(path).fileName(), QString::fromUtf8(name));
+            QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(names).absoluteFilePath());
+        }
     }
 
     void stopEndsTheRenderWithoutAFile()
@@ -123,14 +132,14 @@ private slots:
     void nothingStartsWithoutAFolderOrPhotos()
     {
         QSignalSpy failed(render, &RenderPres::error);
-        QSignalSpy messages(CommonError::instance(), &CommonError::error);
+        QSignalSpy messages(CommonError::instance(), &CommonError::problem);
         QSignalSpy missing(render, &RenderPres::photosMissing);
         SettingsPres::instance()->setSaveDir(unwritablePath(dirs));
         QVERIFY(!render->start());
         QVERIFY(!render->isRendering());
         QCOMPARE(messages.count(), 1);
-        QVERIFY(messages.first().first().toString().startsWith(
-            "Please select another Result Directory"));
+        QVERIFY(
+            messages.first().at(1).toString().startsWith("Please select another Result Directory"));
         SettingsPres::instance()->setSaveDir(dirs.file("videos"));
 
         QVERIFY(QFile::rename(dirs.file("photo.png"), dirs.file("moved.png")));

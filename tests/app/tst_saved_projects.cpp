@@ -194,7 +194,7 @@ private slots:
         QFile blocker(folder + "{blocked}");
         QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
         blocker.close();
-        QSignalSpy errors(CommonError::instance(), &CommonError::error);
+        QSignalSpy errors(CommonError::instance(), &CommonError::problem);
         QCOMPARE(store->saveProject(project), QString());
         QCOMPARE(errors.count(), 1);
         project->setId("../escape");

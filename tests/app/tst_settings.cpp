@@ -84,7 +84,7 @@ private slots:
     void writableFolderPassesAndStaysClean()
     {
         QDir().mkpath(dirs.file("writable"));
-        QSignalSpy errors(CommonError::instance(), &CommonError::error);
+        QSignalSpy errors(CommonError::instance(), &CommonError::problem);
         QVERIFY(SettingsPres::instance()->checkSaveDirPermission(dirs.file("writable")));
         QCOMPARE(errors.count(), 0);
         QCOMPARE(QDir(dirs.file("writable"))
@@ -95,10 +95,11 @@ private slots:
     void unwritableFolderFailsWithTheMessage()
     {
         const QString folder = unwritablePath(dirs);
-        QSignalSpy errors(CommonError::instance(), &CommonError::error);
+        QSignalSpy errors(CommonError::instance(), &CommonError::problem);
         QVERIFY(!SettingsPres::instance()->checkSaveDirPermission(folder));
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.at(0).at(0).toString(),
+        QCOMPARE(errors.at(0).at(0).toString(), QStringLiteral("The result folder cannot be used"));
+        QCOMPARE(errors.at(0).at(1).toString(),
                  QStringLiteral("Please select another Result Directory. Can't create output "
                                 "file in \"") +
                      folder + "\".");

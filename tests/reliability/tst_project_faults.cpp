@@ -109,13 +109,13 @@ private slots:
         const QString id = QTest::currentDataTag();
         const int row = TestProjectFaults::row(id);
         QVERIFY(row >= 0);
-        QSignalSpy messages(CommonError::instance(), &CommonError::error);
+        QSignalSpy messages(CommonError::instance(), &CommonError::problem);
         QStringList missing;
         const auto project = SavedProjectsPres::instance()->loadProject(row, &missing);
         QVERIFY(project);
         QCOMPARE(project->slides().size(), slides);
         QCOMPARE(messages.count(), 1);
-        QVERIFY(messages.first().first().toString().contains("prj.xml.damaged"));
+        QVERIFY(messages.first().at(1).toString().contains("prj.xml.damaged"));
         QCOMPARE(bytesOf(folder + id + "/prj.xml.damaged"), bytes);
 
         // Opening it again (after an automatic save replaced it, say) keeps both copies.
@@ -127,7 +127,7 @@ private slots:
     void wholeProjectsOpenQuietly()
     {
         const int row = TestProjectFaults::row("whole");
-        QSignalSpy messages(CommonError::instance(), &CommonError::error);
+        QSignalSpy messages(CommonError::instance(), &CommonError::problem);
         QStringList missing;
         const auto project = SavedProjectsPres::instance()->loadProject(row, &missing);
         QCOMPARE(project->slides().size(), 3);
@@ -148,7 +148,7 @@ private slots:
         for (int i = 0; i < 2000; ++i)
             many << QSharedPointer<TextSlide>::create(QString(40, QChar('a' + i % 26)));
         project->setSlides(many);
-        QSignalSpy messages(CommonError::instance(), &CommonError::error);
+        QSignalSpy messages(CommonError::instance(), &CommonError::problem);
         QString saved;
         {
             FullDisk full(8000);
@@ -157,7 +157,7 @@ private slots:
         }
         QVERIFY(saved.isEmpty());
         QVERIFY(messages.count() >= 1);
-        QVERIFY(messages.last().first().toString().startsWith("The project could not be saved"));
+        QVERIFY(messages.last().at(1).toString().startsWith("The project could not be saved"));
         QCOMPARE(bytesOf(folder + id + "/prj.xml"), before);
         QCOMPARE(SavedProjectsPres::instance()->saveProject(project), id); // room again: saved
     }

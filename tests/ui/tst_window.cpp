@@ -705,6 +705,10 @@ private slots:
         QQuickItem* popup = ui->item("errorMessage");
         QVERIFY(popup && popup->isVisible());
         QVERIFY(popup->property("text").toString().contains(blocked));
+        // Titled by what failed, with no support addresses: nothing is broken in the program.
+        QCOMPARE(ui->item("errorTitle")->property("text").toString(),
+                 QStringLiteral("The result folder cannot be used"));
+        QVERIFY(!ui->item("supportLinks")->isVisible());
         grab("popup-error");
         QVERIFY(ui->clickText("OK"));
         SettingsPres::instance()->setSaveDir(dirs.file("videos"));
@@ -900,6 +904,16 @@ private slots:
         const QString openId = project->project()->id();
         QVERIFY(ui->clickText("Back to Themes"));
         QCOMPARE(saved->allRecords().first().id, openId);
+        // Renamed from the list: the open project takes the title, which names its videos.
+        QVERIFY(ui->click("renameProjectButton"));
+        QVERIFY(popupOpened("renamePopup"));
+        ui->typeText("Summer in Rome");
+        ui->key(Qt::Key_Return);
+        QCOMPARE(saved->allRecords().first().title, QStringLiteral("Summer in Rome"));
+        QCOMPARE(project->project()->title(), QStringLiteral("Summer in Rome"));
+        QVERIFY(
+            ui->item("projectHeading")->property("text").toString().startsWith("Summer in Rome"));
+        grab("renamed-project");
         const int before = saved->allRecords().size();
         QVERIFY(ui->click("newSlideshowButton"));
         QCOMPARE(project->slidesNumber(), 0);
