@@ -52,10 +52,15 @@ Column {
             Column {
                 anchors.left: cover.right
                 anchors.leftMargin: 20
+                anchors.right: parent.right
+                anchors.rightMargin: 14
                 anchors.top: cover.top
                 spacing: 12
                 Label {
                     objectName: "projectHeading"
+                    width: parent.width
+                    elide: Text.ElideRight
+                    property bool showsFullTextOnHover: true
                     // The person's title first, when there is one; the theme's name otherwise.
                     text: (model.title !== "" ? model.title + " · " + model.name : model.name)
                           + " - " + model.lastModified
@@ -63,6 +68,14 @@ Column {
                     font.bold: true
                     color: Theme.text
                     font.pixelSize: 16
+                    ToolTip.visible: truncated && headingHover.containsMouse
+                    ToolTip.text: text
+                    MouseArea {
+                        id: headingHover
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        acceptedButtons: Qt.NoButton
+                    }
                 }
                 Row {
                     spacing: 6
@@ -76,7 +89,9 @@ Column {
                         }
                     }
                 }
-                Row {
+                Flow {
+                    // Wraps in a narrow window rather than running out of the panel.
+                    width: parent.width
                     spacing: 12
                     Button {
                         objectName: "resumeButton"

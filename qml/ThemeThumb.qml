@@ -56,13 +56,14 @@ Item {
             anchors.right: parent.right
             anchors.bottom: parent.bottom
             anchors.margins: 8
-            visible: tile.selected && !!tile.entry.preview
+            objectName: "themePreviewButton"
+            visible: tile.selected
             implicitHeight: 26
             font.pixelSize: 12
             text: qsTr("Preview")
             ToolTip.visible: hovered
-            ToolTip.text: qsTr("Watch this theme in the browser")
-            onClicked: Qt.openUrlExternally(tile.entry.preview)
+            ToolTip.text: qsTr("Play this theme with sample pictures")
+            onClicked: themePreview.showTheme(tile.entry.id, tile.entry.name)
         }
     }
     Label {

@@ -1,10 +1,48 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
 import UiStyle 1.0
+import Lumavive 1.0
 
 Item {
     id: themesScreen
     objectName: "themesScreen"
+
+    // A theme played in the window with the sample pictures it comes with.
+    Popup {
+        id: themePreview
+        objectName: "themePreviewPopup"
+        property string name: ""
+        width: Math.min(themesScreen.width - 80, 900)
+        function showTheme(id, themeName) {
+            name = themeName
+            open()
+            preview.playTheme(id)
+        }
+        onClosed: preview.close()
+        Column {
+            width: parent.width
+            spacing: Theme.spacing
+            Heading { text: themePreview.name }
+            PreviewView {
+                objectName: "themePreviewView"
+                width: parent.width
+                height: width * 9 / 16
+            }
+            Row {
+                anchors.right: parent.right
+                spacing: Theme.spacing
+                Button {
+                    text: preview.playing ? qsTr("Pause") : qsTr("Play")
+                    onClicked: preview.togglePlay([])
+                }
+                BButton {
+                    objectName: "themePreviewCloseButton"
+                    text: qsTr("Close")
+                    onClicked: themePreview.close()
+                }
+            }
+        }
+    }
 
     Flickable {
         anchors.fill: parent

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Writes PNGs of the screens and pop-ups into build/screenshots/: the window's session test driven
 # by input events under a virtual X display: the start screen, the editor with a separator, the
-# pop-ups, settings, rendering, done, the start screen after a restart, and every screen at
-# 1024x700 in each language.
+# pop-ups (skipped files, missing photos, deleting and renaming a project, quitting during a
+# render), the focus ring, undo, New Slideshow, a theme's preview, settings, rendering, done, the
+# start screen after a restart, and every screen at 1024x700 in each language.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 

@@ -382,6 +382,13 @@ Vielen Dank.</translation>
     </message>
 </context>
 <context>
+    <name>PreviewPres</name>
+    <message>
+        <source>Your title here</source>
+        <translation>Ihr Titel hier</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
         <source>Audio Files</source>
@@ -679,8 +686,8 @@ Vielen Dank.</translation>
         <translation>Vorschau</translation>
     </message>
     <message>
-        <source>Watch this theme in the browser</source>
-        <translation>Dieses Thema im Browser ansehen</translation>
+        <source>Play this theme with sample pictures</source>
+        <translation>Dieses Thema mit Beispielbildern abspielen</translation>
     </message>
 </context>
 <context>
@@ -704,6 +711,18 @@ Vielen Dank.</translation>
     <message>
         <source>New Slideshow</source>
         <translation>Neue Diashow</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -468,6 +468,14 @@ Gracias.</translation>
     </message>
 </context>
 <context>
+    <name>PreviewPres</name>
+    <message>
+        <location filename="../src/app/PreviewPres.cpp" line="151" />
+        <source>Your title here</source>
+        <translation>Tu título aquí</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
         <location filename="../src/app/ProjectPres.cpp" line="130" />
@@ -596,67 +604,67 @@ Gracias.</translation>
         <translation>Mostrar todo</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="83" />
+        <location filename="../qml/ProjectsView.qml" line="98" />
         <source>Resume project</source>
         <translation>Continuar proyecto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="93" />
+        <location filename="../qml/ProjectsView.qml" line="108" />
         <source>Rename</source>
         <translation>Renombrar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="104" />
+        <location filename="../qml/ProjectsView.qml" line="119" />
         <source>Delete project</source>
         <translation>Eliminar proyecto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="107" />
+        <location filename="../qml/ProjectsView.qml" line="122" />
         <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
         <translation>«%1» del %2 se eliminará para siempre. Las fotos y la música que usa se quedan donde están.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="124" />
+        <location filename="../qml/ProjectsView.qml" line="139" />
         <source>Rename Project</source>
         <translation>Renombrar proyecto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="129" />
+        <location filename="../qml/ProjectsView.qml" line="144" />
         <source>A name for this slideshow</source>
         <translation>Un nombre para esta presentación</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="136" />
+        <location filename="../qml/ProjectsView.qml" line="151" />
         <source>Its videos are named after it.</source>
         <translation>Sus vídeos llevarán este nombre.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="142" />
+        <location filename="../qml/ProjectsView.qml" line="157" />
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="148" />
+        <location filename="../qml/ProjectsView.qml" line="163" />
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="162" />
+        <location filename="../qml/ProjectsView.qml" line="177" />
         <source>Delete this project?</source>
         <translation>¿Eliminar este proyecto?</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="163" />
+        <location filename="../qml/ProjectsView.qml" line="178" />
         <source>Keep</source>
         <translation>Conservar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="164" />
+        <location filename="../qml/ProjectsView.qml" line="179" />
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="170" />
+        <location filename="../qml/ProjectsView.qml" line="185" />
         <source>... load more</source>
         <translation>... cargar más</translation>
     </message>
@@ -830,40 +838,55 @@ Gracias.</translation>
         <translation>Empezar</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="62" />
+        <location filename="../qml/ThemeThumb.qml" line="63" />
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="64" />
-        <source>Watch this theme in the browser</source>
-        <translation>Ver este tema en el navegador</translation>
+        <location filename="../qml/ThemeThumb.qml" line="65" />
+        <source>Play this theme with sample pictures</source>
+        <translation>Reproducir este tema con imágenes de ejemplo</translation>
     </message>
 </context>
 <context>
     <name>ThemesScreen</name>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="26" />
+        <location filename="../qml/ThemesScreen.qml" line="35" />
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="35" />
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="40" />
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="64" />
         <source>Select Theme</source>
         <translation>Elige un tema</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="32" />
+        <location filename="../qml/ThemesScreen.qml" line="70" />
         <source>New Slideshow</source>
         <translation>Nueva presentación</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="52" />
+        <location filename="../qml/ThemesScreen.qml" line="90" />
         <source>Subscribe for new Themes and Updates</source>
         <translation>Suscríbete para recibir temas nuevos y novedades</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="59" />
+        <location filename="../qml/ThemesScreen.qml" line="97" />
         <source>Facebook</source>
         <translation>Facebook</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="63" />
+        <location filename="../qml/ThemesScreen.qml" line="101" />
         <source>Subscribe</source>
         <translation>Suscribirse</translation>
     </message>

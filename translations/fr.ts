@@ -468,6 +468,14 @@ Merci.</translation>
     </message>
 </context>
 <context>
+    <name>PreviewPres</name>
+    <message>
+        <location filename="../src/app/PreviewPres.cpp" line="151" />
+        <source>Your title here</source>
+        <translation>Votre titre ici</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
         <location filename="../src/app/ProjectPres.cpp" line="130" />
@@ -596,67 +604,67 @@ Merci.</translation>
         <translation>Tout afficher</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="83" />
+        <location filename="../qml/ProjectsView.qml" line="98" />
         <source>Resume project</source>
         <translation>Reprendre le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="93" />
+        <location filename="../qml/ProjectsView.qml" line="108" />
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="104" />
+        <location filename="../qml/ProjectsView.qml" line="119" />
         <source>Delete project</source>
         <translation>Supprimer le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="107" />
+        <location filename="../qml/ProjectsView.qml" line="122" />
         <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
         <translation>« %1 » du %2 sera supprimé définitivement. Les photos et la musique utilisées restent où elles sont.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="124" />
+        <location filename="../qml/ProjectsView.qml" line="139" />
         <source>Rename Project</source>
         <translation>Renommer le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="129" />
+        <location filename="../qml/ProjectsView.qml" line="144" />
         <source>A name for this slideshow</source>
         <translation>Un nom pour ce diaporama</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="136" />
+        <location filename="../qml/ProjectsView.qml" line="151" />
         <source>Its videos are named after it.</source>
         <translation>Ses vidéos portent ce nom.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="142" />
+        <location filename="../qml/ProjectsView.qml" line="157" />
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="148" />
+        <location filename="../qml/ProjectsView.qml" line="163" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="162" />
+        <location filename="../qml/ProjectsView.qml" line="177" />
         <source>Delete this project?</source>
         <translation>Supprimer ce projet ?</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="163" />
+        <location filename="../qml/ProjectsView.qml" line="178" />
         <source>Keep</source>
         <translation>Conserver</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="164" />
+        <location filename="../qml/ProjectsView.qml" line="179" />
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="170" />
+        <location filename="../qml/ProjectsView.qml" line="185" />
         <source>... load more</source>
         <translation>… en charger plus</translation>
     </message>
@@ -830,40 +838,55 @@ Merci.</translation>
         <translation>Commencer</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="62" />
+        <location filename="../qml/ThemeThumb.qml" line="63" />
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="64" />
-        <source>Watch this theme in the browser</source>
-        <translation>Voir ce thème dans le navigateur</translation>
+        <location filename="../qml/ThemeThumb.qml" line="65" />
+        <source>Play this theme with sample pictures</source>
+        <translation>Lire ce thème avec des images d'exemple</translation>
     </message>
 </context>
 <context>
     <name>ThemesScreen</name>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="26" />
+        <location filename="../qml/ThemesScreen.qml" line="35" />
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="35" />
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="40" />
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="64" />
         <source>Select Theme</source>
         <translation>Choisir un thème</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="32" />
+        <location filename="../qml/ThemesScreen.qml" line="70" />
         <source>New Slideshow</source>
         <translation>Nouveau diaporama</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="52" />
+        <location filename="../qml/ThemesScreen.qml" line="90" />
         <source>Subscribe for new Themes and Updates</source>
         <translation>Abonnez-vous aux nouveaux thèmes et nouveautés</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="59" />
+        <location filename="../qml/ThemesScreen.qml" line="97" />
         <source>Facebook</source>
         <translation>Facebook</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="63" />
+        <location filename="../qml/ThemesScreen.qml" line="101" />
         <source>Subscribe</source>
         <translation>S'abonner</translation>
     </message>

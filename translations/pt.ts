@@ -468,6 +468,14 @@ Obrigado.</translation>
     </message>
 </context>
 <context>
+    <name>PreviewPres</name>
+    <message>
+        <location filename="../src/app/PreviewPres.cpp" line="151" />
+        <source>Your title here</source>
+        <translation>Seu título aqui</translation>
+    </message>
+</context>
+<context>
     <name>ProjectPres</name>
     <message>
         <location filename="../src/app/ProjectPres.cpp" line="130" />
@@ -596,67 +604,67 @@ Obrigado.</translation>
         <translation>Mostrar todos</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="83" />
+        <location filename="../qml/ProjectsView.qml" line="98" />
         <source>Resume project</source>
         <translation>Retomar projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="93" />
+        <location filename="../qml/ProjectsView.qml" line="108" />
         <source>Rename</source>
         <translation>Renomear</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="104" />
+        <location filename="../qml/ProjectsView.qml" line="119" />
         <source>Delete project</source>
         <translation>Excluir projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="107" />
+        <location filename="../qml/ProjectsView.qml" line="122" />
         <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
         <translation>“%1” de %2 será excluído para sempre. As fotos e músicas usadas continuam onde estão.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="124" />
+        <location filename="../qml/ProjectsView.qml" line="139" />
         <source>Rename Project</source>
         <translation>Renomear projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="129" />
+        <location filename="../qml/ProjectsView.qml" line="144" />
         <source>A name for this slideshow</source>
         <translation>Um nome para esta apresentação</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="136" />
+        <location filename="../qml/ProjectsView.qml" line="151" />
         <source>Its videos are named after it.</source>
         <translation>Os vídeos dele terão este nome.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="142" />
+        <location filename="../qml/ProjectsView.qml" line="157" />
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="148" />
+        <location filename="../qml/ProjectsView.qml" line="163" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="162" />
+        <location filename="../qml/ProjectsView.qml" line="177" />
         <source>Delete this project?</source>
         <translation>Excluir este projeto?</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="163" />
+        <location filename="../qml/ProjectsView.qml" line="178" />
         <source>Keep</source>
         <translation>Manter</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="164" />
+        <location filename="../qml/ProjectsView.qml" line="179" />
         <source>Delete</source>
         <translation>Excluir</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="170" />
+        <location filename="../qml/ProjectsView.qml" line="185" />
         <source>... load more</source>
         <translation>... carregar mais</translation>
     </message>
@@ -830,40 +838,55 @@ Obrigado.</translation>
         <translation>Começar</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="62" />
+        <location filename="../qml/ThemeThumb.qml" line="63" />
         <source>Preview</source>
         <translation>Prévia</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="64" />
-        <source>Watch this theme in the browser</source>
-        <translation>Ver este tema no navegador</translation>
+        <location filename="../qml/ThemeThumb.qml" line="65" />
+        <source>Play this theme with sample pictures</source>
+        <translation>Reproduzir este tema com imagens de exemplo</translation>
     </message>
 </context>
 <context>
     <name>ThemesScreen</name>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="26" />
+        <location filename="../qml/ThemesScreen.qml" line="35" />
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="35" />
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="40" />
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <location filename="../qml/ThemesScreen.qml" line="64" />
         <source>Select Theme</source>
         <translation>Escolha um tema</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="32" />
+        <location filename="../qml/ThemesScreen.qml" line="70" />
         <source>New Slideshow</source>
         <translation>Nova apresentação</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="52" />
+        <location filename="../qml/ThemesScreen.qml" line="90" />
         <source>Subscribe for new Themes and Updates</source>
         <translation>Assine para receber novos temas e novidades</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="59" />
+        <location filename="../qml/ThemesScreen.qml" line="97" />
         <source>Facebook</source>
         <translation>Facebook</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="63" />
+        <location filename="../qml/ThemesScreen.qml" line="101" />
         <source>Subscribe</source>
         <translation>Assinar</translation>
     </message>

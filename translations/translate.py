@@ -8,6 +8,8 @@ import os
 import xml.etree.ElementTree as ET
 
 T = {
+ "Your title here": ("Ihr Titel hier", "Votre titre ici", "Tu título aquí", "Seu título aqui"),
+ "Play this theme with sample pictures": ("Dieses Thema mit Beispielbildern abspielen", "Lire ce thème avec des images d'exemple", "Reproducir este tema con imágenes de ejemplo", "Reproduzir este tema com imagens de exemplo"),
  "A name for this slideshow": ("Ein Name für diese Diashow", "Un nom pour ce diaporama", "Un nombre para esta presentación", "Um nome para esta apresentação"),
  "A saved project cannot be read": ("Ein gespeichertes Projekt ist nicht lesbar", "Un projet enregistré est illisible", "No se puede leer un proyecto guardado", "Não é possível ler um projeto salvo"),
  "A saved project was damaged": ("Ein gespeichertes Projekt war beschädigt", "Un projet enregistré était endommagé", "Un proyecto guardado estaba dañado", "Um projeto salvo estava danificado"),

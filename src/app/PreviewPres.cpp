@@ -5,6 +5,9 @@
 #include "preview/PreviewPlayer.h"
 #include "project/ImgSlide.h"
 #include "project/TextSlide.h"
+#include "templates/TemplateCatalog.h"
+
+#include <QDir>
 
 #include <cmath>
 
@@ -106,7 +109,7 @@ void PreviewPres::togglePlay(const QList<int>& selection)
         engine->pause();
         break;
     case PreviewPlayer::Paused:
-        if (!edited())
+        if (showingTheme || !edited())
             engine->resume();
         else
             playFrom(engine->atEnd() ? 0 : entryAtFrame(engine->frameIndex()));
@@ -131,8 +134,37 @@ void PreviewPres::seekTo(double fraction)
         engine->seek(entryAtFrame(frame));
 }
 
+bool PreviewPres::playTheme(int themeId)
+{
+    auto sampler = QSharedPointer<Project>::create();
+    sampler->setThemeId(themeId);
+    if (!sampler->templateDescription())
+        return false;
+    const TemplateCatalog* catalog = TemplateCatalog::instance();
+    const QDir samples(catalog->filePath(themeId, QStringLiteral("samples")));
+    QStringList pictures;
+    for (const QString& name :
+         samples.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name))
+        pictures << samples.filePath(name);
+    // A theme from elsewhere has no samples: its own tile shows in the slots.
+    if (pictures.isEmpty())
+        for (int i = 0; i < 3; ++i)
+            pictures << catalog->filePath(themeId, QStringLiteral("thumb.jpg"));
+    QVector<QSharedPointer<Slide>> slides{QSharedPointer<TextSlide>::create(tr("Your title here"))};
+    for (const QString& picture : pictures)
+        slides << QSharedPointer<ImgSlide>::create(picture);
+    sampler->setSlides(slides);
+    showingTheme = true;
+    stale = false;
+    played.clear();
+    engine->play(sampler, sampler->templateDescription(), composeSize, 0);
+    emit positionChanged();
+    return true;
+}
+
 void PreviewPres::close()
 {
+    showingTheme = false;
     engine->close();
     stale = false;
     emit positionChanged();
@@ -144,6 +176,7 @@ void PreviewPres::playFrom(int entry)
     const QSharedPointer<Project> project = ProjectPres::instance()->project();
     if (project->slides().isEmpty())
         return;
+    showingTheme = false;
     stale = false;
     played = contentOf(*project);
     engine->play(project, project->templateDescription(), composeSize, entry);
@@ -152,7 +185,7 @@ void PreviewPres::playFrom(int entry)
 
 void PreviewPres::projectEdited()
 {
-    if (!isOpen())
+    if (!isOpen() || showingTheme)
         return;
     stale = true;
     engine->pause();

@@ -50,6 +50,10 @@ public:
     // A click on the scrub bar: plays from the scene at that point (0 to 1) of the video.
     Q_INVOKABLE void seekTo(double fraction);
     Q_INVOKABLE void close();
+    // Plays a theme from its start with the sample pictures it comes with (its tile picture when
+    // it has none) and a title, for the themes screen's Preview. False when the theme cannot be
+    // read.
+    Q_INVOKABLE bool playTheme(int themeId);
 
 signals:
     void stateChanged();
@@ -75,4 +79,5 @@ private:
     QSize composeSize{640, 360};
     bool stale = false; // an edit was announced since the copy was made
     QStringList played; // contentOf() the copy
+    bool showingTheme = false; // a theme's samples play, not the project
 };

@@ -1,5 +1,7 @@
 #include "media/ImageLoader.h"
 
+#include "media/WebpOrientation.h"
+
 #include <QImageReader>
 
 #include <algorithm>
@@ -20,9 +22,15 @@ void open(QImageReader& reader, const QString& path)
 
 QSharedPointer<QImage> read(QImageReader& reader, const QString& path)
 {
-    if (reader.canRead())
-        return QSharedPointer<QImage>::create(reader.read());
-    return QSharedPointer<QImage>::create(path);
+    if (!reader.canRead())
+        return QSharedPointer<QImage>::create(path);
+    // Qt turns JPEGs, TIFFs and (through libheif) HEIC pictures upright itself, but not WebP.
+    const bool turnsItself = reader.supportsOption(QImageIOHandler::ImageTransformation);
+    const bool webp = reader.format() == "webp";
+    QImage image = reader.read();
+    if (webp && !turnsItself && !image.isNull())
+        image = WebpOrientation::upright(image, WebpOrientation::of(path));
+    return QSharedPointer<QImage>::create(std::move(image));
 }
 
 // The factor a w x h picture needs to fit into (or cover) the box, in its worse orientation.

@@ -4,6 +4,7 @@
 #include "TestDirs.h"
 #include "media/ImageLoader.h"
 
+#include <QBuffer>
 #include <QtTest>
 
 class TestImageLoader : public QObject
@@ -66,6 +67,65 @@ private slots:
         const QSize png = loadImage(dirs.file("small.png"), QSize(100, 50))->size();
         QVERIFY2(qAbs(png.width() - 75) <= 1 && qAbs(png.height() - 50) <= 1,
                  qPrintable(QStringLiteral("%1x%2").arg(png.width()).arg(png.height())));
+    }
+
+    // A phone's WebP: its orientation is in the EXIF chunk of an extended ("VP8X") file. The
+    // picture is 200x100, blue in its top-left 50x30 corner, red elsewhere.
+    void webpPhotosStandUpright_data()
+    {
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("blue"); // a point inside the blue corner, as shown
+        QTest::newRow("1") << 1 << QSize(200, 100) << QPoint(10, 10);
+        QTest::newRow("2 mirrored") << 2 << QSize(200, 100) << QPoint(190, 10);
+        QTest::newRow("3 half turn") << 3 << QSize(200, 100) << QPoint(190, 90);
+        QTest::newRow("4 flipped") << 4 << QSize(200, 100) << QPoint(10, 90);
+        QTest::newRow("5 transposed") << 5 << QSize(100, 200) << QPoint(10, 10);
+        QTest::newRow("6 quarter turn") << 6 << QSize(100, 200) << QPoint(90, 10);
+        QTest::newRow("7 transversed") << 7 << QSize(100, 200) << QPoint(90, 190);
+        QTest::newRow("8 three quarters") << 8 << QSize(100, 200) << QPoint(10, 190);
+    }
+
+    void webpPhotosStandUpright()
+    {
+        QFETCH(int, orientation);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, blue);
+        QImage picture(200, 100, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 50; ++x)
+                picture.setPixel(x, y, qRgb(0, 0, 255));
+        QBuffer simple;
+        simple.open(QIODevice::WriteOnly);
+        QVERIFY(picture.save(&simple, "WEBP", 100));
+        const QByteArray image = simple.data().mid(12); // the picture's own chunk
+        ExifBuilder exif(false);
+        exif.addImage(exif.shorts(0x0112, {quint16(orientation)}));
+        const auto chunk = [](const char* name, QByteArray payload) {
+            QByteArray bytes(name, 4);
+            const quint32 size = quint32(payload.size());
+            bytes.append(reinterpret_cast<const char*>(&size), 4); // little-endian here
+            if (payload.size() % 2)
+                payload.append('\0');
+            return bytes + payload;
+        };
+        QByteArray header(10, '\0');
+        header[0] = 0x08; // the file has EXIF
+        header[4] = char(199);
+        header[7] = char(99);
+        const QByteArray body = "WEBP" + chunk("VP8X", header) + image + chunk("EXIF", exif.tiff());
+        QFile file(dirs.file(QStringLiteral("phone-%1.webp").arg(orientation)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const quint32 riffSize = quint32(body.size());
+        file.write("RIFF");
+        file.write(reinterpret_cast<const char*>(&riffSize), 4);
+        file.write(body);
+        file.close();
+        const QSharedPointer<QImage> shown = loadImage(file.fileName());
+        QCOMPARE(shown->size(), size);
+        QCOMPARE(QColor(shown->pixel(blue)).blue(), 255);
+        QCOMPARE(QColor(shown->pixel(size.width() / 2, size.height() / 2)).red(), 255);
     }
 
     void unreadableFilesGiveNullPictures()

@@ -166,6 +166,11 @@ private slots:
         // Theme 1 is complete; theme 2's background video has to come from a theme server,
         // and none is configured.
         QVERIFY(ThemeFixture::write("templates", ThemeFixture::photoAndText(1, "Still Life")));
+        QVERIFY(QDir().mkpath("templates/1/samples"));
+        for (int i = 1; i <= 2; ++i)
+            QVERIFY(!dirs.picture(QStringLiteral("templates/1/samples/sample-%1.jpg").arg(i),
+                                  QColor::fromHsv(i * 90, 200, 200))
+                         .isEmpty());
         ThemeFixture::ThemeSpec moving = ThemeFixture::photoAndText(2, "Moving Water");
         moving.scenes[0].video = true;
         QVERIFY(ThemeFixture::write("templates", moving));
@@ -266,6 +271,23 @@ private slots:
         QVERIFY(ui->click("deleteProjectPopupMain"));
         QCOMPARE(saved->allRecords().size(), before - 1);
         QVERIFY(!QFileInfo::exists(SavedProjectsPres::projectsFolder() + id));
+    }
+
+    // A theme's Preview plays it in the window with the sample pictures it comes with.
+    void aThemePlaysInTheWindow()
+    {
+        PreviewPlayer* player = PreviewPres::instance()->player();
+        QVERIFY(ui->click("themeTile1"));
+        QVERIFY(ui->click("themePreviewButton"));
+        QVERIFY(popupOpened("themePreviewPopup"));
+        QTRY_VERIFY(player->framesShown() > 0);
+        const auto slides = player->playing()->slides();
+        QCOMPARE(slides.size(), 1 + 2); // a title and the theme's two samples
+        QVERIFY(slides[1].objectCast<ImgSlide>()->path().endsWith("samples/sample-1.jpg"));
+        grab("theme-preview");
+        QVERIFY(ui->click("themePreviewCloseButton"));
+        QCOMPARE(player->state(), PreviewPlayer::Closed);
+        QCOMPARE(ProjectPres::instance()->slidesNumber(), 0); // the project is untouched
     }
 
     void musicFromTheMusicScreensChooser()

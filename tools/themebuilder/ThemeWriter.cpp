@@ -1,5 +1,6 @@
 #include "ThemeWriter.h"
 
+#include "SamplePictures.h"
 #include "ScenePreview.h"
 #include "base/AtomicFile.h"
 #include "media/AsyncVideoOutput.h"
@@ -76,7 +77,7 @@ bool ThemeWriter::write(const ThemeRecipe& theme)
     // Last, so that it can vouch for the videos it names.
     if (!writeDescription(theme, folder))
         return false;
-    return writeTile(theme, folder);
+    return writeTile(theme, folder) && writeSamples(folder);
 }
 
 bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& folder)
@@ -198,6 +199,22 @@ bool ThemeWriter::writeVideo(const SceneRecipe& scene, const QString& path, QSiz
         output.finish();
     }
     return failed ? fail("cannot encode " + path) : true;
+}
+
+bool ThemeWriter::writeSamples(const QString& folder)
+{
+    // The pictures the window's theme preview plays the theme with: painted here, landscape and
+    // portrait, small enough to decode at once.
+    const QString samples = folder + QStringLiteral("samples/");
+    if (!QDir().mkpath(samples))
+        return fail("cannot create " + samples);
+    for (int i = 0; i < 6; ++i) {
+        const bool portrait = i % 3 == 2;
+        const QImage picture = samplePicture(i, portrait ? 640 : 960, portrait ? 960 : 640);
+        if (!saveJpeg(picture, samples + QStringLiteral("sample-%1.jpg").arg(i + 1), 85))
+            return fail("cannot write the sample pictures into " + samples);
+    }
+    return true;
 }
 
 bool ThemeWriter::writeTile(const ThemeRecipe& theme, const QString& folder)

@@ -22,6 +22,7 @@ private:
     bool writeBackground(const SceneRecipe& scene, const QString& folder);
     bool writeVideo(const SceneRecipe& scene, const QString& path, QSize size);
     bool writeTile(const ThemeRecipe& theme, const QString& folder);
+    bool writeSamples(const QString& folder);
     bool fail(const QString& message);
 
     QString root;
