@@ -77,7 +77,7 @@ private:
 
     PreviewPlayer* engine;
     QSize composeSize{640, 360};
-    bool stale = false; // an edit was announced since the copy was made
-    QStringList played; // contentOf() the copy
+    bool stale = false;        // an edit was announced since the copy was made
+    QStringList played;        // contentOf() the copy
     bool showingTheme = false; // a theme's samples play, not the project
 };
