@@ -151,6 +151,33 @@ private slots:
         QVERIFY(!render->isRendering());
     }
 
+    // A render that fails says why where the person watches it (the rendering screen shows
+    // `failure`), and the next one starts clean.
+    void aFailedRenderSaysWhy()
+    {
+        ThemeFixture::ThemeSpec broken;
+        broken.id = 2;
+        ThemeFixture::SceneSpec scene;
+        scene.frames = 30;
+        scene.video = true;
+        broken.scenes = {scene};
+        QVERIFY(ThemeFixture::write("templates", broken));
+        QFile video("templates/2/1.mp4");
+        QVERIFY(video.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        video.write(QByteArray(4096, 'x'));
+        video.close();
+        ProjectPres::instance()->setThemeId(2);
+        QSignalSpy failed(render, &RenderPres::error);
+        QVERIFY(render->start());
+        QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 60000);
+        QVERIFY2(render->failure().contains("templates/2/1.mp4"), qPrintable(render->failure()));
+        ProjectPres::instance()->setThemeId(1);
+        QSignalSpy done(render, &RenderPres::done);
+        QVERIFY(render->start());
+        QVERIFY(render->failure().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
+    }
+
     void deletedFolderComesBack()
     {
         const QString folder = dirs.file("videos/deleted/since");
