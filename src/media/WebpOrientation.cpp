@@ -13,20 +13,23 @@ constexpr quint32 kMaxExifChunk = 1 << 20;
 int WebpOrientation::of(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 1;
-    const QByteArray head = file.read(12);
+    return file.open(QIODevice::ReadOnly) ? of(&file) : 1;
+}
+
+int WebpOrientation::of(QIODevice* file)
+{
+    const QByteArray head = file->read(12);
     if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WEBP")
         return 1;
     // Chunks: a four-letter name, a little-endian size, the payload padded to an even length.
     for (int chunks = 0; chunks < 64; ++chunks) {
-        const QByteArray header = file.read(8);
+        const QByteArray header = file->read(8);
         if (header.size() < 8)
             break;
         const quint32 size = qFromLittleEndian<quint32>(header.constData() + 4);
         if (header.startsWith("EXIF"))
-            return size <= kMaxExifChunk ? ofTiff(file.read(size)) : 1;
-        if (!file.seek(file.pos() + qint64(size) + (size & 1)))
+            return size <= kMaxExifChunk ? ofTiff(file->read(size)) : 1;
+        if (!file->seek(file->pos() + qint64(size) + (size & 1)))
             break;
     }
     return 1;

@@ -172,7 +172,7 @@ private slots:
         for (int run = 0; run < 30; ++run) {
             QProcess worker;
             worker.start(AUTOSAVE_WORKER, QStringList{dirs.path()} + photos);
-            QVERIFY(worker.waitForStarted());
+            QVERIFY2(worker.waitForStarted(), qPrintable(worker.errorString()));
             QVERIFY(worker.waitForReadyRead(60000));
             QVERIFY(worker.readAll().contains("editing"));
             QTest::qWait(random.bounded(1, 120));
