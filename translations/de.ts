@@ -399,30 +399,6 @@ Vielen Dank.</translation>
         <translation>Das Video dauert %1 s; die letzten %2 s der Musik fallen weg.</translation>
     </message>
     <message>
-        <source>, and %1 more</source>
-        <translation> und %1 weitere</translation>
-    </message>
-    <message>
-        <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
-        <translation>Fotos, die sich nicht lesen lassen, beschädigt oder in einem Format, das dieses System nicht öffnen kann: %1.</translation>
-    </message>
-    <message>
-        <source>Music that cannot be played, damaged or holding no sound: %1.</source>
-        <translation>Musik, die sich nicht abspielen lässt, beschädigt oder ohne Ton: %1.</translation>
-    </message>
-    <message>
-        <source>Neither photos nor music: %1.</source>
-        <translation>Weder Fotos noch Musik: %1.</translation>
-    </message>
-    <message>
-        <source>Files not added: %1.</source>
-        <translation>Nicht hinzugefügte Dateien: %1.</translation>
-    </message>
-    <message>
-        <source>Some files were not added</source>
-        <translation>Einige Dateien wurden nicht hinzugefügt</translation>
-    </message>
-    <message>
         <source>Remove Missing Photos</source>
         <translation>Fehlende Fotos entfernen</translation>
     </message>
@@ -673,6 +649,33 @@ Vielen Dank.</translation>
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>SkippedFilesNotice</name>
+    <message>
+        <source>Some files were not added</source>
+        <translation>Einige Dateien wurden nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>, and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
+        <translation>Fotos, die sich nicht lesen lassen, beschädigt oder in einem Format, das dieses System nicht öffnen kann: %1.</translation>
+    </message>
+    <message>
+        <source>Music that cannot be played, damaged or holding no sound: %1.</source>
+        <translation>Musik, die sich nicht abspielen lässt, beschädigt oder ohne Ton: %1.</translation>
+    </message>
+    <message>
+        <source>Neither photos nor music: %1.</source>
+        <translation>Weder Fotos noch Musik: %1.</translation>
+    </message>
+    <message>
+        <source>Files not added: %1.</source>
+        <translation>Nicht hinzugefügte Dateien: %1.</translation>
     </message>
 </context>
 <context>

@@ -470,7 +470,7 @@ Gracias.</translation>
 <context>
     <name>PreviewPres</name>
     <message>
-        <location filename="../src/app/PreviewPres.cpp" line="151" />
+        <location filename="../src/app/PreviewPres.cpp" line="153" />
         <source>Your title here</source>
         <translation>Tu título aquí</translation>
     </message>
@@ -478,110 +478,80 @@ Gracias.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="130" />
+        <location filename="../src/app/ProjectPres.cpp" line="131" />
         <source>Remove Missing Photos</source>
         <translation>Quitar fotos que faltan</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="205" />
+        <location filename="../src/app/ProjectPres.cpp" line="206" />
         <source>Change Theme</source>
         <translation>Cambiar tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="275" />
+        <location filename="../src/app/ProjectPres.cpp" line="276" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>El vídeo dura %1 s; los últimos %2 s de la música quedan fuera.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="308" />
+        <location filename="../src/app/ProjectPres.cpp" line="309" />
         <source>Audio Files</source>
         <translation>archivos de audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="341" />
-        <source>, and %1 more</source>
-        <translation> y %1 más</translation>
-    </message>
-    <message>
-        <location filename="../src/app/ProjectPres.cpp" line="350" />
-        <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
-        <translation>Fotos que no se pueden leer, dañadas o en un formato que este sistema no puede abrir: %1.</translation>
-    </message>
-    <message>
         <location filename="../src/app/ProjectPres.cpp" line="354" />
-        <source>Music that cannot be played, damaged or holding no sound: %1.</source>
-        <translation>Música que no se puede reproducir, dañada o sin sonido: %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/app/ProjectPres.cpp" line="357" />
-        <source>Neither photos nor music: %1.</source>
-        <translation>Ni fotos ni música: %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/app/ProjectPres.cpp" line="361" />
-        <source>Files not added: %1.</source>
-        <translation>Archivos no añadidos: %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/app/ProjectPres.cpp" line="362" />
-        <source>Some files were not added</source>
-        <translation>Algunos archivos no se añadieron</translation>
-    </message>
-    <message>
-        <location filename="../src/app/ProjectPres.cpp" line="375" />
         <source>Add Music</source>
         <translation>Añadir música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="386" />
+        <location filename="../src/app/ProjectPres.cpp" line="365" />
         <source>Remove Music</source>
         <translation>Quitar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="398" />
-        <location filename="../src/app/ProjectPres.cpp" line="410" />
+        <location filename="../src/app/ProjectPres.cpp" line="377" />
+        <location filename="../src/app/ProjectPres.cpp" line="389" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="436" />
-        <location filename="../src/app/ProjectPres.cpp" line="453" />
+        <location filename="../src/app/ProjectPres.cpp" line="415" />
+        <location filename="../src/app/ProjectPres.cpp" line="432" />
         <source>Add Photos</source>
         <translation>Añadir fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="473" />
+        <location filename="../src/app/ProjectPres.cpp" line="452" />
         <source>Add Text</source>
         <translation>Añadir texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="489" />
-        <location filename="../src/app/ProjectPres.cpp" line="506" />
+        <location filename="../src/app/ProjectPres.cpp" line="468" />
+        <location filename="../src/app/ProjectPres.cpp" line="485" />
         <source>Remove Slide</source>
         <translation>Quitar diapositiva</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="489" />
+        <location filename="../src/app/ProjectPres.cpp" line="468" />
         <source>Remove Slides</source>
         <translation>Quitar diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="497" />
+        <location filename="../src/app/ProjectPres.cpp" line="476" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="515" />
+        <location filename="../src/app/ProjectPres.cpp" line="494" />
         <source>Move Slides</source>
         <translation>Mover diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="523" />
+        <location filename="../src/app/ProjectPres.cpp" line="502" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="568" />
+        <location filename="../src/app/ProjectPres.cpp" line="547" />
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
@@ -828,6 +798,39 @@ Gracias.</translation>
         <location filename="../qml/SettingsScreen.qml" line="92" />
         <source>Back</source>
         <translation>Atrás</translation>
+    </message>
+</context>
+<context>
+    <name>SkippedFilesNotice</name>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="5" />
+        <source>Some files were not added</source>
+        <translation>Algunos archivos no se añadieron</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="13" />
+        <source>, and %1 more</source>
+        <translation> y %1 más</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="21" />
+        <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
+        <translation>Fotos que no se pueden leer, dañadas o en un formato que este sistema no puede abrir: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="25" />
+        <source>Music that cannot be played, damaged or holding no sound: %1.</source>
+        <translation>Música que no se puede reproducir, dañada o sin sonido: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="28" />
+        <source>Neither photos nor music: %1.</source>
+        <translation>Ni fotos ni música: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="32" />
+        <source>Files not added: %1.</source>
+        <translation>Archivos no añadidos: %1.</translation>
     </message>
 </context>
 <context>

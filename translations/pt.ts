@@ -470,7 +470,7 @@ Obrigado.</translation>
 <context>
     <name>PreviewPres</name>
     <message>
-        <location filename="../src/app/PreviewPres.cpp" line="151" />
+        <location filename="../src/app/PreviewPres.cpp" line="153" />
         <source>Your title here</source>
         <translation>Seu título aqui</translation>
     </message>
@@ -478,110 +478,80 @@ Obrigado.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="130" />
+        <location filename="../src/app/ProjectPres.cpp" line="131" />
         <source>Remove Missing Photos</source>
         <translation>Remover fotos ausentes</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="205" />
+        <location filename="../src/app/ProjectPres.cpp" line="206" />
         <source>Change Theme</source>
         <translation>Trocar tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="275" />
+        <location filename="../src/app/ProjectPres.cpp" line="276" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>O vídeo dura %1 s; os últimos %2 s da música ficam de fora.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="308" />
+        <location filename="../src/app/ProjectPres.cpp" line="309" />
         <source>Audio Files</source>
         <translation>arquivos de áudio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="341" />
-        <source>, and %1 more</source>
-        <translation> e mais %1</translation>
-    </message>
-    <message>
-        <location filename="../src/app/ProjectPres.cpp" line="350" />
-        <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
-        <translation>Fotos que não podem ser lidas, danificadas ou em um formato que este sistema não abre: %1.</translation>
-    </message>
-    <message>
         <location filename="../src/app/ProjectPres.cpp" line="354" />
-        <source>Music that cannot be played, damaged or holding no sound: %1.</source>
-        <translation>Música que não pode ser reproduzida, danificada ou sem som: %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/app/ProjectPres.cpp" line="357" />
-        <source>Neither photos nor music: %1.</source>
-        <translation>Nem fotos nem música: %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/app/ProjectPres.cpp" line="361" />
-        <source>Files not added: %1.</source>
-        <translation>Arquivos não adicionados: %1.</translation>
-    </message>
-    <message>
-        <location filename="../src/app/ProjectPres.cpp" line="362" />
-        <source>Some files were not added</source>
-        <translation>Alguns arquivos não foram adicionados</translation>
-    </message>
-    <message>
-        <location filename="../src/app/ProjectPres.cpp" line="375" />
         <source>Add Music</source>
         <translation>Adicionar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="386" />
+        <location filename="../src/app/ProjectPres.cpp" line="365" />
         <source>Remove Music</source>
         <translation>Remover música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="398" />
-        <location filename="../src/app/ProjectPres.cpp" line="410" />
+        <location filename="../src/app/ProjectPres.cpp" line="377" />
+        <location filename="../src/app/ProjectPres.cpp" line="389" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="436" />
-        <location filename="../src/app/ProjectPres.cpp" line="453" />
+        <location filename="../src/app/ProjectPres.cpp" line="415" />
+        <location filename="../src/app/ProjectPres.cpp" line="432" />
         <source>Add Photos</source>
         <translation>Adicionar fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="473" />
+        <location filename="../src/app/ProjectPres.cpp" line="452" />
         <source>Add Text</source>
         <translation>Adicionar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="489" />
-        <location filename="../src/app/ProjectPres.cpp" line="506" />
+        <location filename="../src/app/ProjectPres.cpp" line="468" />
+        <location filename="../src/app/ProjectPres.cpp" line="485" />
         <source>Remove Slide</source>
         <translation>Remover slide</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="489" />
+        <location filename="../src/app/ProjectPres.cpp" line="468" />
         <source>Remove Slides</source>
         <translation>Remover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="497" />
+        <location filename="../src/app/ProjectPres.cpp" line="476" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="515" />
+        <location filename="../src/app/ProjectPres.cpp" line="494" />
         <source>Move Slides</source>
         <translation>Mover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="523" />
+        <location filename="../src/app/ProjectPres.cpp" line="502" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="568" />
+        <location filename="../src/app/ProjectPres.cpp" line="547" />
         <source>Add Files</source>
         <translation>Adicionar arquivos</translation>
     </message>
@@ -828,6 +798,39 @@ Obrigado.</translation>
         <location filename="../qml/SettingsScreen.qml" line="92" />
         <source>Back</source>
         <translation>Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>SkippedFilesNotice</name>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="5" />
+        <source>Some files were not added</source>
+        <translation>Alguns arquivos não foram adicionados</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="13" />
+        <source>, and %1 more</source>
+        <translation> e mais %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="21" />
+        <source>Photos that cannot be read, damaged or in a format this system cannot open: %1.</source>
+        <translation>Fotos que não podem ser lidas, danificadas ou em um formato que este sistema não abre: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="25" />
+        <source>Music that cannot be played, damaged or holding no sound: %1.</source>
+        <translation>Música que não pode ser reproduzida, danificada ou sem som: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="28" />
+        <source>Neither photos nor music: %1.</source>
+        <translation>Nem fotos nem música: %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SkippedFilesNotice.cpp" line="32" />
+        <source>Files not added: %1.</source>
+        <translation>Arquivos não adicionados: %1.</translation>
     </message>
 </context>
 <context>

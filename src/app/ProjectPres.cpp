@@ -3,6 +3,7 @@
 #include "app/ImgSlidePres.h"
 #include "app/ProjectEdit.h"
 #include "app/SavedProjectsPres.h"
+#include "app/SkippedFilesNotice.h"
 #include "app/SlidesListModel.h"
 #include "app/TextSlidePres.h"
 #include "engine/FrameSink.h"
@@ -333,33 +334,11 @@ bool ProjectPres::readTrack(const QString& path, TrackList* tracks, QStringList*
     }
 }
 
-QString ProjectPres::someNames(const QStringList& names)
-{
-    const int shown = 5;
-    QString text = QStringList(names.mid(0, shown)).join(QStringLiteral(", "));
-    if (names.size() > shown)
-        text += tr(", and %1 more").arg(names.size() - shown);
-    return text;
-}
-
 void ProjectPres::reportSkipped(const PictureFolder::Scan& scan, const QStringList& badMusic)
 {
-    QStringList lines;
-    // Sentences that read right for one file and for many: no plural forms to translate.
-    if (!scan.unreadable.isEmpty())
-        lines << tr("Photos that cannot be read, damaged or in a format this system cannot open: "
-                    "%1.")
-                     .arg(someNames(scan.unreadable));
-    if (!badMusic.isEmpty())
-        lines << tr("Music that cannot be played, damaged or holding no sound: %1.")
-                     .arg(someNames(badMusic));
-    if (!scan.notPictures.isEmpty())
-        lines << tr("Neither photos nor music: %1.").arg(someNames(scan.notPictures));
-    if (lines.isEmpty())
-        return;
-    const int skipped = scan.unreadable.size() + badMusic.size() + scan.notPictures.size();
-    lines.prepend(tr("Files not added: %1.").arg(skipped));
-    emit filesSkipped(tr("Some files were not added"), lines.join(QLatin1Char('\n')));
+    const QString message = SkippedFilesNotice::message(scan, badMusic);
+    if (!message.isEmpty())
+        emit filesSkipped(SkippedFilesNotice::title(), message);
 }
 
 void ProjectPres::addAudio(const QVariant& urls)

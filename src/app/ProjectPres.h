@@ -146,7 +146,6 @@ private:
     double videoSeconds() const;
     // Appends the track, or the file's name to `refused` when it holds no music to play.
     static bool readTrack(const QString& path, TrackList* tracks, QStringList* refused);
-    static QString someNames(const QStringList& names);
     void reportSkipped(const PictureFolder::Scan& scan, const QStringList& badMusic = {});
 
     QSharedPointer<Project> current = QSharedPointer<Project>::create();
