@@ -38,7 +38,8 @@ Column {
         model: savedProjects
         delegate: Rectangle {
             width: projectsList.width
-            height: 196
+            // Taller when its buttons wrap in a narrow window.
+            height: Math.max(196, details.implicitHeight + 28)
             radius: Theme.radius
             color: Theme.panel
             Image {
@@ -50,6 +51,7 @@ Column {
                 cache: false
             }
             Column {
+                id: details
                 anchors.left: cover.right
                 anchors.leftMargin: 20
                 anchors.right: parent.right
