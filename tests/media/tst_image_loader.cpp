@@ -30,6 +30,17 @@ class TestImageLoader : public QObject
         return file.fileName();
     }
 
+    // 200x100, blue in its top-left 50x30 corner, red elsewhere: which way it stands shows.
+    static QImage cornerPicture()
+    {
+        QImage picture(200, 100, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 50; ++x)
+                picture.setPixel(x, y, qRgb(0, 0, 255));
+        return picture;
+    }
+
 private slots:
     void decodesJustLargeEnough_data()
     {
@@ -95,11 +106,7 @@ private slots:
         QFETCH(int, orientation);
         QFETCH(QSize, size);
         QFETCH(QPoint, blue);
-        QImage picture(200, 100, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 50; ++x)
-                picture.setPixel(x, y, qRgb(0, 0, 255));
+        const QImage picture = cornerPicture();
         QBuffer simple;
         simple.open(QIODevice::WriteOnly);
         QVERIFY(picture.save(&simple, "WEBP", 100));
@@ -140,11 +147,7 @@ private slots:
             !QImageReader::supportedImageFormats().contains("heic"))
             QSKIP("needs heif-enc and the HEIF image plug-in (libheif-examples, "
                   "kimageformat-plugins)");
-        QImage picture(200, 100, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 50; ++x)
-                picture.setPixel(x, y, qRgb(0, 0, 255));
+        const QImage picture = cornerPicture();
         QVERIFY(picture.save(dirs.file("plain.png")));
         QVERIFY(QProcess::execute("heif-enc", {"-q", "95", dirs.file("plain.png"), "-o",
                                                dirs.file("plain.heic")}) == 0);
