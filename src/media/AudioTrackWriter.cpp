@@ -2,7 +2,12 @@
 
 #include "media/AudioInput.h"
 
+#include <cmath>
 #include <utility>
+
+extern "C" {
+#include <libavutil/samplefmt.h>
+}
 
 AudioTrackWriter::AudioTrackWriter(QList<QSharedPointer<MediaFileInfo>> tracks,
                                    double totalDuration)
@@ -51,10 +56,33 @@ void AudioTrackWriter::seek(double seconds)
             frame->sample_rate ? frame->sample_rate : input->codecContext()->sample_rate;
         if (at < 0 || rate <= 0 || at + double(frame->nb_samples) / rate > intoTrack) {
             frameHeld = true;
-            intoTrack = qMax(0.0, at);
+            if (at >= 0 && rate > 0 && at < intoTrack)
+                dropLeadingSamples(int(std::lround((intoTrack - at) * rate)));
+            else
+                intoTrack = qMax(0.0, at);
             return;
         }
     }
+}
+
+void AudioTrackWriter::dropLeadingSamples(int count)
+{
+    // The frame holding the wanted moment starts before it: its first samples were due before
+    // the point the music now starts from, and would put it late by as much.
+    count = qBound(0, count, frame->nb_samples);
+    if (count == 0)
+        return;
+    const auto format = AVSampleFormat(frame->format);
+    const int channels = frame->ch_layout.nb_channels;
+    const bool planar = av_sample_fmt_is_planar(format);
+    const int step = av_get_bytes_per_sample(format) * (planar ? 1 : channels);
+    // Only the pointers move: the buffers stay referenced by the frame and are freed with it.
+    for (int plane = 0; plane < (planar ? channels : 1); ++plane) {
+        frame->extended_data[plane] += ptrdiff_t(count) * step;
+        if (plane < AV_NUM_DATA_POINTERS && frame->extended_data != frame->data)
+            frame->data[plane] = frame->extended_data[plane];
+    }
+    frame->nb_samples -= count;
 }
 
 void AudioTrackWriter::writeUntil(AudioFrameSink& encoder, double seconds)

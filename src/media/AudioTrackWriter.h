@@ -30,6 +30,8 @@ public:
     static int volumeAt(double intoTrack, double remainingTrack, double remainingTotal);
 
 private:
+    void dropLeadingSamples(int count);
+
     QList<QSharedPointer<MediaFileInfo>> tracks;
     double totalDuration;
     double written = 0.0;   // seconds of audio written

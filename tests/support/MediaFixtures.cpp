@@ -149,11 +149,25 @@ bool writeVideo(const QString& path, const VideoSpec& spec)
 
 bool writeAudio(const QString& path, const AudioSpec& spec)
 {
+    // The codec follows the name, as a person's files do: AAC (.m4a), MP3, FLAC or WAV.
+    struct Kind
+    {
+        const char* suffix;
+        const char* encoder;
+        AVSampleFormat format;
+    };
+    static const Kind kinds[] = {{".mp3", "libmp3lame", AV_SAMPLE_FMT_FLTP},
+                                 {".flac", "flac", AV_SAMPLE_FMT_S16},
+                                 {".wav", "pcm_s16le", AV_SAMPLE_FMT_S16},
+                                 {"", "aac", AV_SAMPLE_FMT_FLTP}};
+    const Kind* kind = kinds;
+    while (*kind->suffix && !path.endsWith(QLatin1String(kind->suffix)))
+        ++kind;
     Output out;
-    if (!out.open(path, nullptr, AV_CODEC_ID_AAC))
+    if (!out.open(path, kind->encoder, AV_CODEC_ID_AAC))
         return false;
     out.codec->sample_rate = spec.sampleRate;
-    out.codec->sample_fmt = AV_SAMPLE_FMT_FLTP;
+    out.codec->sample_fmt = kind->format;
     av_channel_layout_default(&out.codec->ch_layout, spec.channels);
     out.codec->bit_rate = 96000;
     out.codec->time_base = AVRational{1, spec.sampleRate};
@@ -166,21 +180,31 @@ bool writeAudio(const QString& path, const AudioSpec& spec)
     if (!out.start(path))
         return false;
 
-    const int frameSize = out.codec->frame_size;
+    const int frameSize = out.codec->frame_size > 0 ? out.codec->frame_size : 1024;
     const int64_t total = int64_t(std::llround(spec.seconds * spec.sampleRate));
+    uint32_t noise = 12345;
     for (int64_t at = 0; at < total; at += frameSize) {
         av_frame_unref(out.frame);
         out.frame->nb_samples = int(std::min<int64_t>(frameSize, total - at));
-        out.frame->format = AV_SAMPLE_FMT_FLTP;
+        out.frame->format = kind->format;
         out.frame->sample_rate = spec.sampleRate;
         av_channel_layout_copy(&out.frame->ch_layout, &out.codec->ch_layout);
         if (av_frame_get_buffer(out.frame, 0) < 0)
             return false;
-        for (int c = 0; c < spec.channels; ++c) {
-            auto* samples = reinterpret_cast<float*>(out.frame->data[c]);
-            for (int i = 0; i < out.frame->nb_samples; ++i)
-                samples[i] = float(spec.amplitude * std::sin(2 * M_PI * spec.frequency *
-                                                             double(at + i) / spec.sampleRate));
+        for (int i = 0; i < out.frame->nb_samples; ++i) {
+            double value = std::sin(2 * M_PI * spec.frequency * double(at + i) / spec.sampleRate);
+            if (spec.noise) {
+                noise = noise * 1664525u + 1013904223u;
+                value = double(noise >> 8) / double(1u << 23) - 1.0;
+            }
+            value *= spec.amplitude;
+            for (int c = 0; c < spec.channels; ++c) {
+                if (kind->format == AV_SAMPLE_FMT_FLTP)
+                    reinterpret_cast<float*>(out.frame->data[c])[i] = float(value);
+                else
+                    reinterpret_cast<int16_t*>(out.frame->data[0])[i * spec.channels + c] =
+                        int16_t(std::lround(value * 32767));
+            }
         }
         out.frame->pts = at;
         if (!out.encode(out.frame))

@@ -40,12 +40,14 @@ struct AudioSpec
     double seconds = 1.0;
     double frequency = 440.0;
     double amplitude = 0.5;
+    bool noise = false; // white noise instead of the tone: no two moments sound alike
     QString title;
     QString artist;
     QString fileNameTag;
 };
 
-// Writes an AAC file (.m4a) with a sine tone and the given tags. False on failure.
+// Writes a sine tone (or noise) with the given tags, coded by the file's suffix: .mp3, .flac, .wav,
+// else AAC in MP4 (.m4a). False on failure.
 bool writeAudio(const QString& path, const AudioSpec& spec);
 
 } // namespace MediaFixtures
