@@ -141,6 +141,11 @@ QSharedPointer<TemplateDescription> TemplateParser::parse(QIODevice* device, int
         else if (reader.name() == QLatin1String("scene"))
             parser.parseScene(*description);
     }
+    // A scene hands over to the next one `sceneOverflow` frames before its end, after one frame
+    // of its own at least: a longer overlap would end scenes before they begin, and the video's
+    // length, its progress and the frames it can show would no longer agree.
+    for (const QSharedPointer<Scene>& scene : *description->scenes)
+        description->sceneOverflow = qMin(description->sceneOverflow, qMax(0, scene->frames - 2));
     return description;
 }
 

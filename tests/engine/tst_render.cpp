@@ -3,6 +3,7 @@
 #include "TestDirs.h"
 #include "ThemeFixture.h"
 #include "engine/LibavRender.h"
+#include "engine/PlanPlayer.h"
 #include "media/MediaFileInfo.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
@@ -105,6 +106,17 @@ private slots:
         blue.slot = QRectF(0.05, 0.05, 0.1, 0.1); // the frame's centre shows the background
         withCopy.scenes = {blue};
         QVERIFY(ThemeFixture::write("templates", withCopy));
+
+        ThemeFixture::ThemeSpec tooLong; // an overlap longer than every scene
+        tooLong.id = 5;
+        tooLong.sceneOverflow = 30;
+        for (const int frames : {5, 3, 2}) {
+            ThemeFixture::SceneSpec scene;
+            scene.id = frames;
+            scene.frames = frames;
+            tooLong.scenes << scene;
+        }
+        QVERIFY(ThemeFixture::write("templates", tooLong));
     }
 
     void fadesFollowTheirAlphas()
@@ -181,6 +193,22 @@ private slots:
         // 60 + 40 (a background that ended early) + 60 frames, one after the other.
         QCOMPARE(probe.frames.size(), 160);
         checkContinuous(probe);
+    }
+
+    // The frames written, the frames counted and the progress agree whatever the overlap says.
+    void anOverlapLongerThanItsScenesKeepsTheCounts()
+    {
+        const QSharedPointer<Project> played = project(5, 3);
+        const QSharedPointer<TemplateDescription> theme = loadTemplate(5);
+        QCOMPARE(theme->sceneOverflow, 0);
+        LibavRender render(played, theme, dirs.file("too-long.mp4"));
+        double progress = 0;
+        connect(&render, &LibavRender::progress, this,
+                [&](QSharedPointer<QImage>, double percent) { progress = percent; });
+        QVERIFY(render.render());
+        QCOMPARE(OutputProbe::read(dirs.file("too-long.mp4"), kCorner).frames.size(), 10);
+        QCOMPARE(PlanPlayer::videoFrames(*played, *theme), 10);
+        QCOMPARE(qRound(progress), 100);
     }
 
     void fullHdRender()
