@@ -55,8 +55,9 @@ bool PreviewAudio::start(const QList<QSharedPointer<MediaFileInfo>>& tracks, dou
     output->setBufferSize(PcmMusic::kRate * PcmMusic::kBytesPerSample / 10);
     connect(output.get(), &QAudioOutput::stateChanged, this, &PreviewAudio::onStateChanged);
     lastHeard = 0.0;
+    // Some back ends fail inside start() and say so through stateChanged() before it returns.
     output->start(source.get());
-    if (output->error() != QAudio::NoError) {
+    if (output->error() != QAudio::NoError && output->error() != QAudio::UnderrunError) {
         stop();
         why = tr("The sound device cannot be opened: the preview plays without music.");
         return false;
@@ -70,7 +71,23 @@ void PreviewAudio::onStateChanged()
     if (!output || output->error() == QAudio::NoError || output->error() == QAudio::UnderrunError)
         return;
     why = tr("The sound device stopped: the preview plays on without music.");
-    emit failed();
+    // Said once the back end has finished its own emission: it goes on using its members after
+    // it, so the output must not be stopped and deleted from in here. A failure of an output
+    // stopped in the meantime is no longer news.
+    const int failedPlay = played;
+    QMetaObject::invokeMethod(
+        this,
+        [this, failedPlay] {
+            if (failedPlay == played && output)
+                emit failed();
+        },
+        Qt::QueuedConnection);
+}
+
+void PreviewAudio::giveUp()
+{
+    why = tr("The sound device stopped taking the music: the preview plays on without it.");
+    stop();
 }
 
 void PreviewAudio::suspend()
@@ -87,6 +104,7 @@ void PreviewAudio::resume()
 
 void PreviewAudio::stop()
 {
+    ++played;
     if (output) {
         output->disconnect(this);
         output->stop();

@@ -29,6 +29,8 @@ public:
     void suspend();
     void resume();
     void stop();
+    // The device took no music for too long without saying why: stops, and problem() says so.
+    void giveUp();
     bool isPlaying() const { return output != nullptr; }
     // Seconds of music heard since start(), pauses left out; never goes back.
     double heard() const;
@@ -38,6 +40,7 @@ public:
 
 signals:
     // The sound card stopped with an error while playing; the caller keeps time without it.
+    // Always queued: the failing output is never stopped inside its own signal.
     void failed();
 
 private:
@@ -48,5 +51,6 @@ private:
     std::unique_ptr<PcmDevice> source;
     std::unique_ptr<QAudioOutput> output;
     mutable double lastHeard = 0.0;
+    int played = 0; // counts stops: tells a late failure of an earlier output from the current
     QString why;
 };

@@ -12,6 +12,9 @@
 namespace {
 constexpr double kFramesPerSecond = FrameSink::kFramesPerSecond;
 constexpr qint64 kSoundStartMs = 2000;
+// A device that stops taking samples without an error (ALSA when it hangs) would hold the picture
+// for ever: music that has not moved for this long counts as a failed device.
+constexpr qint64 kSoundStallMs = 1000;
 } // namespace
 
 PreviewPlayer::PreviewPlayer(QObject* parent) : QObject(parent), audio(new PreviewAudio(this))
@@ -119,6 +122,7 @@ void PreviewPlayer::resume()
         return;
     }
     wall.start();
+    heardMoved.start(); // a pause is no stall
     audio->resume();
     ticker.start();
     setState(Playing);
@@ -138,6 +142,8 @@ void PreviewPlayer::startSound()
     const double at = startFrame / kFramesPerSecond;
     withSound =
         !copy->audio().isEmpty() && audio->start(copy->audio(), frameCount / kFramesPerSecond, at);
+    heardBefore = 0.0;
+    heardMoved.start();
     const QString note = copy->audio().isEmpty() ? QString() : audio->problem();
     if (note != soundNote) {
         soundNote = note;
@@ -165,6 +171,14 @@ void PreviewPlayer::followSound()
     // the pictures even and is drawn towards the music, at once when they are far apart (the
     // music starting, or stalling).
     const double heard = audio->heard();
+    if (heard != heardBefore) {
+        heardBefore = heard;
+        heardMoved.start();
+    } else if (heardMoved.elapsed() > (heard <= 0.0 ? kSoundStartMs : kSoundStallMs)) {
+        audio->giveUp();
+        onSoundFailed();
+        return;
+    }
     if (heard <= 0.0) {
         // Not a sample heard yet: the first picture waits for the music, two seconds at most.
         if (sincePlay.elapsed() < kSoundStartMs) {

@@ -105,6 +105,8 @@ private:
     double heldSeconds = 0.0; // the clock's time before the wall clock was last restarted
     QElapsedTimer wall;
     QElapsedTimer sincePlay;
+    double heardBefore = 0.0; // the music heard at the last tick, and since when
+    QElapsedTimer heardMoved;
 
     QImage shownImage;
     int shownIndex = -1;

@@ -256,6 +256,42 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(previewThreads(), 0, 1000);
     }
 
+    // A sound card that fails, in any of the ways real ones do, never stops the picture: the
+    // preview plays on to the end by the wall clock and says why there is no music.
+    void aFailingSoundDeviceLeavesThePicturePlaying_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("fails to open") << "standin-fails-to-open"
+                                       << "cannot be opened";
+        QTest::newRow("unplugged while playing") << "standin-unplugged"
+                                                 << "stopped: the preview";
+        QTest::newRow("stops taking samples") << "standin-stalls"
+                                              << "stopped taking the music";
+        QTest::newRow("working") << "standin-plays"
+                                 << "";
+    }
+    void aFailingSoundDeviceLeavesThePicturePlaying()
+    {
+        QFETCH(QString, device);
+        QFETCH(QString, problem);
+        makeProject(true);
+        QAudioDeviceInfo chosen;
+        for (const QAudioDeviceInfo& info : QAudioDeviceInfo::availableDevices(QAudio::AudioOutput))
+            if (info.deviceName() == device)
+                chosen = info;
+        QVERIFY2(!chosen.isNull(), "the stand-in sound plug-in is not on QT_PLUGIN_PATH");
+        PreviewPlayer player;
+        player.setAudioDevice(chosen);
+        player.play(project, theme, QSize(320, 180), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(player.atEnd(), 15000);
+        QCOMPARE(player.frameIndex(), PlanPlayer::videoFrames(*project, *theme) - 1);
+        if (problem.isEmpty())
+            QVERIFY2(player.soundProblem().isEmpty(), qPrintable(player.soundProblem()));
+        else
+            QVERIFY2(player.soundProblem().contains(problem), qPrintable(player.soundProblem()));
+    }
+
     void withoutASoundDeviceItPlaysSilently()
     {
         makeProject(true);
