@@ -2,7 +2,9 @@
 // (PreviewPlayer, on the wall clock unless --sound), with 12 photos of 12 megapixels, two
 // texts and 60 s of music. Per theme: milliseconds from Play to the first frame on screen and
 // from a seek to the first frame there, and the frames shown, dropped and shown late (more than
-// a frame after their time) over 20 s of playing from the start and 5 s after the seek. `--size
+// a frame after their time) over 20 s of playing from the start and 5 s after the seek; then the
+// longest time the GUI thread was kept busy (an event-loop turn, a play, seek or close) while
+// seeking and closing during scene openings with 24-megapixel photos. `--size
 // WxH` plays at another size (640x360 by default); LUMAVIVE_THEMES_DIR names another theme folder
 // than the build tree's.
 #include "MediaFixtures.h"
@@ -24,6 +26,16 @@
 namespace {
 
 QTextStream out(stdout);
+double longestStallMs = 0; // the longest the GUI thread was busy at once
+
+// Runs `work` on the GUI thread, noting how long it kept it.
+void timed(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    longestStallMs = qMax(longestStallMs, timer.nsecsElapsed() / 1e6);
+}
 
 // Runs the event loop until `done` holds or `ms` have passed.
 void runUntil(const std::function<bool()>& done, int ms)
@@ -31,11 +43,14 @@ void runUntil(const std::function<bool()>& done, int ms)
     QElapsedTimer timer;
     timer.start();
     QEventLoop loop;
-    while (!done() && timer.elapsed() < ms)
+    while (!done() && timer.elapsed() < ms) {
+        // Waiting for events is no work: only what the turn did after them counts.
         loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+        timed([&] { loop.processEvents(QEventLoop::AllEvents); });
+    }
 }
 
-QSharedPointer<Project> project(const QString& folder, int theme)
+QSharedPointer<Project> project(const QString& folder, int theme, const QString& photo = "photo")
 {
     auto p = QSharedPointer<Project>::create();
     p->setThemeId(theme);
@@ -46,7 +61,8 @@ QSharedPointer<Project> project(const QString& folder, int theme)
             slides << QSharedPointer<TextSlide>::create("A summer by the lake");
         if (i == 9)
             slides << QSharedPointer<TextSlide>::create("Thank you for watching");
-        slides << QSharedPointer<ImgSlide>::create(folder + QStringLiteral("/photo-%1.jpg").arg(i));
+        slides << QSharedPointer<ImgSlide>::create(folder +
+                                                   QStringLiteral("/%1-%2.jpg").arg(photo).arg(i));
     }
     p->setSlides(slides);
     return p;
@@ -75,8 +91,11 @@ int main(int argc, char* argv[])
     out << "preparing 12 photos (4000x3000) and 60 s of music...\n";
     out.flush();
     MediaFixtures::cameraPhoto().save(folder + "/photo-0.jpg", "JPG", 90);
-    for (int i = 1; i < 12; ++i)
+    MediaFixtures::cameraPhoto().scaled(6000, 4000).save(folder + "/large-0.jpg", "JPG", 90);
+    for (int i = 1; i < 12; ++i) {
         QFile::copy(folder + "/photo-0.jpg", folder + QStringLiteral("/photo-%1.jpg").arg(i));
+        QFile::copy(folder + "/large-0.jpg", folder + QStringLiteral("/large-%1.jpg").arg(i));
+    }
     MediaFixtures::AudioSpec music;
     music.seconds = 60.0;
     if (!MediaFixtures::writeAudio(folder + "/music.m4a", music) ||
@@ -125,5 +144,33 @@ int main(int argc, char* argv[])
             << qSetFieldWidth(0) << "  " << qSetFieldWidth(4) << late << qSetFieldWidth(0) << "\n";
         out.flush();
     }
+
+    out << "seeking and closing during scene openings with 24-megapixel photos\n";
+    out << "theme  longest GUI stall ms\n";
+    double longest = 0;
+    for (int theme = 1; theme <= 6; ++theme) {
+        const QSharedPointer<Project> played = project(folder, theme, "large");
+        if (!played->templateDescription() || played->scenePlan()->size() < 4)
+            continue;
+        PreviewPlayer player;
+        player.setAudioDevice(QAudioDeviceInfo());
+        longestStallMs = 0;
+        // At several moments of the opening: a seek or a close lands in the middle of a decode.
+        for (const int ms : {5, 15, 30, 50, 80, 120}) {
+            timed([&] { player.play(played, played->templateDescription(), size, 0); });
+            runUntil([] { return false; }, ms);
+            timed([&] { player.seek(3); });
+            runUntil([] { return false; }, ms);
+            timed([&] { player.seek(1); });
+            runUntil([] { return false; }, ms);
+            timed([&] { player.close(); });
+            runUntil([] { return false; }, 100);
+        }
+        out << qSetFieldWidth(5) << theme << qSetFieldWidth(0) << "  " << qSetFieldWidth(20)
+            << QString::number(longestStallMs, 'f', 1) << qSetFieldWidth(0) << "\n";
+        out.flush();
+        longest = qMax(longest, longestStallMs);
+    }
+    out << "longest GUI stall: " << QString::number(longest, 'f', 1) << " ms\n";
     return 0;
 }

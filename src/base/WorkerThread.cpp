@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <utility>
+
 namespace {
 
 QThread* threadFor(Worker* worker)
@@ -24,6 +26,21 @@ QThread* threadFor(Worker* worker)
 WorkerThread::~WorkerThread()
 {
     stop();
+}
+
+WorkerThread& WorkerThread::operator=(WorkerThread&& other) noexcept
+{
+    if (&other != this) {
+        stop();
+        thread = std::exchange(other.thread, nullptr);
+        worker = std::exchange(other.worker, nullptr);
+    }
+    return *this;
+}
+
+bool WorkerThread::isRunning() const
+{
+    return thread && !thread->isFinished();
 }
 
 void WorkerThread::start(Worker* newWorker)

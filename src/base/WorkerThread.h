@@ -15,6 +15,9 @@ public:
     ~WorkerThread();
     WorkerThread(const WorkerThread&) = delete;
     WorkerThread& operator=(const WorkerThread&) = delete;
+    // Takes over the other's job (stopping and joining its own first), leaving it empty: a
+    // job asked to stop can be put aside and joined once it has ended, never waited for.
+    WorkerThread& operator=(WorkerThread&& other) noexcept;
 
     // Takes ownership of the worker; a worker still running is stopped first.
     void start(Worker* worker);
@@ -23,6 +26,8 @@ public:
     // Asks a running worker to stop, without waiting for it.
     void requestStop();
     bool isStarted() const { return thread != nullptr; }
+    // Started and its run() not yet returned.
+    bool isRunning() const;
 
     // Runs the worker on a thread that deletes itself and the worker once run() has returned.
     static void detach(Worker* worker);

@@ -69,8 +69,10 @@ void PreviewPlayer::seek(int entry)
     stopEngine();
     entry = qBound(0, entry, qMax(0, int(starts.size()) - 1));
     startFrame = starts.isEmpty() ? 0 : starts[entry];
+    startEntry = entry;
     sink = QSharedPointer<DisplaySink>::create();
-    thread.start(new PreviewWorker(copy, theme, size, entry, sink));
+    startPending = true;
+    startEngine();
     ended = false;
     clockRunning = false;
     shown = 0;
@@ -83,11 +85,27 @@ void PreviewPlayer::seek(int entry)
     setState(Playing);
 }
 
+void PreviewPlayer::startEngine()
+{
+    // One engine at a time, so that memory holds one scene's pictures: a new one starts once
+    // the one stopped before it has let go of its own (it may be in the middle of decoding a
+    // large photo, which cannot be cut short).
+    if (!startPending || leaving.isRunning())
+        return;
+    startPending = false;
+    leaving = WorkerThread(); // ended: joined at once
+    thread.start(new PreviewWorker(copy, theme, size, startEntry, sink));
+}
+
 void PreviewPlayer::stopEngine()
 {
     ticker.stop();
     audio->stop();
-    thread.stop();
+    // Asked to stop, not waited for: the window never waits on the engine.
+    thread.requestStop();
+    if (thread.isStarted())
+        leaving = std::move(thread);
+    startPending = false;
     sink.reset();
 }
 
@@ -205,6 +223,7 @@ void PreviewPlayer::tick()
 {
     if (!sink || current != Playing)
         return;
+    startEngine();
     if (clockRunning && withSound)
         followSound();
     // The clock starts with the first frame on screen: opening the scene is not time lost.

@@ -81,6 +81,7 @@ private:
     void startClock();
     double clock() const;
     void followSound();
+    void startEngine();
     void stopEngine();
     void onSoundFailed();
     void finish();
@@ -93,6 +94,9 @@ private:
     int frameCount = 0;
 
     WorkerThread thread;
+    WorkerThread leaving; // the engine stopped last, until it has ended
+    bool startPending = false;
+    int startEntry = 0;
     QSharedPointer<DisplaySink> sink;
     PreviewAudio* audio;
     QTimer ticker;

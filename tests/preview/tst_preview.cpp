@@ -16,6 +16,10 @@
 #include <QtTest>
 
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -290,6 +294,47 @@ private slots:
             QVERIFY2(player.soundProblem().isEmpty(), qPrintable(player.soundProblem()));
         else
             QVERIFY2(player.soundProblem().contains(problem), qPrintable(player.soundProblem()));
+    }
+
+    // The window never waits for the engine, even one held up opening a photo that does not come
+    // (a pipe nobody writes to, standing for a huge photo on a slow disk): seeking and closing
+    // return while it is held, and it ends on its own once the photo is there.
+    void seekingAndClosingNeverWaitForTheEngine()
+    {
+        const QString pipe = dirs.file("held.jpg");
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        auto held = QSharedPointer<Project>::create(*project);
+        held->setSlides({QSharedPointer<ImgSlide>::create(pipe)});
+        // Lets the engine go once the window is closed, or after three seconds whatever happens,
+        // so that a window that does wait fails the test instead of hanging it.
+        std::atomic<bool> closed{false};
+        std::atomic<bool> waited{false};
+        std::atomic<bool> done{false};
+        std::thread releaser([&] {
+            for (int i = 0; i < 300 && !closed; ++i)
+                QThread::msleep(10);
+            waited = !closed;
+            // Every time the reader opens the pipe it finds an empty file.
+            while (!done) {
+                const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+                QThread::msleep(5);
+            }
+        });
+        PreviewPlayer player;
+        player.setAudioDevice(QAudioDeviceInfo());
+        player.play(held, theme, hd, 0);
+        QTRY_VERIFY(previewThreads() >= 1);
+        QTest::qWait(100);
+        player.seek(0);
+        player.close();
+        closed = true;
+        QVERIFY2(!waited, "closing waited for the engine");
+        QCOMPARE(player.state(), PreviewPlayer::Closed);
+        QTRY_COMPARE_WITH_TIMEOUT(previewThreads(), 0, 5000);
+        done = true;
+        releaser.join();
     }
 
     void withoutASoundDeviceItPlaysSilently()
