@@ -28,7 +28,10 @@ class TestRenderCli : public QObject
 
     Result run(const QStringList& arguments)
     {
-        return runServing(arguments, QProcessEnvironment::systemEnvironment(), dirs.path());
+        // As on a server, where no login session sets XDG_RUNTIME_DIR.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        return runServing(arguments, environment, dirs.path());
     }
 
     // Runs the program while this test's event loop goes on (to serve a loopback server).
@@ -79,6 +82,7 @@ private slots:
         QVERIFY2(r.code == 0, qPrintable(r.err));
         QVERIFY(r.out.contains("Rendering: 100%"));
         QVERIFY(r.out.contains("Wrote"));
+        QCOMPARE(r.err, QString()); // nothing but its own lines, and all went well
         // photo, text, then the folder's a.jpg, b.png, c.gif and the camera's IMG_0004.JPG.
         const OutputProbe probe = OutputProbe::read(dirs.file("out.mp4"), QRect(0, 0, 8, 8));
         QCOMPARE(probe.frames.size(), 6 * 30);
