@@ -6,6 +6,7 @@
 #include "app/SkippedFilesNotice.h"
 #include "app/SlidesListModel.h"
 #include "app/TextSlidePres.h"
+#include "base/Failure.h"
 #include "engine/FrameSink.h"
 #include "engine/PlanPlayer.h"
 #include "images/ThumbGenerator.h"
@@ -328,8 +329,8 @@ bool ProjectPres::readTrack(const QString& path, TrackList* tracks, QStringList*
     try {
         *tracks << MediaFileInfo::fromFile(path);
         return true;
-    } catch (int) {
-        *refused << QFileInfo(path).fileName();
+    } catch (const Failure&) {
+        *refused << QFileInfo(path).fileName(); // named in the notice of skipped files
         return false;
     }
 }

@@ -1,6 +1,7 @@
 #include "base/CommonError.h"
 
 #include "base/ErrorSender.h"
+#include "base/Failure.h"
 #include "base/ServiceConfig.h"
 #include "base/WorkerThread.h"
 
@@ -26,9 +27,12 @@ void CommonError::report(const QString& message)
     post(message);
 }
 
-void CommonError::report(const QString& message, int code)
+void CommonError::report(const Failure& failure)
 {
-    report(message + QStringLiteral("\r\nError: ") + QString::number(code));
+    emit error(failure.text());
+    // Support also learns which step failed.
+    post(failure.step().isEmpty() ? failure.text()
+                                  : failure.text() + QStringLiteral("\r\n") + failure.step());
 }
 
 void CommonError::reportProblem(const QString& title, const QString& message)

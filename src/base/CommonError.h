@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+class Failure;
+
 // The one channel through which any part of the program shows a failure to the user.
 // Every report is emitted as error(text) (QML listens) and posted in the background to the
 // error-collection endpoint, when one is configured. Safe to call from any thread.
@@ -13,8 +15,8 @@ public:
     static CommonError* instance();
 
     void report(const QString& message);
-    // Appends "\r\nError: " and the code in decimal (library error codes are negative).
-    void report(const QString& message, int code);
+    // Shows the failure's sentences with their cause (Failure::text()).
+    void report(const Failure& failure);
     // Something the person can put right (a folder that cannot be written, a full disk), titled
     // by what failed: shown as problem(title, message), without the support addresses that a
     // fault of the program's comes with, and posted like every report.

@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/CommonError.h"
+#include "base/Failure.h"
 #include "base/ServiceConfig.h"
 #include "cli/ConsoleProgress.h"
 #include "cli/InterruptGuard.h"
@@ -288,8 +289,8 @@ bool HeadlessRenderer::buildProject(const Request& request, Project* project)
     for (const QString& music : request.music) {
         try {
             tracks << MediaFileInfo::fromFile(QFileInfo(music).absoluteFilePath());
-        } catch (int) {
-            fail(QStringLiteral("cannot read music file %1").arg(music));
+        } catch (const Failure& failure) {
+            fail(failure.text());
             return false;
         }
     }

@@ -1,9 +1,12 @@
 #include "engine/PlanPlayer.h"
 
 #include "base/CommonError.h"
+#include "base/Failure.h"
+#include "engine/PlayProblems.h"
 #include "media/AsyncStaticImgImput.h"
 #include "media/AsyncVideoInput.h"
 #include "media/FramePool.h"
+#include "project/ImgSlide.h"
 #include "scene/ImgSceneReader.h"
 #include "scene/TextSceneReader.h"
 #include "templates/ImgScene.h"
@@ -11,13 +14,21 @@
 #include "templates/TextScene.h"
 #include "templates/TmplDownloadManager.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 
 PlanPlayer::PlanPlayer(QSharedPointer<Project> project, QSharedPointer<TemplateDescription> theme,
                        QSize size)
-    : project(std::move(project)), theme(std::move(theme)), size(size)
+    : project(std::move(project)), theme(std::move(theme)), size(size),
+      problems(QSharedPointer<PlayProblems>::create())
 {
+}
+
+void PlanPlayer::shareProblems(QSharedPointer<PlayProblems> record)
+{
+    problems = std::move(record);
 }
 
 PlanPlayer::~PlanPlayer() = default;
@@ -44,6 +55,9 @@ bool PlanPlayer::check()
         fail(tr("There is nothing to put into a video: the project has no slides."));
         return false;
     }
+    // Every photo that cannot be read, in one message before the first frame, once per play.
+    if (problems->claimPhotoCheck())
+        tellUnreadablePhotos(unreadablePlanPhotos());
     return true;
 }
 
@@ -90,11 +104,55 @@ int PlanPlayer::videoFrames(const Project& project, const TemplateDescription& t
     return starts.back() + (last ? last->frames : 0);
 }
 
-void PlanPlayer::failBackground(const Scene& scene)
+void PlanPlayer::failBackground(const Scene& scene, const ISceneReader& reader)
 {
     if (stopRequested)
         return; // a stop, or an earlier failure that already has its message
-    fail(tr("The theme's background cannot be played: %1").arg(backgroundPath(scene)));
+    const QString path = backgroundPath(scene);
+    abort();
+    if (problems->untold({path}).isEmpty())
+        return;
+    CommonError::instance()->report(
+        Failure(tr("The theme's background %1 cannot be played, so the video cannot be made. "
+                   "Download the theme again, or choose another theme.")
+                    .arg(QDir::toNativeSeparators(path)),
+                path, reader.backgroundFailure()));
+}
+
+void PlanPlayer::tellUnreadablePhotos(const QStringList& photos)
+{
+    const QStringList untold = problems->untold(photos);
+    if (untold.isEmpty())
+        return;
+    QStringList shown;
+    for (const QString& photo : untold)
+        shown << QDir::toNativeSeparators(photo);
+    CommonError::instance()->report(
+        tr("The video leaves a place empty for each photo that cannot be read. Check that these "
+           "files are still there, or take them out of the slideshow:\n%1")
+            .arg(shown.join(QLatin1Char('\n'))));
+}
+
+QStringList PlanPlayer::unreadablePlanPhotos() const
+{
+    QStringList unreadable;
+    for (const ScenePlanEntry& entry : *project->scenePlan()) {
+        for (const QSharedPointer<Slide>& slide : entry.slides) {
+            const auto photo = slide.objectCast<ImgSlide>();
+            if (!photo || unreadable.contains(photo->path()))
+                continue;
+            // Only regular files are opened: a pipe or a device would hold the play.
+            bool readable = QFileInfo(photo->path()).isFile();
+            if (readable) {
+                QImageReader reader(photo->path());
+                reader.setDecideFormatFromContent(true);
+                readable = reader.canRead();
+            }
+            if (!readable)
+                unreadable << photo->path();
+        }
+    }
+    return unreadable;
 }
 
 QString PlanPlayer::backgroundPath(const Scene& scene) const
@@ -127,9 +185,13 @@ QSharedPointer<ISceneReader> PlanPlayer::openScene(const Scene& scene, const Sce
         return nullptr;
 
     SlideIterator slides(entry.slides);
-    if (scene.type == Scene::ImageSlides)
-        return QSharedPointer<ImgSceneReader>::create(background, size.width(), size.height(),
-                                                      static_cast<const ImgScene*>(&scene), slides);
+    if (scene.type == Scene::ImageSlides) {
+        auto reader = QSharedPointer<ImgSceneReader>::create(
+            background, size.width(), size.height(), static_cast<const ImgScene*>(&scene), slides);
+        // Photos that passed the check at the start and still could not be decoded.
+        tellUnreadablePhotos(reader->unreadablePhotos());
+        return reader;
+    }
     if (scene.type == Scene::TextSlides)
         return QSharedPointer<TextSceneReader>::create(background, size.width(), size.height(),
                                                        static_cast<const TextScene*>(&scene),
@@ -173,7 +235,7 @@ void PlanPlayer::playEntries(FrameSink& sink, int first)
         bool more = reader->next(1.0);
         // A background without a single picture is as broken as one that cannot be read.
         if (!more || reader->backgroundFailed())
-            failBackground(*pass.scene);
+            failBackground(*pass.scene, *reader);
         bool handedOver = false;
         for (; more && !stopRequested; more = reader->next(1.0)) {
             PoolFrame frame = reader->takeFrame();
@@ -193,7 +255,7 @@ void PlanPlayer::playEntries(FrameSink& sink, int first)
         if (sink.full())
             break;
         if (!handedOver && reader->backgroundFailed())
-            failBackground(*pass.scene);
+            failBackground(*pass.scene, *reader);
         // Without a hand-over the next scene's frames, numbered from 0 again, follow on after
         // every frame this one wrote.
         if (!handedOver && !pass.last)
@@ -223,7 +285,7 @@ void PlanPlayer::blendUnder(Pass& pass, QImage& image, int count)
 {
     if (!pass.fadingOut->next(1.0)) {
         if (pass.fadingOut->backgroundFailed())
-            failBackground(*pass.fadingOutScene);
+            failBackground(*pass.fadingOutScene, *pass.fadingOut);
         pass.fadingOut.reset();
         return;
     }

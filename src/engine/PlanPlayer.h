@@ -12,6 +12,7 @@
 #include <atomic>
 
 class FramePool;
+class PlayProblems;
 class ISceneReader;
 class Scene;
 
@@ -30,6 +31,9 @@ public:
     PlanPlayer(QSharedPointer<Project> project, QSharedPointer<TemplateDescription> theme,
                QSize size);
     ~PlanPlayer() override;
+    // The record of what this play has told already, shared with the engines of the same play
+    // (a preview's seeks); each player has its own otherwise.
+    void shareProblems(QSharedPointer<PlayProblems> record);
 
     // Says why the project cannot be played (through CommonError) and returns false, or true.
     bool check();
@@ -81,12 +85,15 @@ private:
     QSharedPointer<ISceneReader> openScene(const Scene& scene, const ScenePlanEntry& entry,
                                            const QSharedPointer<FramePool>& pool);
     void fail(const QString& message);
-    void failBackground(const Scene& scene);
+    void failBackground(const Scene& scene, const ISceneReader& reader);
+    void tellUnreadablePhotos(const QStringList& photos);
+    QStringList unreadablePlanPhotos() const;
     QString backgroundPath(const Scene& scene) const;
 
     QSharedPointer<Project> project;
     QSharedPointer<TemplateDescription> theme;
     QSize size;
+    QSharedPointer<PlayProblems> problems;
     std::atomic<bool> stopRequested{false};
     std::atomic<bool> hasFailed{false};
 };

@@ -5,15 +5,18 @@
 
 PreviewWorker::PreviewWorker(QSharedPointer<Project> project,
                              QSharedPointer<TemplateDescription> theme, QSize size, int firstEntry,
-                             QSharedPointer<DisplaySink> sink)
+                             QSharedPointer<DisplaySink> sink,
+                             QSharedPointer<PlayProblems> problems)
     : project(std::move(project)), theme(std::move(theme)), size(size), firstEntry(firstEntry),
-      sink(std::move(sink))
+      sink(std::move(sink)), problems(std::move(problems))
 {
 }
 
 void PreviewWorker::run()
 {
     PlanPlayer player(project, theme, size);
+    if (problems)
+        player.shareProblems(problems);
     {
         QMutexLocker lock(&engineLock);
         engine = &player;

@@ -9,6 +9,7 @@
 
 class DisplaySink;
 class PlanPlayer;
+class PlayProblems;
 
 // Plays a plan on the preview thread into the display's sink, from one plan entry to the end or
 // until stopped. The sink is told when nothing more comes.
@@ -17,7 +18,8 @@ class PreviewWorker : public Worker
     Q_OBJECT
 public:
     PreviewWorker(QSharedPointer<Project> project, QSharedPointer<TemplateDescription> theme,
-                  QSize size, int firstEntry, QSharedPointer<DisplaySink> sink);
+                  QSize size, int firstEntry, QSharedPointer<DisplaySink> sink,
+                  QSharedPointer<PlayProblems> problems = nullptr);
 
 protected:
     void run() override;
@@ -30,6 +32,7 @@ private:
     QSize size;
     int firstEntry;
     QSharedPointer<DisplaySink> sink;
+    QSharedPointer<PlayProblems> problems; // what this play has told, across its seeks
     QMutex engineLock; // guards `engine` between a stop request and the end of run()
     PlanPlayer* engine = nullptr;
 };

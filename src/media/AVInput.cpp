@@ -1,6 +1,9 @@
 #include "media/AVInput.h"
 
-#include "base/CommonError.h"
+#include "media/LibavFailure.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
@@ -37,21 +40,29 @@ int64_t seekInQt(void* opaque, int64_t offset, int whence)
 
 } // namespace
 
-void AVInput::fail(const QString& message, int code, int thrown)
+void AVInput::fail(const QString& path, AVMediaType mediaType, const QString& reason)
 {
-    CommonError::instance()->report(message, code);
-    throw thrown;
+    // The person chose the music; the theme brought the background.
+    const QString message =
+        mediaType == AVMEDIA_TYPE_AUDIO
+            ? QCoreApplication::translate("AVInput",
+                                          "The music file %1 cannot be played. Check that it is "
+                                          "still there, or choose another track.")
+            : QCoreApplication::translate("AVInput",
+                                          "The theme's background video %1 cannot be played. "
+                                          "Download the theme again, or choose another theme.");
+    throw Failure(message.arg(QDir::toNativeSeparators(path)), path, reason);
 }
 
 AVInput::AVInput(const QString& path, AVMediaType mediaType)
 {
     openByName(path);
     if (!format)
-        openThroughQt(path);
+        openThroughQt(path, mediaType);
 
     int result = avformat_find_stream_info(format.get(), nullptr);
     if (result < 0)
-        fail(QStringLiteral("Failed to find stream info of ") + path, result, result);
+        fail(path, mediaType, libavReason(result));
 
     for (unsigned i = 0; i < format->nb_streams; ++i) {
         if (format->streams[i]->codecpar->codec_type == mediaType) {
@@ -60,9 +71,11 @@ AVInput::AVInput(const QString& path, AVMediaType mediaType)
             break;
         }
     }
-    // The message names an audio stream whatever type was sought.
     if (!stream)
-        fail(QStringLiteral("Failed to find audio stream of ") + path, result, 0);
+        fail(path, mediaType,
+             mediaType == AVMEDIA_TYPE_AUDIO
+                 ? QCoreApplication::translate("AVInput", "the file holds no sound")
+                 : QCoreApplication::translate("AVInput", "the file holds no pictures"));
 
     codec = avcodec_find_decoder(stream->codecpar->codec_id);
     decoder.reset(avcodec_alloc_context3(codec));
@@ -77,7 +90,7 @@ AVInput::AVInput(const QString& path, AVMediaType mediaType)
         result = avcodec_open2(decoder.get(), codec, nullptr);
     }
     if (result < 0)
-        fail(QStringLiteral("Failed to open codec for ") + path, result, result);
+        fail(path, mediaType, libavReason(result));
 }
 
 AVInput::~AVInput() = default;
@@ -94,10 +107,12 @@ void AVInput::openByName(const QString& path)
         format.reset(opened);
 }
 
-void AVInput::openThroughQt(const QString& path)
+void AVInput::openThroughQt(const QString& path, AVMediaType mediaType)
 {
     file = std::make_unique<QFile>(path);
-    file->open(QIODevice::ReadOnly);
+    // Qt's words for a missing or forbidden file are plainer than the demuxer's.
+    if (!file->open(QIODevice::ReadOnly))
+        fail(path, mediaType, file->errorString());
     auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferSize));
     io.reset(
         avio_alloc_context(buffer, kIoBufferSize, 0, file.get(), readFromQt, nullptr, seekInQt));
@@ -114,7 +129,7 @@ void AVInput::openThroughQt(const QString& path)
         opened = nullptr;
     }
     if (result < 0)
-        fail(QStringLiteral("Failed to open av format of ") + path, result, result);
+        fail(path, mediaType, libavReason(result));
     format.reset(opened);
 }
 

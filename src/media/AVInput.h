@@ -10,8 +10,8 @@
 // Reads one media file sequentially: the first stream of the wanted type, decoded one frame per
 // readFrame() call; seek() moves to a point in time (the preview starting mid-way). Opens by name
 // through FFmpeg's file protocol, else through Qt's file API (Qt resource paths, unusual names).
-// Construction failures are reported through CommonError and thrown as a plain int (0 for a missing
-// stream); nothing half-open survives them. Used by one thread at a time.
+// Construction failures throw a Failure that names the file and says what to do; nothing half-open
+// survives them. Used by one thread at a time.
 class AVInput
 {
 public:
@@ -43,8 +43,9 @@ protected:
 
 private:
     void openByName(const QString& path);
-    void openThroughQt(const QString& path);
-    [[noreturn]] static void fail(const QString& message, int code, int thrown);
+    void openThroughQt(const QString& path, AVMediaType mediaType);
+    [[noreturn]] static void fail(const QString& path, AVMediaType mediaType,
+                                  const QString& reason);
 
     libav::CodecContextPtr decoder;
     const AVCodec* codec = nullptr;

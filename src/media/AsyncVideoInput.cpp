@@ -16,8 +16,14 @@ AsyncVideoInput::~AsyncVideoInput()
     shutDown();
 }
 
-void AsyncVideoInput::onError()
+void AsyncVideoInput::onError(const QString& why)
 {
+    reason = why;
     readFailed = true;
     emit error();
+}
+
+QString AsyncVideoInput::failure() const
+{
+    return readFailed ? reason : QString();
 }

@@ -8,8 +8,8 @@
 
 // A background video decoded ahead on its own thread into the render's frame pool. Starts at
 // construction; destruction stops the worker, joins the thread and returns queued frames.
-// A file that cannot be opened or read reports "Video input reader failed", emits error() and
-// ends the stream.
+// A file that cannot be opened or read emits error() and ends the stream; failure() then says
+// why. The engine tells the person, once.
 class AsyncVideoInput : public AsyncFrameSource
 {
     Q_OBJECT
@@ -19,14 +19,16 @@ public:
     ~AsyncVideoInput() override;
 
     bool failed() const override { return readFailed; }
+    QString failure() const override;
 
 signals:
     void error();
 
 public slots:
-    void onError();
+    void onError(const QString& reason);
 
 private:
     // Set on the worker's thread before it queues the end marker.
     std::atomic<bool> readFailed{false};
+    QString reason; // written before readFailed is set, read after it is seen
 };

@@ -1,7 +1,8 @@
 #include "media/AsyncVideoInputWorker.h"
 
-#include "base/CommonError.h"
+#include "base/Failure.h"
 #include "media/FramePool.h"
+#include "media/LibavFailure.h"
 #include "media/VideoInput.h"
 
 AsyncVideoInputWorker::AsyncVideoInputWorker(QSharedPointer<FramePool> pool, const QString& path)
@@ -18,16 +19,15 @@ void AsyncVideoInputWorker::run()
                 continue; // checks for a stop at least every 10 ms
             PoolFrame frame = PoolFrame::acquire(pool, this);
             if (!frame)
-                throw AVERROR(ENOMEM);
+                throwLibav("av_frame_alloc", AVERROR(ENOMEM));
             if (!reader.readFrame(frame.get())) {
                 deliver({});
                 break;
             }
             deliver(std::move(frame));
         }
-    } catch (int) {
-        CommonError::instance()->report(QStringLiteral("Video input reader failed"));
-        emit error();
+    } catch (const Failure& failure) {
+        emit error(failure.reason());
         // The consumer must not wait for ever: the scene ends as if the video had ended.
         deliver({});
     }

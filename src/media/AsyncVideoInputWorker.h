@@ -19,7 +19,7 @@ public:
     AsyncVideoInputWorker(QSharedPointer<FramePool> pool, const QString& path);
 
 signals:
-    void error();
+    void error(const QString& reason);
 
 protected:
     void run() override;

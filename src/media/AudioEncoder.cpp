@@ -1,8 +1,8 @@
 #include "media/AudioEncoder.h"
 
-#include "base/CommonError.h"
 #include "media/AudioResampler.h"
 #include "media/AudioVolume.h"
+#include "media/LibavFailure.h"
 
 #include <cstdio>
 
@@ -14,10 +14,10 @@ namespace {
 
 constexpr int kOutputRate = 44100;
 
+// The step that failed and FFmpeg's reason: the output's catcher says which file it was.
 [[noreturn]] void reportAndThrow(const char* message, int code)
 {
-    CommonError::instance()->report(QString::fromLatin1(message), code);
-    throw code;
+    throwLibav(message, code);
 }
 
 } // namespace
@@ -27,11 +27,11 @@ AudioEncoder::AudioEncoder(const AVOutputFormat* format, AVFormatContext* output
 {
     encoder = avcodec_find_encoder(format->audio_codec);
     if (!encoder)
-        throw AVERROR_ENCODER_NOT_FOUND;
+        reportAndThrow("avcodec_find_encoder", AVERROR_ENCODER_NOT_FOUND);
     stream = avformat_new_stream(output, nullptr);
     context.reset(avcodec_alloc_context3(encoder));
     if (!stream || !context)
-        throw AVERROR(ENOMEM);
+        reportAndThrow("avcodec_alloc_context3", AVERROR(ENOMEM));
     context->thread_count = 4;
     context->bit_rate = bitRate;
     context->sample_rate = kOutputRate;
@@ -52,15 +52,15 @@ AudioEncoder::AudioEncoder(const AVOutputFormat* format, AVFormatContext* output
     av_opt_set(context->priv_data, "aac_coder", "fast", 0);
     int result = avcodec_open2(context.get(), encoder, nullptr);
     if (result < 0)
-        throw result;
+        reportAndThrow("avcodec_open2", result);
     result = avcodec_parameters_from_context(stream->codecpar, context.get());
     if (result < 0)
-        throw result;
+        reportAndThrow("avcodec_parameters_from_context", result);
     stream->time_base = context->time_base;
     writer = std::make_unique<PacketWriter>(output, stream, context.get());
     fifo.reset(av_audio_fifo_alloc(context->sample_fmt, context->ch_layout.nb_channels, 1));
     if (!fifo)
-        throw AVERROR(ENOMEM);
+        reportAndThrow("av_audio_fifo_alloc", AVERROR(ENOMEM));
     resampler = std::make_unique<AudioResampler>(context->ch_layout, context->sample_fmt,
                                                  context->sample_rate);
 }
@@ -96,7 +96,7 @@ void AudioEncoder::writeFrame(const AVFrame* frame, int sampleRate, int volume)
         }
         if (av_audio_fifo_read(fifo.get(), reinterpret_cast<void**>(out->data), frameSize) <
             frameSize)
-            reportAndThrow("Failed read out frame while writing audio frame.", 1);
+            reportAndThrow("Failed read out frame while writing audio frame.", AVERROR_BUG);
         applyVolume(out.get(), volume);
         out->pts = nextPts;
         nextPts += out->nb_samples;

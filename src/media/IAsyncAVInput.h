@@ -2,6 +2,8 @@
 
 #include "media/PoolFrame.h"
 
+#include <QString>
+
 // A background frame source that produces frames ahead on a thread of its own.
 class IAsyncAVInput
 {
@@ -13,4 +15,6 @@ public:
     // True once the source could not be read: its stream ended early for that reason. Known by
     // the time getFrame() returns the end marker.
     virtual bool failed() const { return false; }
+    // Then, the library's reason (empty when there is none to give).
+    virtual QString failure() const { return QString(); }
 };

@@ -1,7 +1,9 @@
 #include "media/MediaFileInfo.h"
 
+#include "base/Failure.h"
 #include "media/AudioInput.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTime>
 
@@ -29,7 +31,11 @@ QSharedPointer<MediaFileInfo> MediaFileInfo::fromFile(const QString& path)
     // A file that opens but yields no sound (damaged, or a tag without music) would be listed
     // as 0:00 and silently shorten the video: it is no track.
     if (total <= 0.0f)
-        throw AVERROR_INVALIDDATA;
+        throw Failure(QCoreApplication::translate("MediaFileInfo",
+                                                  "The file %1 holds no music that can be played. "
+                                                  "Choose another track.")
+                          .arg(QDir::toNativeSeparators(path)),
+                      path);
     return QSharedPointer<MediaFileInfo>::create(total, tag(input.metadata(), "artist"),
                                                  tag(input.metadata(), "title"),
                                                  tag(input.metadata(), "filename"), path);

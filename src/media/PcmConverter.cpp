@@ -1,5 +1,7 @@
 #include "media/PcmConverter.h"
 
+#include "media/LibavFailure.h"
+
 namespace {
 
 AVChannelLayout stereo()
@@ -16,7 +18,7 @@ PcmConverter::PcmConverter()
       staging(av_audio_fifo_alloc(AV_SAMPLE_FMT_S16, kChannels, 1))
 {
     if (!staging)
-        throw AVERROR(ENOMEM);
+        throwLibav("av_audio_fifo_alloc", AVERROR(ENOMEM));
 }
 
 void PcmConverter::writeFrame(const AVFrame* frame, int sampleRate, int volume)

@@ -1,5 +1,7 @@
 #include "media/VideoEncoder.h"
 
+#include "media/LibavFailure.h"
+
 extern "C" {
 #include <libavutil/opt.h>
 }
@@ -11,11 +13,11 @@ VideoEncoder::VideoEncoder(AVFormatContext* output, const AVOutputFormat* format
 {
     const AVCodec* encoder = avcodec_find_encoder(format->video_codec);
     if (!encoder)
-        throw AVERROR_ENCODER_NOT_FOUND;
+        throwLibav("avcodec_find_encoder", AVERROR_ENCODER_NOT_FOUND);
     AVStream* stream = avformat_new_stream(output, nullptr);
     context.reset(avcodec_alloc_context3(encoder));
     if (!stream || !context || !picture)
-        throw AVERROR(ENOMEM);
+        throwLibav("avcodec_alloc_context3", AVERROR(ENOMEM));
     context->height = height;
     context->width = width;
     context->time_base = AVRational{num, den};
@@ -36,7 +38,7 @@ VideoEncoder::VideoEncoder(AVFormatContext* output, const AVOutputFormat* format
     if (result >= 0)
         result = avcodec_parameters_from_context(stream->codecpar, context.get());
     if (result < 0)
-        throw result;
+        throwLibav("avcodec_open2", result);
     stream->time_base = context->time_base; // a hint; the muxer chooses at the header
     writer = std::make_unique<PacketWriter>(output, stream, context.get());
 
@@ -45,7 +47,7 @@ VideoEncoder::VideoEncoder(AVFormatContext* output, const AVOutputFormat* format
     picture->height = height;
     result = av_frame_get_buffer(picture.get(), 32);
     if (result < 0)
-        throw result;
+        throwLibav("av_frame_get_buffer", result);
 }
 
 VideoEncoder::~VideoEncoder() = default;
@@ -61,7 +63,7 @@ void VideoEncoder::encode(const AVFrame* frame, int num, int den)
     // The encoder may still hold the previous picture.
     int result = av_frame_make_writable(picture.get());
     if (result < 0)
-        throw result;
+        throwLibav("av_frame_make_writable", result);
     convert(frame);
     picture->pts = toCodecTime(frame->pts, num, den) + offset;
     send(picture.get());
@@ -78,7 +80,7 @@ void VideoEncoder::convert(const AVFrame* frame)
                                picture->linesize[0], picture->data[1], picture->linesize[1],
                                picture->data[2], picture->linesize[2], frame->width,
                                frame->height) != 0)
-            throw AVERROR(EINVAL);
+            throwLibav("ARGBToI420", AVERROR(EINVAL));
         return;
     }
     SwsContext* cached = sws_getCachedContext(
@@ -86,7 +88,7 @@ void VideoEncoder::convert(const AVFrame* frame)
         context->height, context->pix_fmt, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
     converter.reset(cached);
     if (!converter)
-        throw AVERROR(EINVAL);
+        throwLibav("sws_getCachedContext", AVERROR(EINVAL));
     sws_scale(converter.get(), frame->data, frame->linesize, 0, frame->height, picture->data,
               picture->linesize);
 }
@@ -104,5 +106,5 @@ void VideoEncoder::flush()
 void VideoEncoder::send(const AVFrame* frame)
 {
     if (const int result = writer->write(frame); result < 0)
-        throw result;
+        throwLibav("av_write_frame", result);
 }

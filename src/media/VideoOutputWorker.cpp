@@ -1,35 +1,22 @@
 #include "media/VideoOutputWorker.h"
 
 #include "base/CommonError.h"
+#include "base/Failure.h"
 #include "media/AudioEncoder.h"
 #include "media/AudioTrackWriter.h"
+#include "media/LibavFailure.h"
 #include "media/VideoEncoder.h"
+
+#include <QDir>
 
 namespace {
 
 constexpr int kAudioBitRate = 192000; // AAC, stereo
 
-// An output step that failed: its message and the library's code.
-struct OutputFailure
-{
-    const char* message;
-    int code;
-};
-
-void check(int result, const char* message)
+void check(int result, const char* step)
 {
     if (result < 0)
-        throw OutputFailure{message, result};
-}
-
-// The video encoder throws the library's code when a packet cannot be encoded or written.
-template <typename Step> void encodeVideo(Step step)
-{
-    try {
-        step();
-    } catch (int code) {
-        throw OutputFailure{"Video output av_write_frame failed", code};
-    }
+        throwLibav(step, result);
 }
 
 } // namespace
@@ -77,10 +64,17 @@ void VideoOutputWorker::run()
     try {
         encodeAll();
         return;
-    } catch (const OutputFailure& failure) {
-        CommonError::instance()->report(QString::fromLatin1(failure.message), failure.code);
-    } catch (int) {
-        // Music that failed to open or encode: its reader or encoder reported the message.
+    } catch (const Failure& failure) {
+        // A track that can no longer be read says so itself; a step of the output knows only
+        // its cause, and the file it was writing is this one.
+        CommonError::instance()->report(
+            failure.message().isEmpty()
+                ? failure.withMessage(
+                      tr("The video could not be written to %1. Check that the disk has free "
+                         "space and that the folder can be written to, then make the video again.")
+                          .arg(QDir::toNativeSeparators(settings.path)),
+                      settings.path)
+                : failure);
     }
     std::deque<OutputCommand> discarded;
     {
@@ -90,7 +84,6 @@ void VideoOutputWorker::run()
         changed.wakeAll();
     }
     discarded.clear(); // the frames go back to their pool
-    CommonError::instance()->report(QStringLiteral("Video output process thread failed"));
     emit error();
 }
 
@@ -98,25 +91,20 @@ void VideoOutputWorker::encodeAll()
 {
     AVFormatContext* raw = avformat_alloc_context();
     if (!raw)
-        throw OutputFailure{"Video output set-up failed", AVERROR(ENOMEM)};
+        throwLibav("avformat_alloc_context", AVERROR(ENOMEM));
     libav::OutputContextPtr context(raw);
     const AVOutputFormat* format = av_guess_format("mp4", nullptr, nullptr);
     if (!format)
-        throw OutputFailure{"Video output set-up failed", AVERROR_MUXER_NOT_FOUND};
+        throwLibav("av_guess_format", AVERROR_MUXER_NOT_FOUND);
     context->oformat = format;
 
     std::unique_ptr<VideoEncoder> video;
     std::unique_ptr<AudioEncoder> audio;
-    try {
-        video = std::make_unique<VideoEncoder>(raw, format, settings.height, settings.width,
-                                               settings.num, settings.den, AV_PIX_FMT_YUV420P,
-                                               settings.fastDecode);
-        if (!settings.tracks.isEmpty())
-            audio =
-                std::make_unique<AudioEncoder>(format, raw, kAudioBitRate, 2, AV_SAMPLE_FMT_S16);
-    } catch (int code) {
-        throw OutputFailure{"Video output encoder set-up failed", code};
-    }
+    video =
+        std::make_unique<VideoEncoder>(raw, format, settings.height, settings.width, settings.num,
+                                       settings.den, AV_PIX_FMT_YUV420P, settings.fastDecode);
+    if (!settings.tracks.isEmpty())
+        audio = std::make_unique<AudioEncoder>(format, raw, kAudioBitRate, 2, AV_SAMPLE_FMT_S16);
 
     if (!(format->flags & AVFMT_NOFILE))
         check(avio_open2(&context->pb, settings.path.toUtf8().constData(), AVIO_FLAG_WRITE, nullptr,
@@ -132,15 +120,15 @@ void VideoOutputWorker::encodeAll()
     while (takeNext(current)) {
         OutputCommand& command = current.front();
         if (command.kind == OutputCommand::VideoFrame) {
-            encodeVideo([&] { video->encode(command.frame.get(), command.num, command.den); });
+            video->encode(command.frame.get(), command.num, command.den);
             if (music)
-                music->writeUntil(*audio, command.seconds); // reports its own failures
+                music->writeUntil(*audio, command.seconds); // a lost track throws its own words
         } else {
             video->addPtsOffset(command.frames, command.num, command.den);
         }
         current.clear(); // gives the frame back to the pool
     }
-    encodeVideo([&] { video->flush(); });
+    video->flush();
     if (audio)
         audio->flush();
     check(av_write_trailer(raw), "Video output av_write_trailer failed");

@@ -1,5 +1,6 @@
 #include "preview/PcmDevice.h"
 
+#include "base/Failure.h"
 #include <cstring>
 
 PcmDevice::PcmDevice(const QList<QSharedPointer<MediaFileInfo>>& tracks, double totalDuration,
@@ -10,8 +11,8 @@ PcmDevice::PcmDevice(const QList<QSharedPointer<MediaFileInfo>>& tracks, double 
 {
     try {
         music.seek(startSeconds);
-    } catch (int) {
-        broken = true;
+    } catch (const Failure&) {
+        broken = true; // the picture plays on in silence
     }
 }
 
@@ -30,7 +31,7 @@ qint64 PcmDevice::readData(char* data, qint64 maxSize)
     if (!broken) {
         try {
             chunk = music.read(length);
-        } catch (int) {
+        } catch (const Failure&) {
             broken = true;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "engine/DisplaySink.h"
 #include "engine/PlanPlayer.h"
+#include "engine/PlayProblems.h"
 #include "engine/PreviewWorker.h"
 #include "preview/PreviewAudio.h"
 #include "project/ImgSlide.h"
@@ -55,6 +56,7 @@ void PreviewPlayer::play(QSharedPointer<Project> project,
                          int entry)
 {
     copy = snapshot(*project);
+    told = QSharedPointer<PlayProblems>::create(); // a new play tells its problems afresh
     theme = std::move(playedTheme);
     size = playedSize;
     starts = theme ? PlanPlayer::entryStarts(*copy, *theme) : QVector<int>();
@@ -94,7 +96,7 @@ void PreviewPlayer::startEngine()
         return;
     startPending = false;
     leaving = WorkerThread(); // ended: joined at once
-    thread.start(new PreviewWorker(copy, theme, size, startEntry, sink));
+    thread.start(new PreviewWorker(copy, theme, size, startEntry, sink, told));
 }
 
 void PreviewPlayer::stopEngine()

@@ -12,6 +12,7 @@
 #include <QVector>
 
 class DisplaySink;
+class PlayProblems;
 class PreviewAudio;
 class QAudioDeviceInfo;
 
@@ -88,6 +89,7 @@ private:
     void setState(State state);
 
     QSharedPointer<Project> copy;
+    QSharedPointer<PlayProblems> told;
     QSharedPointer<TemplateDescription> theme;
     QSize size;
     QVector<int> starts;

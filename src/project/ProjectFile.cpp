@@ -1,6 +1,7 @@
 #include "project/ProjectFile.h"
 
 #include "base/AtomicFile.h"
+#include "base/Failure.h"
 #include "project/ImgSlide.h"
 #include "project/TextSlide.h"
 
@@ -46,7 +47,7 @@ TrackList readTracks(QXmlStreamReader& reader, QStringList* missing, bool* close
         if (readable) {
             try {
                 tracks << MediaFileInfo::fromFile(src);
-            } catch (int) {
+            } catch (const Failure&) {
                 readable = false; // there, but no longer music: treated as missing
             }
         }

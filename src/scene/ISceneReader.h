@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QSharedPointer>
+#include <QString>
 
 // Composes the frames of one scene: each next() takes the next background frame and paints the
 // scene's layers into it in place.
@@ -22,6 +23,8 @@ public:
     virtual bool next(double step) = 0;
     // After next() returned false: whether the background ended because it could not be read.
     virtual bool backgroundFailed() const = 0;
+    // Then, the reason it gave (empty when it gave none).
+    virtual QString backgroundFailure() const = 0;
     // Draws every layer onto `target` at the current frame number, then advances it.
     virtual void drawElements(QSharedPointer<QImage> target, double step) = 0;
 };

@@ -24,6 +24,11 @@ bool SceneReaderBase::backgroundFailed() const
     return background->failed();
 }
 
+QString SceneReaderBase::backgroundFailure() const
+{
+    return background->failure();
+}
+
 void SceneReaderBase::drawElements(QSharedPointer<QImage> target, double step)
 {
     for (const QSharedPointer<ObjectLayer>& layer : layers)

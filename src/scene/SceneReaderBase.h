@@ -25,6 +25,7 @@ public:
 protected:
     explicit SceneReaderBase(QSharedPointer<IAsyncAVInput> background);
     bool backgroundFailed() const override;
+    QString backgroundFailure() const override;
 
     std::list<QSharedPointer<ObjectLayer>> layers;
 

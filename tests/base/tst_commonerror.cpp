@@ -1,6 +1,7 @@
 #include "HttpTestServer.h"
 #include "base/CommonError.h"
 #include "base/ErrorSender.h"
+#include "base/Failure.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -64,13 +65,15 @@ private slots:
         QCOMPARE(postedError(0), text);
     }
 
-    void reportWithCodeAppendsIt()
+    // A failure reads as sentences: what failed and what to do, then the library's cause.
+    void aFailureShowsItsSentenceAndCause()
     {
         QSignalSpy shown(CommonError::instance(), &CommonError::error);
-        CommonError::instance()->report(QStringLiteral("Video output avformat_write_header failed"),
-                                        -22);
-        const QString expected =
-            QStringLiteral("Video output avformat_write_header failed\r\nError: -22");
+        CommonError::instance()->report(
+            Failure(QStringLiteral("The video could not be written to /v/a.mp4."),
+                    QStringLiteral("/v/a.mp4"), QStringLiteral("No space left on device")));
+        const QString expected = QStringLiteral("The video could not be written to /v/a.mp4.\n"
+                                                "The system said: No space left on device.");
         QCOMPARE(shown.at(0).at(0).toString(), expected);
         QTRY_COMPARE(server.requests().size(), 1);
         QCOMPARE(postedError(0), expected);

@@ -192,7 +192,7 @@ private slots:
             << "cannot read photo nowhere.jpg";
         QTest::newRow("unreadable music")
             << QStringList{"--theme", "1", "--text", "x", "--music", "album/a.jpg", "-o", "x.mp4"}
-            << "cannot read music file album/a.jpg";
+            << "The music file " + dirs.file("album/a.jpg") + " cannot be played";
         QTest::newRow("folder without photos")
             << QStringList{"--theme", "1", "--folder", "notes", "-o", "x.mp4"}
             << "no photo found in folder notes";

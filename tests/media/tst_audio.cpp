@@ -1,6 +1,7 @@
 #include "MediaFixtures.h"
 #include "TestDirs.h"
 #include "base/CommonError.h"
+#include "base/Failure.h"
 #include "media/AudioEncoder.h"
 #include "media/AudioInput.h"
 #include "media/AudioVolume.h"
@@ -304,20 +305,26 @@ private slots:
         }
     }
 
-    void unreadableMusicIsReportedAndThrown()
+    // Music that cannot be used throws a sentence naming the file; the caller tells the person.
+    void unreadableMusicThrowsWhatToDo()
     {
         QSignalSpy errors(CommonError::instance(), &CommonError::error);
-        const QString missing = dirs.file("gone.mp3");
-        QVERIFY_EXCEPTION_THROWN(MediaFileInfo::fromFile(missing), int);
-        QVERIFY(
-            errors.last().at(0).toString().startsWith("Failed to open av format of " + missing));
         const QString corrupt = dirs.file("corrupt.m4a");
         QFile file(corrupt);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(3000, 'z'));
         file.close();
-        QVERIFY_EXCEPTION_THROWN(MediaFileInfo::fromFile(corrupt), int);
-        QCOMPARE(errors.count(), 2);
+        for (const QString& path : {dirs.file("gone.mp3"), corrupt}) {
+            try {
+                MediaFileInfo::fromFile(path);
+                QFAIL("no failure thrown");
+            } catch (const Failure& failure) {
+                QCOMPARE(failure.file(), path);
+                QVERIFY(failure.message().startsWith("The music file " + path + " cannot be"));
+                QVERIFY(!failure.reason().isEmpty());
+            }
+        }
+        QCOMPARE(errors.count(), 0);
     }
 };
 

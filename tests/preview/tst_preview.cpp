@@ -1,6 +1,7 @@
 #include "MediaFixtures.h"
 #include "TestDirs.h"
 #include "ThemeFixture.h"
+#include "base/CommonError.h"
 #include "engine/DisplaySink.h"
 #include "engine/FrameGrab.h"
 #include "engine/LibavRender.h"
@@ -335,6 +336,54 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(previewThreads(), 0, 5000);
         done = true;
         releaser.join();
+    }
+
+    // A play tells each problem once, however often it is sought through: every unreadable photo
+    // in one message before the first frame, and a background video that is gone once.
+    void aPlayTellsEachProblemOnce()
+    {
+        QFile junk(dirs.file("junk.jpg"));
+        QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("not a photo") > 0);
+        junk.close();
+        auto broken = QSharedPointer<Project>::create(*project);
+        broken->setSlides({QSharedPointer<ImgSlide>::create(dirs.file("gone.jpg")),
+                           QSharedPointer<TextSlide>::create("Hello"),
+                           QSharedPointer<ImgSlide>::create(dirs.file("junk.jpg"))});
+        QSignalSpy told(CommonError::instance(), &CommonError::error);
+        PreviewPlayer player;
+        player.setAudioDevice(QAudioDeviceInfo());
+        player.play(broken, theme, QSize(320, 180), 0);
+        QVERIFY(nextFrame(player));
+        for (const int entry : {2, 0, 1}) {
+            player.seek(entry);
+            QVERIFY(nextFrame(player));
+        }
+        QCOMPARE(told.count(), 1);
+        const QString said = told.at(0).at(0).toString();
+        QVERIFY2(said.contains(dirs.file("gone.jpg")) && said.contains(dirs.file("junk.jpg")),
+                 qPrintable(said));
+
+        // The theme's background video is gone: the play ends at once, and says so once.
+        ThemeFixture::ThemeSpec spec = ThemeFixture::photoAndText(2);
+        spec.scenes[0].video = true;
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), spec));
+        for (const QFileInfo& video :
+             QDir(dirs.file("templates/2")).entryInfoList({"*.mp4"}, QDir::Files))
+            QVERIFY(QFile::remove(video.filePath()));
+        auto lost = QSharedPointer<Project>::create(*project);
+        lost->setThemeId(2);
+        lost->setSlides({QSharedPointer<ImgSlide>::create(dirs.file("red.png"))});
+        told.clear();
+        player.play(lost, lost->templateDescription(), QSize(320, 180), 0);
+        QTRY_VERIFY(player.atEnd());
+        player.seek(0);
+        QTRY_VERIFY(player.atEnd());
+        player.resume();
+        QTRY_VERIFY(player.atEnd());
+        QTest::qWait(100);
+        QCOMPARE(told.count(), 1);
+        QVERIFY2(told.at(0).at(0).toString().contains("Download the theme again"),
+                 qPrintable(told.at(0).at(0).toString()));
     }
 
     void withoutASoundDeviceItPlaysSilently()

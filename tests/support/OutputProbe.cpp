@@ -1,4 +1,5 @@
 #include "OutputProbe.h"
+#include "base/Failure.h"
 
 #include "media/AudioInput.h"
 #include "media/VideoInput.h"
@@ -61,7 +62,7 @@ OutputProbe OutputProbe::read(const QString& path, const QRect& region)
                 }
             }
         }
-    } catch (int) {
+    } catch (const Failure&) {
         probe.hasAudio = false;
     }
     return probe;
