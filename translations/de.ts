@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AVInput</name>
+    <message>
+        <source>The music file %1 cannot be played. Check that it is still there, or choose another track.</source>
+        <translation>Die Musikdatei %1 kann nicht abgespielt werden. Prüfen Sie, ob sie noch vorhanden ist, oder wählen Sie ein anderes Stück.</translation>
+    </message>
+    <message>
+        <source>The theme's background video %1 cannot be played. Download the theme again, or choose another theme.</source>
+        <translation>Das Hintergrundvideo %1 des Themas kann nicht abgespielt werden. Laden Sie das Thema erneut herunter oder wählen Sie ein anderes Thema.</translation>
+    </message>
+    <message>
+        <source>the file holds no sound</source>
+        <translation>die Datei enthält keinen Ton</translation>
+    </message>
+    <message>
+        <source>the file holds no pictures</source>
+        <translation>die Datei enthält keine Bilder</translation>
+    </message>
+</context>
+<context>
     <name>AddBackgroundMusicScreen</name>
     <message>
         <source>Add Background Music</source>
@@ -74,10 +93,12 @@
     </message>
 </context>
 <context>
-    <name>ImgSceneReader</name>
+    <name>Failure</name>
     <message>
-        <source>The photo cannot be read, its place in the video stays empty: %1</source>
-        <translation>Das Foto kann nicht gelesen werden, sein Platz im Video bleibt leer: %1</translation>
+        <source>%1
+The system said: %2.</source>
+        <translation>%1
+Das System meldete: %2.</translation>
     </message>
 </context>
 <context>
@@ -175,6 +196,13 @@
     </message>
 </context>
 <context>
+    <name>MediaFileInfo</name>
+    <message>
+        <source>The file %1 holds no music that can be played. Choose another track.</source>
+        <translation>Die Datei %1 enthält keine abspielbare Musik. Wählen Sie ein anderes Stück.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoGrid</name>
     <message>
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
@@ -204,12 +232,18 @@
         <translation>Es gibt nichts für ein Video: Das Projekt hat keine Folien.</translation>
     </message>
     <message>
-        <source>The theme's background cannot be played: %1</source>
-        <translation>Der Hintergrund des Themas kann nicht abgespielt werden: %1</translation>
-    </message>
-    <message>
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>Das Thema kann seine Szene %1 nicht abspielen: Das Video kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
+        <translation>Der Hintergrund %1 des Themas kann nicht abgespielt werden, daher kann das Video nicht erstellt werden. Laden Sie das Thema erneut herunter oder wählen Sie ein anderes Thema.</translation>
+    </message>
+    <message>
+        <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
+%1</source>
+        <translation>Für jedes Foto, das nicht gelesen werden kann, bleibt im Video ein Platz leer. Prüfen Sie, ob diese Dateien noch vorhanden sind, oder nehmen Sie sie aus der Diashow:
+%1</translation>
     </message>
 </context>
 <context>
@@ -379,6 +413,10 @@ Vielen Dank.</translation>
     <message>
         <source>The sound device stopped: the preview plays on without music.</source>
         <translation>Das Audiogerät hat angehalten: Die Vorschau läuft ohne Musik weiter.</translation>
+    </message>
+    <message>
+        <source>The sound device stopped taking the music: the preview plays on without it.</source>
+        <translation>Das Audiogerät nimmt keine Musik mehr an: Die Vorschau läuft ohne sie weiter.</translation>
     </message>
 </context>
 <context>
@@ -726,6 +764,13 @@ Vielen Dank.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>VideoOutputWorker</name>
+    <message>
+        <source>The video could not be written to %1. Check that the disk has free space and that the folder can be written to, then make the video again.</source>
+        <translation>Das Video konnte nicht nach %1 geschrieben werden. Prüfen Sie, ob auf dem Datenträger Platz frei ist und der Ordner beschreibbar ist, und erstellen Sie das Video dann erneut.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,29 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AVInput</name>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="48" />
+        <source>The music file %1 cannot be played. Check that it is still there, or choose another track.</source>
+        <translation>No se puede reproducir el archivo de música %1. Compruebe que sigue ahí o elija otra pista.</translation>
+    </message>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="51" />
+        <source>The theme's background video %1 cannot be played. Download the theme again, or choose another theme.</source>
+        <translation>No se puede reproducir el vídeo de fondo %1 del tema. Descargue el tema de nuevo o elija otro tema.</translation>
+    </message>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="77" />
+        <source>the file holds no sound</source>
+        <translation>el archivo no contiene sonido</translation>
+    </message>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="78" />
+        <source>the file holds no pictures</source>
+        <translation>el archivo no contiene imágenes</translation>
+    </message>
+</context>
+<context>
     <name>AddBackgroundMusicScreen</name>
     <message>
         <location filename="../qml/AddBackgroundMusicScreen.qml" line="15" />
@@ -90,11 +113,13 @@
     </message>
 </context>
 <context>
-    <name>ImgSceneReader</name>
+    <name>Failure</name>
     <message>
-        <location filename="../src/scene/ImgSceneReader.cpp" line="20" />
-        <source>The photo cannot be read, its place in the video stays empty: %1</source>
-        <translation>No se puede leer la foto; su lugar en el vídeo queda vacío: %1</translation>
+        <location filename="../src/base/Failure.cpp" line="15" />
+        <source>%1
+The system said: %2.</source>
+        <translation>%1
+El sistema indicó: %2.</translation>
     </message>
 </context>
 <context>
@@ -217,6 +242,14 @@
     </message>
 </context>
 <context>
+    <name>MediaFileInfo</name>
+    <message>
+        <location filename="../src/media/MediaFileInfo.cpp" line="34" />
+        <source>The file %1 holds no music that can be played. Choose another track.</source>
+        <translation>El archivo %1 no contiene música reproducible. Elija otra pista.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoGrid</name>
     <message>
         <location filename="../qml/PhotoGrid.qml" line="177" />
@@ -242,22 +275,29 @@
 <context>
     <name>PlanPlayer</name>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="40" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="51" />
         <source>The theme cannot be used: its description is missing or cannot be read.</source>
         <translation>No se puede usar el tema: su descripción falta o no se puede leer.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="44" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="55" />
         <source>There is nothing to put into a video: the project has no slides.</source>
         <translation>No hay nada que poner en un vídeo: el proyecto no tiene diapositivas.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="97" />
-        <source>The theme's background cannot be played: %1</source>
-        <translation>No se puede reproducir el fondo del tema: %1</translation>
+        <location filename="../src/engine/PlanPlayer.cpp" line="116" />
+        <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
+        <translation>No se puede reproducir el fondo %1 del tema, así que no se puede crear el vídeo. Descargue el tema de nuevo o elija otro tema.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="167" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="131" />
+        <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
+%1</source>
+        <translation>El vídeo deja un hueco vacío por cada foto que no se puede leer. Compruebe que estos archivos siguen ahí o quítelos de la presentación:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="229" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>El tema no puede reproducir su escena %1: no se puede crear el vídeo.</translation>
     </message>
@@ -457,14 +497,19 @@ Gracias.</translation>
         <translation>El dispositivo de sonido no puede reproducir la música: la vista previa se reproduce sin ella.</translation>
     </message>
     <message>
-        <location filename="../src/preview/PreviewAudio.cpp" line="61" />
+        <location filename="../src/preview/PreviewAudio.cpp" line="62" />
         <source>The sound device cannot be opened: the preview plays without music.</source>
         <translation>No se puede abrir el dispositivo de sonido: la vista previa se reproduce sin música.</translation>
     </message>
     <message>
-        <location filename="../src/preview/PreviewAudio.cpp" line="72" />
+        <location filename="../src/preview/PreviewAudio.cpp" line="73" />
         <source>The sound device stopped: the preview plays on without music.</source>
         <translation>El dispositivo de sonido se detuvo: la vista previa continúa sin música.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="89" />
+        <source>The sound device stopped taking the music: the preview plays on without it.</source>
+        <translation>El dispositivo de sonido dejó de aceptar la música: la vista previa continúa sin ella.</translation>
     </message>
 </context>
 <context>
@@ -478,80 +523,80 @@ Gracias.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="131" />
+        <location filename="../src/app/ProjectPres.cpp" line="132" />
         <source>Remove Missing Photos</source>
         <translation>Quitar fotos que faltan</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="206" />
+        <location filename="../src/app/ProjectPres.cpp" line="207" />
         <source>Change Theme</source>
         <translation>Cambiar tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="276" />
+        <location filename="../src/app/ProjectPres.cpp" line="277" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>El vídeo dura %1 s; los últimos %2 s de la música quedan fuera.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="309" />
+        <location filename="../src/app/ProjectPres.cpp" line="310" />
         <source>Audio Files</source>
         <translation>archivos de audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="354" />
+        <location filename="../src/app/ProjectPres.cpp" line="355" />
         <source>Add Music</source>
         <translation>Añadir música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="365" />
+        <location filename="../src/app/ProjectPres.cpp" line="366" />
         <source>Remove Music</source>
         <translation>Quitar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="377" />
-        <location filename="../src/app/ProjectPres.cpp" line="389" />
+        <location filename="../src/app/ProjectPres.cpp" line="378" />
+        <location filename="../src/app/ProjectPres.cpp" line="390" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="415" />
-        <location filename="../src/app/ProjectPres.cpp" line="432" />
+        <location filename="../src/app/ProjectPres.cpp" line="416" />
+        <location filename="../src/app/ProjectPres.cpp" line="433" />
         <source>Add Photos</source>
         <translation>Añadir fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="452" />
+        <location filename="../src/app/ProjectPres.cpp" line="453" />
         <source>Add Text</source>
         <translation>Añadir texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="468" />
-        <location filename="../src/app/ProjectPres.cpp" line="485" />
+        <location filename="../src/app/ProjectPres.cpp" line="469" />
+        <location filename="../src/app/ProjectPres.cpp" line="486" />
         <source>Remove Slide</source>
         <translation>Quitar diapositiva</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="468" />
+        <location filename="../src/app/ProjectPres.cpp" line="469" />
         <source>Remove Slides</source>
         <translation>Quitar diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="476" />
+        <location filename="../src/app/ProjectPres.cpp" line="477" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="494" />
+        <location filename="../src/app/ProjectPres.cpp" line="495" />
         <source>Move Slides</source>
         <translation>Mover diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="502" />
+        <location filename="../src/app/ProjectPres.cpp" line="503" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="547" />
+        <location filename="../src/app/ProjectPres.cpp" line="548" />
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
@@ -574,67 +619,67 @@ Gracias.</translation>
         <translation>Mostrar todo</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="98" />
+        <location filename="../qml/ProjectsView.qml" line="100" />
         <source>Resume project</source>
         <translation>Continuar proyecto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="108" />
+        <location filename="../qml/ProjectsView.qml" line="110" />
         <source>Rename</source>
         <translation>Renombrar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="119" />
+        <location filename="../qml/ProjectsView.qml" line="121" />
         <source>Delete project</source>
         <translation>Eliminar proyecto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="122" />
+        <location filename="../qml/ProjectsView.qml" line="124" />
         <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
         <translation>«%1» del %2 se eliminará para siempre. Las fotos y la música que usa se quedan donde están.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="139" />
+        <location filename="../qml/ProjectsView.qml" line="141" />
         <source>Rename Project</source>
         <translation>Renombrar proyecto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="144" />
+        <location filename="../qml/ProjectsView.qml" line="146" />
         <source>A name for this slideshow</source>
         <translation>Un nombre para esta presentación</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="151" />
+        <location filename="../qml/ProjectsView.qml" line="153" />
         <source>Its videos are named after it.</source>
         <translation>Sus vídeos llevarán este nombre.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="157" />
+        <location filename="../qml/ProjectsView.qml" line="159" />
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="163" />
+        <location filename="../qml/ProjectsView.qml" line="165" />
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="177" />
+        <location filename="../qml/ProjectsView.qml" line="179" />
         <source>Delete this project?</source>
         <translation>¿Eliminar este proyecto?</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="178" />
+        <location filename="../qml/ProjectsView.qml" line="180" />
         <source>Keep</source>
         <translation>Conservar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="179" />
+        <location filename="../qml/ProjectsView.qml" line="181" />
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="185" />
+        <location filename="../qml/ProjectsView.qml" line="187" />
         <source>... load more</source>
         <translation>... cargar más</translation>
     </message>
@@ -642,7 +687,7 @@ Gracias.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="303" />
+        <location filename="../src/templates/TemplateParser.cpp" line="308" />
         <source>The theme description cannot be read: %1</source>
         <translation>No se puede leer la descripción del tema: %1</translation>
     </message>
@@ -892,6 +937,14 @@ Gracias.</translation>
         <location filename="../qml/ThemesScreen.qml" line="101" />
         <source>Subscribe</source>
         <translation>Suscribirse</translation>
+    </message>
+</context>
+<context>
+    <name>VideoOutputWorker</name>
+    <message>
+        <location filename="../src/media/VideoOutputWorker.cpp" line="73" />
+        <source>The video could not be written to %1. Check that the disk has free space and that the folder can be written to, then make the video again.</source>
+        <translation>No se pudo escribir el vídeo en %1. Compruebe que el disco tiene espacio libre y que se puede escribir en la carpeta, y vuelva a crear el vídeo.</translation>
     </message>
 </context>
 <context>

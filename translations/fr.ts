@@ -1,6 +1,29 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AVInput</name>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="48" />
+        <source>The music file %1 cannot be played. Check that it is still there, or choose another track.</source>
+        <translation>Le fichier de musique %1 ne peut pas être lu. Vérifiez qu'il existe toujours, ou choisissez un autre morceau.</translation>
+    </message>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="51" />
+        <source>The theme's background video %1 cannot be played. Download the theme again, or choose another theme.</source>
+        <translation>La vidéo d'arrière-plan %1 du thème ne peut pas être lue. Téléchargez de nouveau le thème, ou choisissez-en un autre.</translation>
+    </message>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="77" />
+        <source>the file holds no sound</source>
+        <translation>le fichier ne contient pas de son</translation>
+    </message>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="78" />
+        <source>the file holds no pictures</source>
+        <translation>le fichier ne contient pas d'images</translation>
+    </message>
+</context>
+<context>
     <name>AddBackgroundMusicScreen</name>
     <message>
         <location filename="../qml/AddBackgroundMusicScreen.qml" line="15" />
@@ -90,11 +113,13 @@
     </message>
 </context>
 <context>
-    <name>ImgSceneReader</name>
+    <name>Failure</name>
     <message>
-        <location filename="../src/scene/ImgSceneReader.cpp" line="20" />
-        <source>The photo cannot be read, its place in the video stays empty: %1</source>
-        <translation>La photo ne peut pas être lue, sa place dans la vidéo reste vide : %1</translation>
+        <location filename="../src/base/Failure.cpp" line="15" />
+        <source>%1
+The system said: %2.</source>
+        <translation>%1
+Le système a répondu : %2.</translation>
     </message>
 </context>
 <context>
@@ -217,6 +242,14 @@
     </message>
 </context>
 <context>
+    <name>MediaFileInfo</name>
+    <message>
+        <location filename="../src/media/MediaFileInfo.cpp" line="34" />
+        <source>The file %1 holds no music that can be played. Choose another track.</source>
+        <translation>Le fichier %1 ne contient pas de musique lisible. Choisissez un autre morceau.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoGrid</name>
     <message>
         <location filename="../qml/PhotoGrid.qml" line="177" />
@@ -242,22 +275,29 @@
 <context>
     <name>PlanPlayer</name>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="40" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="51" />
         <source>The theme cannot be used: its description is missing or cannot be read.</source>
         <translation>Le thème ne peut pas être utilisé : sa description manque ou est illisible.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="44" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="55" />
         <source>There is nothing to put into a video: the project has no slides.</source>
         <translation>Il n'y a rien à mettre dans une vidéo : le projet n'a aucune diapositive.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="97" />
-        <source>The theme's background cannot be played: %1</source>
-        <translation>L'arrière-plan du thème ne peut pas être lu : %1</translation>
+        <location filename="../src/engine/PlanPlayer.cpp" line="116" />
+        <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
+        <translation>L'arrière-plan %1 du thème ne peut pas être lu, la vidéo ne peut donc pas être créée. Téléchargez de nouveau le thème, ou choisissez-en un autre.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="167" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="131" />
+        <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
+%1</source>
+        <translation>La vidéo laisse une place vide pour chaque photo illisible. Vérifiez que ces fichiers existent toujours, ou retirez-les du diaporama :
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="229" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>Le thème ne peut pas jouer sa scène %1 : la vidéo ne peut pas être créée.</translation>
     </message>
@@ -457,14 +497,19 @@ Merci.</translation>
         <translation>Le périphérique audio ne peut pas lire la musique : l'aperçu est lu sans elle.</translation>
     </message>
     <message>
-        <location filename="../src/preview/PreviewAudio.cpp" line="61" />
+        <location filename="../src/preview/PreviewAudio.cpp" line="62" />
         <source>The sound device cannot be opened: the preview plays without music.</source>
         <translation>Le périphérique audio ne peut pas être ouvert : l'aperçu est lu sans musique.</translation>
     </message>
     <message>
-        <location filename="../src/preview/PreviewAudio.cpp" line="72" />
+        <location filename="../src/preview/PreviewAudio.cpp" line="73" />
         <source>The sound device stopped: the preview plays on without music.</source>
         <translation>Le périphérique audio s'est arrêté : l'aperçu continue sans musique.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="89" />
+        <source>The sound device stopped taking the music: the preview plays on without it.</source>
+        <translation>Le périphérique audio n'accepte plus la musique : l'aperçu continue sans elle.</translation>
     </message>
 </context>
 <context>
@@ -478,80 +523,80 @@ Merci.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="131" />
+        <location filename="../src/app/ProjectPres.cpp" line="132" />
         <source>Remove Missing Photos</source>
         <translation>Retrait des photos manquantes</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="206" />
+        <location filename="../src/app/ProjectPres.cpp" line="207" />
         <source>Change Theme</source>
         <translation>Changement de thème</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="276" />
+        <location filename="../src/app/ProjectPres.cpp" line="277" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="309" />
+        <location filename="../src/app/ProjectPres.cpp" line="310" />
         <source>Audio Files</source>
         <translation>fichiers audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="354" />
+        <location filename="../src/app/ProjectPres.cpp" line="355" />
         <source>Add Music</source>
         <translation>Ajout de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="365" />
+        <location filename="../src/app/ProjectPres.cpp" line="366" />
         <source>Remove Music</source>
         <translation>Retrait de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="377" />
-        <location filename="../src/app/ProjectPres.cpp" line="389" />
+        <location filename="../src/app/ProjectPres.cpp" line="378" />
+        <location filename="../src/app/ProjectPres.cpp" line="390" />
         <source>Reorder Music</source>
         <translation>Réorganisation de la musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="415" />
-        <location filename="../src/app/ProjectPres.cpp" line="432" />
+        <location filename="../src/app/ProjectPres.cpp" line="416" />
+        <location filename="../src/app/ProjectPres.cpp" line="433" />
         <source>Add Photos</source>
         <translation>Ajout de photos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="452" />
+        <location filename="../src/app/ProjectPres.cpp" line="453" />
         <source>Add Text</source>
         <translation>Ajout de texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="468" />
-        <location filename="../src/app/ProjectPres.cpp" line="485" />
+        <location filename="../src/app/ProjectPres.cpp" line="469" />
+        <location filename="../src/app/ProjectPres.cpp" line="486" />
         <source>Remove Slide</source>
         <translation>Retrait d'une diapositive</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="468" />
+        <location filename="../src/app/ProjectPres.cpp" line="469" />
         <source>Remove Slides</source>
         <translation>Retrait de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="476" />
+        <location filename="../src/app/ProjectPres.cpp" line="477" />
         <source>Edit Text</source>
         <translation>Modification du texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="494" />
+        <location filename="../src/app/ProjectPres.cpp" line="495" />
         <source>Move Slides</source>
         <translation>Déplacement de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="502" />
+        <location filename="../src/app/ProjectPres.cpp" line="503" />
         <source>Turn Photo</source>
         <translation>Rotation de photo</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="547" />
+        <location filename="../src/app/ProjectPres.cpp" line="548" />
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
@@ -574,67 +619,67 @@ Merci.</translation>
         <translation>Tout afficher</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="98" />
+        <location filename="../qml/ProjectsView.qml" line="100" />
         <source>Resume project</source>
         <translation>Reprendre le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="108" />
+        <location filename="../qml/ProjectsView.qml" line="110" />
         <source>Rename</source>
         <translation>Renommer</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="119" />
+        <location filename="../qml/ProjectsView.qml" line="121" />
         <source>Delete project</source>
         <translation>Supprimer le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="122" />
+        <location filename="../qml/ProjectsView.qml" line="124" />
         <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
         <translation>« %1 » du %2 sera supprimé définitivement. Les photos et la musique utilisées restent où elles sont.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="139" />
+        <location filename="../qml/ProjectsView.qml" line="141" />
         <source>Rename Project</source>
         <translation>Renommer le projet</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="144" />
+        <location filename="../qml/ProjectsView.qml" line="146" />
         <source>A name for this slideshow</source>
         <translation>Un nom pour ce diaporama</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="151" />
+        <location filename="../qml/ProjectsView.qml" line="153" />
         <source>Its videos are named after it.</source>
         <translation>Ses vidéos portent ce nom.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="157" />
+        <location filename="../qml/ProjectsView.qml" line="159" />
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="163" />
+        <location filename="../qml/ProjectsView.qml" line="165" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="177" />
+        <location filename="../qml/ProjectsView.qml" line="179" />
         <source>Delete this project?</source>
         <translation>Supprimer ce projet ?</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="178" />
+        <location filename="../qml/ProjectsView.qml" line="180" />
         <source>Keep</source>
         <translation>Conserver</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="179" />
+        <location filename="../qml/ProjectsView.qml" line="181" />
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="185" />
+        <location filename="../qml/ProjectsView.qml" line="187" />
         <source>... load more</source>
         <translation>… en charger plus</translation>
     </message>
@@ -642,7 +687,7 @@ Merci.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="303" />
+        <location filename="../src/templates/TemplateParser.cpp" line="308" />
         <source>The theme description cannot be read: %1</source>
         <translation>La description du thème est illisible : %1</translation>
     </message>
@@ -892,6 +937,14 @@ Merci.</translation>
         <location filename="../qml/ThemesScreen.qml" line="101" />
         <source>Subscribe</source>
         <translation>S'abonner</translation>
+    </message>
+</context>
+<context>
+    <name>VideoOutputWorker</name>
+    <message>
+        <location filename="../src/media/VideoOutputWorker.cpp" line="73" />
+        <source>The video could not be written to %1. Check that the disk has free space and that the folder can be written to, then make the video again.</source>
+        <translation>La vidéo n'a pas pu être écrite dans %1. Vérifiez que le disque a de la place et que le dossier est accessible en écriture, puis créez de nouveau la vidéo.</translation>
     </message>
 </context>
 <context>

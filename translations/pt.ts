@@ -1,6 +1,29 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AVInput</name>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="48" />
+        <source>The music file %1 cannot be played. Check that it is still there, or choose another track.</source>
+        <translation>Não é possível tocar o arquivo de música %1. Verifique se ele ainda existe ou escolha outra faixa.</translation>
+    </message>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="51" />
+        <source>The theme's background video %1 cannot be played. Download the theme again, or choose another theme.</source>
+        <translation>Não é possível reproduzir o vídeo de fundo %1 do tema. Baixe o tema novamente ou escolha outro tema.</translation>
+    </message>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="77" />
+        <source>the file holds no sound</source>
+        <translation>o arquivo não contém som</translation>
+    </message>
+    <message>
+        <location filename="../src/media/AVInput.cpp" line="78" />
+        <source>the file holds no pictures</source>
+        <translation>o arquivo não contém imagens</translation>
+    </message>
+</context>
+<context>
     <name>AddBackgroundMusicScreen</name>
     <message>
         <location filename="../qml/AddBackgroundMusicScreen.qml" line="15" />
@@ -90,11 +113,13 @@
     </message>
 </context>
 <context>
-    <name>ImgSceneReader</name>
+    <name>Failure</name>
     <message>
-        <location filename="../src/scene/ImgSceneReader.cpp" line="20" />
-        <source>The photo cannot be read, its place in the video stays empty: %1</source>
-        <translation>A foto não pode ser lida; seu lugar no vídeo fica vazio: %1</translation>
+        <location filename="../src/base/Failure.cpp" line="15" />
+        <source>%1
+The system said: %2.</source>
+        <translation>%1
+O sistema informou: %2.</translation>
     </message>
 </context>
 <context>
@@ -217,6 +242,14 @@
     </message>
 </context>
 <context>
+    <name>MediaFileInfo</name>
+    <message>
+        <location filename="../src/media/MediaFileInfo.cpp" line="34" />
+        <source>The file %1 holds no music that can be played. Choose another track.</source>
+        <translation>O arquivo %1 não contém música que possa ser tocada. Escolha outra faixa.</translation>
+    </message>
+</context>
+<context>
     <name>PhotoGrid</name>
     <message>
         <location filename="../qml/PhotoGrid.qml" line="177" />
@@ -242,22 +275,29 @@
 <context>
     <name>PlanPlayer</name>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="40" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="51" />
         <source>The theme cannot be used: its description is missing or cannot be read.</source>
         <translation>O tema não pode ser usado: sua descrição está ausente ou ilegível.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="44" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="55" />
         <source>There is nothing to put into a video: the project has no slides.</source>
         <translation>Não há nada para pôr num vídeo: o projeto não tem slides.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="97" />
-        <source>The theme's background cannot be played: %1</source>
-        <translation>O fundo do tema não pode ser reproduzido: %1</translation>
+        <location filename="../src/engine/PlanPlayer.cpp" line="116" />
+        <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
+        <translation>Não é possível reproduzir o fundo %1 do tema, por isso o vídeo não pode ser criado. Baixe o tema novamente ou escolha outro tema.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="167" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="131" />
+        <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
+%1</source>
+        <translation>O vídeo deixa um espaço vazio para cada foto que não pode ser lida. Verifique se estes arquivos ainda existem ou retire-os da apresentação:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/engine/PlanPlayer.cpp" line="229" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>O tema não consegue reproduzir a cena %1: o vídeo não pode ser criado.</translation>
     </message>
@@ -457,14 +497,19 @@ Obrigado.</translation>
         <translation>O dispositivo de som não consegue reproduzir a música: a prévia é reproduzida sem ela.</translation>
     </message>
     <message>
-        <location filename="../src/preview/PreviewAudio.cpp" line="61" />
+        <location filename="../src/preview/PreviewAudio.cpp" line="62" />
         <source>The sound device cannot be opened: the preview plays without music.</source>
         <translation>Não é possível abrir o dispositivo de som: a prévia é reproduzida sem música.</translation>
     </message>
     <message>
-        <location filename="../src/preview/PreviewAudio.cpp" line="72" />
+        <location filename="../src/preview/PreviewAudio.cpp" line="73" />
         <source>The sound device stopped: the preview plays on without music.</source>
         <translation>O dispositivo de som parou: a prévia continua sem música.</translation>
+    </message>
+    <message>
+        <location filename="../src/preview/PreviewAudio.cpp" line="89" />
+        <source>The sound device stopped taking the music: the preview plays on without it.</source>
+        <translation>O dispositivo de som parou de aceitar a música: a prévia continua sem ela.</translation>
     </message>
 </context>
 <context>
@@ -478,80 +523,80 @@ Obrigado.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="131" />
+        <location filename="../src/app/ProjectPres.cpp" line="132" />
         <source>Remove Missing Photos</source>
         <translation>Remover fotos ausentes</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="206" />
+        <location filename="../src/app/ProjectPres.cpp" line="207" />
         <source>Change Theme</source>
         <translation>Trocar tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="276" />
+        <location filename="../src/app/ProjectPres.cpp" line="277" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>O vídeo dura %1 s; os últimos %2 s da música ficam de fora.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="309" />
+        <location filename="../src/app/ProjectPres.cpp" line="310" />
         <source>Audio Files</source>
         <translation>arquivos de áudio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="354" />
+        <location filename="../src/app/ProjectPres.cpp" line="355" />
         <source>Add Music</source>
         <translation>Adicionar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="365" />
+        <location filename="../src/app/ProjectPres.cpp" line="366" />
         <source>Remove Music</source>
         <translation>Remover música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="377" />
-        <location filename="../src/app/ProjectPres.cpp" line="389" />
+        <location filename="../src/app/ProjectPres.cpp" line="378" />
+        <location filename="../src/app/ProjectPres.cpp" line="390" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="415" />
-        <location filename="../src/app/ProjectPres.cpp" line="432" />
+        <location filename="../src/app/ProjectPres.cpp" line="416" />
+        <location filename="../src/app/ProjectPres.cpp" line="433" />
         <source>Add Photos</source>
         <translation>Adicionar fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="452" />
+        <location filename="../src/app/ProjectPres.cpp" line="453" />
         <source>Add Text</source>
         <translation>Adicionar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="468" />
-        <location filename="../src/app/ProjectPres.cpp" line="485" />
+        <location filename="../src/app/ProjectPres.cpp" line="469" />
+        <location filename="../src/app/ProjectPres.cpp" line="486" />
         <source>Remove Slide</source>
         <translation>Remover slide</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="468" />
+        <location filename="../src/app/ProjectPres.cpp" line="469" />
         <source>Remove Slides</source>
         <translation>Remover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="476" />
+        <location filename="../src/app/ProjectPres.cpp" line="477" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="494" />
+        <location filename="../src/app/ProjectPres.cpp" line="495" />
         <source>Move Slides</source>
         <translation>Mover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="502" />
+        <location filename="../src/app/ProjectPres.cpp" line="503" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="547" />
+        <location filename="../src/app/ProjectPres.cpp" line="548" />
         <source>Add Files</source>
         <translation>Adicionar arquivos</translation>
     </message>
@@ -574,67 +619,67 @@ Obrigado.</translation>
         <translation>Mostrar todos</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="98" />
+        <location filename="../qml/ProjectsView.qml" line="100" />
         <source>Resume project</source>
         <translation>Retomar projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="108" />
+        <location filename="../qml/ProjectsView.qml" line="110" />
         <source>Rename</source>
         <translation>Renomear</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="119" />
+        <location filename="../qml/ProjectsView.qml" line="121" />
         <source>Delete project</source>
         <translation>Excluir projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="122" />
+        <location filename="../qml/ProjectsView.qml" line="124" />
         <source>“%1” of %2 is deleted for good. The photos and music it uses stay where they are.</source>
         <translation>“%1” de %2 será excluído para sempre. As fotos e músicas usadas continuam onde estão.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="139" />
+        <location filename="../qml/ProjectsView.qml" line="141" />
         <source>Rename Project</source>
         <translation>Renomear projeto</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="144" />
+        <location filename="../qml/ProjectsView.qml" line="146" />
         <source>A name for this slideshow</source>
         <translation>Um nome para esta apresentação</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="151" />
+        <location filename="../qml/ProjectsView.qml" line="153" />
         <source>Its videos are named after it.</source>
         <translation>Os vídeos dele terão este nome.</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="157" />
+        <location filename="../qml/ProjectsView.qml" line="159" />
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="163" />
+        <location filename="../qml/ProjectsView.qml" line="165" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="177" />
+        <location filename="../qml/ProjectsView.qml" line="179" />
         <source>Delete this project?</source>
         <translation>Excluir este projeto?</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="178" />
+        <location filename="../qml/ProjectsView.qml" line="180" />
         <source>Keep</source>
         <translation>Manter</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="179" />
+        <location filename="../qml/ProjectsView.qml" line="181" />
         <source>Delete</source>
         <translation>Excluir</translation>
     </message>
     <message>
-        <location filename="../qml/ProjectsView.qml" line="185" />
+        <location filename="../qml/ProjectsView.qml" line="187" />
         <source>... load more</source>
         <translation>... carregar mais</translation>
     </message>
@@ -642,7 +687,7 @@ Obrigado.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="303" />
+        <location filename="../src/templates/TemplateParser.cpp" line="308" />
         <source>The theme description cannot be read: %1</source>
         <translation>Não é possível ler a descrição do tema: %1</translation>
     </message>
@@ -892,6 +937,14 @@ Obrigado.</translation>
         <location filename="../qml/ThemesScreen.qml" line="101" />
         <source>Subscribe</source>
         <translation>Assinar</translation>
+    </message>
+</context>
+<context>
+    <name>VideoOutputWorker</name>
+    <message>
+        <location filename="../src/media/VideoOutputWorker.cpp" line="73" />
+        <source>The video could not be written to %1. Check that the disk has free space and that the folder can be written to, then make the video again.</source>
+        <translation>Não foi possível gravar o vídeo em %1. Verifique se o disco tem espaço livre e se a pasta permite gravação, depois crie o vídeo novamente.</translation>
     </message>
 </context>
 <context>
