@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes PNGs of the screens and pop-ups into build/screenshots/: the window's session test driven
 # by input events under a virtual X display: the start screen, the editor with a separator, the
-# pop-ups (skipped files, missing photos, deleting and renaming a project, quitting during a
+# pop-ups (an error, a failure with its reason, skipped files, missing photos, deleting and renaming a project, quitting during a
 # render), the focus ring, undo, New Slideshow, a theme's preview, settings, rendering, done, the
 # start screen after a restart, and every screen at 1024x700 in each language.
 set -euo pipefail

@@ -12,6 +12,7 @@
 #include "app/SlidesListModel.h"
 #include "app/TemplatesPres.h"
 #include "base/CommonError.h"
+#include "base/Failure.h"
 #include "images/SharedTypes.h"
 #include "images/ThumbGeneratorTask.h"
 #include "preview/PreviewPlayer.h"
@@ -962,6 +963,19 @@ private slots:
         QQuickItem* label = ui->item("errorMessage");
         QCOMPARE(label->property("text").toString(), message);
         QCOMPARE(label->property("textFormat").toInt(), 0); // Text.PlainText: shown as written
+        QVERIFY(ui->clickText("OK"));
+        // A failure as a render reports it: what to do, then the system's reason on a line of its
+        // own.
+        const Failure failure(QStringLiteral("The video could not be written to "
+                                             "/media/usb/Summer.mp4. Check that the disk has free "
+                                             "space and that the folder can be written to, then "
+                                             "make the video again."),
+                              QStringLiteral("/media/usb/Summer.mp4"),
+                              QStringLiteral("No space left on device"));
+        CommonError::instance()->report(failure);
+        QTRY_VERIFY(ui->item("errorMessage") && ui->item("errorMessage")->isVisible());
+        QCOMPARE(ui->item("errorMessage")->property("text").toString(), failure.text());
+        grab("popup-failure");
         QVERIFY(ui->clickText("OK"));
     }
 
