@@ -1,6 +1,7 @@
 #include "preview/PcmDevice.h"
 
 #include "base/Failure.h"
+
 #include <cstring>
 
 PcmDevice::PcmDevice(const QList<QSharedPointer<MediaFileInfo>>& tracks, double totalDuration,
