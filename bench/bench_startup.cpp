@@ -10,7 +10,7 @@
 #include "app/AppWiring.h"
 #include "app/ProjectPres.h"
 #include "app/SavedProjectsPres.h"
-#include "images/SharedTypes.h"
+#include "base/SharedTypes.h"
 #include "images/ThumbGenerator.h"
 #include "images/ThumbGeneratorTask.h"
 #include "media/LibavInit.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/SlidePres.h"
-#include "images/SharedTypes.h"
+#include "base/SharedTypes.h"
 #include "images/ThumbGeneratorTask.h"
 
 class ImgSlide;

@@ -152,49 +152,6 @@ void ProjectPres::clearProject()
     publishTracks({});
 }
 
-// QML may write every property; each write stores the value and announces it.
-void ProjectPres::setTimelineText(const QString& value)
-{
-    timeline = value;
-    emit timelineChanged();
-}
-
-void ProjectPres::setTimelineValue(int value)
-{
-    timelinePercent = value;
-    emit timelineChanged();
-}
-
-void ProjectPres::setAudioFiles(const QVariantList& value)
-{
-    trackMaps = value;
-    emit audioChanged();
-}
-
-void ProjectPres::setAudioFilesCount(int value)
-{
-    trackCount = value;
-    emit audioChanged();
-}
-
-void ProjectPres::setAudioTracksText(const QString& value)
-{
-    tracksText = value;
-    emit audioTracksTextChanged();
-}
-
-void ProjectPres::setUsedSlidesNumber(int value)
-{
-    usedSlides = value;
-    emit usedSlidesNumberChanged();
-}
-
-void ProjectPres::setSlidesNumber(int value)
-{
-    slideCount = value;
-    emit slidesNumberChanged();
-}
-
 void ProjectPres::setThemeId(int id)
 {
     const ProjectState before = capture();
@@ -269,6 +226,9 @@ double ProjectPres::videoSeconds() const
 void ProjectPres::refreshTimeline()
 {
     const double video = videoSeconds();
+    const QString oldTimeline = timeline;
+    const int oldPercent = timelinePercent;
+    const QString oldNote = leftOutNote;
     timeline = timelineFor(video, audioSeconds, &timelinePercent);
     // Less than a twentieth of a second is rounding, not music anyone misses.
     const double leftOut = current->slides().isEmpty() ? 0.0 : audioSeconds - video;
@@ -277,7 +237,8 @@ void ProjectPres::refreshTimeline()
                       ? tr("The video lasts %1 s; the last %2 s of the music are left out.")
                             .arg(locale.toString(video, 'f', 1), locale.toString(leftOut, 'f', 1))
                       : QString();
-    emit timelineChanged();
+    if (timeline != oldTimeline || timelinePercent != oldPercent || leftOutNote != oldNote)
+        emit timelineChanged();
 }
 
 void ProjectPres::placeSeparator()
@@ -293,13 +254,17 @@ void ProjectPres::publishTracks(const TrackList& tracks)
 {
     current->setAudio(tracks);
     audioSeconds = current->audioDuration();
-    trackMaps.clear();
+    QVariantList maps;
     for (const QSharedPointer<MediaFileInfo>& track : tracks)
-        trackMaps << track->toVariantMap();
-    trackCount = tracks.size();
-    emit audioChanged();
+        maps << track->toVariantMap();
+    if (maps != trackMaps) {
+        trackMaps = maps;
+        trackCount = tracks.size();
+        emit audioChanged();
+    }
     refreshTimeline();
     placeSeparator();
+    const QString oldText = tracksText;
     if (tracks.isEmpty()) {
         tracksText.clear();
     } else if (tracks.size() == 1) {
@@ -309,7 +274,8 @@ void ProjectPres::publishTracks(const TrackList& tracks)
     } else {
         tracksText = QString::number(tracks.size()) + QLatin1Char(' ') + tr("Audio Files");
     }
-    emit audioTracksTextChanged();
+    if (tracksText != oldText)
+        emit audioTracksTextChanged();
 }
 
 void ProjectPres::syncSlides(bool edited)
@@ -318,8 +284,10 @@ void ProjectPres::syncSlides(bool edited)
     current->setSlides(model->slides());
     placeSeparator();
     emit slidesChanged();
-    slideCount = current->slides().size();
-    emit slidesNumberChanged();
+    if (current->slides().size() != slideCount) {
+        slideCount = current->slides().size();
+        emit slidesNumberChanged();
+    }
     if (edited)
         autosave.changed();
 }

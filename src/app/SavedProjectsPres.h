@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/SharedTypes.h"
 #include "engine/PendingPreview.h"
 #include "engine/ProjectPreviews.h"
-#include "images/SharedTypes.h"
 #include "images/ThumbGeneratorTask.h"
 #include "project/Project.h"
 #include "project/SavedProjectRecord.h"

@@ -1,6 +1,6 @@
 // lumavive-render: the headless renderer (see HeadlessRenderer).
+#include "base/SharedTypes.h"
 #include "cli/HeadlessRenderer.h"
-#include "images/SharedTypes.h"
 #include "media/LibavInit.h"
 
 #include <QGuiApplication>

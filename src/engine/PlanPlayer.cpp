@@ -12,7 +12,6 @@
 #include "templates/ImgScene.h"
 #include "templates/TemplateCatalog.h"
 #include "templates/TextScene.h"
-#include "templates/TmplDownloadManager.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -173,7 +172,7 @@ QString PlanPlayer::backgroundPath(const Scene& scene) const
 QSharedPointer<ISceneReader> PlanPlayer::openScene(const Scene& scene, const ScenePlanEntry& entry,
                                                    const QSharedPointer<FramePool>& pool)
 {
-    if (!TmplDownloadManager::isSafeFileName(scene.bgFileName))
+    if (!TemplateCatalog::isSafeFileName(scene.bgFileName))
         return nullptr;
     QSharedPointer<IAsyncAVInput> background;
     if (scene.bgType == Scene::VideoBackground)

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "base/SharedTypes.h"
 #include "base/WorkerThread.h"
-#include "images/SharedTypes.h"
 #include "project/Project.h"
 #include "templates/TemplateDescription.h"
 
 #include <QObject>
 
-// Owns the render thread and its worker; passes the worker's reports on to the GUI thread.
+// Owns the render thread and its worker; the worker's reports are this object's signals, delivered
+// on the GUI thread (connected through, queued across the threads).
 // Destruction stops a running render and joins the thread.
 class RenderController : public QObject
 {
@@ -24,15 +25,8 @@ signals:
     void done();
     void error();
     void stopped();
-    void onProgress(float progress);
-    void onPreview(QSharedPointer<QImage> image);
-
-public slots:
-    void workerDone(const QString& resultPath);
-    void workerError();
-    void renderProgress(float progress);
-    void renderPreview(QSharedPointer<QImage> image);
-    void workerStopped();
+    void progressed(float percent);
+    void previewReady(QSharedPointer<QImage> image);
 
 private:
     WorkerThread thread;

@@ -43,8 +43,8 @@ void RenderWorker::onStopRequested()
 
 void RenderWorker::onRenderProgress(QSharedPointer<QImage> image, double percent)
 {
-    emit onProgress(float(percent));
+    emit progressed(float(percent));
     if (++counter % 30 == 0)
-        emit onPreview(
+        emit previewReady(
             QSharedPointer<QImage>::create(image->scaledToHeight(300, Qt::SmoothTransformation)));
 }

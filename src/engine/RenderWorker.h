@@ -1,6 +1,6 @@
 #pragma once
 
-#include "images/SharedTypes.h"
+#include "base/SharedTypes.h"
 #include "project/Project.h"
 #include "templates/TemplateDescription.h"
 
@@ -24,8 +24,8 @@ signals:
     void done(QString path);
     void error();
     void stopped();
-    void onProgress(float percent);
-    void onPreview(QSharedPointer<QImage> image);
+    void progressed(float percent);
+    void previewReady(QSharedPointer<QImage> image);
 
 public slots:
     void onRenderProgress(QSharedPointer<QImage> image, double percent);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "images/SharedTypes.h"
+#include "base/SharedTypes.h"
 #include "images/ThumbGeneratorTask.h"
 
 #include <QList>

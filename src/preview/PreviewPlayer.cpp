@@ -1,10 +1,10 @@
 #include "preview/PreviewPlayer.h"
 
-#include "engine/DisplaySink.h"
 #include "engine/PlanPlayer.h"
 #include "engine/PlayProblems.h"
-#include "engine/PreviewWorker.h"
+#include "preview/DisplaySink.h"
 #include "preview/PreviewAudio.h"
+#include "preview/PreviewWorker.h"
 #include "project/ImgSlide.h"
 #include "project/TextSlide.h"
 

@@ -146,3 +146,13 @@ QString TemplateCatalog::mediaPath(int id, const QString& name) const
         return downloaded;
     return canWriteIn(dirPath(id)) ? installed : downloaded;
 }
+
+bool TemplateCatalog::isSafeFileName(const QString& name)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('\\')) || QDir::isAbsolutePath(name) ||
+        name.contains(QLatin1Char(':')))
+        return false;
+    const QString clean = QDir::cleanPath(name);
+    return clean != QLatin1String("..") && !clean.startsWith(QLatin1String("../")) &&
+           !name.split(QLatin1Char('/')).contains(QStringLiteral(".."));
+}

@@ -42,6 +42,8 @@ public:
     // Where background media lie: the template's folder, else the downloads folder; for a file
     // in neither, where a download should put it (the template's folder when it can be written).
     QString mediaPath(int id, const QString& name) const;
+    // A file name from a theme's description is only used when it stays inside the theme's folder.
+    static bool isSafeFileName(const QString& name);
     QString folder() const { return templatesDir; }
 
     // Reads "name" and "preview" from an "info.xml" wherever they stand; the later wins.

@@ -4,7 +4,6 @@
 #include "templates/ImgScene.h"
 #include "templates/TemplateCatalog.h"
 #include "templates/TextScene.h"
-#include "templates/TmplDownloadManager.h"
 
 #include <QFile>
 #include <QObject>
@@ -195,7 +194,7 @@ void TemplateParser::parseScene(TemplateDescription& description)
     scene->bgType = bgType;
     scene->bgFileName = bgFileName;
     const QString hdFileName = textAttribute(attributes, "bg-hd-file-name");
-    if (TmplDownloadManager::isSafeFileName(hdFileName))
+    if (TemplateCatalog::isSafeFileName(hdFileName))
         scene->bgHdFileName = hdFileName;
     scene->bgSha256 = textAttribute(attributes, "sha256").trimmed().toLower().toLatin1();
     bool sized = false;
@@ -243,14 +242,14 @@ void TemplateParser::parseObject(bool imageScene, ImgScene& images, TextScene& t
         parseKeyframes(*object);
         // Files the theme names stay inside its folder, by the rule for background names.
         const QString slideBg = textAttribute(attributes, "slide-bg");
-        if (TmplDownloadManager::isSafeFileName(slideBg))
+        if (TemplateCatalog::isSafeFileName(slideBg))
             object->slideBackground = TemplateCatalog::instance()->filePath(templateId, slideBg);
         parseFont(attributes.hasAttribute(QStringLiteral("font"))
                       ? textAttribute(attributes, "font")
                       : kDefaultFont,
                   *object);
         const QString texture = textAttribute(attributes, "texture");
-        if (TmplDownloadManager::isSafeFileName(texture))
+        if (TemplateCatalog::isSafeFileName(texture))
             object->texture = texture;
         texts.objects->insert(id, object);
     }

@@ -15,23 +15,13 @@ TmplDownloadManager* TmplDownloadManager::instance()
 
 TmplDownloadManager::TmplDownloadManager(QObject* parent) : QObject(parent) {}
 
-bool TmplDownloadManager::isSafeFileName(const QString& name)
-{
-    if (name.isEmpty() || name.contains(QLatin1Char('\\')) || QDir::isAbsolutePath(name) ||
-        name.contains(QLatin1Char(':')))
-        return false;
-    const QString clean = QDir::cleanPath(name);
-    return clean != QLatin1String("..") && !clean.startsWith(QLatin1String("../")) &&
-           !name.split(QLatin1Char('/')).contains(QStringLiteral(".."));
-}
-
 bool TmplDownloadManager::isDownloaded(const QSharedPointer<TemplateDescription>& t) const
 {
     const TemplateCatalog* catalog = TemplateCatalog::instance();
     for (const QSharedPointer<Scene>& scene : *t->scenes) {
         if (scene->bgType != Scene::VideoBackground)
             continue;
-        if (!isSafeFileName(scene->bgFileName) ||
+        if (!TemplateCatalog::isSafeFileName(scene->bgFileName) ||
             !QFileInfo::exists(catalog->mediaPath(t->id, scene->bgFileName)))
             return false;
     }
@@ -41,37 +31,35 @@ bool TmplDownloadManager::isDownloaded(const QSharedPointer<TemplateDescription>
 void TmplDownloadManager::download(const QSharedPointer<TemplateDescription>& t)
 {
     bool finished = false;
-    {
-        dropReply(true);
-        queue.clear();
-        totalWeight = 0;
-        doneWeight = 0;
-        currentUrl.clear();
-        currentPath.clear();
-        currentWeight = 0;
-        failed = false;
+    dropReply(true);
+    queue.clear();
+    totalWeight = 0;
+    doneWeight = 0;
+    currentUrl.clear();
+    currentPath.clear();
+    currentWeight = 0;
+    failed = false;
 
-        const TemplateCatalog* catalog = TemplateCatalog::instance();
-        const QString server = ServiceConfig::themeServer();
-        for (const QSharedPointer<Scene>& scene : *t->scenes) {
-            if (scene->bgType != Scene::VideoBackground)
-                continue;
-            const QString path = catalog->mediaPath(t->id, scene->bgFileName);
-            if (isSafeFileName(scene->bgFileName) && QFileInfo::exists(path))
-                continue;
-            DownloadItem item;
-            item.path = isSafeFileName(scene->bgFileName) ? path : QString();
-            item.url = server.isEmpty() ? QString()
-                                        : server + QString::number(t->id) + QLatin1Char('/') +
-                                              QFileInfo(scene->bgFileName).fileName();
-            item.weight = scene->frames;
-            item.sha256 = scene->bgSha256;
-            item.size = scene->bgSize;
-            queue.append(item);
-            totalWeight += scene->frames;
-        }
-        finished = !startNext();
+    const TemplateCatalog* catalog = TemplateCatalog::instance();
+    const QString server = ServiceConfig::themeServer();
+    for (const QSharedPointer<Scene>& scene : *t->scenes) {
+        if (scene->bgType != Scene::VideoBackground)
+            continue;
+        const QString path = catalog->mediaPath(t->id, scene->bgFileName);
+        if (TemplateCatalog::isSafeFileName(scene->bgFileName) && QFileInfo::exists(path))
+            continue;
+        DownloadItem item;
+        item.path = TemplateCatalog::isSafeFileName(scene->bgFileName) ? path : QString();
+        item.url = server.isEmpty() ? QString()
+                                    : server + QString::number(t->id) + QLatin1Char('/') +
+                                          QFileInfo(scene->bgFileName).fileName();
+        item.weight = scene->frames;
+        item.sha256 = scene->bgSha256;
+        item.size = scene->bgSize;
+        queue.append(item);
+        totalWeight += scene->frames;
     }
+    finished = !startNext();
     if (finished)
         emit done();
     if (failed)
@@ -80,12 +68,10 @@ void TmplDownloadManager::download(const QSharedPointer<TemplateDescription>& t)
 
 void TmplDownloadManager::redownload()
 {
-    {
-        if (currentPath.isEmpty() && currentUrl.isEmpty() && !failed)
-            return; // nothing to retry
-        dropReply(true);
-        issueRequest();
-    }
+    if (currentPath.isEmpty() && currentUrl.isEmpty() && !failed)
+        return; // nothing to retry
+    dropReply(true);
+    issueRequest();
     if (failed)
         failLater();
 }
@@ -222,13 +208,11 @@ bool TmplDownloadManager::bodyComplete() const
 
 void TmplDownloadManager::downloadReadyRead()
 {
-    {
-        if (!reply || QObject::sender() != reply)
-            return;
-        if (takeBody())
-            return;
-        dropReply(true);
-    }
+    if (!reply || QObject::sender() != reply)
+        return;
+    if (takeBody())
+        return;
+    dropReply(true);
     emit downloadError();
 }
 
@@ -236,20 +220,18 @@ void TmplDownloadManager::downloadFinished()
 {
     bool stored = false;
     bool finished = false;
-    {
-        if (!reply)
-            return; // already dropped by an error notification
-        if (takeBody() && bodyComplete())
-            stored = file->commit();
-        else if (file)
-            file->cancelWriting();
-        file.reset();
-        reply->deleteLater();
-        reply = nullptr;
-        if (stored) {
-            doneWeight += currentWeight;
-            finished = !startNext();
-        }
+    if (!reply)
+        return; // already dropped by an error notification
+    if (takeBody() && bodyComplete())
+        stored = file->commit();
+    else if (file)
+        file->cancelWriting();
+    file.reset();
+    reply->deleteLater();
+    reply = nullptr;
+    if (stored) {
+        doneWeight += currentWeight;
+        finished = !startNext();
     }
     if (!stored)
         emit downloadError();
@@ -261,11 +243,9 @@ void TmplDownloadManager::downloadFinished()
 
 void TmplDownloadManager::onDownloadError(QNetworkReply::NetworkError)
 {
-    {
-        if (!reply)
-            return;
-        dropReply(false);
-    }
+    if (!reply)
+        return;
+    dropReply(false);
     emit downloadError();
 }
 

@@ -44,9 +44,6 @@ public:
     void setMaxUnannouncedBytes(qint64 bytes) { maxUnannouncedBytes = bytes; }
     static constexpr int kMaxRedirects = 5;
 
-    // A background file name is only used when it stays inside its template folder.
-    static bool isSafeFileName(const QString& name);
-
 signals:
     void progress(float percent);
     void done();

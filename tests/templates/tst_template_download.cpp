@@ -2,6 +2,7 @@
 #include "TestDirs.h"
 #include "app/TemplatesPres.h"
 #include "templates/ImgScene.h"
+#include "templates/TemplateCatalog.h"
 #include "templates/TmplDownloadManager.h"
 
 #include <QCryptographicHash>
@@ -230,7 +231,7 @@ private slots:
     void escapingNamesAreRefused()
     {
         QFETCH(QString, name);
-        QVERIFY(!TmplDownloadManager::isSafeFileName(name));
+        QVERIFY(!TemplateCatalog::isSafeFileName(name));
         auto t = videoTemplate(19, {100}, {name});
         QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
         QSignalSpy done(manager, &TmplDownloadManager::done);
@@ -243,7 +244,7 @@ private slots:
         QCOMPARE(server.requests().size(), 0);
         QVERIFY(!QFileInfo::exists(dirs.file("evil.mp4")));
         QVERIFY(!QFileInfo::exists("templates/evil.mp4"));
-        QVERIFY(TmplDownloadManager::isSafeFileName("videos/1.mp4"));
+        QVERIFY(TemplateCatalog::isSafeFileName("videos/1.mp4"));
     }
 
     void presenterFollowsTheDownload()

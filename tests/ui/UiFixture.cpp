@@ -2,7 +2,7 @@
 
 #include "app/AppWiring.h"
 #include "app/Translations.h"
-#include "images/SharedTypes.h"
+#include "base/SharedTypes.h"
 #include "images/ThumbGeneratorTask.h"
 
 #include <QAbstractProxyModel>

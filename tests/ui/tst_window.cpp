@@ -13,7 +13,7 @@
 #include "app/TemplatesPres.h"
 #include "base/CommonError.h"
 #include "base/Failure.h"
-#include "images/SharedTypes.h"
+#include "base/SharedTypes.h"
 #include "images/ThumbGeneratorTask.h"
 #include "preview/PreviewPlayer.h"
 #include "project/ImgSlide.h"

@@ -1,4 +1,4 @@
-#include "engine/DisplaySink.h"
+#include "preview/DisplaySink.h"
 
 #include <QMutexLocker>
 

@@ -1,7 +1,7 @@
-#include "engine/PreviewWorker.h"
+#include "preview/PreviewWorker.h"
 
-#include "engine/DisplaySink.h"
 #include "engine/PlanPlayer.h"
+#include "preview/DisplaySink.h"
 
 PreviewWorker::PreviewWorker(QSharedPointer<Project> project,
                              QSharedPointer<TemplateDescription> theme, QSize size, int firstEntry,
