@@ -152,6 +152,49 @@ void ProjectPres::clearProject()
     publishTracks({});
 }
 
+// QML may write every property; each write stores the value and announces it.
+void ProjectPres::setTimelineText(const QString& value)
+{
+    timeline = value;
+    emit timelineChanged();
+}
+
+void ProjectPres::setTimelineValue(int value)
+{
+    timelinePercent = value;
+    emit timelineChanged();
+}
+
+void ProjectPres::setAudioFiles(const QVariantList& value)
+{
+    trackMaps = value;
+    emit audioChanged();
+}
+
+void ProjectPres::setAudioFilesCount(int value)
+{
+    trackCount = value;
+    emit audioChanged();
+}
+
+void ProjectPres::setAudioTracksText(const QString& value)
+{
+    tracksText = value;
+    emit audioTracksTextChanged();
+}
+
+void ProjectPres::setUsedSlidesNumber(int value)
+{
+    usedSlides = value;
+    emit usedSlidesNumberChanged();
+}
+
+void ProjectPres::setSlidesNumber(int value)
+{
+    slideCount = value;
+    emit slidesNumberChanged();
+}
+
 void ProjectPres::setThemeId(int id)
 {
     const ProjectState before = capture();
@@ -226,9 +269,6 @@ double ProjectPres::videoSeconds() const
 void ProjectPres::refreshTimeline()
 {
     const double video = videoSeconds();
-    const QString oldTimeline = timeline;
-    const int oldPercent = timelinePercent;
-    const QString oldNote = leftOutNote;
     timeline = timelineFor(video, audioSeconds, &timelinePercent);
     // Less than a twentieth of a second is rounding, not music anyone misses.
     const double leftOut = current->slides().isEmpty() ? 0.0 : audioSeconds - video;
@@ -237,8 +277,7 @@ void ProjectPres::refreshTimeline()
                       ? tr("The video lasts %1 s; the last %2 s of the music are left out.")
                             .arg(locale.toString(video, 'f', 1), locale.toString(leftOut, 'f', 1))
                       : QString();
-    if (timeline != oldTimeline || timelinePercent != oldPercent || leftOutNote != oldNote)
-        emit timelineChanged();
+    emit timelineChanged();
 }
 
 void ProjectPres::placeSeparator()
@@ -254,17 +293,13 @@ void ProjectPres::publishTracks(const TrackList& tracks)
 {
     current->setAudio(tracks);
     audioSeconds = current->audioDuration();
-    QVariantList maps;
+    trackMaps.clear();
     for (const QSharedPointer<MediaFileInfo>& track : tracks)
-        maps << track->toVariantMap();
-    if (maps != trackMaps) {
-        trackMaps = maps;
-        trackCount = tracks.size();
-        emit audioChanged();
-    }
+        trackMaps << track->toVariantMap();
+    trackCount = tracks.size();
+    emit audioChanged();
     refreshTimeline();
     placeSeparator();
-    const QString oldText = tracksText;
     if (tracks.isEmpty()) {
         tracksText.clear();
     } else if (tracks.size() == 1) {
@@ -274,8 +309,7 @@ void ProjectPres::publishTracks(const TrackList& tracks)
     } else {
         tracksText = QString::number(tracks.size()) + QLatin1Char(' ') + tr("Audio Files");
     }
-    if (tracksText != oldText)
-        emit audioTracksTextChanged();
+    emit audioTracksTextChanged();
 }
 
 void ProjectPres::syncSlides(bool edited)
@@ -284,10 +318,8 @@ void ProjectPres::syncSlides(bool edited)
     current->setSlides(model->slides());
     placeSeparator();
     emit slidesChanged();
-    if (current->slides().size() != slideCount) {
-        slideCount = current->slides().size();
-        emit slidesNumberChanged();
-    }
+    slideCount = current->slides().size();
+    emit slidesNumberChanged();
     if (edited)
         autosave.changed();
 }

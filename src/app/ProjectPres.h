@@ -18,17 +18,19 @@
 class ProjectPres : public QObject
 {
     Q_OBJECT
-    // What the window shows of the project: derived from it, so QML only reads them.
-    Q_PROPERTY(QString timelineText READ timelineText NOTIFY timelineChanged)
-    Q_PROPERTY(int timelineValue READ timelineValue NOTIFY timelineChanged)
+    Q_PROPERTY(QString timelineText READ timelineText WRITE setTimelineText NOTIFY timelineChanged)
+    Q_PROPERTY(int timelineValue READ timelineValue WRITE setTimelineValue NOTIFY timelineChanged)
     // Says how much of the music the video leaves out; empty when none is.
     Q_PROPERTY(QString musicNote READ musicNote NOTIFY timelineChanged)
-    Q_PROPERTY(QVariantList audioFiles READ audioFiles NOTIFY audioChanged)
-    Q_PROPERTY(int audioFilesCount READ audioFilesCount NOTIFY audioChanged)
-    Q_PROPERTY(QString audioTracksText READ audioTracksText NOTIFY audioTracksTextChanged)
+    Q_PROPERTY(QVariantList audioFiles READ audioFiles WRITE setAudioFiles NOTIFY audioChanged)
+    Q_PROPERTY(
+        int audioFilesCount READ audioFilesCount WRITE setAudioFilesCount NOTIFY audioChanged)
+    Q_PROPERTY(QString audioTracksText READ audioTracksText WRITE setAudioTracksText NOTIFY
+                   audioTracksTextChanged)
     Q_PROPERTY(int themeId READ themeId WRITE setThemeId NOTIFY themeIdChanged)
-    Q_PROPERTY(int usedSlidesNumber READ usedSlidesNumber NOTIFY usedSlidesNumberChanged)
-    Q_PROPERTY(int slidesNumber READ slidesNumber NOTIFY slidesNumberChanged)
+    Q_PROPERTY(int usedSlidesNumber READ usedSlidesNumber WRITE setUsedSlidesNumber NOTIFY
+                   usedSlidesNumberChanged)
+    Q_PROPERTY(int slidesNumber READ slidesNumber WRITE setSlidesNumber NOTIFY slidesNumberChanged)
     // The file choosers' patterns ("*.jpg *.JPG ..."): the formats the project takes.
     Q_PROPERTY(QString pictureFilter READ pictureFilter CONSTANT)
     Q_PROPERTY(QString musicFilter READ musicFilter CONSTANT)
@@ -46,15 +48,22 @@ public:
     double audioDuration() const { return audioSeconds; }
 
     QString timelineText() const { return timeline; }
+    void setTimelineText(const QString& value);
     int timelineValue() const { return timelinePercent; }
     QString musicNote() const { return leftOutNote; }
+    void setTimelineValue(int value);
     QVariantList audioFiles() const { return trackMaps; }
+    void setAudioFiles(const QVariantList& value);
     int audioFilesCount() const { return trackCount; }
+    void setAudioFilesCount(int value);
     QString audioTracksText() const { return tracksText; }
+    void setAudioTracksText(const QString& value);
     int themeId() const { return current->themeId(); }
     void setThemeId(int id);
     int usedSlidesNumber() const { return usedSlides; }
+    void setUsedSlidesNumber(int value);
     int slidesNumber() const { return slideCount; }
+    void setSlidesNumber(int value);
 
     static QString pictureFilter() { return PictureFolder::pictureFilter(); }
     static QString musicFilter() { return PictureFolder::musicFilter(); }

@@ -108,8 +108,8 @@ bool RenderPres::start()
     }
     delete controller;
     controller = new RenderController(this);
-    connect(controller, &RenderController::progressed, this, &RenderPres::onProgress);
-    connect(controller, &RenderController::previewReady, this, &RenderPres::onPreview);
+    connect(controller, &RenderController::onProgress, this, &RenderPres::onProgress);
+    connect(controller, &RenderController::onPreview, this, &RenderPres::onPreview);
     connect(controller, &RenderController::done, this, &RenderPres::onDone);
     connect(controller, &RenderController::error, this, &RenderPres::onError);
     connect(controller, &RenderController::stopped, this, &RenderPres::onStopped);

@@ -2,8 +2,8 @@
 
 void registerSharedMetaTypes()
 {
-    // Once per program, whoever asks first: the program's entry and the thumbnail generator,
-    // which tests use without it.
+    // Once per program, however many ask: static initialisation below, then whoever needs the
+    // types and cannot be sure this file was linked in before them.
     static const bool registered = [] {
         qRegisterMetaType<QSharedPointer<QImage>>("QSharedPointer<QImage>");
         qRegisterMetaType<QSharedPointer<QImage>>("ImageSharedPointer");
@@ -13,3 +13,8 @@ void registerSharedMetaTypes()
     }();
     Q_UNUSED(registered);
 }
+
+namespace {
+// Before the entry point runs: queued signals may carry pictures from the first event on.
+const bool registeredAtStart = (registerSharedMetaTypes(), true);
+} // namespace

@@ -12,6 +12,6 @@ using PixmapSharedPointer = QSharedPointer<QPixmap>;
 Q_DECLARE_METATYPE(QSharedPointer<QImage>)
 Q_DECLARE_METATYPE(QSharedPointer<QPixmap>)
 
-// Registers both types under their full names and their aliases, once; later calls do nothing.
-// Called before any queued signal carries a picture.
+// Registers both types under their full names and their aliases, once: at static initialisation
+// of the program; later calls do nothing.
 void registerSharedMetaTypes();

@@ -14,15 +14,40 @@ void RenderController::start(QSharedPointer<Project> project,
 {
     thread.stop();
     auto* worker = new RenderWorker(std::move(project), std::move(theme), path);
-    connect(worker, &RenderWorker::done, this, &RenderController::done);
-    connect(worker, &RenderWorker::error, this, &RenderController::error);
-    connect(worker, &RenderWorker::progressed, this, &RenderController::progressed);
-    connect(worker, &RenderWorker::previewReady, this, &RenderController::previewReady);
-    connect(worker, &RenderWorker::stopped, this, &RenderController::stopped);
+    connect(worker, &RenderWorker::done, this, &RenderController::workerDone);
+    connect(worker, &RenderWorker::error, this, &RenderController::workerError);
+    connect(worker, &RenderWorker::onProgress, this, &RenderController::renderProgress);
+    connect(worker, &RenderWorker::onPreview, this, &RenderController::renderPreview);
+    connect(worker, &RenderWorker::stopped, this, &RenderController::workerStopped);
     thread.start(worker);
 }
 
 void RenderController::stop()
 {
     thread.requestStop();
+}
+
+void RenderController::workerDone(const QString&)
+{
+    emit done();
+}
+
+void RenderController::workerError()
+{
+    emit error();
+}
+
+void RenderController::renderProgress(float progress)
+{
+    emit onProgress(progress);
+}
+
+void RenderController::renderPreview(QSharedPointer<QImage> image)
+{
+    emit onPreview(image);
+}
+
+void RenderController::workerStopped()
+{
+    emit stopped();
 }

@@ -7,8 +7,7 @@
 
 #include <QObject>
 
-// Owns the render thread and its worker; the worker's reports are this object's signals, delivered
-// on the GUI thread (connected through, queued across the threads).
+// Owns the render thread and its worker; passes the worker's reports on to the GUI thread.
 // Destruction stops a running render and joins the thread.
 class RenderController : public QObject
 {
@@ -25,8 +24,15 @@ signals:
     void done();
     void error();
     void stopped();
-    void progressed(float percent);
-    void previewReady(QSharedPointer<QImage> image);
+    void onProgress(float progress);
+    void onPreview(QSharedPointer<QImage> image);
+
+public slots:
+    void workerDone(const QString& resultPath);
+    void workerError();
+    void renderProgress(float progress);
+    void renderPreview(QSharedPointer<QImage> image);
+    void workerStopped();
 
 private:
     WorkerThread thread;

@@ -43,8 +43,8 @@ void RenderWorker::onStopRequested()
 
 void RenderWorker::onRenderProgress(QSharedPointer<QImage> image, double percent)
 {
-    emit progressed(float(percent));
+    emit onProgress(float(percent));
     if (++counter % 30 == 0)
-        emit previewReady(
+        emit onPreview(
             QSharedPointer<QImage>::create(image->scaledToHeight(300, Qt::SmoothTransformation)));
 }

@@ -24,8 +24,8 @@ signals:
     void done(QString path);
     void error();
     void stopped();
-    void progressed(float percent);
-    void previewReady(QSharedPointer<QImage> image);
+    void onProgress(float percent);
+    void onPreview(QSharedPointer<QImage> image);
 
 public slots:
     void onRenderProgress(QSharedPointer<QImage> image, double percent);
