@@ -1,6 +1,7 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
 import UiStyle 1.0
+import Lumavive 1.0
 
 // The slides grid. Tiles are dragged as a floating copy (`ghost`) that lives outside the
 // flowing tiles, so a drag never lands on the tile it started from and survives the grid
@@ -131,7 +132,7 @@ Item {
                 delegate: Item {
                     id: tile
                     readonly property int tileIndex: index
-                    readonly property bool separator: model.type === 1
+                    readonly property bool separator: model.type === SlideRow.SeparatorRow
                     readonly property bool picked: slideGrid.selectedRows.indexOf(index) >= 0
                     readonly property bool current: photoGrid.activeFocus && slideGrid.currentRow === index
                     readonly property string imageSource: model.imgId ? "image://ImageProvider/" + model.imgId : ""
@@ -211,7 +212,7 @@ Item {
                             onPressed: photoGrid.pressTile(tile, index, mouse)
                             onPositionChanged: if (drag.active) photoGrid.startDrag(index)
                             onClicked: photoGrid.clickTile(index, mouse)
-                            onDoubleClicked: if (model.type === 3) photoGrid.editText(index, model.text)
+                            onDoubleClicked: if (model.type === SlideRow.TextRow) photoGrid.editText(index, model.text)
                             onReleased: photoGrid.endDrag()
                         }
                         Loader {
@@ -227,7 +228,7 @@ Item {
                                 spacing: 4
                                 RoundButton {
                                     objectName: "rotateLeftButton"
-                                    visible: model.type === 2
+                                    visible: model.type === SlideRow.ImageRow
                                     width: 28; height: 28
                                     icon.source: "qrc:/assets/images/icon-rotate-left@2x.png"
                                     ToolTip.visible: hovered
@@ -236,7 +237,7 @@ Item {
                                 }
                                 RoundButton {
                                     objectName: "rotateRightButton"
-                                    visible: model.type === 2
+                                    visible: model.type === SlideRow.ImageRow
                                     width: 28; height: 28
                                     icon.source: "qrc:/assets/images/icon-rotate-right@2x.png"
                                     ToolTip.visible: hovered

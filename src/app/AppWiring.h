@@ -15,6 +15,7 @@
 #include "app/SessionPres.h"
 #include "app/SettingsPres.h"
 #include "app/SlideGridPres.h"
+#include "app/SlidePres.h"
 #include "app/SlidesListModel.h"
 #include "app/TemplatesPres.h"
 #include "base/CommonError.h"
@@ -68,6 +69,9 @@ inline void wire(QQmlApplicationEngine& engine, qreal devicePixelRatio)
     publish(context, "preview", PreviewPres::instance());
     publish(context, "session", SessionPres::instance());
     qmlRegisterType<PreviewView>("Lumavive", 1, 0, "PreviewView");
+    // For the row types' names only: rows come from the slides model.
+    qmlRegisterUncreatableType<SlidePres>("Lumavive", 1, 0, "SlideRow",
+                                          QStringLiteral("rows come from the slides model"));
     context->setContextProperty(QStringLiteral("debug"), QVariant::fromValue<QObject*>(nullptr));
     guardExit();
 }

@@ -6,7 +6,8 @@
 #include <QSharedPointer>
 #include <QString>
 
-// One row of the slides grid. Row types as QML sees them: 1 separator, 2 image, 3 text.
+// One row of the slides grid. Row types as QML sees them (the model's "type" role): 1 separator,
+// 2 image, 3 text; QML compares them by name, as SlideRow.SeparatorRow and so on.
 class SlidePres : public QObject
 {
     Q_OBJECT
@@ -17,6 +18,7 @@ public:
         ImageRow = 2,
         TextRow = 3
     };
+    Q_ENUM(RowType)
 
     QSharedPointer<Slide> slide() const { return slideRecord; }
     int type() const { return rowType; }
