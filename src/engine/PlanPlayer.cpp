@@ -7,6 +7,7 @@
 #include "media/AsyncVideoInput.h"
 #include "media/FramePool.h"
 #include "project/ImgSlide.h"
+#include "project/PictureFolder.h"
 #include "scene/ImgSceneReader.h"
 #include "scene/TextSceneReader.h"
 #include "templates/ImgScene.h"
@@ -15,7 +16,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
 
 PlanPlayer::PlanPlayer(QSharedPointer<Project> project, QSharedPointer<TemplateDescription> theme,
@@ -141,13 +141,7 @@ QStringList PlanPlayer::unreadablePlanPhotos() const
             if (!photo || unreadable.contains(photo->path()))
                 continue;
             // Only regular files are opened: a pipe or a device would hold the play.
-            bool readable = QFileInfo(photo->path()).isFile();
-            if (readable) {
-                QImageReader reader(photo->path());
-                reader.setDecideFormatFromContent(true);
-                readable = reader.canRead();
-            }
-            if (!readable)
+            if (!QFileInfo(photo->path()).isFile() || !PictureFolder::canRead(photo->path()))
                 unreadable << photo->path();
         }
     }

@@ -14,12 +14,6 @@ namespace {
 
 constexpr int kOutputRate = 44100;
 
-// The step that failed and FFmpeg's reason: the output's catcher says which file it was.
-[[noreturn]] void reportAndThrow(const char* message, int code)
-{
-    throwLibav(message, code);
-}
-
 } // namespace
 
 AudioEncoder::AudioEncoder(const AVOutputFormat* format, AVFormatContext* output, int bitRate,
@@ -27,11 +21,11 @@ AudioEncoder::AudioEncoder(const AVOutputFormat* format, AVFormatContext* output
 {
     encoder = avcodec_find_encoder(format->audio_codec);
     if (!encoder)
-        reportAndThrow("avcodec_find_encoder", AVERROR_ENCODER_NOT_FOUND);
+        throwLibav("avcodec_find_encoder", AVERROR_ENCODER_NOT_FOUND);
     stream = avformat_new_stream(output, nullptr);
     context.reset(avcodec_alloc_context3(encoder));
     if (!stream || !context)
-        reportAndThrow("avcodec_alloc_context3", AVERROR(ENOMEM));
+        throwLibav("avcodec_alloc_context3", AVERROR(ENOMEM));
     context->thread_count = 4;
     context->bit_rate = bitRate;
     context->sample_rate = kOutputRate;
@@ -52,15 +46,15 @@ AudioEncoder::AudioEncoder(const AVOutputFormat* format, AVFormatContext* output
     av_opt_set(context->priv_data, "aac_coder", "fast", 0);
     int result = avcodec_open2(context.get(), encoder, nullptr);
     if (result < 0)
-        reportAndThrow("avcodec_open2", result);
+        throwLibav("avcodec_open2", result);
     result = avcodec_parameters_from_context(stream->codecpar, context.get());
     if (result < 0)
-        reportAndThrow("avcodec_parameters_from_context", result);
+        throwLibav("avcodec_parameters_from_context", result);
     stream->time_base = context->time_base;
     writer = std::make_unique<PacketWriter>(output, stream, context.get());
     fifo.reset(av_audio_fifo_alloc(context->sample_fmt, context->ch_layout.nb_channels, 1));
     if (!fifo)
-        reportAndThrow("av_audio_fifo_alloc", AVERROR(ENOMEM));
+        throwLibav("av_audio_fifo_alloc", AVERROR(ENOMEM));
     resampler = std::make_unique<AudioResampler>(context->ch_layout, context->sample_fmt,
                                                  context->sample_rate);
 }
@@ -83,7 +77,7 @@ void AudioEncoder::writeFrame(const AVFrame* frame, int sampleRate, int volume)
         libav::FramePtr out = libav::makeFrame();
         if (!out) {
             std::fputs("Could not allocate output frame\n", stderr);
-            reportAndThrow("Failed init out frame while writing audio frame.", AVERROR(ENOMEM));
+            throwLibav("Failed init out frame while writing audio frame.", AVERROR(ENOMEM));
         }
         out->nb_samples = frameSize;
         out->format = context->sample_fmt;
@@ -92,11 +86,11 @@ void AudioEncoder::writeFrame(const AVFrame* frame, int sampleRate, int volume)
         const int allocated = av_frame_get_buffer(out.get(), 0);
         if (allocated < 0) {
             std::fputs("Could allocate output frame samples\n", stderr);
-            reportAndThrow("Failed init out frame while writing audio frame.", allocated);
+            throwLibav("Failed init out frame while writing audio frame.", allocated);
         }
         if (av_audio_fifo_read(fifo.get(), reinterpret_cast<void**>(out->data), frameSize) <
             frameSize)
-            reportAndThrow("Failed read out frame while writing audio frame.", AVERROR_BUG);
+            throwLibav("Failed read out frame while writing audio frame.", AVERROR_BUG);
         applyVolume(out.get(), volume);
         out->pts = nextPts;
         nextPts += out->nb_samples;
@@ -107,7 +101,7 @@ void AudioEncoder::writeFrame(const AVFrame* frame, int sampleRate, int volume)
 void AudioEncoder::encodeAndWrite(const AVFrame* frame, const char* failure)
 {
     if (const int result = writer->write(frame); result < 0)
-        reportAndThrow(failure, result);
+        throwLibav(failure, result);
 }
 
 void AudioEncoder::flush()

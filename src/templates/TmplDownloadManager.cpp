@@ -30,7 +30,6 @@ bool TmplDownloadManager::isDownloaded(const QSharedPointer<TemplateDescription>
 
 void TmplDownloadManager::download(const QSharedPointer<TemplateDescription>& t)
 {
-    bool finished = false;
     dropReply(true);
     queue.clear();
     totalWeight = 0;
@@ -59,7 +58,7 @@ void TmplDownloadManager::download(const QSharedPointer<TemplateDescription>& t)
         queue.append(item);
         totalWeight += scene->frames;
     }
-    finished = !startNext();
+    const bool finished = !startNext();
     if (finished)
         emit done();
     if (failed)
