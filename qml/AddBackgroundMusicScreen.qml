@@ -8,7 +8,7 @@ Item {
 
     Column {
         anchors.centerIn: parent
-        spacing: 24
+        spacing: Theme.gapWide
 
         Heading {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -25,7 +25,7 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             text: templates.selected.name || ""
             color: Theme.secondaryText
-            font.pixelSize: 16
+            font.pixelSize: Theme.fontLabel
         }
         Button {
             objectName: "openAudioButton"
@@ -48,7 +48,7 @@ Item {
     BButton {
         anchors.left: parent.left
         anchors.bottom: parent.bottom
-        anchors.margins: 24
+        anchors.margins: Theme.gapWide
         text: qsTr("Back to Themes")
         onClicked: appWindow.navigate("ThemesScreen")
     }

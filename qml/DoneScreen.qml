@@ -8,7 +8,7 @@ Item {
 
     Column {
         anchors.centerIn: parent
-        spacing: 24
+        spacing: Theme.gapWide
         Heading {
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Your video is ready")
@@ -28,7 +28,7 @@ Item {
     BButton {
         anchors.left: parent.left
         anchors.bottom: parent.bottom
-        anchors.margins: 24
+        anchors.margins: Theme.gapWide
         text: qsTr("Back")
         onClicked: appWindow.navigate("MainScreen")
     }

@@ -8,7 +8,7 @@ Item {
 
     Column {
         anchors.centerIn: parent
-        spacing: 20
+        spacing: Theme.gapLarge
         width: 520
 
         Heading { text: qsTr("Downloading Theme") }
@@ -40,7 +40,7 @@ Item {
     BButton {
         anchors.left: parent.left
         anchors.bottom: parent.bottom
-        anchors.margins: 24
+        anchors.margins: Theme.gapWide
         text: qsTr("Back")
         onClicked: appWindow.navigate("SettingsScreen")
     }

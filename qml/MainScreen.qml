@@ -41,7 +41,7 @@ Item {
         id: toolBar
         anchors.top: parent.top
         anchors.left: parent.left
-        anchors.margins: 24
+        anchors.margins: Theme.gapWide
         spacing: Theme.spacing
         Button {
             id: addImagesButton
@@ -103,80 +103,22 @@ Item {
         anchors.bottom: timeline.top
         anchors.left: parent.left
         anchors.right: previewPane.visible ? previewPane.left : parent.right
-        anchors.margins: 24
+        anchors.margins: Theme.gapWide
         visible: project.slidesNumber !== 0
         onEditText: textPopup.openForEdit(index, text)
     }
 
-    Rectangle {
+    PreviewPane {
         id: previewPane
-        objectName: "previewPane"
-        visible: preview.open
         anchors.top: toolBar.bottom
         anchors.right: parent.right
-        anchors.margins: 24
+        anchors.margins: Theme.gapWide
         width: Math.min(parent.width * 0.5, 680)
-        height: previewColumn.implicitHeight + 24
-        color: Theme.panel
-        radius: 4
-
-        Column {
-            id: previewColumn
-            anchors.left: parent.left
-            anchors.right: parent.right
-            anchors.top: parent.top
-            anchors.margins: 12
-            spacing: 10
-            PreviewView {
-                objectName: "previewView"
-                width: parent.width
-                height: width * 9 / 16
-            }
-            ProgressBar {
-                objectName: "scrubBar"
-                width: parent.width
-                value: preview.position
-                MouseArea {
-                    anchors.fill: parent
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: preview.seekTo(mouse.x / width)
-                }
-            }
-            RowLayout {
-                width: parent.width
-                spacing: Theme.spacing
-                Button {
-                    objectName: "previewPlayButton"
-                    text: preview.playing ? qsTr("Pause") : qsTr("Play")
-                    onClicked: preview.togglePlay(slideGrid.selectedRows)
-                }
-                Label {
-                    objectName: "previewTime"
-                    Layout.fillWidth: true
-                    text: preview.timeText
-                    color: Theme.text
-                }
-                BButton {
-                    objectName: "previewCloseButton"
-                    text: qsTr("Close")
-                    onClicked: preview.close()
-                }
-            }
-            Label {
-                objectName: "previewNote"
-                width: parent.width
-                visible: text !== ""
-                text: preview.note
-                wrapMode: Text.Wrap
-                color: Theme.secondaryText
-                font.pixelSize: 12
-            }
-        }
     }
     Column {
         anchors.centerIn: grid
         visible: project.slidesNumber === 0
-        spacing: 12
+        spacing: Theme.gapMedium
         Image {
             anchors.horizontalCenter: parent.horizontalCenter
             source: "qrc:/assets/images/icon-big-image.png"
@@ -185,90 +127,22 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Click Add Images to add your photos")
             color: Theme.text
-            font.pixelSize: 18
+            font.pixelSize: Theme.fontTitle
         }
         Label {
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("Click Add Text Scene to add titles between slides")
             color: Theme.secondaryText
-            font.pixelSize: 15
+            font.pixelSize: Theme.fontBody
         }
     }
 
-    Rectangle {
+    TimelineBar {
         id: timeline
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: footer.top
-        height: Math.max(84, timelineColumn.implicitHeight + 24)
-        color: Theme.panel
-
-        RowLayout {
-            anchors.fill: parent
-            anchors.leftMargin: 24
-            anchors.rightMargin: 24
-            spacing: Theme.spacing
-            Column {
-                id: timelineColumn
-                Layout.fillWidth: true
-                Layout.alignment: Qt.AlignVCenter
-                spacing: 6
-                ProgressBar {
-                    objectName: "timelineBar"
-                    width: parent.width
-                    value: project.timelineValue / 100
-                    MouseArea {
-                        anchors.fill: parent
-                        anchors.margins: -10
-                        cursorShape: Qt.PointingHandCursor
-                        onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.show()
-                    }
-                }
-                Label {
-                    objectName: "timelineText"
-                    text: project.timelineText
-                    color: Theme.secondaryText
-                }
-                Label {
-                    objectName: "musicNote"
-                    width: parent.width
-                    visible: text !== ""
-                    text: project.musicNote
-                    wrapMode: Text.Wrap
-                    color: Theme.secondaryText
-                    font.pixelSize: 12
-                }
-            }
-            BButton {
-                id: audioButton
-                objectName: "audioButton"
-                Layout.alignment: Qt.AlignVCenter
-                text: project.audioFilesCount > 0 ? qsTr("Edit Audio") : qsTr("Add Audio")
-                onClicked: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.show()
-            }
-            Label {
-                id: audioText
-                objectName: "audioText"
-                property bool showsFullTextOnHover: true
-                Layout.alignment: Qt.AlignVCenter
-                // Room for the whole hint; a long song name elides and shows in full on hover.
-                Layout.maximumWidth: Math.max(280, timeline.width * 0.4)
-                elide: Text.ElideRight
-                color: Theme.text
-                text: project.audioFilesCount === 0 ? qsTr("Click here to Add Background Music")
-                      : project.audioFilesCount > 1 ? project.audioFilesCount + qsTr(" Audio Files")
-                      : project.audioFiles[0].songName + " " + project.audioFiles[0].artistName
-                ToolTip.visible: truncated && audioTextHover.containsMouse
-                ToolTip.text: text
-                MouseArea {
-                    id: audioTextHover
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: audioButton.clicked()
-                }
-            }
-        }
+        onMusicWanted: project.audioFilesCount > 0 ? audioPopup.open() : audioDialog.show()
     }
 
     Item {
@@ -280,7 +154,7 @@ Item {
         BButton {
             anchors.left: parent.left
             anchors.verticalCenter: parent.verticalCenter
-            anchors.leftMargin: 24
+            anchors.leftMargin: Theme.gapWide
             text: qsTr("Back to Themes")
             onClicked: appWindow.navigate("ThemesScreen")
         }
@@ -288,7 +162,7 @@ Item {
             objectName: "doneButton"
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
-            anchors.rightMargin: 24
+            anchors.rightMargin: Theme.gapWide
             text: qsTr("Done")
             enabled: project.slidesNumber !== 0
             onClicked: {

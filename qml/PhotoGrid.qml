@@ -123,7 +123,7 @@ Item {
         Flow {
             id: flow
             width: flick.width
-            spacing: 12
+            spacing: Theme.gapMedium
 
             Repeater {
                 id: repeater
@@ -161,7 +161,7 @@ Item {
                                 id: warning
                                 anchors.verticalCenter: parent.verticalCenter
                                 anchors.left: parent.left
-                                anchors.leftMargin: 12
+                                anchors.leftMargin: Theme.gapMedium
                                 source: "qrc:/assets/images/icon-warning@2x.png"
                                 width: 20
                                 height: 20
@@ -170,9 +170,9 @@ Item {
                                 id: message
                                 anchors.verticalCenter: parent.verticalCenter
                                 anchors.left: warning.right
-                                anchors.leftMargin: 10
+                                anchors.leftMargin: Theme.gapNarrow
                                 anchors.right: parent.right
-                                anchors.rightMargin: 12
+                                anchors.rightMargin: Theme.gapMedium
                                 wrapMode: Text.WordWrap
                                 color: Theme.text
                                 text: qsTr("You have too many slides for your audio duration. The images and text slides below will be excluded from final video") + "."
@@ -190,7 +190,7 @@ Item {
                         FocusRing { shown: tile.current }
                         Image {
                             anchors.fill: parent
-                            anchors.margins: 6
+                            anchors.margins: Theme.gapSmall
                             source: tile.imageSource
                             fillMode: Image.PreserveAspectFit
                             // The provider hands over an image it already holds: loading it in
@@ -218,14 +218,14 @@ Item {
                         Loader {
                             anchors.top: parent.top
                             anchors.right: parent.right
-                            anchors.margins: 6
+                            anchors.margins: Theme.gapSmall
                             active: hover.containsMouse && !photoGrid.dragging
                             sourceComponent: tileButtons
                         }
                         Component {
                             id: tileButtons
                             Row {
-                                spacing: 4
+                                spacing: Theme.gapTiny
                                 RoundButton {
                                     objectName: "rotateLeftButton"
                                     visible: model.type === SlideRow.ImageRow
@@ -278,7 +278,7 @@ Item {
         Image {
             id: ghostImage
             anchors.fill: parent
-            anchors.margins: 6
+            anchors.margins: Theme.gapSmall
             fillMode: Image.PreserveAspectFit
             cache: false
         }

@@ -30,7 +30,7 @@ Popup {
             property string previous: ""
             // Longer texts are refused: the previous text stays.
             onTextChanged: {
-                if (length > 90) {
+                if (!slideGrid.fitsTextSlide(text)) {
                     var cursor = Math.min(cursorPosition, previous.length)
                     text = previous
                     cursorPosition = cursor
@@ -42,12 +42,11 @@ Popup {
         }
         Label {
             objectName: "textCounter"
-            text: popup.refused ? qsTr("%1/90: a text slide holds up to 90 characters").arg(area.length)
-                                : area.length + "/90"
+            text: slideGrid.textCounter(area.length, popup.refused)
             color: popup.refused ? Theme.focus : Theme.secondaryText
         }
         Row {
-            spacing: 12
+            spacing: Theme.gapMedium
             anchors.right: parent.right
             BButton {
                 text: qsTr("Cancel")

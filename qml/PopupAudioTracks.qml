@@ -15,7 +15,7 @@ Popup {
         PopupAudioTracksList { width: parent.width }
         Row {
             anchors.right: parent.right
-            spacing: 12
+            spacing: Theme.gapMedium
             BButton {
                 text: qsTr("Add Audio")
                 onClicked: popup.addAudio()

@@ -5,7 +5,7 @@ import UiStyle 1.0
 ListView {
     id: list
     model: project.audioFiles
-    spacing: 6
+    spacing: Theme.gapSmall
     clip: true
     implicitHeight: Math.min(contentHeight, 320)
 
@@ -20,21 +20,21 @@ ListView {
         clip: true
         Column {
             anchors.left: parent.left
-            anchors.leftMargin: 12
+            anchors.leftMargin: Theme.gapMedium
             anchors.verticalCenter: parent.verticalCenter
-            Label { text: modelData.songName; color: Theme.text; font.pixelSize: 15 }
-            Label { text: modelData.artistName; color: Theme.secondaryText; font.pixelSize: 12 }
+            Label { text: modelData.songName; color: Theme.text; font.pixelSize: Theme.fontBody }
+            Label { text: modelData.artistName; color: Theme.secondaryText; font.pixelSize: Theme.fontSmall }
         }
         Row {
             anchors.right: parent.right
-            anchors.rightMargin: 8
+            anchors.rightMargin: Theme.gapNarrow
             anchors.verticalCenter: parent.verticalCenter
-            spacing: 6
+            spacing: Theme.gapSmall
             Label {
                 anchors.verticalCenter: parent.verticalCenter
                 text: modelData.duration
                 color: Theme.secondaryText
-                rightPadding: 10
+                rightPadding: Theme.gapNarrow
             }
             RoundButton {
                 text: "\u2191"

@@ -27,7 +27,7 @@ Popup {
         }
         Row {
             anchors.right: parent.right
-            spacing: 12
+            spacing: Theme.gapMedium
             BButton {
                 text: qsTr("Select other")
                 onClicked: {

@@ -31,7 +31,7 @@ Popup {
         }
         Row {
             anchors.right: parent.right
-            spacing: 12
+            spacing: Theme.gapMedium
             BButton {
                 text: qsTr("Close")
                 onClicked: popup.close()

@@ -8,10 +8,10 @@ Column {
     // Follows the list itself, so a themes screen made anew shows the toggle as the list is.
     readonly property bool maximised: savedProjects.currentVisibleNumber > 1
     visible: savedProjects.currentVisibleNumber > 0
-    spacing: 14
+    spacing: Theme.gapMedium
 
     Row {
-        spacing: 20
+        spacing: Theme.gapLarge
         Heading { text: qsTr("My Recent Projects") }
         Label {
             objectName: "toggleProjects"
@@ -34,7 +34,7 @@ Column {
         width: parent.width
         height: contentHeight
         interactive: false
-        spacing: 14
+        spacing: Theme.gapMedium
         model: savedProjects
         delegate: Rectangle {
             width: projectsList.width
@@ -53,11 +53,11 @@ Column {
             Column {
                 id: details
                 anchors.left: cover.right
-                anchors.leftMargin: 20
+                anchors.leftMargin: Theme.gapLarge
                 anchors.right: parent.right
-                anchors.rightMargin: 14
+                anchors.rightMargin: Theme.gapMedium
                 anchors.top: cover.top
-                spacing: 12
+                spacing: Theme.gapMedium
                 Label {
                     objectName: "projectHeading"
                     width: parent.width
@@ -69,7 +69,7 @@ Column {
                     textFormat: Text.PlainText
                     font.bold: true
                     color: Theme.text
-                    font.pixelSize: 16
+                    font.pixelSize: Theme.fontLabel
                     ToolTip.visible: truncated && headingHover.containsMouse
                     ToolTip.text: text
                     MouseArea {
@@ -80,7 +80,7 @@ Column {
                     }
                 }
                 Row {
-                    spacing: 6
+                    spacing: Theme.gapSmall
                     Repeater {
                         model: imgs
                         Image {
@@ -94,7 +94,7 @@ Column {
                 Flow {
                     // Wraps in a narrow window rather than running out of the panel.
                     width: parent.width
-                    spacing: 12
+                    spacing: Theme.gapMedium
                     Button {
                         objectName: "resumeButton"
                         text: qsTr("Resume project")

@@ -8,7 +8,7 @@ Item {
 
     Column {
         anchors.centerIn: parent
-        spacing: 20
+        spacing: Theme.gapLarge
 
         Heading {
             anchors.horizontalCenter: parent.horizontalCenter
@@ -53,7 +53,7 @@ Item {
     BButton {
         anchors.left: parent.left
         anchors.bottom: parent.bottom
-        anchors.margins: 24
+        anchors.margins: Theme.gapWide
         text: qsTr("Back")
         // A running render ends with `stopped`, which leads to the settings; with nothing
         // running there is nothing to wait for.

@@ -16,10 +16,7 @@ Item {
     Connections {
         target: templates
         function onTemplateDownloaded() {
-            if (stackView.currentItem && stackView.currentItem.objectName === "downloadingScreen") {
-                // Whatever keeps the render from starting is said on the settings screen.
-                appWindow.navigate(render.start() ? "RenderingScreen" : "SettingsScreen")
-            }
+            appWindow.navigate(render.downloadArrived(stackView.currentItem ? stackView.currentItem.objectName : ""))
         }
         function onDownloadError() {
             console.log("onBgDownloadError")
@@ -51,11 +48,6 @@ Item {
         otherAnswer: qsTr("Back to the Editor")
         mainAnswer: qsTr("Remove and Make Video")
         onAnsweredOther: appWindow.navigate("MainScreen")
-        onAnsweredMain: {
-            if (!project.removeMissingPhotos())
-                appWindow.navigate("MainScreen")
-            else if (render.start())
-                appWindow.navigate("RenderingScreen")
-        }
+        onAnsweredMain: appWindow.navigate(render.makeVideoWithoutMissing())
     }
 }

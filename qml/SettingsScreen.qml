@@ -19,14 +19,14 @@ Item {
         }
 
         Row {
-            spacing: 12
-            Label { text: qsTr("Result Directory"); color: Theme.text; font.pixelSize: 16 }
+            spacing: Theme.gapMedium
+            Label { text: qsTr("Result Directory"); color: Theme.text; font.pixelSize: Theme.fontLabel }
             Label {
                 objectName: "changeSaveDirLink"
                 text: "<a href=\"#\">" + qsTr("Change") + "</a>"
                 textFormat: Text.StyledText
                 linkColor: Theme.accent
-                font.pixelSize: 16
+                font.pixelSize: Theme.fontLabel
                 onLinkActivated: {
                     settings.mkSaveDir()
                     folderDialog.show()
@@ -51,9 +51,9 @@ Item {
             }
         }
 
-        Label { text: qsTr("Video Quality"); color: Theme.text; font.pixelSize: 16 }
+        Label { text: qsTr("Video Quality"); color: Theme.text; font.pixelSize: Theme.fontLabel }
         Column {
-            spacing: 6
+            spacing: Theme.gapSmall
             RadioButton {
                 objectName: "hdRadio"
                 text: qsTr("HD (1280x720)")
@@ -72,23 +72,17 @@ Item {
             objectName: "makeMovieButton"
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("MAKE MOVIE")
-            font.pixelSize: 18
+            font.pixelSize: Theme.fontTitle
             implicitHeight: 52
             implicitWidth: 240
-            onClicked: {
-                if (templates.isDownloading) {
-                    appWindow.navigate("DownloadingScreen")
-                } else if (render.start()) {
-                    appWindow.navigate("RenderingScreen")
-                }
-            }
+            onClicked: appWindow.navigate(render.makeVideo())
         }
     }
 
     BButton {
         anchors.left: parent.left
         anchors.bottom: parent.bottom
-        anchors.margins: 24
+        anchors.margins: Theme.gapWide
         text: qsTr("Back")
         onClicked: appWindow.navigate("MainScreen")
     }

@@ -10,9 +10,6 @@ Item {
     height: entry.name ? 214 : 168
     objectName: "themeTile" + entry.id
 
-    Component.onCompleted: templates.selectedId = templates.templates.length > 0
-                           ? templates.templates[templates.templates.length - 1].id : 0
-
     // Keyboard: Tab reaches every tile, Space or Return selects it.
     activeFocusOnTab: true
     Keys.onSpacePressed: templates.selectedId = tile.entry.id
@@ -55,11 +52,11 @@ Item {
         BButton {
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            anchors.margins: 8
+            anchors.margins: Theme.gapNarrow
             objectName: "themePreviewButton"
             visible: tile.selected
             implicitHeight: 26
-            font.pixelSize: 12
+            font.pixelSize: Theme.fontSmall
             text: qsTr("Preview")
             ToolTip.visible: hovered
             ToolTip.text: qsTr("Play this theme with sample pictures")
@@ -68,9 +65,9 @@ Item {
     }
     Label {
         anchors.top: picture.bottom
-        anchors.topMargin: 12
+        anchors.topMargin: Theme.gapMedium
         text: entry.name || ""
         color: tile.selected ? Theme.text : Theme.secondaryText
-        font.pixelSize: 16
+        font.pixelSize: Theme.fontLabel
     }
 }

@@ -6,6 +6,7 @@ import Lumavive 1.0
 Item {
     id: themesScreen
     objectName: "themesScreen"
+    Component.onCompleted: templates.selectNewest()
 
     // A theme played in the window with the sample pictures it comes with.
     Popup {
@@ -55,12 +56,12 @@ Item {
             width: grid.width
             anchors.horizontalCenter: parent.horizontalCenter
             y: 30
-            spacing: 24
+            spacing: Theme.gapWide
 
             ProjectsView { width: parent.width }
 
             Row {
-                spacing: 20
+                spacing: Theme.gapLarge
                 Heading { text: qsTr("Select Theme") }
                 // The open project is saved and listed above; the next theme starts a new one.
                 BButton {
@@ -76,7 +77,7 @@ Item {
                 id: grid
                 objectName: "themesGrid"
                 columns: 3
-                spacing: 30
+                spacing: Theme.gapBroad
                 Repeater {
                     model: templates.templates.length
                     ThemeThumb {
@@ -89,7 +90,7 @@ Item {
             Label {
                 text: qsTr("Subscribe for new Themes and Updates")
                 color: Theme.secondaryText
-                font.pixelSize: 16
+                font.pixelSize: Theme.fontLabel
             }
             Row {
                 spacing: Theme.spacing

@@ -22,7 +22,10 @@ ApplicationWindow {
     property string lastTransition: ""
     property var stackView: screensLoader.item ? screensLoader.item.stack : null
 
+    // An empty name stays on the screen shown (a presenter said why nothing happens).
     function navigate(name) {
+        if (name === "")
+            return
         console.log("Navigating to " + name)
         var backwards = componentsOrder.indexOf(name) < componentsOrder.indexOf(currentComponent)
         lastTransition = backwards ? "pop" : "push"

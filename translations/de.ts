@@ -135,22 +135,6 @@ Das System meldete: %2.</translation>
         <translation>Klicken Sie auf „Textszene hinzufügen“, um Titel zwischen die Folien zu setzen</translation>
     </message>
     <message>
-        <source>Edit Audio</source>
-        <translation>Musik bearbeiten</translation>
-    </message>
-    <message>
-        <source>Add Audio</source>
-        <translation>Musik hinzufügen</translation>
-    </message>
-    <message>
-        <source>Click here to Add Background Music</source>
-        <translation>Hier klicken, um Hintergrundmusik hinzuzufügen</translation>
-    </message>
-    <message>
-        <source> Audio Files</source>
-        <translation> Audiodateien</translation>
-    </message>
-    <message>
         <source>Back to Themes</source>
         <translation>Zurück zu den Themen</translation>
     </message>
@@ -165,10 +149,6 @@ Das System meldete: %2.</translation>
     <message>
         <source>Play</source>
         <translation>Abspielen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Import Image Files (%1)</source>
@@ -267,10 +247,6 @@ Das System meldete: %2.</translation>
     <message>
         <source>Edit Text Scene</source>
         <translation>Textszene bearbeiten</translation>
-    </message>
-    <message>
-        <source>%1/90: a text slide holds up to 90 characters</source>
-        <translation>%1/90: Eine Textfolie fasst bis zu 90 Zeichen</translation>
     </message>
 </context>
 <context>
@@ -420,6 +396,21 @@ Vielen Dank.</translation>
     </message>
 </context>
 <context>
+    <name>PreviewPane</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>PreviewPres</name>
     <message>
         <source>Your title here</source>
@@ -487,6 +478,14 @@ Vielen Dank.</translation>
     <message>
         <source>Add Files</source>
         <translation>Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Click here to Add Background Music</source>
+        <translation>Hier klicken, um Hintergrundmusik hinzuzufügen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Audio Files</source>
+        <translation><numerusform>%n Audiodatei</numerusform><numerusform>%n Audiodateien</numerusform></translation>
     </message>
 </context>
 <context>
@@ -717,6 +716,13 @@ Vielen Dank.</translation>
     </message>
 </context>
 <context>
+    <name>SlideGridPres</name>
+    <message>
+        <source>%1/90: a text slide holds up to 90 characters</source>
+        <translation>%1/90: Eine Textfolie fasst bis zu 90 Zeichen</translation>
+    </message>
+</context>
+<context>
     <name>ThemeThumb</name>
     <message>
         <source>Start</source>
@@ -764,6 +770,17 @@ Vielen Dank.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Musik bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Musik hinzufügen</translation>
     </message>
 </context>
 <context>

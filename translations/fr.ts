@@ -154,13 +154,11 @@ Le système a répondu : %2.</translation>
     </message>
     <message>
         <location filename="../qml/MainScreen.qml" line="78" />
-        <location filename="../qml/MainScreen.qml" line="150" />
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
         <location filename="../qml/MainScreen.qml" line="78" />
-        <location filename="../qml/MainScreen.qml" line="150" />
         <source>Play</source>
         <translation>Lire</translation>
     </message>
@@ -185,58 +183,33 @@ Le système a répondu : %2.</translation>
         <translation>Rétablir : %1 (Ctrl+Maj+Z)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="161" />
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <location filename="../qml/MainScreen.qml" line="186" />
+        <location filename="../qml/MainScreen.qml" line="128" />
         <source>Click Add Images to add your photos</source>
         <translation>Cliquez sur « Ajouter des images » pour ajouter vos photos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="192" />
+        <location filename="../qml/MainScreen.qml" line="134" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Cliquez sur « Ajouter une scène de texte » pour placer des titres entre les diapositives</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="246" />
-        <source>Edit Audio</source>
-        <translation>Modifier la musique</translation>
-    </message>
-    <message>
-        <location filename="../qml/MainScreen.qml" line="246" />
-        <source>Add Audio</source>
-        <translation>Ajouter de la musique</translation>
-    </message>
-    <message>
-        <location filename="../qml/MainScreen.qml" line="258" />
-        <source>Click here to Add Background Music</source>
-        <translation>Cliquez ici pour ajouter une musique de fond</translation>
-    </message>
-    <message>
-        <location filename="../qml/MainScreen.qml" line="259" />
-        <source> Audio Files</source>
-        <translation> fichiers audio</translation>
-    </message>
-    <message>
-        <location filename="../qml/MainScreen.qml" line="284" />
+        <location filename="../qml/MainScreen.qml" line="158" />
         <source>Back to Themes</source>
         <translation>Retour aux thèmes</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="292" />
+        <location filename="../qml/MainScreen.qml" line="166" />
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="306" />
-        <location filename="../qml/MainScreen.qml" line="317" />
+        <location filename="../qml/MainScreen.qml" line="180" />
+        <location filename="../qml/MainScreen.qml" line="191" />
         <source>Import Image Files (%1)</source>
         <translation>Importer des images (%1)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="328" />
+        <location filename="../qml/MainScreen.qml" line="202" />
         <source>Open Audio File (%1)</source>
         <translation>Ouvrir un fichier audio (%1)</translation>
     </message>
@@ -252,22 +225,22 @@ Le système a répondu : %2.</translation>
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="177" />
+        <location filename="../qml/PhotoGrid.qml" line="178" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Vous avez trop de diapositives pour la durée de la musique. Les images et textes ci-dessous ne seront pas dans la vidéo</translation>
     </message>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="234" />
+        <location filename="../qml/PhotoGrid.qml" line="235" />
         <source>Turn left</source>
         <translation>Tourner à gauche</translation>
     </message>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="243" />
+        <location filename="../qml/PhotoGrid.qml" line="244" />
         <source>Turn right</source>
         <translation>Tourner à droite</translation>
     </message>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="251" />
+        <location filename="../qml/PhotoGrid.qml" line="252" />
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
@@ -275,29 +248,29 @@ Le système a répondu : %2.</translation>
 <context>
     <name>PlanPlayer</name>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="51" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="50" />
         <source>The theme cannot be used: its description is missing or cannot be read.</source>
         <translation>Le thème ne peut pas être utilisé : sa description manque ou est illisible.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="55" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="54" />
         <source>There is nothing to put into a video: the project has no slides.</source>
         <translation>Il n'y a rien à mettre dans une vidéo : le projet n'a aucune diapositive.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="116" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="115" />
         <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
         <translation>L'arrière-plan %1 du thème ne peut pas être lu, la vidéo ne peut donc pas être créée. Téléchargez de nouveau le thème, ou choisissez-en un autre.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="131" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="130" />
         <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
 %1</source>
         <translation>La vidéo laisse une place vide pour chaque photo illisible. Vérifiez que ces fichiers existent toujours, ou retirez-les du diaporama :
 %1</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="229" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="222" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>Le thème ne peut pas jouer sa scène %1 : la vidéo ne peut pas être créée.</translation>
     </message>
@@ -320,17 +293,12 @@ Le système a répondu : %2.</translation>
         <translation>Saisissez votre texte ici…</translation>
     </message>
     <message>
-        <location filename="../qml/PopupAddTextScene.qml" line="45" />
-        <source>%1/90: a text slide holds up to 90 characters</source>
-        <translation>%1/90 : une diapositive de texte contient au plus 90 caractères</translation>
-    </message>
-    <message>
-        <location filename="../qml/PopupAddTextScene.qml" line="53" />
+        <location filename="../qml/PopupAddTextScene.qml" line="52" />
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location filename="../qml/PopupAddTextScene.qml" line="58" />
+        <location filename="../qml/PopupAddTextScene.qml" line="57" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -513,6 +481,24 @@ Merci.</translation>
     </message>
 </context>
 <context>
+    <name>PreviewPane</name>
+    <message>
+        <location filename="../qml/PreviewPane.qml" line="44" />
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location filename="../qml/PreviewPane.qml" line="44" />
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <location filename="../qml/PreviewPane.qml" line="55" />
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>PreviewPres</name>
     <message>
         <location filename="../src/app/PreviewPres.cpp" line="153" />
@@ -538,65 +524,75 @@ Merci.</translation>
         <translation>La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="310" />
+        <location filename="../src/app/ProjectPres.cpp" line="295" />
+        <source>Click here to Add Background Music</source>
+        <translation>Cliquez ici pour ajouter une musique de fond</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/ProjectPres.cpp" line="297" />
+        <source>%n Audio Files</source>
+        <translation><numerusform>%n fichier audio</numerusform><numerusform>%n fichiers audio</numerusform></translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="322" />
         <source>Audio Files</source>
         <translation>fichiers audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="355" />
+        <location filename="../src/app/ProjectPres.cpp" line="367" />
         <source>Add Music</source>
         <translation>Ajout de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="366" />
+        <location filename="../src/app/ProjectPres.cpp" line="378" />
         <source>Remove Music</source>
         <translation>Retrait de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="378" />
         <location filename="../src/app/ProjectPres.cpp" line="390" />
+        <location filename="../src/app/ProjectPres.cpp" line="402" />
         <source>Reorder Music</source>
         <translation>Réorganisation de la musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="416" />
-        <location filename="../src/app/ProjectPres.cpp" line="433" />
+        <location filename="../src/app/ProjectPres.cpp" line="428" />
+        <location filename="../src/app/ProjectPres.cpp" line="445" />
         <source>Add Photos</source>
         <translation>Ajout de photos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="453" />
+        <location filename="../src/app/ProjectPres.cpp" line="465" />
         <source>Add Text</source>
         <translation>Ajout de texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="469" />
-        <location filename="../src/app/ProjectPres.cpp" line="486" />
+        <location filename="../src/app/ProjectPres.cpp" line="481" />
+        <location filename="../src/app/ProjectPres.cpp" line="498" />
         <source>Remove Slide</source>
         <translation>Retrait d'une diapositive</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="469" />
+        <location filename="../src/app/ProjectPres.cpp" line="481" />
         <source>Remove Slides</source>
         <translation>Retrait de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="477" />
+        <location filename="../src/app/ProjectPres.cpp" line="489" />
         <source>Edit Text</source>
         <translation>Modification du texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="495" />
+        <location filename="../src/app/ProjectPres.cpp" line="507" />
         <source>Move Slides</source>
         <translation>Déplacement de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="503" />
+        <location filename="../src/app/ProjectPres.cpp" line="515" />
         <source>Turn Photo</source>
         <translation>Rotation de photo</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="548" />
+        <location filename="../src/app/ProjectPres.cpp" line="560" />
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
@@ -687,7 +683,7 @@ Merci.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="308" />
+        <location filename="../src/templates/TemplateParser.cpp" line="307" />
         <source>The theme description cannot be read: %1</source>
         <translation>La description du thème est illisible : %1</translation>
     </message>
@@ -695,7 +691,7 @@ Merci.</translation>
 <context>
     <name>RenderPres</name>
     <message>
-        <location filename="../src/app/RenderPres.cpp" line="187" />
+        <location filename="../src/app/RenderPres.cpp" line="209" />
         <source>Something went wrong while the video was made; no file was written.</source>
         <translation>Un problème est survenu pendant la création de la vidéo ; aucun fichier n'a été écrit.</translation>
     </message>
@@ -769,22 +765,22 @@ Merci.</translation>
 <context>
     <name>Screens</name>
     <message>
-        <location filename="../qml/Screens.qml" line="49" />
+        <location filename="../qml/Screens.qml" line="46" />
         <source>Some photos are missing</source>
         <translation>Des photos sont introuvables</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="50" />
+        <location filename="../qml/Screens.qml" line="47" />
         <source>These photos were moved or deleted after they were added. Remove them from the project and make the video without them, or go back to the editor.</source>
         <translation>Ces photos ont été déplacées ou supprimées après leur ajout. Retirez-les du projet et créez la vidéo sans elles, ou revenez à l'éditeur.</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="51" />
+        <location filename="../qml/Screens.qml" line="48" />
         <source>Back to the Editor</source>
         <translation>Retour à l'éditeur</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="52" />
+        <location filename="../qml/Screens.qml" line="49" />
         <source>Remove and Make Video</source>
         <translation>Retirer et créer la vidéo</translation>
     </message>
@@ -840,7 +836,7 @@ Merci.</translation>
         <translation>CRÉER LA VIDÉO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="92" />
+        <location filename="../qml/SettingsScreen.qml" line="86" />
         <source>Back</source>
         <translation>Retour</translation>
     </message>
@@ -879,19 +875,27 @@ Merci.</translation>
     </message>
 </context>
 <context>
+    <name>SlideGridPres</name>
+    <message>
+        <location filename="../src/app/SlideGridPres.cpp" line="248" />
+        <source>%1/90: a text slide holds up to 90 characters</source>
+        <translation>%1/90 : une diapositive de texte contient au plus 90 caractères</translation>
+    </message>
+</context>
+<context>
     <name>ThemeThumb</name>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="46" />
+        <location filename="../qml/ThemeThumb.qml" line="43" />
         <source>Start</source>
         <translation>Commencer</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="63" />
+        <location filename="../qml/ThemeThumb.qml" line="60" />
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="65" />
+        <location filename="../qml/ThemeThumb.qml" line="62" />
         <source>Play this theme with sample pictures</source>
         <translation>Lire ce thème avec des images d'exemple</translation>
     </message>
@@ -899,44 +903,57 @@ Merci.</translation>
 <context>
     <name>ThemesScreen</name>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="35" />
+        <location filename="../qml/ThemesScreen.qml" line="36" />
         <source>Pause</source>
         <translation>Pause</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="35" />
+        <location filename="../qml/ThemesScreen.qml" line="36" />
         <source>Play</source>
         <translation>Lire</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="40" />
+        <location filename="../qml/ThemesScreen.qml" line="41" />
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="64" />
+        <location filename="../qml/ThemesScreen.qml" line="65" />
         <source>Select Theme</source>
         <translation>Choisir un thème</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="70" />
+        <location filename="../qml/ThemesScreen.qml" line="71" />
         <source>New Slideshow</source>
         <translation>Nouveau diaporama</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="90" />
+        <location filename="../qml/ThemesScreen.qml" line="91" />
         <source>Subscribe for new Themes and Updates</source>
         <translation>Abonnez-vous aux nouveaux thèmes et nouveautés</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="97" />
+        <location filename="../qml/ThemesScreen.qml" line="98" />
         <source>Facebook</source>
         <translation>Facebook</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="101" />
+        <location filename="../qml/ThemesScreen.qml" line="102" />
         <source>Subscribe</source>
         <translation>S'abonner</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="56" />
+        <source>Edit Audio</source>
+        <translation>Modifier la musique</translation>
+    </message>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="56" />
+        <source>Add Audio</source>
+        <translation>Ajouter de la musique</translation>
     </message>
 </context>
 <context>
@@ -950,22 +967,22 @@ Merci.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="111" />
+        <location filename="../qml/main.qml" line="114" />
         <source>A video is being made</source>
         <translation>Une vidéo est en cours de création</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="112" />
+        <location filename="../qml/main.qml" line="115" />
         <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
         <translation>Si vous quittez maintenant, la vidéo s'arrête et le fichier inachevé est supprimé. Votre projet est enregistré dans tous les cas.</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="113" />
+        <location filename="../qml/main.qml" line="116" />
         <source>Keep Rendering</source>
         <translation>Continuer la création</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="114" />
+        <location filename="../qml/main.qml" line="117" />
         <source>Stop and Quit</source>
         <translation>Arrêter et quitter</translation>
     </message>

@@ -154,13 +154,11 @@ O sistema informou: %2.</translation>
     </message>
     <message>
         <location filename="../qml/MainScreen.qml" line="78" />
-        <location filename="../qml/MainScreen.qml" line="150" />
         <source>Pause</source>
         <translation>Pausar</translation>
     </message>
     <message>
         <location filename="../qml/MainScreen.qml" line="78" />
-        <location filename="../qml/MainScreen.qml" line="150" />
         <source>Play</source>
         <translation>Reproduzir</translation>
     </message>
@@ -185,58 +183,33 @@ O sistema informou: %2.</translation>
         <translation>Refazer: %1 (Ctrl+Shift+Z)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="161" />
-        <source>Close</source>
-        <translation>Fechar</translation>
-    </message>
-    <message>
-        <location filename="../qml/MainScreen.qml" line="186" />
+        <location filename="../qml/MainScreen.qml" line="128" />
         <source>Click Add Images to add your photos</source>
         <translation>Clique em “Adicionar imagens” para adicionar suas fotos</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="192" />
+        <location filename="../qml/MainScreen.qml" line="134" />
         <source>Click Add Text Scene to add titles between slides</source>
         <translation>Clique em “Adicionar cena de texto” para pôr títulos entre os slides</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="246" />
-        <source>Edit Audio</source>
-        <translation>Editar música</translation>
-    </message>
-    <message>
-        <location filename="../qml/MainScreen.qml" line="246" />
-        <source>Add Audio</source>
-        <translation>Adicionar música</translation>
-    </message>
-    <message>
-        <location filename="../qml/MainScreen.qml" line="258" />
-        <source>Click here to Add Background Music</source>
-        <translation>Clique aqui para adicionar música de fundo</translation>
-    </message>
-    <message>
-        <location filename="../qml/MainScreen.qml" line="259" />
-        <source> Audio Files</source>
-        <translation> arquivos de áudio</translation>
-    </message>
-    <message>
-        <location filename="../qml/MainScreen.qml" line="284" />
+        <location filename="../qml/MainScreen.qml" line="158" />
         <source>Back to Themes</source>
         <translation>Voltar aos temas</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="292" />
+        <location filename="../qml/MainScreen.qml" line="166" />
         <source>Done</source>
         <translation>Concluir</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="306" />
-        <location filename="../qml/MainScreen.qml" line="317" />
+        <location filename="../qml/MainScreen.qml" line="180" />
+        <location filename="../qml/MainScreen.qml" line="191" />
         <source>Import Image Files (%1)</source>
         <translation>Importar imagens (%1)</translation>
     </message>
     <message>
-        <location filename="../qml/MainScreen.qml" line="328" />
+        <location filename="../qml/MainScreen.qml" line="202" />
         <source>Open Audio File (%1)</source>
         <translation>Abrir arquivo de áudio (%1)</translation>
     </message>
@@ -252,22 +225,22 @@ O sistema informou: %2.</translation>
 <context>
     <name>PhotoGrid</name>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="177" />
+        <location filename="../qml/PhotoGrid.qml" line="178" />
         <source>You have too many slides for your audio duration. The images and text slides below will be excluded from final video</source>
         <translation>Você tem slides demais para a duração da música. As imagens e textos abaixo ficarão fora do vídeo</translation>
     </message>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="234" />
+        <location filename="../qml/PhotoGrid.qml" line="235" />
         <source>Turn left</source>
         <translation>Girar para a esquerda</translation>
     </message>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="243" />
+        <location filename="../qml/PhotoGrid.qml" line="244" />
         <source>Turn right</source>
         <translation>Girar para a direita</translation>
     </message>
     <message>
-        <location filename="../qml/PhotoGrid.qml" line="251" />
+        <location filename="../qml/PhotoGrid.qml" line="252" />
         <source>Remove</source>
         <translation>Remover</translation>
     </message>
@@ -275,29 +248,29 @@ O sistema informou: %2.</translation>
 <context>
     <name>PlanPlayer</name>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="51" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="50" />
         <source>The theme cannot be used: its description is missing or cannot be read.</source>
         <translation>O tema não pode ser usado: sua descrição está ausente ou ilegível.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="55" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="54" />
         <source>There is nothing to put into a video: the project has no slides.</source>
         <translation>Não há nada para pôr num vídeo: o projeto não tem slides.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="116" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="115" />
         <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
         <translation>Não é possível reproduzir o fundo %1 do tema, por isso o vídeo não pode ser criado. Baixe o tema novamente ou escolha outro tema.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="131" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="130" />
         <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
 %1</source>
         <translation>O vídeo deixa um espaço vazio para cada foto que não pode ser lida. Verifique se estes arquivos ainda existem ou retire-os da apresentação:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="229" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="222" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>O tema não consegue reproduzir a cena %1: o vídeo não pode ser criado.</translation>
     </message>
@@ -320,17 +293,12 @@ O sistema informou: %2.</translation>
         <translation>Digite seu texto aqui...</translation>
     </message>
     <message>
-        <location filename="../qml/PopupAddTextScene.qml" line="45" />
-        <source>%1/90: a text slide holds up to 90 characters</source>
-        <translation>%1/90: um slide de texto aceita até 90 caracteres</translation>
-    </message>
-    <message>
-        <location filename="../qml/PopupAddTextScene.qml" line="53" />
+        <location filename="../qml/PopupAddTextScene.qml" line="52" />
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../qml/PopupAddTextScene.qml" line="58" />
+        <location filename="../qml/PopupAddTextScene.qml" line="57" />
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -513,6 +481,24 @@ Obrigado.</translation>
     </message>
 </context>
 <context>
+    <name>PreviewPane</name>
+    <message>
+        <location filename="../qml/PreviewPane.qml" line="44" />
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <location filename="../qml/PreviewPane.qml" line="44" />
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <location filename="../qml/PreviewPane.qml" line="55" />
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
     <name>PreviewPres</name>
     <message>
         <location filename="../src/app/PreviewPres.cpp" line="153" />
@@ -538,65 +524,75 @@ Obrigado.</translation>
         <translation>O vídeo dura %1 s; os últimos %2 s da música ficam de fora.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="310" />
+        <location filename="../src/app/ProjectPres.cpp" line="295" />
+        <source>Click here to Add Background Music</source>
+        <translation>Clique aqui para adicionar música de fundo</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/app/ProjectPres.cpp" line="297" />
+        <source>%n Audio Files</source>
+        <translation><numerusform>%n arquivo de áudio</numerusform><numerusform>%n arquivos de áudio</numerusform></translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="322" />
         <source>Audio Files</source>
         <translation>arquivos de áudio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="355" />
+        <location filename="../src/app/ProjectPres.cpp" line="367" />
         <source>Add Music</source>
         <translation>Adicionar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="366" />
+        <location filename="../src/app/ProjectPres.cpp" line="378" />
         <source>Remove Music</source>
         <translation>Remover música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="378" />
         <location filename="../src/app/ProjectPres.cpp" line="390" />
+        <location filename="../src/app/ProjectPres.cpp" line="402" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="416" />
-        <location filename="../src/app/ProjectPres.cpp" line="433" />
+        <location filename="../src/app/ProjectPres.cpp" line="428" />
+        <location filename="../src/app/ProjectPres.cpp" line="445" />
         <source>Add Photos</source>
         <translation>Adicionar fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="453" />
+        <location filename="../src/app/ProjectPres.cpp" line="465" />
         <source>Add Text</source>
         <translation>Adicionar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="469" />
-        <location filename="../src/app/ProjectPres.cpp" line="486" />
+        <location filename="../src/app/ProjectPres.cpp" line="481" />
+        <location filename="../src/app/ProjectPres.cpp" line="498" />
         <source>Remove Slide</source>
         <translation>Remover slide</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="469" />
+        <location filename="../src/app/ProjectPres.cpp" line="481" />
         <source>Remove Slides</source>
         <translation>Remover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="477" />
+        <location filename="../src/app/ProjectPres.cpp" line="489" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="495" />
+        <location filename="../src/app/ProjectPres.cpp" line="507" />
         <source>Move Slides</source>
         <translation>Mover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="503" />
+        <location filename="../src/app/ProjectPres.cpp" line="515" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="548" />
+        <location filename="../src/app/ProjectPres.cpp" line="560" />
         <source>Add Files</source>
         <translation>Adicionar arquivos</translation>
     </message>
@@ -687,7 +683,7 @@ Obrigado.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="308" />
+        <location filename="../src/templates/TemplateParser.cpp" line="307" />
         <source>The theme description cannot be read: %1</source>
         <translation>Não é possível ler a descrição do tema: %1</translation>
     </message>
@@ -695,7 +691,7 @@ Obrigado.</translation>
 <context>
     <name>RenderPres</name>
     <message>
-        <location filename="../src/app/RenderPres.cpp" line="187" />
+        <location filename="../src/app/RenderPres.cpp" line="209" />
         <source>Something went wrong while the video was made; no file was written.</source>
         <translation>Algo deu errado ao criar o vídeo; nenhum arquivo foi gravado.</translation>
     </message>
@@ -769,22 +765,22 @@ Obrigado.</translation>
 <context>
     <name>Screens</name>
     <message>
-        <location filename="../qml/Screens.qml" line="49" />
+        <location filename="../qml/Screens.qml" line="46" />
         <source>Some photos are missing</source>
         <translation>Algumas fotos estão faltando</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="50" />
+        <location filename="../qml/Screens.qml" line="47" />
         <source>These photos were moved or deleted after they were added. Remove them from the project and make the video without them, or go back to the editor.</source>
         <translation>Estas fotos foram movidas ou excluídas depois de adicionadas. Remova-as do projeto e crie o vídeo sem elas, ou volte ao editor.</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="51" />
+        <location filename="../qml/Screens.qml" line="48" />
         <source>Back to the Editor</source>
         <translation>Voltar ao editor</translation>
     </message>
     <message>
-        <location filename="../qml/Screens.qml" line="52" />
+        <location filename="../qml/Screens.qml" line="49" />
         <source>Remove and Make Video</source>
         <translation>Remover e criar o vídeo</translation>
     </message>
@@ -840,7 +836,7 @@ Obrigado.</translation>
         <translation>CRIAR VÍDEO</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsScreen.qml" line="92" />
+        <location filename="../qml/SettingsScreen.qml" line="86" />
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
@@ -879,19 +875,27 @@ Obrigado.</translation>
     </message>
 </context>
 <context>
+    <name>SlideGridPres</name>
+    <message>
+        <location filename="../src/app/SlideGridPres.cpp" line="248" />
+        <source>%1/90: a text slide holds up to 90 characters</source>
+        <translation>%1/90: um slide de texto aceita até 90 caracteres</translation>
+    </message>
+</context>
+<context>
     <name>ThemeThumb</name>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="46" />
+        <location filename="../qml/ThemeThumb.qml" line="43" />
         <source>Start</source>
         <translation>Começar</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="63" />
+        <location filename="../qml/ThemeThumb.qml" line="60" />
         <source>Preview</source>
         <translation>Prévia</translation>
     </message>
     <message>
-        <location filename="../qml/ThemeThumb.qml" line="65" />
+        <location filename="../qml/ThemeThumb.qml" line="62" />
         <source>Play this theme with sample pictures</source>
         <translation>Reproduzir este tema com imagens de exemplo</translation>
     </message>
@@ -899,44 +903,57 @@ Obrigado.</translation>
 <context>
     <name>ThemesScreen</name>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="35" />
+        <location filename="../qml/ThemesScreen.qml" line="36" />
         <source>Pause</source>
         <translation>Pausar</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="35" />
+        <location filename="../qml/ThemesScreen.qml" line="36" />
         <source>Play</source>
         <translation>Reproduzir</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="40" />
+        <location filename="../qml/ThemesScreen.qml" line="41" />
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="64" />
+        <location filename="../qml/ThemesScreen.qml" line="65" />
         <source>Select Theme</source>
         <translation>Escolha um tema</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="70" />
+        <location filename="../qml/ThemesScreen.qml" line="71" />
         <source>New Slideshow</source>
         <translation>Nova apresentação</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="90" />
+        <location filename="../qml/ThemesScreen.qml" line="91" />
         <source>Subscribe for new Themes and Updates</source>
         <translation>Assine para receber novos temas e novidades</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="97" />
+        <location filename="../qml/ThemesScreen.qml" line="98" />
         <source>Facebook</source>
         <translation>Facebook</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="101" />
+        <location filename="../qml/ThemesScreen.qml" line="102" />
         <source>Subscribe</source>
         <translation>Assinar</translation>
+    </message>
+</context>
+<context>
+    <name>TimelineBar</name>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="56" />
+        <source>Edit Audio</source>
+        <translation>Editar música</translation>
+    </message>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="56" />
+        <source>Add Audio</source>
+        <translation>Adicionar música</translation>
     </message>
 </context>
 <context>
@@ -950,22 +967,22 @@ Obrigado.</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../qml/main.qml" line="111" />
+        <location filename="../qml/main.qml" line="114" />
         <source>A video is being made</source>
         <translation>Um vídeo está sendo criado</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="112" />
+        <location filename="../qml/main.qml" line="115" />
         <source>If you quit now, the video stops and the unfinished file is removed. Your project is saved either way.</source>
         <translation>Se você sair agora, o vídeo para e o arquivo inacabado é removido. Seu projeto é salvo de qualquer forma.</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="113" />
+        <location filename="../qml/main.qml" line="116" />
         <source>Keep Rendering</source>
         <translation>Continuar criando</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="114" />
+        <location filename="../qml/main.qml" line="117" />
         <source>Stop and Quit</source>
         <translation>Parar e sair</translation>
     </message>

@@ -168,6 +168,11 @@ T.update({
  'The sound device stopped taking the music: the preview plays on without it.': ('Das Audiogerät nimmt keine Musik mehr an: Die Vorschau läuft ohne sie weiter.', "Le périphérique audio n'accepte plus la musique : l'aperçu continue sans elle.", 'El dispositivo de sonido dejó de aceptar la música: la vista previa continúa sin ella.', 'O dispositivo de som parou de aceitar a música: a prévia continua sem ela.'),
  'The video could not be written to %1. Check that the disk has free space and that the folder can be written to, then make the video again.': ('Das Video konnte nicht nach %1 geschrieben werden. Prüfen Sie, ob auf dem Datenträger Platz frei ist und der Ordner beschreibbar ist, und erstellen Sie das Video dann erneut.', "La vidéo n'a pas pu être écrite dans %1. Vérifiez que le disque a de la place et que le dossier est accessible en écriture, puis créez de nouveau la vidéo.", 'No se pudo escribir el vídeo en %1. Compruebe que el disco tiene espacio libre y que se puede escribir en la carpeta, y vuelva a crear el vídeo.', 'Não foi possível gravar o vídeo em %1. Verifique se o disco tem espaço livre e se a pasta permite gravação, depois crie o vídeo novamente.'),
 })
+# Texts with a count ("%n ..."): the singular and the plural form of each language.
+T.update({
+ "%n Audio Files": (("%n Audiodatei", "%n Audiodateien"), ("%n fichier audio", "%n fichiers audio"), ("%n archivo de audio", "%n archivos de audio"), ("%n arquivo de áudio", "%n arquivos de áudio")),
+})
+
 LANGS = {"de": 0, "fr": 1, "es": 2, "pt": 3}
 LANGUAGE_NAMES = {"de": "de_DE", "fr": "fr_FR", "es": "es_ES", "pt": "pt_BR"}
 
@@ -181,7 +186,14 @@ for lang, column in LANGS.items():
     for message in root.iter("message"):
         source = message.find("source").text or ""
         translation = message.find("translation")
-        if source in T:
+        if source in T and message.get("numerus") == "yes":
+            for form in list(translation):
+                translation.remove(form)
+            translation.text = None
+            for text in T[source][column]:
+                ET.SubElement(translation, "numerusform").text = text
+            translation.attrib.pop("type", None)
+        elif source in T:
             translation.text = T[source][column]
             translation.attrib.pop("type", None)
         else:

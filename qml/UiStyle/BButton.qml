@@ -8,9 +8,9 @@ T.Button {
     property color buttonBgColor: "transparent"
     implicitWidth: Math.max(100, contentItem.implicitWidth + leftPadding + rightPadding)
     implicitHeight: 36
-    leftPadding: 22
-    rightPadding: 22
-    font.pixelSize: 14
+    leftPadding: Theme.gapLarge
+    rightPadding: Theme.gapLarge
+    font.pixelSize: Theme.fontCaption
 
     contentItem: Text {
         text: control.text

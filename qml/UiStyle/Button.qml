@@ -5,9 +5,9 @@ T.Button {
     id: control
     implicitWidth: Math.max(120, contentItem.implicitWidth + leftPadding + rightPadding)
     implicitHeight: 40
-    leftPadding: 20
-    rightPadding: 20
-    font.pixelSize: 15
+    leftPadding: Theme.gapLarge
+    rightPadding: Theme.gapLarge
+    font.pixelSize: Theme.fontBody
 
     contentItem: Text {
         text: control.text

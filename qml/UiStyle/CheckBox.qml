@@ -5,8 +5,8 @@ T.CheckBox {
     id: control
     implicitWidth: indicator.width + contentItem.implicitWidth + spacing
     implicitHeight: 28
-    spacing: 10
-    font.pixelSize: 14
+    spacing: Theme.gapNarrow
+    font.pixelSize: Theme.fontCaption
 
     indicator: Rectangle {
         width: 18
@@ -22,7 +22,7 @@ T.CheckBox {
             text: "\u2713"
             color: Theme.text
             visible: control.checked
-            font.pixelSize: 14
+            font.pixelSize: Theme.fontCaption
         }
     }
     contentItem: Text {

@@ -3,6 +3,6 @@ import QtQuick.Controls 2.2
 
 Label {
     color: Theme.text
-    font.pixelSize: 28
+    font.pixelSize: Theme.fontHeading
     font.weight: Font.Light
 }

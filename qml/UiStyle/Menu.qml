@@ -6,8 +6,8 @@ T.Menu {
     id: control
     implicitWidth: Math.max(200, contentWidth + leftPadding + rightPadding)
     implicitHeight: contentHeight + topPadding + bottomPadding
-    topPadding: 6
-    bottomPadding: 6
+    topPadding: Theme.gapSmall
+    bottomPadding: Theme.gapSmall
 
     contentItem: ListView {
         implicitHeight: contentHeight

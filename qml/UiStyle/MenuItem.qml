@@ -5,9 +5,9 @@ T.MenuItem {
     id: control
     implicitWidth: contentItem.implicitWidth + leftPadding + rightPadding
     implicitHeight: 38
-    leftPadding: 14
-    rightPadding: 14
-    font.pixelSize: 15
+    leftPadding: Theme.gapMedium
+    rightPadding: Theme.gapMedium
+    font.pixelSize: Theme.fontBody
 
     contentItem: Text {
         text: control.text

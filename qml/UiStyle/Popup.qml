@@ -5,7 +5,7 @@ T.Popup {
     id: control
     implicitWidth: contentWidth + leftPadding + rightPadding
     implicitHeight: contentHeight + topPadding + bottomPadding
-    padding: 28
+    padding: Theme.gapBroad
     modal: true
     focus: true
     anchors.centerIn: T.Overlay.overlay

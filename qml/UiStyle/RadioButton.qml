@@ -5,8 +5,8 @@ T.RadioButton {
     id: control
     implicitWidth: indicator.width + contentItem.implicitWidth + spacing
     implicitHeight: 30
-    spacing: 10
-    font.pixelSize: 15
+    spacing: Theme.gapNarrow
+    font.pixelSize: Theme.fontBody
 
     indicator: Rectangle {
         width: 20

@@ -6,8 +6,8 @@ T.RoundButton {
     id: control
     implicitWidth: 32
     implicitHeight: 32
-    padding: 6
-    font.pixelSize: 15
+    padding: Theme.gapSmall
+    font.pixelSize: Theme.fontBody
     icon.width: 16
     icon.height: 16
     icon.color: Theme.text

@@ -5,7 +5,7 @@ T.ScrollBar {
     id: control
     implicitWidth: 10
     implicitHeight: 10
-    padding: 2
+    padding: Theme.hairline
 
     contentItem: Rectangle {
         implicitWidth: 6

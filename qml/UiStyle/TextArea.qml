@@ -5,11 +5,11 @@ T.TextArea {
     id: control
     implicitWidth: 400
     implicitHeight: 140
-    padding: 12
+    padding: Theme.gapMedium
     color: Theme.text
     placeholderTextColor: Theme.secondaryText
     selectionColor: Theme.action
-    font.pixelSize: 16
+    font.pixelSize: Theme.fontLabel
     wrapMode: TextEdit.Wrap
 
     background: Rectangle {

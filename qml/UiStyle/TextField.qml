@@ -5,12 +5,12 @@ T.TextField {
     id: control
     implicitWidth: 300
     implicitHeight: 40
-    leftPadding: 12
-    rightPadding: 12
+    leftPadding: Theme.gapMedium
+    rightPadding: Theme.gapMedium
     color: Theme.text
     placeholderTextColor: Theme.secondaryText
     selectionColor: Theme.action
-    font.pixelSize: 15
+    font.pixelSize: Theme.fontBody
     verticalAlignment: TextInput.AlignVCenter
 
     background: Rectangle {

@@ -7,9 +7,9 @@ T.ToolTip {
     y: -implicitHeight - 6
     implicitWidth: contentItem.implicitWidth + leftPadding + rightPadding
     implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
-    padding: 8
+    padding: Theme.gapNarrow
     delay: 500
-    font.pixelSize: 13
+    font.pixelSize: Theme.fontCaption
 
     contentItem: Text {
         text: control.text

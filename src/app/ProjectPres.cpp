@@ -289,6 +289,18 @@ void ProjectPres::placeSeparator()
     }
 }
 
+QString ProjectPres::audioLabel() const
+{
+    if (trackCount == 0)
+        return tr("Click here to Add Background Music");
+    if (trackCount > 1)
+        return tr("%n Audio Files", nullptr, trackCount);
+    const QVariantMap track = trackMaps.first().toMap();
+    return (track.value(QStringLiteral("songName")).toString() + QLatin1Char(' ') +
+            track.value(QStringLiteral("artistName")).toString())
+        .trimmed();
+}
+
 void ProjectPres::publishTracks(const TrackList& tracks)
 {
     current->setAudio(tracks);

@@ -27,6 +27,9 @@ class ProjectPres : public QObject
         int audioFilesCount READ audioFilesCount WRITE setAudioFilesCount NOTIFY audioChanged)
     Q_PROPERTY(QString audioTracksText READ audioTracksText WRITE setAudioTracksText NOTIFY
                    audioTracksTextChanged)
+    // What the timeline says about the music: an invitation to add some, the one track's song
+    // and artist, or how many tracks there are.
+    Q_PROPERTY(QString audioLabel READ audioLabel NOTIFY audioChanged)
     Q_PROPERTY(int themeId READ themeId WRITE setThemeId NOTIFY themeIdChanged)
     Q_PROPERTY(int usedSlidesNumber READ usedSlidesNumber WRITE setUsedSlidesNumber NOTIFY
                    usedSlidesNumberChanged)
@@ -58,6 +61,7 @@ public:
     void setAudioFilesCount(int value);
     QString audioTracksText() const { return tracksText; }
     void setAudioTracksText(const QString& value);
+    QString audioLabel() const;
     int themeId() const { return current->themeId(); }
     void setThemeId(int id);
     int usedSlidesNumber() const { return usedSlides; }

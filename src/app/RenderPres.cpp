@@ -3,6 +3,7 @@
 #include "app/ImageProvider.h"
 #include "app/ProjectPres.h"
 #include "app/SettingsPres.h"
+#include "app/TemplatesPres.h"
 #include "base/CommonError.h"
 #include "engine/RenderController.h"
 #include "templates/TemplateParser.h"
@@ -81,6 +82,27 @@ void RenderPres::clearProgress()
     emit previewChanged();
     if (!previous.isEmpty())
         ImageProvider::instance()->remove(previous);
+}
+
+QString RenderPres::makeVideo()
+{
+    if (TemplatesPres::instance()->isDownloading())
+        return QStringLiteral("DownloadingScreen");
+    return start() ? QStringLiteral("RenderingScreen") : QString();
+}
+
+QString RenderPres::makeVideoWithoutMissing()
+{
+    if (!ProjectPres::instance()->removeMissingPhotos())
+        return QStringLiteral("MainScreen");
+    return makeVideo();
+}
+
+QString RenderPres::downloadArrived(const QString& shownScreen)
+{
+    if (shownScreen != QLatin1String("downloadingScreen"))
+        return QString();
+    return start() ? QStringLiteral("RenderingScreen") : QStringLiteral("SettingsScreen");
 }
 
 bool RenderPres::start()

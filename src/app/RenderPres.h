@@ -42,6 +42,17 @@ public:
     // a message), when photos of the project are missing (after photosMissing), or when a render
     // is already running: the caller stays where it is.
     Q_INVOKABLE bool start();
+    // The steps from the settings screen to a video, each answering the screen the window shows
+    // next, or nothing to stay where it is (the reason was told):
+    // "Make Movie": the downloading screen while the theme's videos are still on their way (their
+    // arrival starts the render), else the rendering screen once the render started.
+    Q_INVOKABLE QString makeVideo();
+    // "Remove and Make Video": the missing photos go; back to the editor when no slide is left.
+    Q_INVOKABLE QString makeVideoWithoutMissing();
+    // The theme's videos arrived while the screen named `shownScreen` (an object name) was shown:
+    // the render starts only for a person waiting on the downloading screen, and a render that
+    // cannot start sends them to the settings screen, which says why.
+    Q_INVOKABLE QString downloadArrived(const QString& shownScreen);
     Q_INVOKABLE void stop();
     // Stops a running render and waits for its thread: the partial file is gone on return.
     // For leaving the program; announces nothing but isRenderingChanged.

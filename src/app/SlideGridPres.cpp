@@ -232,3 +232,19 @@ void SlideGridPres::addTextSlide(const QString& text)
     select(row + 1, Qt::NoModifier);
     emit revealRow(row + 1);
 }
+
+namespace {
+constexpr int TextLimit = 90;
+}
+
+bool SlideGridPres::fitsTextSlide(const QString& text)
+{
+    return text.size() <= TextLimit;
+}
+
+QString SlideGridPres::textCounter(int length, bool refused)
+{
+    if (refused)
+        return tr("%1/90: a text slide holds up to 90 characters").arg(length);
+    return QStringLiteral("%1/%2").arg(length).arg(TextLimit);
+}

@@ -36,6 +36,11 @@ public:
     Q_INVOKABLE bool key(int key, int modifiers, int columns);
     // A new text slide, after the current tile, or at the end when none is current.
     Q_INVOKABLE void addTextSlide(const QString& text);
+    // A text slide holds up to 90 characters: the text pop-up keeps the previous text when an
+    // edit or a paste would go past that.
+    Q_INVOKABLE static bool fitsTextSlide(const QString& text);
+    // The pop-up's counter: "12/90", or, after a refused edit, why it was refused.
+    Q_INVOKABLE static QString textCounter(int length, bool refused);
 
 signals:
     void selectionChanged();

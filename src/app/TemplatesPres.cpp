@@ -39,6 +39,14 @@ void TemplatesPres::setSelectedId(int id)
     emit selectedIdChanged();
 }
 
+void TemplatesPres::selectNewest()
+{
+    int newest = 0;
+    for (const QVariant& item : list)
+        newest = qMax(newest, item.toMap().value(QStringLiteral("id")).toInt());
+    setSelectedId(newest);
+}
+
 QVariantMap TemplatesPres::entry(int id) const
 {
     for (const QVariant& item : list) {

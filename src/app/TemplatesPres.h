@@ -25,6 +25,8 @@ public:
     // The entry of the selected theme, found by id (ids may have gaps); empty when none.
     QVariantMap selected() const;
     Q_INVOKABLE QVariantMap entry(int id) const;
+    // The themes screen opens on the newest theme: the one with the highest id.
+    Q_INVOKABLE void selectNewest();
     bool isDownloading() const { return downloading; }
     int downloadProgress() const { return progressValue; }
     void setDownloadProgress(int value);

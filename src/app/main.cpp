@@ -6,8 +6,10 @@
 #include "base/SharedTypes.h"
 #include "images/ThumbGeneratorTask.h"
 #include "media/LibavInit.h"
+#include "templates/TemplateCatalog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QLocale>
@@ -56,6 +58,9 @@ int main(int argc, char* argv[])
     QGuiApplication::setFont(QFont(QStringLiteral("Segoe UI"), 12, QFont::Normal, false));
     QCoreApplication::setOrganizationName(QStringLiteral("Merrowdale"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumavive"));
+    // The themes of the folder the program was started from, else the installed ones; named in
+    // full, so that the window's pictures of them load wherever QML resolves file URLs from.
+    TemplateCatalog::use(QDir(TemplateCatalog::themesFolder()).absolutePath() + QLatin1Char('/'));
     // Docks and task switchers match the window to its menu entry by this name, and show the
     // installed icon (the built-in drawing when none is installed).
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Lumavive"));

@@ -2,6 +2,7 @@
 #include "base/SharedTypes.h"
 #include "cli/HeadlessRenderer.h"
 #include "media/LibavInit.h"
+#include "templates/TemplateCatalog.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -36,6 +37,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Merrowdale"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumavive"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMAVIVE_VERSION));
+    // The themes of the folder the program was started from, else the installed ones.
+    TemplateCatalog::use(TemplateCatalog::themesFolder());
     QTextStream out(stdout);
     QTextStream err(stderr);
     HeadlessRenderer renderer(out, err);

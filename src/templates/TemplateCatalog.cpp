@@ -4,14 +4,49 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QXmlStreamReader>
 
+#include <atomic>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The catalog in use, made when first asked for, of the folders last chosen. None is freed before
+// the process ends: a render or a download may still hold one that was replaced.
+std::atomic<TemplateCatalog*> current{nullptr};
+QMutex currentLock;
+QStringList chosenFolders; // the themes and the downloads folder; empty before any choice
+std::vector<std::unique_ptr<TemplateCatalog>>& allMade()
+{
+    static std::vector<std::unique_ptr<TemplateCatalog>> catalogs;
+    return catalogs;
+}
+
+} // namespace
+
 TemplateCatalog* TemplateCatalog::instance()
 {
-    static TemplateCatalog* const catalog = new TemplateCatalog(themesFolder(), userThemesFolder());
-    return catalog;
+    if (TemplateCatalog* catalog = current.load())
+        return catalog;
+    QMutexLocker lock(&currentLock);
+    if (!current.load()) {
+        if (chosenFolders.isEmpty())
+            chosenFolders = QStringList{themesFolder(), userThemesFolder()};
+        allMade().push_back(std::make_unique<TemplateCatalog>(chosenFolders[0], chosenFolders[1]));
+        current.store(allMade().back().get());
+    }
+    return current.load();
+}
+
+void TemplateCatalog::use(const QString& templatesDir, const QString& downloadsDir)
+{
+    QMutexLocker lock(&currentLock);
+    chosenFolders = QStringList{templatesDir, downloadsDir};
+    current.store(nullptr);
 }
 
 namespace {

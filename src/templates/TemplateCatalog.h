@@ -16,7 +16,12 @@ class QIODevice;
 class TemplateCatalog
 {
 public:
+    // The process's catalog of the folders the program chose (use()), scanned when first asked
+    // for; a program that chose none gets themesFolder() and userThemesFolder().
     static TemplateCatalog* instance();
+    // Chooses the folders of the process's catalog: at start-up, or in a test between renders.
+    // Catalogs handed out before stay valid.
+    static void use(const QString& templatesDir, const QString& downloadsDir = userThemesFolder());
 
     // Scans `templatesDir` (ending in "/"); `downloadsDir` (ending in "/", or empty for none) holds
     // media downloaded for templates whose own folder cannot be written.

@@ -8,6 +8,7 @@
 #include "engine/PlanPlayer.h"
 #include "project/ImgSlide.h"
 #include "project/TextSlide.h"
+#include "templates/TemplateCatalog.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -58,9 +59,9 @@ private slots:
     {
         QCoreApplication::setOrganizationName("Merrowdale");
         QCoreApplication::setApplicationName("Lumavive");
-        QDir::setCurrent(dirs.path());
+        TemplateCatalog::use(dirs.file("templates/"));
         const ThemeFixture::ThemeSpec theme = ThemeFixture::photoAndText(1);
-        QVERIFY(ThemeFixture::write("templates", theme));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), theme));
         presenter = ProjectPres::instance();
         presenter->setThemeId(1);
         for (const char* name : {"a.m4a", "b.m4a"}) {
@@ -256,7 +257,7 @@ private slots:
         ThemeFixture::ThemeSpec theme = ThemeFixture::photoAndText(3);
         theme.scenes[0].frames = 45;
         theme.sceneOverflow = 10;
-        QVERIFY(ThemeFixture::write("templates", theme));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), theme));
         presenter->startNew();
         presenter->setThemeId(3);
         QVariantList photos;
@@ -317,6 +318,7 @@ private slots:
         QCOMPARE(refused.count(), 1);
         QVERIFY(refused.first().value(1).toString().contains("broken.m4a, song.MP3"));
         QCOMPARE(presenter->audioTracksText(), QStringLiteral("2 Audio Files"));
+        QCOMPARE(presenter->audioLabel(), QStringLiteral("2 Audio Files"));
         QCOMPARE(presenter->usedSlidesNumber(), 4);
         QCOMPARE(model->rowCount(), 4); // all fit: no separator
 

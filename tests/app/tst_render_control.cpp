@@ -5,6 +5,7 @@
 #include "app/RenderPres.h"
 #include "app/SettingsPres.h"
 #include "base/CommonError.h"
+#include "templates/TemplateCatalog.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -26,13 +27,13 @@ private slots:
     {
         QCoreApplication::setOrganizationName("Merrowdale");
         QCoreApplication::setApplicationName("Lumavive");
-        QDir::setCurrent(dirs.path());
+        TemplateCatalog::use(dirs.file("templates/"));
         ThemeFixture::ThemeSpec theme;
         theme.id = 1;
         ThemeFixture::SceneSpec scene;
         scene.frames = 100;
         theme.scenes = {scene};
-        QVERIFY(ThemeFixture::write("templates", theme));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), theme));
         QImage photo(160, 120, QImage::Format_RGB32);
         photo.fill(Qt::red);
         QVERIFY(photo.save(dirs.file("photo.png")));
@@ -161,8 +162,8 @@ private slots:
         scene.frames = 30;
         scene.video = true;
         broken.scenes = {scene};
-        QVERIFY(ThemeFixture::write("templates", broken));
-        QFile video("templates/2/1.mp4");
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), broken));
+        QFile video(dirs.file("templates/2/1.mp4"));
         QVERIFY(video.open(QIODevice::WriteOnly | QIODevice::Truncate));
         video.write(QByteArray(4096, 'x'));
         video.close();

@@ -10,6 +10,7 @@
 #include "project/ImgSlide.h"
 #include "project/ProjectFile.h"
 #include "project/TextSlide.h"
+#include "templates/TemplateCatalog.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -63,12 +64,12 @@ private slots:
     {
         QCoreApplication::setOrganizationName("Merrowdale");
         QCoreApplication::setApplicationName("Lumavive");
-        QDir::setCurrent(dirs.path());
+        TemplateCatalog::use(dirs.file("templates/"));
         const ThemeFixture::ThemeSpec theme = ThemeFixture::photoAndText(1);
-        QVERIFY(ThemeFixture::write("templates", theme));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), theme));
         QImage cover(600, 336, QImage::Format_RGB32);
         cover.fill(Qt::darkBlue);
-        QVERIFY(cover.save("templates/1/thumb-prj.jpg"));
+        QVERIFY(cover.save(dirs.file("templates/1/thumb-prj.jpg")));
 
         folder = SavedProjectsPres::projectsFolder();
         QVERIFY(folder.startsWith(dirs.path()));

@@ -7,6 +7,7 @@
 #include "media/MediaFileInfo.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
+#include "templates/TemplateCatalog.h"
 #include "templates/TemplateParser.h"
 
 #include <QtTest>
@@ -67,13 +68,13 @@ class TestRender : public QObject
 private slots:
     void initTestCase()
     {
-        QDir::setCurrent(dirs.path());
+        TemplateCatalog::use(dirs.file("templates/"));
         ThemeFixture::ThemeSpec fades;
         fades.id = 1;
         fades.fadeIn = 10;
         fades.fadeOut = 10;
         fades.scenes = {ThemeFixture::SceneSpec{}};
-        QVERIFY(ThemeFixture::write("templates", fades));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), fades));
 
         ThemeFixture::ThemeSpec overlap;
         overlap.id = 2;
@@ -81,7 +82,7 @@ private slots:
         ThemeFixture::SceneSpec still;
         still.slot = QRectF(0.25, 0.25, 0.5, 0.5);
         overlap.scenes = {still};
-        QVERIFY(ThemeFixture::write("templates", overlap));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), overlap));
 
         ThemeFixture::ThemeSpec plain;
         plain.id = 3;
@@ -94,7 +95,7 @@ private slots:
         short_.frames = 60;
         short_.videoFrames = 40; // the background ends before its scene does
         plain.scenes = {video, short_};
-        QVERIFY(ThemeFixture::write("templates", plain));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), plain));
 
         ThemeFixture::ThemeSpec withCopy;
         withCopy.id = 4;
@@ -105,7 +106,7 @@ private slots:
         blue.hdCopy = Qt::red;
         blue.slot = QRectF(0.05, 0.05, 0.1, 0.1); // the frame's centre shows the background
         withCopy.scenes = {blue};
-        QVERIFY(ThemeFixture::write("templates", withCopy));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), withCopy));
 
         ThemeFixture::ThemeSpec tooLong; // an overlap longer than every scene
         tooLong.id = 5;
@@ -116,7 +117,7 @@ private slots:
             scene.frames = frames;
             tooLong.scenes << scene;
         }
-        QVERIFY(ThemeFixture::write("templates", tooLong));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), tooLong));
     }
 
     void fadesFollowTheirAlphas()
@@ -230,7 +231,7 @@ private slots:
         };
         QVERIFY(centreColour(false).red() > 200);
         QVERIFY(centreColour(true).blue() > 200);
-        QVERIFY(QFile::remove("templates/4/1-hd.mp4"));
+        QVERIFY(QFile::remove(dirs.file("templates/4/1-hd.mp4")));
         QVERIFY(centreColour(false).blue() > 200);
     }
 

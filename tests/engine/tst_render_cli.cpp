@@ -7,6 +7,7 @@
 #include "project/ImgSlide.h"
 #include "project/ProjectFile.h"
 #include "project/TextSlide.h"
+#include "templates/TemplateCatalog.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -59,7 +60,7 @@ class TestRenderCli : public QObject
 private slots:
     void initTestCase()
     {
-        QDir::setCurrent(dirs.path());
+        TemplateCatalog::use(dirs.file("templates/"));
         const ThemeFixture::ThemeSpec theme = ThemeFixture::photoAndText(1);
         QVERIFY(ThemeFixture::write(dirs.file("templates"), theme));
         QDir().mkpath(dirs.file("album"));

@@ -152,6 +152,8 @@ private slots:
     void unusualNamesOpenThroughQt()
     {
         QFETCH(QString, name);
+        // The name stays relative, as a person might type it: it is looked for in the working
+        // folder.
         QDir::setCurrent(dirs.path());
         QFile::remove(name);
         QVERIFY(QFile::copy(clip, name));

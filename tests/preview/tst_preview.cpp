@@ -11,6 +11,7 @@
 #include "preview/PreviewWorker.h"
 #include "project/ImgSlide.h"
 #include "project/TextSlide.h"
+#include "templates/TemplateCatalog.h"
 
 #include <QAudioDeviceInfo>
 #include <QProcess>
@@ -82,7 +83,7 @@ class TestPreview : public QObject
         spec.scenes[1].frames = 40;
         spec.scenes[1].background = QColor(40, 90, 160);
         QVERIFY(ThemeFixture::write(dirs.file("templates"), spec));
-        QDir::setCurrent(dirs.path());
+        TemplateCatalog::use(dirs.file("templates/"));
         project = QSharedPointer<Project>::create();
         project->setThemeId(1);
         theme = project->templateDescription();

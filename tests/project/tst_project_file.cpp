@@ -4,6 +4,7 @@
 #include "project/ImgSlide.h"
 #include "project/ProjectFile.h"
 #include "project/TextSlide.h"
+#include "templates/TemplateCatalog.h"
 
 #include <QtTest>
 
@@ -22,7 +23,7 @@ class TestProjectFile : public QObject
     }
 
 private slots:
-    void initTestCase() { QDir::setCurrent(dirs.path()); }
+    void initTestCase() { TemplateCatalog::use(dirs.file("templates/")); }
 
     void emptyProjectBytes()
     {

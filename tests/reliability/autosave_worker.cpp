@@ -1,8 +1,10 @@
 // Edits a project for ever, the way a busy user does, so that automatic saves follow each other
 // as fast as they can: the reliability test kills this process at random moments. Arguments: the
-// working folder (with the themes) and a few photos. Prints "editing" once the first save is done.
+// folder whose "templates" hold the themes, and a few photos. Prints "editing" once the first save
+// is done.
 #include "app/ProjectPres.h"
 #include "app/SlidesListModel.h"
+#include "templates/TemplateCatalog.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -18,7 +20,7 @@ int main(int argc, char* argv[])
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;
-    QDir::setCurrent(args[1]);
+    TemplateCatalog::use(args[1] + "/templates/");
     QVariantList urls;
     for (const QString& photo : args.mid(2))
         urls << QUrl::fromLocalFile(photo);

@@ -7,6 +7,7 @@
 #include "base/CommonError.h"
 #include "base/ErrorSender.h"
 #include "templates/ImgScene.h"
+#include "templates/TemplateCatalog.h"
 #include "templates/TmplDownloadManager.h"
 
 #include <QProcess>
@@ -44,7 +45,7 @@ class TestNetworkFaults : public QObject
 private slots:
     void initTestCase()
     {
-        QDir::setCurrent(dirs.path());
+        TemplateCatalog::use(dirs.file("templates/"));
         QVERIFY(server.listen());
         qputenv("LUMAVIVE_THEME_SERVER", server.baseUrl().toUtf8());
         manager = TmplDownloadManager::instance();
@@ -69,12 +70,12 @@ private slots:
         }
         QVERIFY(failed);
         QCOMPARE(done.count(), 0);
-        QCOMPARE(filesIn("templates/21"), QStringList());
+        QCOMPARE(filesIn(dirs.file("templates/21")), QStringList());
 
         manager->redownload(); // room again
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 20000);
-        QCOMPARE(QFileInfo("templates/21/1.mp4").size(), 300000);
-        QCOMPARE(filesIn("templates/21"), QStringList("1.mp4"));
+        QCOMPARE(QFileInfo(dirs.file("templates/21/1.mp4")).size(), 300000);
+        QCOMPARE(filesIn(dirs.file("templates/21")), QStringList("1.mp4"));
     }
 
     void droppedConnectionThenRetry()
@@ -92,11 +93,11 @@ private slots:
         QSignalSpy done(manager, &TmplDownloadManager::done);
         manager->download(oneVideo(22));
         QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 20000);
-        QCOMPARE(filesIn("templates/22"), QStringList());
+        QCOMPARE(filesIn(dirs.file("templates/22")), QStringList());
         drop = false;
         manager->redownload();
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 20000);
-        QCOMPARE(QFileInfo("templates/22/1.mp4").size(), 200000);
+        QCOMPARE(QFileInfo(dirs.file("templates/22/1.mp4")).size(), 200000);
     }
 
     void silentThemeServerTimesOut()
@@ -109,7 +110,7 @@ private slots:
         QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
         manager->download(oneVideo(23));
         QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 20000);
-        QCOMPARE(filesIn("templates/23"), QStringList());
+        QCOMPARE(filesIn(dirs.file("templates/23")), QStringList());
     }
 
     void silentEndpointNeverBlocks()

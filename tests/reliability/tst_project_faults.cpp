@@ -9,6 +9,7 @@
 #include "project/ImgSlide.h"
 #include "project/ProjectFile.h"
 #include "project/TextSlide.h"
+#include "templates/TemplateCatalog.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -80,8 +81,8 @@ private slots:
     {
         QCoreApplication::setOrganizationName("Merrowdale");
         QCoreApplication::setApplicationName("Lumavive");
-        QDir::setCurrent(dirs.path());
-        QVERIFY(ThemeFixture::write("templates", ThemeFixture::photoAndText(1)));
+        TemplateCatalog::use(dirs.file("templates/"));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), ThemeFixture::photoAndText(1)));
         folder = SavedProjectsPres::projectsFolder();
         QVERIFY(folder.startsWith(dirs.path()));
         for (const QColor& color : {QColor(Qt::red), QColor(Qt::blue), QColor(Qt::green)}) {

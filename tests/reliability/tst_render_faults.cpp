@@ -9,6 +9,7 @@
 #include "media/MediaFileInfo.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
+#include "templates/TemplateCatalog.h"
 #include "templates/TemplateParser.h"
 
 #include <QDir>
@@ -104,20 +105,20 @@ class TestRenderFaults : public QObject
 private slots:
     void initTestCase()
     {
-        QDir::setCurrent(dirs.path());
+        TemplateCatalog::use(dirs.file("templates/"));
         connect(
             CommonError::instance(), &CommonError::error, this,
             [this](const QString& text) { messages << text; }, Qt::QueuedConnection);
         ThemeFixture::ThemeSpec still = ThemeFixture::photoAndText(Still);
-        QVERIFY(ThemeFixture::write("templates", still));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), still));
         ThemeFixture::ThemeSpec video;
         video.id = Video;
         ThemeFixture::SceneSpec scene;
         scene.video = true;
         scene.frames = 30;
         video.scenes = {scene};
-        QVERIFY(ThemeFixture::write("templates", video));
-        QVERIFY(ThemeFixture::write("templates", ThemeFixture::photoAndText(Broken)));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), video));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), ThemeFixture::photoAndText(Broken)));
         MediaFixtures::AudioSpec music;
         music.seconds = 3.0;
         QVERIFY(MediaFixtures::writeAudio(dirs.file("music.m4a"), music));

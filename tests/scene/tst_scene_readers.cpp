@@ -6,6 +6,7 @@
 #include "scene/TextLayout.h"
 #include "scene/TextSceneReader.h"
 #include "templates/ImgScene.h"
+#include "templates/TemplateCatalog.h"
 #include "templates/TextScene.h"
 
 #include <QtTest>
@@ -66,7 +67,7 @@ class TestSceneReaders : public QObject
     }
 
 private slots:
-    void initTestCase() { QDir::setCurrent(dirs.path()); }
+    void initTestCase() { TemplateCatalog::use(dirs.file("templates/")); }
 
     void readerWalksTheBackground()
     {
@@ -177,13 +178,13 @@ private slots:
 
     void textureIsTiledIntoTheGlyphs()
     {
-        QDir().mkpath("templates/7");
+        QDir().mkpath(dirs.file("templates/7"));
         QImage checker(16, 16, QImage::Format_RGB32);
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x)
                 checker.setPixelColor(x, y,
                                       (x < 8) == (y < 8) ? QColor(Qt::red) : QColor(Qt::yellow));
-        QVERIFY(checker.save("templates/7/checker.png"));
+        QVERIFY(checker.save(dirs.file("templates/7/checker.png")));
         TextObject object;
         object.color = Qt::white;
         object.texture = "checker.png";
@@ -191,7 +192,7 @@ private slots:
         font.setWeight(QFont::Black);
         object.font = font;
         const QImage picture =
-            TextSceneReader::textPicture(object, "MMM", 1280, 720, "./templates/7/");
+            TextSceneReader::textPicture(object, "MMM", 1280, 720, dirs.file("templates/7/"));
         int checked = 0;
         for (int y = 0; y < picture.height(); y += 3)
             for (int x = 0; x < picture.width(); x += 3) {
@@ -207,7 +208,7 @@ private slots:
         object.texture = "missing.png"; // falls back to the text's own colour
         QColor sample;
         const QImage plain =
-            TextSceneReader::textPicture(object, "MMM", 1280, 720, "./templates/7/");
+            TextSceneReader::textPicture(object, "MMM", 1280, 720, dirs.file("templates/7/"));
         QVERIFY(countGlyphPixels(plain, &sample) > 0);
         QCOMPARE(sample, QColor(Qt::white));
     }

@@ -28,15 +28,15 @@ class TestTemplateCatalog : public QObject
 private slots:
     void initTestCase()
     {
-        // The program's catalog reads "./templates/" of the working directory.
-        QDir::setCurrent(dirs.path());
+        // The program's catalog, of the folder the program chose.
+        TemplateCatalog::use(dirs.file("templates/"));
         for (int id : {1, 2, 3}) {
-            writeFile(QStringLiteral("templates/%1/info.xml").arg(id),
+            writeFile(dirs.file(QStringLiteral("templates/%1/info.xml").arg(id)),
                       QStringLiteral("<info><name>Theme %1</name><preview>http://p/%1</preview>"
                                      "</info>")
                           .arg(id)
                           .toUtf8());
-            writeFile(QStringLiteral("templates/%1/template.xml").arg(id),
+            writeFile(dirs.file(QStringLiteral("templates/%1/template.xml").arg(id)),
                       "<template><scene id='1' bg-type='2' bg-file-name='bg.jpg' frames='30'/>"
                       "</template>");
         }
@@ -50,17 +50,16 @@ private slots:
         QCOMPARE(entries[2].id, 3);
         QCOMPARE(entries[1].name, QStringLiteral("Theme 2"));
         QCOMPARE(entries[1].preview, QStringLiteral("http://p/2"));
-        QCOMPARE(entries[1].thumbPath, QStringLiteral("./templates/2/thumb.jpg"));
-        QCOMPARE(entries[1].prjThumbPath, QStringLiteral("./templates/2/thumb-prj.jpg"));
+        QCOMPARE(entries[1].thumbPath, dirs.file("templates/2/thumb.jpg"));
+        QCOMPARE(entries[1].prjThumbPath, dirs.file("templates/2/thumb-prj.jpg"));
     }
 
     void pathBuilders()
     {
         TemplateCatalog* catalog = TemplateCatalog::instance();
-        QCOMPARE(catalog->dirPath(99), QStringLiteral("./templates/99/"));
-        QCOMPARE(catalog->filePath(3, "template.xml"),
-                 QStringLiteral("./templates/3/template.xml"));
-        QCOMPARE(catalog->mediaPath(3, "1.mp4"), QStringLiteral("./templates/3/1.mp4"));
+        QCOMPARE(catalog->dirPath(99), dirs.file("templates/99/"));
+        QCOMPARE(catalog->filePath(3, "template.xml"), dirs.file("templates/3/template.xml"));
+        QCOMPARE(catalog->mediaPath(3, "1.mp4"), dirs.file("templates/3/1.mp4"));
         const TemplateInfo unknown = catalog->entry(99);
         QVERIFY(unknown.name.isEmpty());
         QVERIFY(unknown.thumbPath.isEmpty());
@@ -94,8 +93,7 @@ private slots:
         const QVariantMap first = list[0].toMap();
         QCOMPARE(first.value("id").toInt(), 1);
         QCOMPARE(first.value("name").toString(), QStringLiteral("Theme 1"));
-        QCOMPARE(first.value("thumbPath").toString(),
-                 QStringLiteral("file:./templates/1/thumb.jpg"));
+        QCOMPARE(first.value("thumbPath").toString(), "file:" + dirs.file("templates/1/thumb.jpg"));
         QCOMPARE(first.value("preview").toString(), QStringLiteral("http://p/1"));
         QCOMPARE(presenter->selectedId(), 3);
         QCOMPARE(presenter->selected().value("name").toString(), QStringLiteral("Theme 3"));

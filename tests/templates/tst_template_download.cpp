@@ -53,7 +53,7 @@ class TestTemplateDownload : public QObject
 private slots:
     void initTestCase()
     {
-        QDir::setCurrent(dirs.path());
+        TemplateCatalog::use(dirs.file("templates/"));
         QVERIFY(server.listen());
         qputenv("LUMAVIVE_THEME_SERVER", server.baseUrl().toUtf8());
         manager = TmplDownloadManager::instance();
@@ -63,8 +63,8 @@ private slots:
 
     void fetchesOnlyMissingVideosInSceneOrder()
     {
-        touch("templates/10/1.mp4");
-        touch("templates/10/3.mp4");
+        touch(dirs.file("templates/10/1.mp4"));
+        touch(dirs.file("templates/10/3.mp4"));
         auto t = videoTemplate(10, {100, 200, 100, 50}, {"1.mp4", "2.mp4", "3.mp4", "4.mp4"});
         QVERIFY(!manager->isDownloaded(t));
         server.setHandler([](const HttpTestServer::Request&) {
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(server.requests().size(), 2);
         QCOMPARE(server.requests()[0].path, QByteArray("/app/1.2.0/themes/10/2.mp4"));
         QCOMPARE(server.requests()[1].path, QByteArray("/app/1.2.0/themes/10/4.mp4"));
-        QCOMPARE(QFileInfo("templates/10/2.mp4").size(), 20000);
+        QCOMPARE(QFileInfo(dirs.file("templates/10/2.mp4")).size(), 20000);
         QVERIFY(manager->isDownloaded(t));
         QVERIFY(progress.count() >= 2);
         QCOMPARE(progress.last().at(0).toFloat(), 100.0f);
@@ -136,7 +136,7 @@ private slots:
         manager->download(t);
         QTRY_COMPARE(done.count(), 1);
         QCOMPARE(progress.count(), 0);
-        QCOMPARE(QFileInfo("templates/12/1.mp4").size(), 5000);
+        QCOMPARE(QFileInfo(dirs.file("templates/12/1.mp4")).size(), 5000);
     }
 
     void notFoundFailsOnceAndRetries()
@@ -155,14 +155,14 @@ private slots:
         QTRY_COMPARE(errors.count(), 1);
         QTest::qWait(100);
         QCOMPARE(errors.count(), 1);
-        QVERIFY(!QFileInfo::exists("templates/13/1.mp4"));
+        QVERIFY(!QFileInfo::exists(dirs.file("templates/13/1.mp4")));
 
         status = 200;
         manager->redownload();
         QTRY_COMPARE(done.count(), 1);
         QCOMPARE(server.requests().size(), 2);
         QCOMPARE(server.requests()[0].path, server.requests()[1].path);
-        QCOMPARE(QFileInfo("templates/13/1.mp4").size(), 1000);
+        QCOMPARE(QFileInfo(dirs.file("templates/13/1.mp4")).size(), 1000);
     }
 
     void newDownloadDropsTheRunningOne()
@@ -187,13 +187,13 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(done.count(), 1);
         QCOMPARE(errors.count(), 0);
-        QVERIFY(!QFileInfo::exists("templates/15/1.mp4"));
-        QVERIFY(QFileInfo::exists("templates/16/1.mp4"));
+        QVERIFY(!QFileInfo::exists(dirs.file("templates/15/1.mp4")));
+        QVERIFY(QFileInfo::exists(dirs.file("templates/16/1.mp4")));
     }
 
     void everythingPresentIsDoneAtOnce()
     {
-        touch("templates/17/1.mp4");
+        touch(dirs.file("templates/17/1.mp4"));
         auto t = videoTemplate(17, {100});
         QVERIFY(manager->isDownloaded(t));
         QSignalSpy done(manager, &TmplDownloadManager::done);
@@ -243,14 +243,14 @@ private slots:
         QCOMPARE(done.count(), 0);
         QCOMPARE(server.requests().size(), 0);
         QVERIFY(!QFileInfo::exists(dirs.file("evil.mp4")));
-        QVERIFY(!QFileInfo::exists("templates/evil.mp4"));
+        QVERIFY(!QFileInfo::exists(dirs.file("templates/evil.mp4")));
         QVERIFY(TemplateCatalog::isSafeFileName("videos/1.mp4"));
     }
 
     void presenterFollowsTheDownload()
     {
-        QDir().mkpath("templates/20");
-        QFile xml("templates/20/template.xml");
+        QDir().mkpath(dirs.file("templates/20"));
+        QFile xml(dirs.file("templates/20/template.xml"));
         QVERIFY(xml.open(QIODevice::WriteOnly));
         xml.write("<template><scene id='1' frames='100'/><scene id='2' frames='100' bg-type='2' "
                   "bg-file-name='still.jpg'/></template>");
@@ -356,7 +356,7 @@ private slots:
         QTest::qWait(100); // late signals of this transfer arrive here, not in the next row
         manager->setMaxUnannouncedBytes(qint64(2) << 30);
         manager->setTransferTimeout(30000);
-        const QString path = QStringLiteral("templates/%1/1.mp4").arg(id);
+        const QString path = dirs.file(QStringLiteral("templates/%1/1.mp4").arg(id));
         QCOMPARE(done.count(), kept ? 1 : 0);
         QCOMPARE(errors.count(), kept ? 0 : 1);
         QCOMPARE(QFileInfo::exists(path), kept);
@@ -366,8 +366,9 @@ private slots:
             QCOMPARE(stored.readAll(), video);
         }
         // No temporary file is left beside it.
-        QCOMPARE(QDir(QStringLiteral("templates/%1").arg(id)).entryList(QDir::Files).size(),
-                 kept ? 1 : 0);
+        QCOMPARE(
+            QDir(dirs.file(QStringLiteral("templates/%1").arg(id))).entryList(QDir::Files).size(),
+            kept ? 1 : 0);
         manager->cancel();
     }
 };

@@ -20,6 +20,7 @@
 #include "project/Project.h"
 #include "project/ProjectFile.h"
 #include "project/TextSlide.h"
+#include "templates/TemplateCatalog.h"
 
 #include <csignal>
 #include <unistd.h>
@@ -154,7 +155,7 @@ private slots:
                                                    {"XDG_DATA_HOME", "data"},
                                                    {"XDG_CACHE_HOME", "cache"}})
                 qputenv(variable, (restartedFrom + "/" + folder).toUtf8());
-            QDir::setCurrent(restartedFrom);
+            TemplateCatalog::use(restartedFrom + "/templates/");
             ui = new UiFixture;
             QVERIFY(ui->load());
             startSize = ui->window()->size();
@@ -162,23 +163,24 @@ private slots:
             UiFixture::settle();
             return;
         }
-        QDir::setCurrent(dirs.path());
+        TemplateCatalog::use(dirs.file("templates/"));
 
         // Theme 1 is complete; theme 2's background video has to come from a theme server,
         // and none is configured.
-        QVERIFY(ThemeFixture::write("templates", ThemeFixture::photoAndText(1, "Still Life")));
-        QVERIFY(QDir().mkpath("templates/1/samples"));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"),
+                                    ThemeFixture::photoAndText(1, "Still Life")));
+        QVERIFY(QDir().mkpath(dirs.file("templates/1/samples")));
         for (int i = 1; i <= 2; ++i)
             QVERIFY(!dirs.picture(QStringLiteral("templates/1/samples/sample-%1.jpg").arg(i),
                                   QColor::fromHsv(i * 90, 200, 200))
                          .isEmpty());
         ThemeFixture::ThemeSpec moving = ThemeFixture::photoAndText(2, "Moving Water");
         moving.scenes[0].video = true;
-        QVERIFY(ThemeFixture::write("templates", moving));
-        QVERIFY(QFile::remove("templates/2/1.mp4"));
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), moving));
+        QVERIFY(QFile::remove(dirs.file("templates/2/1.mp4")));
 
-        QDir().mkpath("photos");
-        QDir().mkpath("album");
+        QDir().mkpath(dirs.file("photos"));
+        QDir().mkpath(dirs.file("album"));
         for (int i = 0; i < 10; ++i)
             photos << dirs.picture(QStringLiteral("photos/p%1.png").arg(i), colour(i));
         // A camera's folder: upper-case names, WebP and TIFF among them, a film and a damaged
