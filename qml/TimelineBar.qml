@@ -48,6 +48,37 @@ Rectangle {
                 color: Theme.secondaryText
                 font.pixelSize: Theme.fontSmall
             }
+            // How long photos rest, and whether the video ends with the music.
+            Row {
+                spacing: Theme.spacing
+                BButton {
+                    id: paceButton
+                    objectName: "paceButton"
+                    text: qsTr("Pace: %1").arg(project.paceText)
+                    onClicked: paceMenu.open()
+                    Menu {
+                        id: paceMenu
+                        objectName: "paceMenu"
+                        y: paceButton.height
+                        Repeater {
+                            model: 9
+                            MenuItem {
+                                objectName: "paceChoice" + index
+                                text: project.paceName(index)
+                                onTriggered: project.setPace(index)
+                            }
+                        }
+                    }
+                }
+                CheckBox {
+                    objectName: "fitCheck"
+                    anchors.verticalCenter: paceButton.verticalCenter
+                    visible: project.audioFilesCount > 0
+                    text: qsTr("Fit to music")
+                    checked: project.fitsMusic
+                    onToggled: project.setFitsMusic(checked)
+                }
+            }
         }
         BButton {
             id: audioButton

@@ -54,6 +54,8 @@ ProjectState ProjectPres::capture() const
     ProjectState state;
     state.themeId = current->themeId();
     state.tracks = current->audio();
+    state.pace = current->pace();
+    state.fitsMusic = current->fitsMusic();
     for (const QSharedPointer<Slide>& slide : SlidesListModel::instance()->slides()) {
         ProjectState::SlideState shown{slide, 0, QString()};
         if (const auto image = slide.objectCast<ImgSlide>())
@@ -78,6 +80,11 @@ void ProjectPres::restore(const ProjectState& state)
     if (state.themeId != current->themeId()) {
         current->setThemeId(state.themeId);
         emit themeIdChanged();
+    }
+    if (state.pace != current->pace() || state.fitsMusic != current->fitsMusic()) {
+        current->setPace(state.pace);
+        current->setFitsMusic(state.fitsMusic);
+        emit timingChanged();
     }
     QVector<QSharedPointer<Slide>> order;
     for (const ProjectState::SlideState& shown : state.slides)
@@ -145,6 +152,9 @@ void ProjectPres::clearProject()
     history.clear();
     current->setId(QString());
     current->setTitle(QString());
+    current->setPace(0);
+    current->setFitsMusic(true);
+    emit timingChanged();
     SlidesListModel* model = SlidesListModel::instance();
     while (model->rowCount() > 0)
         model->remove(0);
@@ -205,6 +215,46 @@ void ProjectPres::setThemeId(int id)
     refreshTimeline();
     autosave.changed();
     record(tr("Change Theme"), before);
+}
+
+QString ProjectPres::paceName(int seconds)
+{
+    return seconds > 0 ? tr("%1 s a photo").arg(seconds) : tr("The theme's pace");
+}
+
+QString ProjectPres::paceText() const
+{
+    return paceName(current->pace());
+}
+
+void ProjectPres::setPace(int seconds)
+{
+    if (seconds == current->pace())
+        return;
+    const ProjectState before = capture();
+    current->setPace(seconds);
+    emit timingChanged();
+    replanned();
+    record(tr("Change Pace"), before);
+}
+
+void ProjectPres::setFitsMusic(bool fit)
+{
+    if (fit == current->fitsMusic())
+        return;
+    const ProjectState before = capture();
+    current->setFitsMusic(fit);
+    emit timingChanged();
+    replanned();
+    record(fit ? tr("Fit to Music") : tr("Stop Fitting to Music"), before);
+}
+
+void ProjectPres::replanned()
+{
+    placeSeparator();
+    refreshTimeline();
+    emit slidesChanged();
+    autosave.changed();
 }
 
 QString ProjectPres::clockText(int seconds, bool withHours)
@@ -579,6 +629,9 @@ void ProjectPres::loadPrj(int index)
         return;
     current->setId(loaded->id());
     current->setTitle(loaded->title());
+    current->setPace(loaded->pace());
+    current->setFitsMusic(loaded->fitsMusic());
+    emit timingChanged();
     current->setThemeId(loaded->themeId());
     emit themeIdChanged();
 

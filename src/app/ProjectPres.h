@@ -42,6 +42,11 @@ class ProjectPres : public QObject
     Q_PROPERTY(bool canRedo READ canRedo NOTIFY historyChanged)
     Q_PROPERTY(QString undoText READ undoText NOTIFY historyChanged)
     Q_PROPERTY(QString redoText READ redoText NOTIFY historyChanged)
+    // The seconds a photo rests (1 to 8), 0 for the theme's own timing, and how the pace control
+    // says it; with music, whether the video is fitted to end with it.
+    Q_PROPERTY(int pace READ pace NOTIFY timingChanged)
+    Q_PROPERTY(QString paceText READ paceText NOTIFY timingChanged)
+    Q_PROPERTY(bool fitsMusic READ fitsMusic NOTIFY timingChanged)
 public:
     static ProjectPres* instance();
 
@@ -52,6 +57,8 @@ public:
 
     QString timelineText() const { return timeline; }
     void setTimelineText(const QString& value);
+    // After a change of the plan: separator, used slides, timeline, and a save.
+    void replanned();
     int timelineValue() const { return timelinePercent; }
     QString musicNote() const { return leftOutNote; }
     void setTimelineValue(int value);
@@ -71,6 +78,14 @@ public:
 
     static QString pictureFilter() { return PictureFolder::pictureFilter(); }
     static QString musicFilter() { return PictureFolder::musicFilter(); }
+
+    int pace() const { return current->pace(); }
+    QString paceText() const;
+    bool fitsMusic() const { return current->fitsMusic(); }
+    Q_INVOKABLE void setPace(int seconds);
+    Q_INVOKABLE void setFitsMusic(bool fit);
+    // The pace control's choices: the theme's own, then 1 to 8 seconds.
+    Q_INVOKABLE static QString paceName(int seconds);
 
     bool canUndo() const { return history.canUndo(); }
     bool canRedo() const { return history.canRedo(); }
@@ -128,6 +143,7 @@ signals:
     // Files of an add or a drop that were left out, with why, as a title and a message.
     void filesSkipped(QString title, QString message);
     void historyChanged();
+    void timingChanged();
 
 private:
     explicit ProjectPres(QObject* parent = nullptr);

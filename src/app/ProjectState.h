@@ -9,7 +9,7 @@
 
 // What a person can change in a project, as it stands at one moment: the slides in order with
 // their turns and texts (slide records are shared and edited in place, so these are copied),
-// the tracks and the theme. Undo and redo go back and forth between such states.
+// the tracks, the theme and the timing. Undo and redo go back and forth between such states.
 struct ProjectState
 {
     struct SlideState
@@ -26,10 +26,13 @@ struct ProjectState
     QVector<SlideState> slides;
     TrackList tracks;
     int themeId = 0;
+    int pace = 0;
+    bool fitsMusic = true;
 
     bool operator==(const ProjectState& other) const
     {
-        return slides == other.slides && tracks == other.tracks && themeId == other.themeId;
+        return slides == other.slides && tracks == other.tracks && themeId == other.themeId &&
+               pace == other.pace && fitsMusic == other.fitsMusic;
     }
     bool operator!=(const ProjectState& other) const { return !(*this == other); }
 };

@@ -38,6 +38,8 @@ struct HeadlessRenderer::Request
     QString output;
     int frame = -1; // --frame: one frame as a picture instead of the video
     QSize size;     // --size, for --frame
+    int pace = -1;  // --pace: seconds a photo rests; -1 for the project's own
+    bool fit = true; // --no-fit: the holds stay at the pace even with music
 };
 
 HeadlessRenderer::HeadlessRenderer(QTextStream& out, QTextStream& err) : out(out), err(err) {}
@@ -46,7 +48,8 @@ QString HeadlessRenderer::usage()
 {
     return QStringLiteral(
         "Usage: lumavive-render --theme ID [--photo FILE]... [--folder DIR]... [--text TEXT]...\n"
-        "                       [--music FILE]... [--full-hd] -o OUT.mp4\n"
+        "                       [--music FILE]... [--pace SECONDS] [--no-fit] [--full-hd]\n"
+        "                       -o OUT.mp4\n"
         "       lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--full-hd] -o OUT.mp4\n"
         "       lumavive-render (--theme ID ... | PROJECT) --frame N [--size WxH] -o FRAME.png\n"
         "       lumavive-render --list-themes | --help | --version\n"
@@ -60,7 +63,9 @@ QString HeadlessRenderer::usage()
         "--photo, --folder and --text arguments; music tracks play in --music order. A saved\n"
         "project renders with whatever of its photos and music still exist. --frame writes frame\n"
         "N (from 0) of the video as a picture, as the video would show it, at WxH (16 to 3840\n"
-        "pixels a side; the video's size by default).\n"
+        "pixels a side; the video's size by default). With music, the scenes' holds stretch or\n"
+        "shorten so that the video ends with the music; --no-fit keeps them at the pace. --pace\n"
+        "sets the seconds a photo rests (1 to 8; the theme's own by default).\n"
         "Exit codes: 0 success, 1 render failure or interruption, 2 bad usage or input.\n");
 }
 
@@ -78,8 +83,12 @@ bool HeadlessRenderer::parse(const QStringList& arguments, Request* request)
             request->fullHd = true;
             continue;
         }
-        const QStringList withValue = {"--theme", "--photo", "--folder", "--text",
-                                       "--music", "--frame", "--size",   "-o"};
+        if (option == QLatin1String("--no-fit")) {
+            request->fit = false;
+            continue;
+        }
+        const QStringList withValue = {"--theme", "--photo", "--folder", "--text", "--music",
+                                       "--frame", "--size",  "--pace",   "-o"};
         if (!option.startsWith(QLatin1Char('-')) && request->project.isEmpty()) {
             request->project = option;
             continue;
@@ -118,6 +127,16 @@ bool HeadlessRenderer::parse(const QStringList& arguments, Request* request)
                 request->size.width() > 3840 || request->size.height() > 3840) {
                 fail(QStringLiteral("the size \"%1\" is not WxH with sides from 16 to 3840")
                          .arg(value));
+                return false;
+            }
+        } else if (option == QLatin1String("--pace")) {
+            bool ok = false;
+            request->pace = value.toInt(&ok);
+            if (!ok || request->pace < Project::kMinPace || request->pace > Project::kMaxPace) {
+                fail(QStringLiteral("the pace \"%1\" is not a number of seconds from %2 to %3")
+                         .arg(value)
+                         .arg(Project::kMinPace)
+                         .arg(Project::kMaxPace));
                 return false;
             }
         } else if (option == QLatin1String("--music")) {
@@ -228,6 +247,8 @@ bool HeadlessRenderer::loadSavedProject(const Request& request, Project* project
     UserData settings;
     settings.quality = request.fullHd ? 1 : 0;
     project->setUserData(settings);
+    project->setPace(request.pace >= 0 ? request.pace : loaded->pace());
+    project->setFitsMusic(request.fit && loaded->fitsMusic());
     project->setTemplateDescription(loaded->templateDescription());
     project->setAudio(loaded->audio());
     project->setSlides(loaded->slides());
@@ -338,6 +359,8 @@ int HeadlessRenderer::render(const QSharedPointer<Project>& shared, const QStrin
         << ", " << QString::number(QFileInfo(output).size() / 1048576.0, 'f', 1) << " MiB, "
         << frames << " frames in " << QString::number(seconds, 'f', 1) << " s ("
         << QString::number(seconds > 0 ? frames / seconds : 0.0, 'f', 1) << " frames/s)";
+    if (!project.audio().isEmpty())
+        out << "; the music lasts " << QString::number(project.audioDuration(), 'f', 1) << " s";
     if (project.musicLeftOut() > 0)
         out << "; the video lasts " << QString::number(frames / 30.0, 'f', 1) << " s; the last "
             << QString::number(project.musicLeftOut(), 'f', 1) << " s of the music are left out";
@@ -373,6 +396,8 @@ int HeadlessRenderer::run(const QStringList& arguments)
         return BadUsage;
     }
     auto project = QSharedPointer<Project>::create();
+    project->setPace(qMax(0, request.pace));
+    project->setFitsMusic(request.fit);
     if (!buildProject(request, project.data()) || !checkOutput(request.output))
         return BadUsage;
     if (project->templateDescription() &&

@@ -11,6 +11,7 @@
 #include "scene/ImgSceneReader.h"
 #include "scene/TextSceneReader.h"
 #include "templates/ImgScene.h"
+#include "templates/SceneTiming.h"
 #include "templates/TemplateCatalog.h"
 #include "templates/TextScene.h"
 
@@ -65,8 +66,7 @@ int PlanPlayer::totalFrames(const Project& project, const TemplateDescription& t
     const QList<ScenePlanEntry>& plan = *project.scenePlan();
     int total = 0;
     for (const ScenePlanEntry& entry : plan) {
-        const QSharedPointer<Scene> scene = theme.scenes->value(entry.sceneId);
-        total += scene ? scene->frames : 0;
+        total += playedFrames(entry, theme);
     }
     return total - qMax(0, int(plan.size()) - 1) * theme.sceneOverflow;
 }
@@ -77,11 +77,10 @@ QVector<int> PlanPlayer::entryStarts(const Project& project, const TemplateDescr
     int at = 0;
     for (const ScenePlanEntry& entry : *project.scenePlan()) {
         starts.push_back(at);
-        const QSharedPointer<Scene> scene = theme.scenes->value(entry.sceneId);
         // A scene hands over to the next one when `sceneOverflow` frames are left after the
         // frame it writes last: the rest is composed under the next scene's first frames.
-        at +=
-            (scene ? scene->frames : 0) - (theme.sceneOverflow >= 1 ? theme.sceneOverflow + 1 : 0);
+        at += playedFrames(entry, theme) -
+              (theme.sceneOverflow >= 1 ? theme.sceneOverflow + 1 : 0);
     }
     return starts;
 }
@@ -99,8 +98,15 @@ int PlanPlayer::videoFrames(const Project& project, const TemplateDescription& t
     const QVector<int> starts = entryStarts(project, theme);
     if (starts.isEmpty())
         return 0;
-    const QSharedPointer<Scene> last = theme.scenes->value(project.scenePlan()->back().sceneId);
-    return starts.back() + (last ? last->frames : 0);
+    return starts.back() + playedFrames(project.scenePlan()->back(), theme);
+}
+
+int PlanPlayer::playedFrames(const ScenePlanEntry& entry, const TemplateDescription& theme)
+{
+    const QSharedPointer<Scene> scene = theme.scenes->value(entry.sceneId);
+    if (!scene)
+        return 0;
+    return entry.frames > 0 ? scene->clampedLength(entry.frames) : scene->frames;
 }
 
 void PlanPlayer::failBackground(const Scene& scene, const ISceneReader& reader)
@@ -168,12 +174,15 @@ QSharedPointer<ISceneReader> PlanPlayer::openScene(const Scene& scene, const Sce
 {
     if (!TemplateCatalog::isSafeFileName(scene.bgFileName))
         return nullptr;
+    const SceneTiming timing(scene, playedFrames(entry, *theme));
     QSharedPointer<IAsyncAVInput> background;
     if (scene.bgType == Scene::VideoBackground)
-        background = QSharedPointer<AsyncVideoInput>::create(pool, backgroundPath(scene));
+        background = QSharedPointer<AsyncVideoInput>::create(
+            pool, backgroundPath(scene),
+            timing.asDesigned() ? QVector<int>() : timing.backgroundFrames());
     else if (scene.bgType == Scene::StillBackground)
         background = QSharedPointer<AsyncStaticImgImput>::create(
-            pool, backgroundPath(scene), size.height(), size.width(), scene.frames);
+            pool, backgroundPath(scene), size.height(), size.width(), timing.length());
     else
         return nullptr;
 
@@ -181,14 +190,18 @@ QSharedPointer<ISceneReader> PlanPlayer::openScene(const Scene& scene, const Sce
     if (scene.type == Scene::ImageSlides) {
         auto reader = QSharedPointer<ImgSceneReader>::create(
             background, size.width(), size.height(), static_cast<const ImgScene*>(&scene), slides);
+        reader->setTiming(timing);
         // Photos that passed the check at the start and still could not be decoded.
         tellUnreadablePhotos(reader->unreadablePhotos());
         return reader;
     }
-    if (scene.type == Scene::TextSlides)
-        return QSharedPointer<TextSceneReader>::create(background, size.width(), size.height(),
-                                                       static_cast<const TextScene*>(&scene),
-                                                       slides, theme->id);
+    if (scene.type == Scene::TextSlides) {
+        auto reader = QSharedPointer<TextSceneReader>::create(
+            background, size.width(), size.height(), static_cast<const TextScene*>(&scene), slides,
+            theme->id);
+        reader->setTiming(timing);
+        return reader;
+    }
     return nullptr;
 }
 
@@ -216,6 +229,7 @@ void PlanPlayer::playEntries(FrameSink& sink, int first)
 
     for (int k = qMax(0, first); k < plan.size() && !stopRequested; ++k) {
         pass.scene = theme->scenes->value(plan[k].sceneId);
+        pass.frames = playedFrames(plan[k], *theme);
         QSharedPointer<ISceneReader> reader =
             pass.scene ? openScene(*pass.scene, plan[k], pool) : nullptr;
         if (!reader) {
@@ -266,7 +280,7 @@ int PlanPlayer::compose(Pass& pass, ISceneReader& reader)
     ++pass.written;
     emit progress(reader.image(), double(float(pass.written) * pass.step));
 
-    const int left = pass.scene->frames - count - 1;
+    const int left = pass.frames - count - 1;
     if (pass.last && theme->fadeOut > 0 && left < theme->fadeOut)
         darken(image, int((1.0f - float(left) / float(theme->fadeOut)) * 255.0f));
     if (pass.first && count + 1 < theme->fadeIn)

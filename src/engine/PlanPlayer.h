@@ -54,6 +54,8 @@ public:
     static int videoFrames(const Project& project, const TemplateDescription& theme);
     // The frame of the video at which each plan entry's scene starts.
     static QVector<int> entryStarts(const Project& project, const TemplateDescription& theme);
+    // Frames an entry's scene plays: the plan's length for it, or the scene's own.
+    static int playedFrames(const ScenePlanEntry& entry, const TemplateDescription& theme);
     // The plan entry whose scene starts last at or before `frame`.
     static int entryAt(const QVector<int>& starts, int frame);
 
@@ -68,6 +70,7 @@ private:
     struct Pass
     {
         QSharedPointer<Scene> scene;            // the scene being written
+        int frames = 0;                         // and the frames it plays
         QSharedPointer<ISceneReader> fadingOut; // the one before it, while they overlap
         QSharedPointer<Scene> fadingOutScene;
         bool first = false;

@@ -2,10 +2,11 @@
 
 #include "media/AsyncVideoInputWorker.h"
 
-AsyncVideoInput::AsyncVideoInput(QSharedPointer<FramePool> pool, const QString& path)
+AsyncVideoInput::AsyncVideoInput(QSharedPointer<FramePool> pool, const QString& path,
+                                 const QVector<int>& schedule)
     : AsyncFrameSource(pool)
 {
-    auto* worker = new AsyncVideoInputWorker(pool, path);
+    auto* worker = new AsyncVideoInputWorker(pool, path, schedule);
     connect(worker, &AsyncVideoInputWorker::error, this, &AsyncVideoInput::onError,
             Qt::DirectConnection);
     start(worker);

@@ -3,6 +3,7 @@
 #include "media/AsyncFrameSource.h"
 
 #include <QString>
+#include <QVector>
 
 #include <atomic>
 
@@ -14,7 +15,10 @@ class AsyncVideoInput : public AsyncFrameSource
 {
     Q_OBJECT
 public:
-    AsyncVideoInput(QSharedPointer<FramePool> pool, const QString& path);
+    // `schedule`: the file's frame to show for each frame of the stream (a scene played longer
+    // or shorter than its video); empty for the file as it is.
+    AsyncVideoInput(QSharedPointer<FramePool> pool, const QString& path,
+                    const QVector<int>& schedule = {});
     // Joins the worker while this object is still whole: its error() reaches onError() directly.
     ~AsyncVideoInput() override;
 

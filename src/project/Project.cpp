@@ -4,6 +4,9 @@
 #include "templates/TemplateParser.h"
 #include "templates/TextScene.h"
 
+#include <algorithm>
+#include <cmath>
+
 void Project::setThemeId(int id)
 {
     theme = id;
@@ -27,6 +30,18 @@ void Project::setAudio(const TrackList& list)
 void Project::setSlides(const QVector<QSharedPointer<Slide>>& list)
 {
     slideList = list;
+    computePlan();
+}
+
+void Project::setPace(int seconds)
+{
+    paceSeconds = seconds <= 0 ? 0 : qBound(kMinPace, seconds, kMaxPace);
+    computePlan();
+}
+
+void Project::setFitsMusic(bool fit)
+{
+    fitMusic = fit;
     computePlan();
 }
 
@@ -57,6 +72,7 @@ void Project::computePlan()
         return;
 
     const TemplateDescription::SceneMap& scenes = *description->scenes;
+    const bool fitting = audio > 0 && fitMusic;
     const double overlap = description->sceneOverflow * kSecondsPerFrame;
     double budget = audio > 0 ? audio : 10000000.0;
     // Image and text slides each walk the scenes in a cycle of their own.
@@ -89,8 +105,8 @@ void Project::computePlan()
             }
             const Scene& scene = **it;
             const int objects = scene.objectCount();
-            const bool usable =
-                budget > scene.frames * kSecondsPerFrame && objects <= runEnd - index;
+            const int length = placedLength(scene, fitting);
+            const bool usable = budget > length * kSecondsPerFrame && objects <= runEnd - index;
             if (!usable) {
                 ++misses;
             } else {
@@ -98,11 +114,12 @@ void Project::computePlan()
                 if (videoDuration > 0)
                     videoDuration = float(videoDuration - overlap);
                 used += objects;
-                videoDuration = float(videoDuration + scene.frames * kSecondsPerFrame);
+                videoDuration = float(videoDuration + length * kSecondsPerFrame);
                 budget = (audio > 0 ? audio : 1000000.0) - videoDuration;
                 ScenePlanEntry entry;
                 entry.sceneId = it.key();
                 entry.slides = slideList.mid(index, objects);
+                entry.frames = length;
                 if (scene.type == Scene::TextSlides) {
                     const auto& textObjects = *static_cast<const TextScene&>(scene).objects;
                     for (int k = 0; k < objects; ++k)
@@ -124,4 +141,74 @@ void Project::computePlan()
     }
     // The duration is what the plan's scenes really play, also when the music is longer: the
     // render writes exactly these frames and fades the music out over their last second.
+    // Fitted to the music, the video ends with it, to the frame.
+    if (fitting && !plan->isEmpty())
+        videoDuration =
+            float(fitTo(int(std::lround(audio / kSecondsPerFrame))) ? audio : plannedSeconds());
+}
+
+double Project::plannedSeconds() const
+{
+    double seconds = 0.0;
+    for (const ScenePlanEntry& entry : *plan)
+        seconds += entry.frames * kSecondsPerFrame;
+    return seconds - (plan->size() - 1) * description->sceneOverflow * kSecondsPerFrame;
+}
+
+int Project::placedLength(const Scene& scene, bool fitting) const
+{
+    if (scene.holdFrames() == 0)
+        return scene.frames;
+    if (paceSeconds > 0)
+        return scene.clampedLength(scene.lengthWithHold(int(paceSeconds / kSecondsPerFrame + 0.5)));
+    return fitting ? scene.shortest() : scene.frames;
+}
+
+bool Project::fitTo(int frames)
+{
+    // A scene hands over to the next one `sceneOverflow` frames before its end, and the frame of
+    // the hand-over is the next scene's: each hand-over takes that many frames and one more off
+    // the video.
+    const int overflow = description->sceneOverflow;
+    const int handOver = overflow >= 1 ? overflow + 1 : 0;
+    int video = -(plan->size() - 1) * handOver;
+    QVector<int> room;
+    for (const ScenePlanEntry& entry : *plan)
+        video += entry.frames;
+    const int need = frames - video;
+    if (need == 0)
+        return true;
+    qint64 totalRoom = 0;
+    for (const ScenePlanEntry& entry : *plan) {
+        const Scene& scene = *description->scenes->value(entry.sceneId);
+        room << (need > 0 ? scene.longest() - entry.frames : entry.frames - scene.shortest());
+        totalRoom += room.back();
+    }
+    const qint64 wanted = qAbs(need);
+    const qint64 given = qMin(wanted, totalRoom);
+    if (given == 0)
+        return false;
+    // Shares in proportion to each scene's room; the frames that rounding leaves go to the
+    // scenes with the largest remainders.
+    QVector<qint64> shares(room.size());
+    QVector<QPair<qint64, int>> remainders;
+    qint64 handed = 0;
+    for (int k = 0; k < room.size(); ++k) {
+        shares[k] = given * room[k] / qMax<qint64>(1, totalRoom);
+        handed += shares[k];
+        remainders << qMakePair(given * room[k] % qMax<qint64>(1, totalRoom), k);
+    }
+    std::sort(remainders.begin(), remainders.end(), [](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
+    for (int i = 0; handed < given && i < remainders.size(); ++i) {
+        const int k = remainders[i].second;
+        if (shares[k] < room[k]) {
+            ++shares[k];
+            ++handed;
+        }
+    }
+    for (int k = 0; k < room.size(); ++k)
+        (*plan)[k].frames += int(need > 0 ? shares[k] : -shares[k]);
+    return given == wanted;
 }

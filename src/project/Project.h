@@ -45,6 +45,16 @@ public:
     void setSlides(const QVector<QSharedPointer<Slide>>& list);
     void setUserData(const UserData& data) { settings = data; }
 
+    // The seconds a photo rests in a scene's hold (1 to 8), or 0 for the theme's own timing.
+    // Without music it sets the holds; with music it is the pace the plan places slides at.
+    int pace() const { return paceSeconds; }
+    void setPace(int seconds);
+    // With music, whether the holds stretch or shorten so that the video ends with it.
+    bool fitsMusic() const { return fitMusic; }
+    void setFitsMusic(bool fit);
+    static constexpr int kMinPace = 1;
+    static constexpr int kMaxPace = 8;
+
     // Sum of the tracks' durations in seconds.
     double audioDuration() const;
     // Seconds of music after the video's end (they are left out); 0 when the music is not longer.
@@ -52,6 +62,14 @@ public:
 
 private:
     void computePlan();
+    // The frames a scene is placed with: its shortest when the plan fits the music at the
+    // theme's own pace, else its hold at the pace (as designed for the theme's own).
+    int placedLength(const Scene& scene, bool fitting) const;
+    // Stretches or shortens the placed scenes' holds, each within its limits and in proportion
+    // to its room, until the video lasts `frames`; true when it does.
+    bool fitTo(int frames);
+    // The plan's length as its scenes' lengths less their overlaps.
+    double plannedSeconds() const;
 
     float videoDuration = 0.0f;
     QString projectId;
@@ -62,5 +80,7 @@ private:
     QVector<QSharedPointer<Slide>> slideList;
     int used = 0;
     UserData settings;
+    int paceSeconds = 0;
+    bool fitMusic = true;
     QSharedPointer<QList<ScenePlanEntry>> plan = QSharedPointer<QList<ScenePlanEntry>>::create();
 };

@@ -96,6 +96,11 @@ QByteArray ProjectFile::projectXml(const Project& project)
     writer.writeAttribute(QStringLiteral("template"), QString::number(project.themeId()));
     writer.writeAttribute(QStringLiteral("quality"), QString::number(project.userData().quality));
     writer.writeAttribute(QStringLiteral("save-dir"), project.userData().saveDir);
+    // Only what differs from the defaults: other projects keep the file as it always was.
+    if (project.pace() > 0)
+        writer.writeAttribute(QStringLiteral("pace"), QString::number(project.pace()));
+    if (!project.fitsMusic())
+        writer.writeAttribute(QStringLiteral("fit"), QStringLiteral("0"));
     writer.writeStartElement(QStringLiteral("audio"));
     for (const QSharedPointer<MediaFileInfo>& track : project.audio()) {
         writer.writeEmptyElement(QStringLiteral("track"));
@@ -158,6 +163,9 @@ QSharedPointer<Project> ProjectFile::parseProject(QIODevice* device, QStringList
             continue;
         if (reader.name() == QLatin1String("userdata")) {
             whole = true;
+            // Pace and fit first: the theme and later the slides compute the plan with them.
+            project->setPace(intAttribute(reader, "pace"));
+            project->setFitsMusic(textAttribute(reader, "fit") != QLatin1String("0"));
             project->setThemeId(intAttribute(reader, "template"));
             UserData settings;
             settings.quality = intAttribute(reader, "quality");

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QTransform>
 
+#include <cmath>
+
 namespace {
 
 // quadToQuad gives a projective transform even for a slot that is only moved, scaled and rotated:
@@ -52,6 +54,29 @@ void drawTransformed(QImage* target, const QImage& picture, const QTransform& tr
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, picture);
+}
+
+// The slot at a designed position: a keyframe itself at a whole frame, and between two keyframes
+// the straight mix of both (a stretched hold plays between the frames a theme states). A slot
+// without a keyframe at the frame before the position is not on the frame.
+const Keyframe* keyframeAt(const SlotObject& object, double position, Keyframe* mixed)
+{
+    const int frame = int(std::floor(position));
+    const auto found = object.keyframes.constFind(frame);
+    if (found == object.keyframes.constEnd())
+        return nullptr;
+    const double t = position - frame;
+    const auto after = object.keyframes.constFind(frame + 1);
+    if (t < 1e-6 || after == object.keyframes.constEnd())
+        return &*found;
+    const Keyframe& a = *found;
+    const Keyframe& b = *after;
+    mixed->topLeft = a.topLeft + (b.topLeft - a.topLeft) * t;
+    mixed->topRight = a.topRight + (b.topRight - a.topRight) * t;
+    mixed->bottomRight = a.bottomRight + (b.bottomRight - a.bottomRight) * t;
+    mixed->bottomLeft = a.bottomLeft + (b.bottomLeft - a.bottomLeft) * t;
+    mixed->opacity = float(a.opacity + (b.opacity - a.opacity) * t);
+    return mixed;
 }
 
 } // namespace
@@ -141,11 +166,11 @@ void ObjectLayer::draw(double frameNumber, QImage* target, double) const
 {
     if (pixmap.isNull())
         return;
-    const SlotObject& object = slot();
-    const auto found = object.keyframes.constFind(int(frameNumber));
-    if (found == object.keyframes.constEnd())
+    Keyframe between;
+    const Keyframe* at = keyframeAt(slot(), frameNumber, &between);
+    if (!at)
         return;
-    const Keyframe& k = *found;
+    const Keyframe& k = *at;
     // A slot that holds still draws the same pixels again: from the second such frame on it is
     // drawn once into a picture of its own and then only laid over each frame (the same
     // source-over arithmetic, so the same result, at the cost of a copy).

@@ -25,8 +25,8 @@ public:
     // A text layer from the laid-out text picture.
     ObjectLayer(QSharedPointer<TextObject> object, const QImage& picture, int width, int height);
 
-    // Draws the layer onto `target` as it stands at frame `frameNumber` (truncated to whole
-    // frames).
+    // Draws the layer onto `target` as it stands at designed frame `frameNumber`, between two
+    // keyframes when it is not whole.
     void draw(double frameNumber, QImage* target, double step) const;
 
     bool fitsVertically() const { return fitVertically; }

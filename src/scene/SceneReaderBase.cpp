@@ -31,7 +31,8 @@ QString SceneReaderBase::backgroundFailure() const
 
 void SceneReaderBase::drawElements(QSharedPointer<QImage> target, double step)
 {
+    const double position = timing ? timing->position(frameCounter) : frameCounter;
     for (const QSharedPointer<ObjectLayer>& layer : layers)
-        layer->draw(frameCounter, target.data(), step);
+        layer->draw(position, target.data(), step);
     ++frameCounter;
 }

@@ -2,9 +2,11 @@
 
 #include "scene/ISceneReader.h"
 #include "scene/ObjectLayer.h"
+#include "templates/SceneTiming.h"
 
 #include <QSharedPointer>
 #include <list>
+#include <optional>
 
 class IAsyncAVInput;
 
@@ -21,6 +23,9 @@ public:
     void drawElements(QSharedPointer<QImage> target, double step) override;
 
     const std::list<QSharedPointer<ObjectLayer>>& objectLayers() const { return layers; }
+    // The scene played in a length of the plan's: slots are drawn at the designed position of
+    // each played frame. Without it the scene plays as designed.
+    void setTiming(const SceneTiming& played) { timing = played; }
 
 protected:
     explicit SceneReaderBase(QSharedPointer<IAsyncAVInput> background);
@@ -34,4 +39,5 @@ private:
     PoolFrame currentFrame;
     QSharedPointer<QImage> currentImage;
     int frameCounter = 0;
+    std::optional<SceneTiming> timing;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QtGlobal>
 #include <QString>
 
 // One scene of a template: a background clip that supplies every output frame, and slots.
@@ -35,4 +36,31 @@ public:
     int frameDurationNum = 1;
     int frameDurationDen = 30;
     int type = ImageSlides;
+
+    // The hold: frames holdStart to holdEnd (end excluded), in which the slots rest or drift. A
+    // plan may play it from holdMin to holdMax times its designed length, so that the slides
+    // fill the music. A scene without one (holdEnd <= holdStart) always lasts `frames`.
+    int holdStart = 0;
+    int holdEnd = 0;
+    float holdMin = 1.0f;
+    float holdMax = 1.0f;
+    // A span of a video background whose last frame joins its first: played around while the
+    // scene lasts longer than its video. None when loopEnd <= loopStart.
+    int loopStart = 0;
+    int loopEnd = 0;
+
+    int holdFrames() const { return qMax(0, holdEnd - holdStart); }
+    bool hasLoop() const { return loopEnd > loopStart; }
+    // The scene's length with its hold played in `hold` frames.
+    int lengthWithHold(int hold) const { return frames - holdFrames() + qMax(1, hold); }
+    int shortest() const
+    {
+        return holdFrames() > 0 ? lengthWithHold(qRound(holdFrames() * holdMin)) : frames;
+    }
+    int longest() const
+    {
+        return holdFrames() > 0 ? lengthWithHold(qRound(holdFrames() * holdMax)) : frames;
+    }
+    // The length closest to `length` that the scene can play.
+    int clampedLength(int length) const { return qBound(shortest(), length, longest()); }
 };

@@ -26,6 +26,8 @@ namespace {
 //   colour components                                  0 .. 255
 //   font size / text-max-size                          1 .. 1000 / 0 .. 1000
 //   v-pos, h-pos                                       0, 1, 2 (anything else: 0, centred)
+//   hold, loop                                         frames inside the scene, start before end
+//   hold-range                                         0.25 .. 1 (shortest), 1 .. 8 (longest)
 // Numbers that are not finite take the default.
 constexpr int kMaxFrames = 36000;
 
@@ -166,6 +168,38 @@ void TemplateParser::readTemplateAttributes(TemplateDescription& description) co
         qBound(0, intAttribute(attributes, "text-max-size", description.textMaxSize), 1000);
 }
 
+namespace {
+
+// "A,B": frames A to B (B excluded) inside a scene of `frames` frames; false for anything else.
+bool spanAttribute(const QXmlStreamAttributes& attributes, const char* name, int frames,
+                   int* start, int* end)
+{
+    const QStringList parts = textAttribute(attributes, name).split(QLatin1Char(','));
+    bool startRead = false;
+    bool endRead = false;
+    const int a = parts.size() == 2 ? parts[0].toInt(&startRead) : 0;
+    const int b = parts.size() == 2 ? parts[1].toInt(&endRead) : 0;
+    if (!startRead || !endRead || a < 0 || b > frames || b - a < 2)
+        return false;
+    *start = a;
+    *end = b;
+    return true;
+}
+
+} // namespace
+
+void TemplateParser::readElasticSpans(const QXmlStreamAttributes& attributes, Scene& scene)
+{
+    if (spanAttribute(attributes, "hold", scene.frames, &scene.holdStart, &scene.holdEnd)) {
+        // Without a range the hold plays as designed; a range that is not one keeps it so too.
+        const QStringList range = textAttribute(attributes, "hold-range").split(QLatin1Char(','));
+        scene.holdMin = bounded(floatAt(range, 0, 1.0f), 0.25f, 1.0f, 1.0f);
+        scene.holdMax = bounded(range.size() > 1 ? range[1].toFloat() : 1.0f, 1.0f, 8.0f, 1.0f);
+    }
+    if (scene.bgType == Scene::VideoBackground)
+        spanAttribute(attributes, "loop", scene.frames, &scene.loopStart, &scene.loopEnd);
+}
+
 void TemplateParser::parseScene(TemplateDescription& description)
 {
     const QXmlStreamAttributes attributes = reader.attributes();
@@ -201,6 +235,7 @@ void TemplateParser::parseScene(TemplateDescription& description)
     const qint64 size = attributes.value(QStringLiteral("size")).toLongLong(&sized);
     scene->bgSize = sized && size >= 0 ? size : -1;
     scene->frames = frames;
+    readElasticSpans(attributes, *scene);
     description.scenes->insert(id, scene);
 }
 

@@ -22,6 +22,8 @@ private:
 
     void readTemplateAttributes(TemplateDescription& description) const;
     void parseScene(TemplateDescription& description);
+    // The optional hold ("hold", "hold-range") and background loop ("loop") of a scene.
+    static void readElasticSpans(const QXmlStreamAttributes& attributes, class Scene& scene);
     void parseObject(bool imageScene, class ImgScene& images, class TextScene& texts);
     void parseKeyframes(SlotObject& object);
     void readSlotAttributes(const QXmlStreamAttributes& attributes, SlotObject& object) const;
