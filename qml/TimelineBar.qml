@@ -59,7 +59,8 @@ Rectangle {
                     Menu {
                         id: paceMenu
                         objectName: "paceMenu"
-                        y: paceButton.height
+                        // Above the button: the timeline is at the window's foot.
+                        y: -height
                         Repeater {
                             model: 9
                             MenuItem {

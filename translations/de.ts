@@ -487,6 +487,26 @@ Vielen Dank.</translation>
         <source>%n Audio Files</source>
         <translation><numerusform>%n Audiodatei</numerusform><numerusform>%n Audiodateien</numerusform></translation>
     </message>
+    <message>
+        <source>%1 s a photo</source>
+        <translation>%1 s pro Foto</translation>
+    </message>
+    <message>
+        <source>The theme's pace</source>
+        <translation>Tempo des Themas</translation>
+    </message>
+    <message>
+        <source>Change Pace</source>
+        <translation>Tempo ändern</translation>
+    </message>
+    <message>
+        <source>Fit to Music</source>
+        <translation>An die Musik anpassen</translation>
+    </message>
+    <message>
+        <source>Stop Fitting to Music</source>
+        <translation>Nicht mehr an die Musik anpassen</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsView</name>
@@ -781,6 +801,14 @@ Vielen Dank.</translation>
     <message>
         <source>Add Audio</source>
         <translation>Musik hinzufügen</translation>
+    </message>
+    <message>
+        <source>Pace: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+    <message>
+        <source>Fit to music</source>
+        <translation>An die Musik anpassen</translation>
     </message>
 </context>
 <context>

@@ -248,29 +248,29 @@ El sistema indicó: %2.</translation>
 <context>
     <name>PlanPlayer</name>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="50" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="51" />
         <source>The theme cannot be used: its description is missing or cannot be read.</source>
         <translation>No se puede usar el tema: su descripción falta o no se puede leer.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="54" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="55" />
         <source>There is nothing to put into a video: the project has no slides.</source>
         <translation>No hay nada que poner en un vídeo: el proyecto no tiene diapositivas.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="115" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="121" />
         <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
         <translation>No se puede reproducir el fondo %1 del tema, así que no se puede crear el vídeo. Descargue el tema de nuevo o elija otro tema.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="130" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="136" />
         <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
 %1</source>
         <translation>El vídeo deja un hueco vacío por cada foto que no se puede leer. Compruebe que estos archivos siguen ahí o quítelos de la presentación:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="222" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="236" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>El tema no puede reproducir su escena %1: no se puede crear el vídeo.</translation>
     </message>
@@ -509,90 +509,115 @@ Gracias.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="132" />
+        <location filename="../src/app/ProjectPres.cpp" line="139" />
         <source>Remove Missing Photos</source>
         <translation>Quitar fotos que faltan</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="207" />
+        <location filename="../src/app/ProjectPres.cpp" line="217" />
         <source>Change Theme</source>
         <translation>Cambiar tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="277" />
+        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <source>%1 s a photo</source>
+        <translation>%1 s por foto</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <source>The theme's pace</source>
+        <translation>Ritmo del tema</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="238" />
+        <source>Change Pace</source>
+        <translation>Cambiar ritmo</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <source>Fit to Music</source>
+        <translation>Ajustar a la música</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <source>Stop Fitting to Music</source>
+        <translation>Dejar de ajustar a la música</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="327" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>El vídeo dura %1 s; los últimos %2 s de la música quedan fuera.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="295" />
+        <location filename="../src/app/ProjectPres.cpp" line="345" />
         <source>Click here to Add Background Music</source>
         <translation>Haz clic aquí para añadir música de fondo</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/ProjectPres.cpp" line="297" />
+        <location filename="../src/app/ProjectPres.cpp" line="347" />
         <source>%n Audio Files</source>
         <translation><numerusform>%n archivo de audio</numerusform><numerusform>%n archivos de audio</numerusform></translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="322" />
+        <location filename="../src/app/ProjectPres.cpp" line="372" />
         <source>Audio Files</source>
         <translation>archivos de audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="367" />
+        <location filename="../src/app/ProjectPres.cpp" line="417" />
         <source>Add Music</source>
         <translation>Añadir música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="378" />
+        <location filename="../src/app/ProjectPres.cpp" line="428" />
         <source>Remove Music</source>
         <translation>Quitar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="390" />
-        <location filename="../src/app/ProjectPres.cpp" line="402" />
+        <location filename="../src/app/ProjectPres.cpp" line="440" />
+        <location filename="../src/app/ProjectPres.cpp" line="452" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="428" />
-        <location filename="../src/app/ProjectPres.cpp" line="445" />
+        <location filename="../src/app/ProjectPres.cpp" line="478" />
+        <location filename="../src/app/ProjectPres.cpp" line="495" />
         <source>Add Photos</source>
         <translation>Añadir fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="465" />
+        <location filename="../src/app/ProjectPres.cpp" line="515" />
         <source>Add Text</source>
         <translation>Añadir texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="481" />
-        <location filename="../src/app/ProjectPres.cpp" line="498" />
+        <location filename="../src/app/ProjectPres.cpp" line="531" />
+        <location filename="../src/app/ProjectPres.cpp" line="548" />
         <source>Remove Slide</source>
         <translation>Quitar diapositiva</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="481" />
+        <location filename="../src/app/ProjectPres.cpp" line="531" />
         <source>Remove Slides</source>
         <translation>Quitar diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="489" />
+        <location filename="../src/app/ProjectPres.cpp" line="539" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="507" />
+        <location filename="../src/app/ProjectPres.cpp" line="557" />
         <source>Move Slides</source>
         <translation>Mover diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="515" />
+        <location filename="../src/app/ProjectPres.cpp" line="565" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="560" />
+        <location filename="../src/app/ProjectPres.cpp" line="610" />
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
@@ -683,7 +708,7 @@ Gracias.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="307" />
+        <location filename="../src/templates/TemplateParser.cpp" line="344" />
         <source>The theme description cannot be read: %1</source>
         <translation>No se puede leer la descripción del tema: %1</translation>
     </message>
@@ -946,12 +971,22 @@ Gracias.</translation>
 <context>
     <name>TimelineBar</name>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="56" />
+        <location filename="../qml/TimelineBar.qml" line="57" />
+        <source>Pace: %1</source>
+        <translation>Ritmo: %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="77" />
+        <source>Fit to music</source>
+        <translation>Ajustar a la música</translation>
+    </message>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="87" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="56" />
+        <location filename="../qml/TimelineBar.qml" line="87" />
         <source>Add Audio</source>
         <translation>Añadir música</translation>
     </message>

@@ -248,29 +248,29 @@ Le système a répondu : %2.</translation>
 <context>
     <name>PlanPlayer</name>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="50" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="51" />
         <source>The theme cannot be used: its description is missing or cannot be read.</source>
         <translation>Le thème ne peut pas être utilisé : sa description manque ou est illisible.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="54" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="55" />
         <source>There is nothing to put into a video: the project has no slides.</source>
         <translation>Il n'y a rien à mettre dans une vidéo : le projet n'a aucune diapositive.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="115" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="121" />
         <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
         <translation>L'arrière-plan %1 du thème ne peut pas être lu, la vidéo ne peut donc pas être créée. Téléchargez de nouveau le thème, ou choisissez-en un autre.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="130" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="136" />
         <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
 %1</source>
         <translation>La vidéo laisse une place vide pour chaque photo illisible. Vérifiez que ces fichiers existent toujours, ou retirez-les du diaporama :
 %1</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="222" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="236" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>Le thème ne peut pas jouer sa scène %1 : la vidéo ne peut pas être créée.</translation>
     </message>
@@ -509,90 +509,115 @@ Merci.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="132" />
+        <location filename="../src/app/ProjectPres.cpp" line="139" />
         <source>Remove Missing Photos</source>
         <translation>Retrait des photos manquantes</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="207" />
+        <location filename="../src/app/ProjectPres.cpp" line="217" />
         <source>Change Theme</source>
         <translation>Changement de thème</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="277" />
+        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <source>%1 s a photo</source>
+        <translation>%1 s par photo</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <source>The theme's pace</source>
+        <translation>Rythme du thème</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="238" />
+        <source>Change Pace</source>
+        <translation>Changement de rythme</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <source>Fit to Music</source>
+        <translation>Ajustement à la musique</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <source>Stop Fitting to Music</source>
+        <translation>Fin de l'ajustement à la musique</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="327" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="295" />
+        <location filename="../src/app/ProjectPres.cpp" line="345" />
         <source>Click here to Add Background Music</source>
         <translation>Cliquez ici pour ajouter une musique de fond</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/ProjectPres.cpp" line="297" />
+        <location filename="../src/app/ProjectPres.cpp" line="347" />
         <source>%n Audio Files</source>
         <translation><numerusform>%n fichier audio</numerusform><numerusform>%n fichiers audio</numerusform></translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="322" />
+        <location filename="../src/app/ProjectPres.cpp" line="372" />
         <source>Audio Files</source>
         <translation>fichiers audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="367" />
+        <location filename="../src/app/ProjectPres.cpp" line="417" />
         <source>Add Music</source>
         <translation>Ajout de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="378" />
+        <location filename="../src/app/ProjectPres.cpp" line="428" />
         <source>Remove Music</source>
         <translation>Retrait de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="390" />
-        <location filename="../src/app/ProjectPres.cpp" line="402" />
+        <location filename="../src/app/ProjectPres.cpp" line="440" />
+        <location filename="../src/app/ProjectPres.cpp" line="452" />
         <source>Reorder Music</source>
         <translation>Réorganisation de la musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="428" />
-        <location filename="../src/app/ProjectPres.cpp" line="445" />
+        <location filename="../src/app/ProjectPres.cpp" line="478" />
+        <location filename="../src/app/ProjectPres.cpp" line="495" />
         <source>Add Photos</source>
         <translation>Ajout de photos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="465" />
+        <location filename="../src/app/ProjectPres.cpp" line="515" />
         <source>Add Text</source>
         <translation>Ajout de texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="481" />
-        <location filename="../src/app/ProjectPres.cpp" line="498" />
+        <location filename="../src/app/ProjectPres.cpp" line="531" />
+        <location filename="../src/app/ProjectPres.cpp" line="548" />
         <source>Remove Slide</source>
         <translation>Retrait d'une diapositive</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="481" />
+        <location filename="../src/app/ProjectPres.cpp" line="531" />
         <source>Remove Slides</source>
         <translation>Retrait de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="489" />
+        <location filename="../src/app/ProjectPres.cpp" line="539" />
         <source>Edit Text</source>
         <translation>Modification du texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="507" />
+        <location filename="../src/app/ProjectPres.cpp" line="557" />
         <source>Move Slides</source>
         <translation>Déplacement de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="515" />
+        <location filename="../src/app/ProjectPres.cpp" line="565" />
         <source>Turn Photo</source>
         <translation>Rotation de photo</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="560" />
+        <location filename="../src/app/ProjectPres.cpp" line="610" />
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
@@ -683,7 +708,7 @@ Merci.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="307" />
+        <location filename="../src/templates/TemplateParser.cpp" line="344" />
         <source>The theme description cannot be read: %1</source>
         <translation>La description du thème est illisible : %1</translation>
     </message>
@@ -946,12 +971,22 @@ Merci.</translation>
 <context>
     <name>TimelineBar</name>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="56" />
+        <location filename="../qml/TimelineBar.qml" line="57" />
+        <source>Pace: %1</source>
+        <translation>Rythme : %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="77" />
+        <source>Fit to music</source>
+        <translation>Ajuster à la musique</translation>
+    </message>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="87" />
         <source>Edit Audio</source>
         <translation>Modifier la musique</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="56" />
+        <location filename="../qml/TimelineBar.qml" line="87" />
         <source>Add Audio</source>
         <translation>Ajouter de la musique</translation>
     </message>

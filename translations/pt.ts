@@ -248,29 +248,29 @@ O sistema informou: %2.</translation>
 <context>
     <name>PlanPlayer</name>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="50" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="51" />
         <source>The theme cannot be used: its description is missing or cannot be read.</source>
         <translation>O tema não pode ser usado: sua descrição está ausente ou ilegível.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="54" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="55" />
         <source>There is nothing to put into a video: the project has no slides.</source>
         <translation>Não há nada para pôr num vídeo: o projeto não tem slides.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="115" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="121" />
         <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
         <translation>Não é possível reproduzir o fundo %1 do tema, por isso o vídeo não pode ser criado. Baixe o tema novamente ou escolha outro tema.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="130" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="136" />
         <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
 %1</source>
         <translation>O vídeo deixa um espaço vazio para cada foto que não pode ser lida. Verifique se estes arquivos ainda existem ou retire-os da apresentação:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="222" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="236" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>O tema não consegue reproduzir a cena %1: o vídeo não pode ser criado.</translation>
     </message>
@@ -509,90 +509,115 @@ Obrigado.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="132" />
+        <location filename="../src/app/ProjectPres.cpp" line="139" />
         <source>Remove Missing Photos</source>
         <translation>Remover fotos ausentes</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="207" />
+        <location filename="../src/app/ProjectPres.cpp" line="217" />
         <source>Change Theme</source>
         <translation>Trocar tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="277" />
+        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <source>%1 s a photo</source>
+        <translation>%1 s por foto</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <source>The theme's pace</source>
+        <translation>Ritmo do tema</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="238" />
+        <source>Change Pace</source>
+        <translation>Alterar ritmo</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <source>Fit to Music</source>
+        <translation>Ajustar à música</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <source>Stop Fitting to Music</source>
+        <translation>Parar de ajustar à música</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="327" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>O vídeo dura %1 s; os últimos %2 s da música ficam de fora.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="295" />
+        <location filename="../src/app/ProjectPres.cpp" line="345" />
         <source>Click here to Add Background Music</source>
         <translation>Clique aqui para adicionar música de fundo</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/ProjectPres.cpp" line="297" />
+        <location filename="../src/app/ProjectPres.cpp" line="347" />
         <source>%n Audio Files</source>
         <translation><numerusform>%n arquivo de áudio</numerusform><numerusform>%n arquivos de áudio</numerusform></translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="322" />
+        <location filename="../src/app/ProjectPres.cpp" line="372" />
         <source>Audio Files</source>
         <translation>arquivos de áudio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="367" />
+        <location filename="../src/app/ProjectPres.cpp" line="417" />
         <source>Add Music</source>
         <translation>Adicionar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="378" />
+        <location filename="../src/app/ProjectPres.cpp" line="428" />
         <source>Remove Music</source>
         <translation>Remover música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="390" />
-        <location filename="../src/app/ProjectPres.cpp" line="402" />
+        <location filename="../src/app/ProjectPres.cpp" line="440" />
+        <location filename="../src/app/ProjectPres.cpp" line="452" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="428" />
-        <location filename="../src/app/ProjectPres.cpp" line="445" />
+        <location filename="../src/app/ProjectPres.cpp" line="478" />
+        <location filename="../src/app/ProjectPres.cpp" line="495" />
         <source>Add Photos</source>
         <translation>Adicionar fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="465" />
+        <location filename="../src/app/ProjectPres.cpp" line="515" />
         <source>Add Text</source>
         <translation>Adicionar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="481" />
-        <location filename="../src/app/ProjectPres.cpp" line="498" />
+        <location filename="../src/app/ProjectPres.cpp" line="531" />
+        <location filename="../src/app/ProjectPres.cpp" line="548" />
         <source>Remove Slide</source>
         <translation>Remover slide</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="481" />
+        <location filename="../src/app/ProjectPres.cpp" line="531" />
         <source>Remove Slides</source>
         <translation>Remover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="489" />
+        <location filename="../src/app/ProjectPres.cpp" line="539" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="507" />
+        <location filename="../src/app/ProjectPres.cpp" line="557" />
         <source>Move Slides</source>
         <translation>Mover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="515" />
+        <location filename="../src/app/ProjectPres.cpp" line="565" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="560" />
+        <location filename="../src/app/ProjectPres.cpp" line="610" />
         <source>Add Files</source>
         <translation>Adicionar arquivos</translation>
     </message>
@@ -683,7 +708,7 @@ Obrigado.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="307" />
+        <location filename="../src/templates/TemplateParser.cpp" line="344" />
         <source>The theme description cannot be read: %1</source>
         <translation>Não é possível ler a descrição do tema: %1</translation>
     </message>
@@ -946,12 +971,22 @@ Obrigado.</translation>
 <context>
     <name>TimelineBar</name>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="56" />
+        <location filename="../qml/TimelineBar.qml" line="57" />
+        <source>Pace: %1</source>
+        <translation>Ritmo: %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="77" />
+        <source>Fit to music</source>
+        <translation>Ajustar à música</translation>
+    </message>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="87" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="56" />
+        <location filename="../qml/TimelineBar.qml" line="87" />
         <source>Add Audio</source>
         <translation>Adicionar música</translation>
     </message>

@@ -168,6 +168,16 @@ T.update({
  'The sound device stopped taking the music: the preview plays on without it.': ('Das Audiogerät nimmt keine Musik mehr an: Die Vorschau läuft ohne sie weiter.', "Le périphérique audio n'accepte plus la musique : l'aperçu continue sans elle.", 'El dispositivo de sonido dejó de aceptar la música: la vista previa continúa sin ella.', 'O dispositivo de som parou de aceitar a música: a prévia continua sem ela.'),
  'The video could not be written to %1. Check that the disk has free space and that the folder can be written to, then make the video again.': ('Das Video konnte nicht nach %1 geschrieben werden. Prüfen Sie, ob auf dem Datenträger Platz frei ist und der Ordner beschreibbar ist, und erstellen Sie das Video dann erneut.', "La vidéo n'a pas pu être écrite dans %1. Vérifiez que le disque a de la place et que le dossier est accessible en écriture, puis créez de nouveau la vidéo.", 'No se pudo escribir el vídeo en %1. Compruebe que el disco tiene espacio libre y que se puede escribir en la carpeta, y vuelva a crear el vídeo.', 'Não foi possível gravar o vídeo em %1. Verifique se o disco tem espaço livre e se a pasta permite gravação, depois crie o vídeo novamente.'),
 })
+T.update({
+ "%1 s a photo": ("%1 s pro Foto", "%1 s par photo", "%1 s por foto", "%1 s por foto"),
+ "Change Pace": ("Tempo ändern", "Changement de rythme", "Cambiar ritmo", "Alterar ritmo"),
+ "Fit to Music": ("An die Musik anpassen", "Ajustement à la musique", "Ajustar a la música", "Ajustar à música"),
+ "Fit to music": ("An die Musik anpassen", "Ajuster à la musique", "Ajustar a la música", "Ajustar à música"),
+ "Pace: %1": ("Tempo: %1", "Rythme : %1", "Ritmo: %1", "Ritmo: %1"),
+ "Stop Fitting to Music": ("Nicht mehr an die Musik anpassen", "Fin de l'ajustement à la musique", "Dejar de ajustar a la música", "Parar de ajustar à música"),
+ "The theme's pace": ("Tempo des Themas", "Rythme du thème", "Ritmo del tema", "Ritmo do tema"),
+})
+
 # Texts with a count ("%n ..."): the singular and the plural form of each language.
 T.update({
  "%n Audio Files": (("%n Audiodatei", "%n Audiodateien"), ("%n fichier audio", "%n fichiers audio"), ("%n archivo de audio", "%n archivos de audio"), ("%n arquivo de áudio", "%n arquivos de áudio")),

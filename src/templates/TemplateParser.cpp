@@ -171,8 +171,8 @@ void TemplateParser::readTemplateAttributes(TemplateDescription& description) co
 namespace {
 
 // "A,B": frames A to B (B excluded) inside a scene of `frames` frames; false for anything else.
-bool spanAttribute(const QXmlStreamAttributes& attributes, const char* name, int frames,
-                   int* start, int* end)
+bool spanAttribute(const QXmlStreamAttributes& attributes, const char* name, int frames, int* start,
+                   int* end)
 {
     const QStringList parts = textAttribute(attributes, name).split(QLatin1Char(','));
     bool startRead = false;
@@ -193,8 +193,10 @@ void TemplateParser::readElasticSpans(const QXmlStreamAttributes& attributes, Sc
     if (spanAttribute(attributes, "hold", scene.frames, &scene.holdStart, &scene.holdEnd)) {
         // Without a range the hold plays as designed; a range that is not one keeps it so too.
         const QStringList range = textAttribute(attributes, "hold-range").split(QLatin1Char(','));
-        scene.holdMin = bounded(floatAt(range, 0, 1.0f), 0.25f, 1.0f, 1.0f);
-        scene.holdMax = bounded(range.size() > 1 ? range[1].toFloat() : 1.0f, 1.0f, 8.0f, 1.0f);
+        if (range.size() == 2) {
+            scene.holdMin = bounded(range[0].toFloat(), 0.25f, 1.0f, 1.0f);
+            scene.holdMax = bounded(range[1].toFloat(), 1.0f, 8.0f, 1.0f);
+        }
     }
     if (scene.bgType == Scene::VideoBackground)
         spanAttribute(attributes, "loop", scene.frames, &scene.loopStart, &scene.loopEnd);

@@ -15,6 +15,8 @@ struct SceneSpec
     int type;
     int objects;
     int frames;
+    int holdStart = 0; // a hold from holdStart to holdEnd, playing from half to four times
+    int holdEnd = 0;
 };
 
 QSharedPointer<TemplateDescription> theme(const QList<SceneSpec>& specs, int overflow)
@@ -39,6 +41,10 @@ QSharedPointer<TemplateDescription> theme(const QList<SceneSpec>& specs, int ove
             scene = texts;
         }
         scene->frames = spec.frames;
+        scene->holdStart = spec.holdStart;
+        scene->holdEnd = spec.holdEnd;
+        scene->holdMin = 0.5f;
+        scene->holdMax = 4.0f;
         t->scenes->insert(spec.id, scene);
     }
     return t;
@@ -66,6 +72,33 @@ QString planText(const Project& project)
         entries << QStringLiteral("%1:%2").arg(entry.sceneId).arg(kinds);
     }
     return entries.join(' ');
+}
+
+// Frames the video has: each hand-over takes the overlap and one frame more.
+int videoFrames(const Project& project)
+{
+    const int overflow = project.templateDescription()->sceneOverflow;
+    int frames = 0;
+    for (const ScenePlanEntry& entry : *project.scenePlan())
+        frames += entry.frames - (overflow >= 1 ? overflow + 1 : 0);
+    return frames + (overflow >= 1 ? overflow + 1 : 0);
+}
+
+// How the entries' holds were played: "min" all at their shortest, "max" all at their longest,
+// "designed" as the theme made them, else the hold of the first entry in frames.
+QString holds(const Project& project)
+{
+    const auto& scenes = *project.templateDescription()->scenes;
+    QSet<QString> seen;
+    for (const ScenePlanEntry& entry : *project.scenePlan()) {
+        const Scene& scene = *scenes.value(entry.sceneId);
+        seen << (entry.frames == scene.shortest()  ? QStringLiteral("min")
+                 : entry.frames == scene.longest() ? QStringLiteral("max")
+                 : entry.frames == scene.frames
+                     ? QStringLiteral("designed")
+                     : QString::number(entry.frames - scene.frames + scene.holdFrames()));
+    }
+    return seen.size() == 1 ? *seen.begin() : QStringLiteral("mixed");
 }
 
 TrackList music(float seconds)
@@ -124,6 +157,49 @@ private slots:
         QCOMPARE(project.usedSlides(), 5);
         QCOMPARE(planText(project), QStringLiteral("1:I 2:I 1:I 2:I 1:I"));
         QCOMPARE(qRound(project.duration() * 10), 250);
+    }
+
+    // Two photo scenes shaped like the built-in ones: 4 s with a 2.7 s hold, 4 s with a 2 s hold.
+    void holdsStretchToTheMusicOrFollowThePace_data()
+    {
+        QTest::addColumn<int>("photos");
+        QTest::addColumn<double>("music");
+        QTest::addColumn<int>("pace");
+        QTest::addColumn<bool>("fit");
+        QTest::addColumn<int>("used");
+        QTest::addColumn<int>("frames"); // -1: shorter than the music
+        QTest::addColumn<QString>("holds");
+        QTest::newRow("12 photos, 60 s") << 12 << 60.0 << 0 << true << 12 << 1800 << "mixed";
+        QTest::newRow("3 photos, 5 min") << 3 << 300.0 << 0 << true << 3 << -1 << "max";
+        QTest::newRow("200 photos, 30 s") << 200 << 30.0 << 0 << true << 18 << 900 << "mixed";
+        QTest::newRow("pace 1 s, 60 s") << 200 << 60.0 << 1 << true << 37 << 1800 << "mixed";
+        QTest::newRow("not fitted") << 12 << 60.0 << 0 << false << 12 << -1 << "designed";
+        QTest::newRow("no music, pace 5 s") << 4 << 0.0 << 5 << true << 4 << -1 << "150";
+        QTest::newRow("no music") << 4 << 0.0 << 0 << true << 4 << -1 << "designed";
+    }
+    void holdsStretchToTheMusicOrFollowThePace()
+    {
+        QFETCH(int, photos);
+        QFETCH(double, music);
+        QFETCH(int, pace);
+        QFETCH(bool, fit);
+        Project project;
+        project.setPace(pace);
+        project.setFitsMusic(fit);
+        project.setTemplateDescription(
+            theme({{1, 1, 1, 120, 20, 100}, {2, 1, 2, 120, 30, 90}}, 15));
+        if (music > 0)
+            project.setAudio(::music(float(music)));
+        project.setSlides(slides(QString(photos, 'I')));
+        QTEST(project.usedSlides(), "used");
+        QFETCH(int, frames);
+        if (frames >= 0)
+            QCOMPARE(videoFrames(project), frames);
+        else
+            QVERIFY(music == 0 || videoFrames(project) < qRound(music * 30));
+        QTEST(holds(project), "holds");
+        if (frames >= 0)
+            QCOMPARE(project.duration(), float(music));
     }
 
     void slideKindsWithoutScenesEndThePlan()

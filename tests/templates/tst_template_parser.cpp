@@ -170,6 +170,44 @@ private slots:
         QCOMPARE(two->color, QColor(0x20, 0x44, 0x11));
     }
 
+    // Holds and loops are optional; only spans inside the scene and ranges around 1 are taken.
+    void elasticSpans_data()
+    {
+        QTest::addColumn<QString>("attributes");
+        QTest::addColumn<QString>("read"); // hold start,end min..max loop start,end
+        QTest::newRow("none") << ""
+                              << "0,0 1..1 0,0";
+        QTest::newRow("hold and loop") << "hold='20,100' hold-range='0.5,4' loop='30,90'"
+                                       << "20,100 0.5..4 30,90";
+        QTest::newRow("hold without range") << "hold='20,100'"
+                                            << "20,100 1..1 0,0";
+        QTest::newRow("out of the scene") << "hold='20,121' loop='-1,50' hold-range='0.5,4'"
+                                          << "0,0 1..1 0,0";
+        QTest::newRow("backwards or one frame") << "hold='100,20' loop='5,6'"
+                                                << "0,0 1..1 0,0";
+        QTest::newRow("ranges bounded") << "hold='0,120' hold-range='0.01,1e9'"
+                                        << "0,120 0.25..8 0,0";
+        QTest::newRow("ranges inverted") << "hold='0,120' hold-range='2,0.5'"
+                                         << "0,120 1..1 0,0";
+        QTest::newRow("still loops not") << "bg-type='2' loop='10,20'"
+                                         << "0,0 1..1 0,0";
+    }
+    void elasticSpans()
+    {
+        QFETCH(QString, attributes);
+        auto t = parse(
+            ("<template><scene id='1' frames='120' " + attributes + "/></template>").toUtf8());
+        const Scene& scene = *t->scenes->value(1);
+        QTEST(QStringLiteral("%1,%2 %3..%4 %5,%6")
+                  .arg(scene.holdStart)
+                  .arg(scene.holdEnd)
+                  .arg(double(scene.holdMin))
+                  .arg(double(scene.holdMax))
+                  .arg(scene.loopStart)
+                  .arg(scene.loopEnd),
+              "read");
+    }
+
     // A description from anywhere: every number is brought into its range when it is read.
     void hostileValuesAreBounded()
     {

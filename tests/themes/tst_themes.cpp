@@ -3,11 +3,13 @@
 #include "TestDirs.h"
 #include "ThemeBook.h"
 #include "engine/LibavRender.h"
+#include "engine/PlanPlayer.h"
 #include "media/VideoInput.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/TextSlide.h"
 #include "templates/ImgScene.h"
+#include "templates/SceneTiming.h"
 #include "templates/TemplateCatalog.h"
 #include "templates/TemplateParser.h"
 #include "templates/TextScene.h"
@@ -35,6 +37,29 @@ QByteArray digest(const QString& path)
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// Mean absolute difference of two pictures' channels, 0..255.
+double difference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const uchar* p = a.constScanLine(y);
+        const uchar* q = b.constScanLine(y);
+        for (int x = 0; x < a.bytesPerLine(); ++x)
+            sum += qAbs(int(p[x]) - int(q[x]));
+    }
+    return sum / (a.height() * a.bytesPerLine());
+}
+
+// A corner of a slot, in pixels of a 1080p frame, at a designed position between keyframes.
+QPointF cornerAt(const SlotObject& slot, double position)
+{
+    const int frame = int(std::floor(position));
+    const Keyframe a = slot.keyframes.value(frame);
+    const Keyframe b = slot.keyframes.value(frame + 1, a);
+    const QPointF p = a.topLeft + (b.topLeft - a.topLeft) * (position - frame);
+    return QPointF(p.x() * 1920, p.y() * 1080);
 }
 
 template <typename SceneType> QList<const SlotObject*> slotsOf(const Scene& scene)
@@ -187,6 +212,96 @@ private slots:
                 }
             }
         }
+    }
+
+    // Twelve photos and a minute of music: every theme's video ends with the music and shows all
+    // twelve.
+    void everyThemeFitsAMinuteOfMusic()
+    {
+        for (const ThemeRecipe& recipe : book) {
+            Project project;
+            project.setTemplateDescription(parseTheme(kThemes, recipe.id));
+            project.setAudio({QSharedPointer<MediaFileInfo>::create(
+                60.0f, QString(), QString(), QString(), QStringLiteral("/m.m4a"))});
+            QVector<QSharedPointer<Slide>> photos;
+            for (int i = 0; i < 12; ++i)
+                photos << QSharedPointer<ImgSlide>::create(QStringLiteral("/p%1.jpg").arg(i));
+            project.setSlides(photos);
+            QVERIFY2(project.usedSlides() == 12, qPrintable(recipe.name));
+            const int frames = PlanPlayer::videoFrames(project, *project.templateDescription());
+            QVERIFY2(qAbs(frames - 1800) <= 1,
+                     qPrintable(QStringLiteral("%1: %2 frames").arg(recipe.name).arg(frames)));
+        }
+    }
+
+    // Played four times as long, a hold moves as smoothly as designed: the frame-to-frame step of
+    // a corner changes by under 0.05 px from one frame to the next, keyframe after keyframe.
+    void stretchedHoldsMoveSmoothly()
+    {
+        for (const ThemeRecipe& recipe : book) {
+            const auto theme = parseTheme(kThemes, recipe.id);
+            for (const QSharedPointer<Scene>& scene : *theme->scenes) {
+                QVERIFY2(scene->holdFrames() > 0, qPrintable(recipe.name));
+                const SceneTiming timing(*scene, scene->longest());
+                const int from = scene->holdStart + 1;
+                const int to =
+                    scene->holdStart + scene->longest() - scene->frames + scene->holdFrames() - 2;
+                const auto objects = scene->type == Scene::ImageSlides ? slotsOf<ImgScene>(*scene)
+                                                                       : slotsOf<TextScene>(*scene);
+                for (const SlotObject* slot : objects) {
+                    for (int i = from; i < to; ++i) {
+                        const QPointF change = cornerAt(*slot, timing.position(i + 1)) -
+                                               2 * cornerAt(*slot, timing.position(i)) +
+                                               cornerAt(*slot, timing.position(i - 1));
+                        QVERIFY2(qAbs(change.x()) < 0.05 && qAbs(change.y()) < 0.05,
+                                 qPrintable(QStringLiteral("%1, scene %2, frame %3")
+                                                .arg(recipe.name)
+                                                .arg(theme->scenes->key(scene))
+                                                .arg(i)));
+                    }
+                }
+            }
+        }
+    }
+
+    // A background goes from its loop's last frame back to its first as it goes from frame to
+    // frame near there.
+    void backgroundLoopsJoin()
+    {
+        int loops = 0;
+        for (const ThemeRecipe& recipe : book) {
+            const auto theme = parseTheme(kThemes, recipe.id);
+            for (const QSharedPointer<Scene>& scene : *theme->scenes) {
+                if (!scene->hasLoop())
+                    continue;
+                ++loops;
+                VideoInput input(kThemes + QStringLiteral("/%1/").arg(recipe.id) +
+                                 scene->bgHdFileName);
+                QVector<QImage> frames;
+                libav::FramePtr frame = libav::makeFrame();
+                frame->format = AV_PIX_FMT_BGRA;
+                frame->width = 64;
+                frame->height = 36;
+                av_frame_get_buffer(frame.get(), 32);
+                while (input.readFrame(frame.get()))
+                    frames << QImage(frame->data[0], 64, 36, frame->linesize[0],
+                                     QImage::Format_RGB32)
+                                  .copy();
+                const int a = scene->loopStart;
+                const int b = scene->loopEnd;
+                const double seam = difference(frames[b - 1], frames[a]);
+                double steps = 0; // the largest of the five steps on either side
+                for (int i = 0; i < 5; ++i)
+                    steps = qMax(steps, qMax(difference(frames[b - 2 - i], frames[b - 1 - i]),
+                                             difference(frames[a + i], frames[a + i + 1])));
+                QVERIFY2(seam <= steps + 0.5, qPrintable(QStringLiteral("%1, scene %2: %3 > %4")
+                                                             .arg(recipe.name)
+                                                             .arg(theme->scenes->key(scene))
+                                                             .arg(seam)
+                                                             .arg(steps)));
+            }
+        }
+        QVERIFY(loops > 0);
     }
 
     void buildingAgainGivesTheSameBytes()

@@ -413,6 +413,21 @@ private slots:
                  QStringLiteral("0:11 / 0:40 "));
         QVERIFY(ui->item("musicNote")->property("text").toString().contains("left out"));
         grab("editing");
+
+        // The pace from its menu, the fit from its box; both are edits that undo.
+        ProjectPres* project = ProjectPres::instance();
+        QVERIFY(ui->click("paceButton"));
+        QVERIFY(ui->click("paceChoice3"));
+        QCOMPARE(project->pace(), 3);
+        QCOMPARE(ui->item("paceButton")->property("text").toString(),
+                 QStringLiteral("Pace: 3 s a photo"));
+        QVERIFY(ui->item("fitCheck")->property("checked").toBool());
+        QVERIFY(ui->click("fitCheck"));
+        QVERIFY(!project->fitsMusic());
+        QVERIFY(ui->click("undoButton"));
+        QVERIFY(project->fitsMusic());
+        QVERIFY(ui->click("undoButton"));
+        QCOMPARE(project->pace(), 0);
     }
 
     // The grid by keyboard: Tab reaches it, arrows and Shift select, Ctrl+A all, Delete removes,

@@ -2,6 +2,7 @@
 
 #include "SamplePictures.h"
 #include "ScenePreview.h"
+#include "SceneSpans.h"
 #include "base/AtomicFile.h"
 #include "media/AsyncVideoOutput.h"
 #include "media/FramePool.h"
@@ -109,6 +110,16 @@ bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& fold
                        .arg(QString::fromLatin1(hash.result().toHex()))
                        .arg(video.size());
         }
+        // Where the scene may stretch to fit the music, and the background's loop.
+        const SceneSpans spans(scene);
+        if (spans.hasHold())
+            xml += QStringLiteral(" hold=\"%1,%2\" hold-range=\"%3,%4\"")
+                       .arg(spans.start())
+                       .arg(spans.end())
+                       .arg(SceneSpans::kShortest)
+                       .arg(SceneSpans::kLongest);
+        if (spans.loops())
+            xml += QStringLiteral(" loop=\"%1,%2\"").arg(spans.start()).arg(spans.end());
         xml += QStringLiteral(">\n");
         for (int id = 0; id < scene.objects.size(); ++id) {
             const SlotRecipe& slot = scene.objects[id];
@@ -175,6 +186,7 @@ bool ThemeWriter::writeBackground(const SceneRecipe& scene, const QString& folde
 bool ThemeWriter::writeVideo(const SceneRecipe& scene, const QString& path, QSize size)
 {
     auto pool = QSharedPointer<FramePool>::create(size);
+    const SceneSpans spans(scene);
     bool failed = false;
     {
         AsyncVideoOutput output;
@@ -191,8 +203,7 @@ bool ThemeWriter::writeVideo(const SceneRecipe& scene, const QString& path, QSiz
                 QThread::msleep(5);
             PoolFrame frame = PoolFrame::acquire(pool, &output);
             QImage target = frame.image();
-            QPainter(&target).drawImage(
-                0, 0, scene.backdrop(i, scene.frames, size.width(), size.height()));
+            QPainter(&target).drawImage(0, 0, spans.backdrop(i, size.width(), size.height()));
             frame.setIndex(i);
             output.writeVideoFrame(std::move(frame), 1, 30, (i + 1) / 30.0);
         }
