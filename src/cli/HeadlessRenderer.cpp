@@ -36,9 +36,9 @@ struct HeadlessRenderer::Request
     QStringList music;
     bool fullHd = false;
     QString output;
-    int frame = -1; // --frame: one frame as a picture instead of the video
-    QSize size;     // --size, for --frame
-    int pace = -1;  // --pace: seconds a photo rests; -1 for the project's own
+    int frame = -1;  // --frame: one frame as a picture instead of the video
+    QSize size;      // --size, for --frame
+    int pace = -1;   // --pace: seconds a photo rests; -1 for the project's own
     bool fit = true; // --no-fit: the holds stay at the pace even with music
 };
 

@@ -79,8 +79,7 @@ QVector<int> PlanPlayer::entryStarts(const Project& project, const TemplateDescr
         starts.push_back(at);
         // A scene hands over to the next one when `sceneOverflow` frames are left after the
         // frame it writes last: the rest is composed under the next scene's first frames.
-        at += playedFrames(entry, theme) -
-              (theme.sceneOverflow >= 1 ? theme.sceneOverflow + 1 : 0);
+        at += playedFrames(entry, theme) - (theme.sceneOverflow >= 1 ? theme.sceneOverflow + 1 : 0);
     }
     return starts;
 }

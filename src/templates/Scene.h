@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 
 // One scene of a template: a background clip that supplies every output frame, and slots.
 class Scene
