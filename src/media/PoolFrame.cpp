@@ -62,3 +62,9 @@ void PoolFrame::setIndex(int64_t index)
     if (frame)
         frame->pts = index;
 }
+
+void PoolFrame::setKeyFrame(bool key)
+{
+    if (frame)
+        frame->pict_type = key ? AV_PICTURE_TYPE_I : AV_PICTURE_TYPE_NONE;
+}

@@ -34,6 +34,9 @@ public:
     // The frame's number in its stream (its time stamp in frame units).
     int64_t index() const;
     void setIndex(int64_t index);
+    // Asks the encoder to start a group of pictures at this frame (a point readers can seek to),
+    // or leaves the choice to it.
+    void setKeyFrame(bool key);
 
     // For the media layer's decoders and encoders.
     AVFrame* get() const { return frame; }

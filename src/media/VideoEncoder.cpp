@@ -66,6 +66,10 @@ void VideoEncoder::encode(const AVFrame* frame, int num, int den)
         throwLibav("av_frame_make_writable", result);
     convert(frame);
     picture->pts = toCodecTime(frame->pts, num, den) + offset;
+    // A frame marked as a key frame starts a new group, so that a reader can seek to it (the
+    // start of a background's loop); unmarked frames are the encoder's to choose.
+    picture->pict_type =
+        frame->pict_type == AV_PICTURE_TYPE_I ? AV_PICTURE_TYPE_I : AV_PICTURE_TYPE_NONE;
     send(picture.get());
     ++encoded;
 }

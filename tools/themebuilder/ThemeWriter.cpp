@@ -205,6 +205,8 @@ bool ThemeWriter::writeVideo(const SceneRecipe& scene, const QString& path, QSiz
             QImage target = frame.image();
             QPainter(&target).drawImage(0, 0, spans.backdrop(i, size.width(), size.height()));
             frame.setIndex(i);
+            // Renders seek back to the loop's start: it begins a group of pictures of its own.
+            frame.setKeyFrame(spans.loops() && i == spans.start());
             output.writeVideoFrame(std::move(frame), 1, 30, (i + 1) / 30.0);
         }
         output.finish();
