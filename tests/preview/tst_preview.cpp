@@ -123,11 +123,15 @@ class TestPreview : public QObject
     }
 
     // Every frame the preview thread hands to the display, in order, none dropped.
-    QMap<int, QImage> previewFrames(int entry, const QList<int>& wanted)
+    QMap<int, QImage> previewFrames(int entry, const QList<int>& wanted,
+                                    QSharedPointer<Project> played = nullptr)
     {
+        if (!played)
+            played = project;
         auto sink = QSharedPointer<DisplaySink>::create(4);
         WorkerThread thread;
-        thread.start(new PreviewWorker(project, theme, hd, entry, sink));
+        thread.start(
+            new PreviewWorker(played, played->templateDescription(), hd, entry, sink));
         QMap<int, QImage> frames;
         for (int index = 0;;) {
             const DisplaySink::Taken taken = sink->take(index);
@@ -189,6 +193,55 @@ private slots:
             QVERIFY(meanDifference(played[index], FrameGrab::grab(project, theme, hd, index + 1)) >
                     6.0);
         QVERIFY(FrameGrab::grab(project, theme, hd, frames).isNull());
+    }
+
+    // A hold stretched to fill the music looks the same in the preview, the render and a single
+    // frame, and its frames show the drawn scene's moments in between: the slot drifts right.
+    void aStretchedHoldIsTheSameEverywhere()
+    {
+        ThemeFixture::ThemeSpec spec;
+        spec.id = 2;
+        ThemeFixture::SceneSpec drifting;
+        drifting.frames = 40;
+        drifting.video = true;
+        drifting.slot = QRectF(0.1, 0.3, 0.3, 0.3);
+        drifting.drift = 0.004;
+        drifting.attributes = QStringLiteral("hold=\"5,35\" hold-range=\"0.5,4\"");
+        spec.scenes = {drifting};
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), spec));
+        MediaFixtures::AudioSpec music;
+        music.seconds = 4;
+        QVERIFY(MediaFixtures::writeAudio(dirs.file("four.wav"), music));
+        const QVector<QSharedPointer<Slide>> photo{QSharedPointer<ImgSlide>::create(
+            dirs.picture("green.png", Qt::green, QSize(300, 200)))};
+        auto stretched = QSharedPointer<Project>::create();
+        stretched->setThemeId(2);
+        stretched->setAudio({MediaFileInfo::fromFile(dirs.file("four.wav"))});
+        stretched->setSlides(photo);
+        const auto drawnTheme = stretched->templateDescription();
+        QCOMPARE(PlanPlayer::videoFrames(*stretched, *drawnTheme), 120);
+        auto drawn = QSharedPointer<Project>::create();
+        drawn->setThemeId(2);
+        drawn->setSlides(photo);
+
+        const QList<int> indices = {3, 60, 117};
+        const QString video = dirs.file("stretched.mp4");
+        QVERIFY(LibavRender(stretched, drawnTheme, video).render());
+        const QList<QImage> rendered = videoFrames(video, indices);
+        QCOMPARE(rendered.size(), indices.size());
+        const QMap<int, QImage> played = previewFrames(0, indices, stretched);
+        for (int k = 0; k < indices.size(); ++k) {
+            const QImage single = FrameGrab::grab(stretched, drawnTheme, hd, indices[k]);
+            QVERIFY(meanDifference(single, played.value(indices[k])) < 0.01);
+            QVERIFY(meanDifference(single, rendered[k]) < 3.0);
+        }
+        // Frame 60 is 55 frames into the hold, played 110 frames long instead of 30: the drawn
+        // scene's frame 5 + 55 * 30 / 110 = 20, and frame 3 is frame 3.
+        QVERIFY(meanDifference(played.value(60), FrameGrab::grab(drawn, drawnTheme, hd, 20)) <
+                0.01);
+        QVERIFY(meanDifference(played.value(3), FrameGrab::grab(drawn, drawnTheme, hd, 3)) < 0.01);
+        QVERIFY(meanDifference(played.value(60), FrameGrab::grab(drawn, drawnTheme, hd, 21)) >
+                0.1);
     }
 
     void seekingToASlideShowsItsScenesFirstFrame()

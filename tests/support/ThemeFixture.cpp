@@ -78,7 +78,7 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
                     return false;
                 xml += QStringLiteral(" bg-hd-file-name=\"%1\"").arg(copy);
             }
-            xml += QStringLiteral(">\n");
+            xml += QLatin1Char(' ') + scene.attributes + QStringLiteral(">\n");
         } else {
             background = QStringLiteral("bg%1.png").arg(scene.id);
             QImage image(64, 36, QImage::Format_RGB32);
@@ -86,11 +86,11 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
             if (!image.save(folder + background))
                 return false;
             xml += QStringLiteral("<scene id=\"%1\" type=\"%2\" frames=\"%3\" bg-type=\"2\" "
-                                  "bg-file-name=\"%4\">\n")
+                                  "bg-file-name=\"%4\" %5>\n")
                        .arg(scene.id)
                        .arg(scene.type)
                        .arg(scene.frames)
-                       .arg(background);
+                       .arg(background, scene.attributes);
         }
         for (int object = 0; object < scene.objects; ++object) {
             xml += QStringLiteral("<object id=\"%1\" aspect=\"%2\"%3><transform>")
@@ -102,7 +102,9 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
                                           ? scene.corners[object]
                                           : QPolygonF(QPolygonF(scene.slot).mid(0, 4));
             for (int f = 0; f < scene.frames; ++f)
-                xml += QStringLiteral("<frame id=\"%1\">%2</frame>").arg(f).arg(frameText(corners));
+                xml += QStringLiteral("<frame id=\"%1\">%2</frame>")
+                           .arg(f)
+                           .arg(frameText(corners.translated(scene.drift * f, 0)));
             xml += QStringLiteral("</transform></object>\n");
         }
         xml += QStringLiteral("</scene>\n");

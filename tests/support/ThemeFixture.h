@@ -29,6 +29,10 @@ struct SceneSpec
     // bottom-left).
     QList<QPolygonF> corners;
     float aspect = 1.0f;
+    // The slots move right by this share of the frame's width on every frame.
+    double drift = 0.0;
+    // More attributes of the scene, as written ("hold=\"5,25\" hold-range=\"0.5,4\"").
+    QString attributes;
 };
 
 struct ThemeSpec
