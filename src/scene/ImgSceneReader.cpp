@@ -7,6 +7,7 @@ ImgSceneReader::ImgSceneReader(QSharedPointer<IAsyncAVInput> background, int wid
                                const ImgScene* scene, SlideIterator& slides)
     : SceneReaderBase(std::move(background))
 {
+    designedFrames = scene->frames;
     for (const QSharedPointer<ImgObject>& object : *scene->objects) {
         const QSharedPointer<ImgSlide> slide = slides.next().objectCast<ImgSlide>();
         layers.push_back(QSharedPointer<ObjectLayer>::create(object, slide, width, height));

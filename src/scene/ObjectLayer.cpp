@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QTransform>
 
+#include <QLineF>
+
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -85,6 +88,11 @@ ObjectLayer::ObjectLayer(QSharedPointer<ImgObject> object, QSharedPointer<ImgSli
                          int width, int height)
     : imgObject(std::move(object))
 {
+    if (imgObject->panZoom.enabled) {
+        if (slide)
+            prepareMoving(*slide, width, height);
+        return;
+    }
     // Never decode more pixels than the largest share of the frame the slot may take.
     const QSize largest(int(float(width) * imgObject->maxWidth),
                         int(float(height) * imgObject->maxHeight));
@@ -148,6 +156,67 @@ ObjectLayer::ObjectLayer(QSharedPointer<TextObject> object, const QImage& pictur
     fit(float(picture.width()) / float(picture.height()), textObject->aspect);
 }
 
+namespace {
+
+// The slot's largest width and height on a frame of width x height, over all its keyframes.
+QSizeF largestSlot(const SlotObject& object, int width, int height)
+{
+    double w = 0;
+    double h = 0;
+    for (const Keyframe& k : object.keyframes) {
+        const auto at = [&](const QPointF& p) { return QPointF(p.x() * width, p.y() * height); };
+        const QPointF p0 = at(k.topLeft), p1 = at(k.topRight), p2 = at(k.bottomRight),
+                      p3 = at(k.bottomLeft);
+        w = std::max({w, QLineF(p0, p1).length(), QLineF(p3, p2).length()});
+        h = std::max({h, QLineF(p0, p3).length(), QLineF(p1, p2).length()});
+    }
+    return QSizeF(w, h);
+}
+
+} // namespace
+
+void ObjectLayer::prepareMoving(const ImgSlide& slide, int width, int height)
+{
+    const ImgObject& spec = *imgObject;
+    // The slot at its largest, in the slot's own shape.
+    QSizeF slot = largestSlot(spec, width, height);
+    slot = QSizeF(std::max(slot.width(), slot.height() * spec.aspect),
+                  std::max(slot.height(), slot.width() / spec.aspect));
+    if (slot.isEmpty())
+        return;
+    // Decoded large enough to cover the slot at the largest zoom, and no larger.
+    const double zoom = PanZoom::largestZoom(spec.panZoom);
+    QImage photo = *loadImage(
+        slide.path(),
+        QSize(int(std::ceil(slot.width() * zoom)), int(std::ceil(slot.height() * zoom))), true);
+    if (photo.isNull())
+        return;
+    const int turns = ((slide.rotation() % 4) + 4) % 4;
+    if (turns != 0)
+        photo = rotateImage(turns * 90, photo);
+    // Exactly as large as covering the slot at the largest zoom needs (the decoder gives more):
+    // every frame then samples it at one photo pixel per slot pixel or a little less, where
+    // sampling between pixels follows the smallest motion.
+    const QSizeF needed(slot.width() * zoom, slot.height() * zoom);
+    const double scale = std::max(needed.width() / photo.width(), needed.height() / photo.height());
+    if (scale < 1.0)
+        photo = photo.scaled(std::max(1, int(std::ceil(photo.width() * scale))),
+                             std::max(1, int(std::ceil(photo.height() * scale))),
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    moving = std::make_unique<PanZoomPicture>(std::move(photo), spec, slot);
+    if (moving->isNull()) {
+        moving.reset();
+        return;
+    }
+    sourceQuad = moving->quad();
+    fit(spec.aspect, spec.aspect); // the photo fills the slot: nothing is left empty
+}
+
+const QImage& ObjectLayer::currentPicture() const
+{
+    return moving->at(sceneProgress);
+}
+
 void ObjectLayer::fit(float pictureRatio, float aspect)
 {
     fitVertically = pictureRatio > aspect;
@@ -164,6 +233,10 @@ const SlotObject& ObjectLayer::slot() const
 
 void ObjectLayer::draw(double frameNumber, QImage* target, double) const
 {
+    if (moving) {
+        drawMoving(frameNumber, target);
+        return;
+    }
     if (pixmap.isNull())
         return;
     Keyframe between;
@@ -211,6 +284,17 @@ void ObjectLayer::draw(double frameNumber, QImage* target, double) const
     QPainter(target).drawImage(cacheAt, cache);
 }
 
+void ObjectLayer::drawMoving(double frameNumber, QImage* target) const
+{
+    Keyframe between;
+    const Keyframe* k = keyframeAt(slot(), frameNumber, &between);
+    QTransform transform;
+    if (!k || !placement(*k, target->size(), &transform))
+        return;
+    // A new picture every frame: nothing to keep for a slot that holds still.
+    drawTransformed(target, currentPicture(), transform, k->opacity < 0.99f ? k->opacity : 1.0);
+}
+
 bool ObjectLayer::placement(const Keyframe& k, QSize size, QTransform* transform) const
 {
     const SlotObject& object = slot();
@@ -243,6 +327,6 @@ bool ObjectLayer::placement(const Keyframe& k, QSize size, QTransform* transform
     const QPolygonF destination({p0, p1, p2, p3});
     if (sourceQuad.size() != 4 || !QTransform::quadToQuad(sourceQuad, destination, *transform))
         return false;
-    *transform = affineIfFlat(*transform, pixmap.size());
+    *transform = affineIfFlat(*transform, moving ? currentPicture().size() : pixmap.size());
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scene/PanZoomPicture.h"
 #include "templates/ImgObject.h"
 #include "templates/TextObject.h"
 
@@ -8,6 +9,7 @@
 #include <QSharedPointer>
 #include <QTransform>
 
+#include <memory>
 #include <optional>
 
 class ImgSlide;
@@ -28,14 +30,22 @@ public:
     // Draws the layer onto `target` as it stands at designed frame `frameNumber`, between two
     // keyframes when it is not whole.
     void draw(double frameNumber, QImage* target, double step) const;
+    // How far through its scene the next draw is (0 at the first played frame, 1 at the last):
+    // a panning or zooming photo's window follows it.
+    void setSceneProgress(double progress) { sceneProgress = progress; }
 
     bool fitsVertically() const { return fitVertically; }
     float insetShare() const { return inset; }
-    const QImage& picture() const { return pixmap; }
+    const QImage& picture() const { return moving ? currentPicture() : pixmap; }
     const QPolygonF& pictureQuad() const { return sourceQuad; }
 
 private:
     const SlotObject& slot() const;
+    // A photo that covers its slot and pans or zooms (the object's pan and zoom).
+    void prepareMoving(const ImgSlide& slide, int width, int height);
+    void drawMoving(double frameNumber, QImage* target) const;
+    // The picture as drawn now: the prepared one, or the panning photo's current window.
+    const QImage& currentPicture() const;
     // The transform that puts the picture where keyframe `k` places it on a frame of `size`.
     bool placement(const Keyframe& k, QSize size, QTransform* transform) const;
     void fit(float pictureRatio, float aspect);
@@ -46,6 +56,8 @@ private:
     float inset = 0.0f;
     QImage pixmap;        // the prepared picture, shadow included
     QPolygonF sourceQuad; // its framed photo (or whole text picture) inside `pixmap`
+    std::unique_ptr<PanZoomPicture> moving; // instead of `pixmap`, for a panning photo
+    double sceneProgress = 0.0;
 
     // The keyframe drawn last, and the picture of the layer as drawn there once it held still
     // (`cached`; a null `cache` when nothing of it was on the frame).

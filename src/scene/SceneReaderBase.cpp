@@ -32,7 +32,12 @@ QString SceneReaderBase::backgroundFailure() const
 void SceneReaderBase::drawElements(QSharedPointer<QImage> target, double step)
 {
     const double position = timing ? timing->position(frameCounter) : frameCounter;
-    for (const QSharedPointer<ObjectLayer>& layer : layers)
+    // Panning photos move with the time played, evenly through a stretched hold.
+    const int length = timing ? timing->length() : designedFrames;
+    const double progress = length > 1 ? qMin(1.0, double(frameCounter) / (length - 1)) : 0.0;
+    for (const QSharedPointer<ObjectLayer>& layer : layers) {
+        layer->setSceneProgress(progress);
         layer->draw(position, target.data(), step);
+    }
     ++frameCounter;
 }

@@ -33,6 +33,7 @@ protected:
     QString backgroundFailure() const override;
 
     std::list<QSharedPointer<ObjectLayer>> layers;
+    int designedFrames = 0; // the scene's own length, for how far through it a frame is
 
 private:
     QSharedPointer<IAsyncAVInput> background;

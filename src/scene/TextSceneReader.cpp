@@ -41,6 +41,7 @@ TextSceneReader::TextSceneReader(QSharedPointer<IAsyncAVInput> background, int w
                                  const TextScene* scene, SlideIterator& slides, int themeId)
     : SceneReaderBase(std::move(background))
 {
+    designedFrames = scene->frames;
     for (const QSharedPointer<TextObject>& object : *scene->objects) {
         const QSharedPointer<TextSlide> slide = slides.next().objectCast<TextSlide>();
         const QImage picture = slide ? textPicture(*object, slide->text(), width, height,

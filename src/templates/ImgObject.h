@@ -1,5 +1,6 @@
 #pragma once
 
+#include "templates/PanZoomSpec.h"
 #include "templates/SlotObject.h"
 
 #include <QColor>
@@ -11,4 +12,6 @@ struct ImgObject : SlotObject
     // slot, or as wide) or of its width (photo relatively wider).
     float borderWidth = 0.0f;
     QColor borderColor = QColor(255, 255, 255);
+    // Optional: the photo covers the slot and pans or zooms over the scene.
+    PanZoomSpec panZoom;
 };

@@ -28,6 +28,7 @@ namespace {
 //   v-pos, h-pos                                       0, 1, 2 (anything else: 0, centred)
 //   hold, loop                                         frames inside the scene, start before end
 //   hold-range                                         0.25 .. 1 (shortest), 1 .. 8 (longest)
+//   zoom / pan windows and centres                     1 .. 4 / fractions of the photo
 // Numbers that are not finite take the default.
 constexpr int kMaxFrames = 36000;
 
@@ -258,6 +259,79 @@ void TemplateParser::readSlotAttributes(const QXmlStreamAttributes& attributes,
     object.hPos = hPos >= SlotObject::Centre && hPos <= SlotObject::End ? hPos : SlotObject::Centre;
 }
 
+namespace {
+
+// "x,y x,y": two points of fractions 0..1; false for anything else.
+bool twoPoints(const QString& text, QPointF* from, QPointF* to)
+{
+    const QStringList ends = text.split(QLatin1Char(' '));
+    if (ends.size() != 2)
+        return false;
+    QPointF points[2];
+    for (int i = 0; i < 2; ++i) {
+        const QStringList xy = ends[i].split(QLatin1Char(','));
+        if (xy.size() != 2)
+            return false;
+        bool xRead = false;
+        bool yRead = false;
+        points[i] = QPointF(qBound(0.0, xy[0].toDouble(&xRead), 1.0),
+                            qBound(0.0, xy[1].toDouble(&yRead), 1.0));
+        if (!xRead || !yRead || !std::isfinite(xy[0].toDouble()) ||
+            !std::isfinite(xy[1].toDouble()))
+            return false;
+    }
+    *from = points[0];
+    *to = points[1];
+    return true;
+}
+
+// "x,y,w,h x,y,w,h": two rectangles of fractions of the photo, at least a twentieth wide and
+// high, inside it; false for anything else.
+bool twoRects(const QString& text, QRectF* from, QRectF* to)
+{
+    const QStringList ends = text.split(QLatin1Char(' '));
+    if (ends.size() != 2)
+        return false;
+    QRectF rects[2];
+    for (int i = 0; i < 2; ++i) {
+        const QStringList parts = ends[i].split(QLatin1Char(','));
+        if (parts.size() != 4)
+            return false;
+        double v[4];
+        for (int k = 0; k < 4; ++k) {
+            bool read = false;
+            v[k] = parts[k].toDouble(&read);
+            if (!read || !std::isfinite(v[k]))
+                return false;
+        }
+        const double w = qBound(0.05, v[2], 1.0);
+        const double h = qBound(0.05, v[3], 1.0);
+        rects[i] = QRectF(qBound(0.0, v[0], 1.0 - w), qBound(0.0, v[1], 1.0 - h), w, h);
+    }
+    *from = rects[0];
+    *to = rects[1];
+    return true;
+}
+
+} // namespace
+
+void TemplateParser::readPanZoom(const QXmlStreamAttributes& attributes, PanZoomSpec& spec)
+{
+    if (twoRects(textAttribute(attributes, "pan"), &spec.rectFrom, &spec.rectTo)) {
+        spec.enabled = true;
+    } else if (attributes.hasAttribute(QStringLiteral("zoom"))) {
+        const QStringList zooms = textAttribute(attributes, "zoom").split(QLatin1Char(','));
+        if (zooms.size() != 2)
+            return;
+        spec.enabled = true;
+        spec.zoomFrom = bounded(zooms[0].toFloat(), 1.0f, 4.0f, 1.0f);
+        spec.zoomTo = bounded(zooms[1].toFloat(), 1.0f, 4.0f, 1.0f);
+        spec.centred =
+            twoPoints(textAttribute(attributes, "zoom-centre"), &spec.centreFrom, &spec.centreTo);
+    }
+    spec.linear = textAttribute(attributes, "pan-easing") == QLatin1String("linear");
+}
+
 void TemplateParser::parseObject(bool imageScene, ImgScene& images, TextScene& texts)
 {
     const QXmlStreamAttributes attributes = reader.attributes();
@@ -272,6 +346,7 @@ void TemplateParser::parseObject(bool imageScene, ImgScene& images, TextScene& t
                 QColor(colourPart(rgb[0]), colourPart(rgb[1]), colourPart(rgb[2]));
         object->borderWidth =
             bounded(floatAttribute(attributes, "border-width", 0.0f), 0.0f, 1.0f, 0.0f);
+        readPanZoom(attributes, object->panZoom);
         images.objects->insert(id, object);
     } else {
         auto object = QSharedPointer<TextObject>::create();

@@ -26,6 +26,8 @@ private:
     static void readElasticSpans(const QXmlStreamAttributes& attributes, class Scene& scene);
     void parseObject(bool imageScene, class ImgScene& images, class TextScene& texts);
     void parseKeyframes(SlotObject& object);
+    // A photo slot's optional "pan", or "zoom" with "zoom-centre", and "pan-easing".
+    static void readPanZoom(const QXmlStreamAttributes& attributes, struct PanZoomSpec& spec);
     void readSlotAttributes(const QXmlStreamAttributes& attributes, SlotObject& object) const;
     bool stopped() const;
 

@@ -43,6 +43,45 @@ bool isBlack(const QImage& image, int x, int y)
     return c.red() < 40 && c.green() < 40 && c.blue() < 40;
 }
 
+// Eight vertical stripes of 200 pixels, each of its own colour, 1600 x 800.
+QString stripes(const TestDirs& dirs)
+{
+    QImage photo(1600, 800, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    for (int i = 0; i < 8; ++i)
+        painter.fillRect(i * 200, 0, 200, 800, QColor::fromHsv(i * 45, 255, 255));
+    painter.end();
+    const QString path = dirs.file("stripes.png");
+    photo.save(path);
+    return path;
+}
+
+// Which stripe a pixel of the frame shows; -1 for none.
+int stripeAt(const QImage& frame, int x, int y)
+{
+    const QColor c = frame.pixelColor(x, y);
+    for (int i = 0; i < 8; ++i) {
+        const QColor s = QColor::fromHsv(i * 45, 255, 255);
+        if (qAbs(c.red() - s.red()) + qAbs(c.green() - s.green()) + qAbs(c.blue() - s.blue()) < 24)
+            return i;
+    }
+    return -1;
+}
+
+// The centre of the dark pixels inside `area`, weighted by how dark they are.
+QPointF darkCentre(const QImage& frame, const QRect& area)
+{
+    double sum = 0;
+    QPointF at;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const double dark = 255 - qGray(frame.pixel(x, y));
+            sum += dark;
+            at += QPointF(x, y) * dark;
+        }
+    return sum > 0 ? at / sum : QPointF();
+}
+
 } // namespace
 
 class TestObjectLayer : public QObject
@@ -297,6 +336,104 @@ private slots:
         const QImage same = makeShadow(source, 1, 1, 0.0f, Qt::black, 60, &plain);
         QCOMPARE(same, source);
         QCOMPARE(plain, QPolygonF({{0, 0}, {200, 0}, {200, 100}, {0, 100}}));
+    }
+
+    // A panning photo covers its slot, and the window of it that shows is where the motion puts
+    // it at the start, the middle and the end: stripes of 200 photo pixels, 100 frame pixels
+    // wide in a 400 x 400 slot (zoom 1), 200 wide at zoom 2.
+    void panAndZoomShowTheWindowOfTheirMoment_data()
+    {
+        QTest::addColumn<QString>("motion"); // zoom from,to [centres]
+        QTest::addColumn<double>("progress");
+        QTest::addColumn<QString>("shown"); // the stripes at slot x 50, 150, 250, 350
+        QTest::newRow("open, start") << "1,1" << 0.0 << "0123";
+        QTest::newRow("open, middle") << "1,1" << 0.5 << "2345";
+        QTest::newRow("open, end") << "1,1" << 1.0 << "4567";
+        QTest::newRow("zoom in, end") << "1,2 0.5,0.5 0.5,0.5" << 1.0 << "3344";
+        QTest::newRow("zoom in, start") << "1,2 0.5,0.5 0.5,0.5" << 0.0 << "2345";
+        QTest::newRow("centre at the edge") << "2,2 0,0.5 0,0.5" << 0.0 << "0011";
+    }
+    void panAndZoomShowTheWindowOfTheirMoment()
+    {
+        QFETCH(QString, motion);
+        QFETCH(double, progress);
+        const QRectF slot(440, 160, 400, 400);
+        auto object = slotAt(slot, 1280, 720, 1.0f);
+        const QStringList parts = motion.split(' ');
+        const QStringList zoom = parts[0].split(',');
+        object->panZoom.enabled = true;
+        object->panZoom.zoomFrom = zoom[0].toDouble();
+        object->panZoom.zoomTo = zoom[1].toDouble();
+        if (parts.size() == 3) {
+            object->panZoom.centred = true;
+            const QStringList a = parts[1].split(','), b = parts[2].split(',');
+            object->panZoom.centreFrom = QPointF(a[0].toDouble(), a[1].toDouble());
+            object->panZoom.centreTo = QPointF(b[0].toDouble(), b[1].toDouble());
+        }
+        ObjectLayer layer(object, QSharedPointer<ImgSlide>::create(stripes(dirs)), 1280, 720);
+        layer.setSceneProgress(progress);
+        QImage frame = blackFrame();
+        layer.draw(0, &frame, 1.0);
+        QString shown;
+        for (int x : {50, 150, 250, 350})
+            shown += QString::number(stripeAt(frame, int(slot.left()) + x, 360));
+        QTEST(shown, "shown");
+        // Covered: the slot's corners show the photo, the frame around them stays black.
+        QVERIFY(stripeAt(frame, int(slot.left()) + 2, int(slot.top()) + 2) >= 0);
+        QVERIFY(stripeAt(frame, int(slot.right()) - 2, int(slot.bottom()) - 2) >= 0);
+        QVERIFY(isBlack(frame, int(slot.left()) - 3, 360));
+    }
+
+    // Border and shadow stay with the slot while the photo moves inside them.
+    void aPanningPhotoKeepsItsBorderAndShadow()
+    {
+        const QRectF slot(440, 160, 400, 400);
+        auto object = slotAt(slot, 1280, 720, 1.0f);
+        object->panZoom.enabled = true;
+        object->borderWidth = 0.05f; // 20 of the 440 picture pixels: 18 frame pixels
+        object->borderColor = Qt::white;
+        object->shadow = ShadowSpec{1.0f, 1.0f, 0.5f, QColor(255, 0, 0, 255)};
+        ObjectLayer layer(object, QSharedPointer<ImgSlide>::create(stripes(dirs)), 1280, 720);
+        for (double progress : {0.0, 1.0}) {
+            layer.setSceneProgress(progress);
+            QImage frame = blackFrame();
+            layer.draw(0, &frame, 1.0);
+            QCOMPARE(frame.pixelColor(int(slot.left()) + 8, 360), QColor(Qt::white));
+            QVERIFY(stripeAt(frame, int(slot.left()) + 30, 360) >= 0);
+            QVERIFY(frame.pixelColor(int(slot.right()) + 10, int(slot.bottom()) + 10).red() > 60);
+        }
+    }
+
+    // A slow zoom (1 to 1.1 over five seconds) moves a marked spot smoothly: its centre's step
+    // changes by under 0.05 px from frame to frame. Windows rounded to whole pixels would jump.
+    void aSlowZoomDoesNotShake()
+    {
+        QImage photo(1200, 800, QImage::Format_RGB32);
+        photo.fill(Qt::white);
+        QPainter(&photo).fillRect(760, 300, 40, 40, Qt::black);
+        const QString path = dirs.file("spot.png");
+        QVERIFY(photo.save(path));
+        const QRectF slot(340, 160, 600, 400);
+        auto object = slotAt(slot, 1280, 720, 1.5f);
+        object->panZoom.enabled = true;
+        object->panZoom.zoomTo = 1.1;
+        object->panZoom.centred = true;
+        ObjectLayer layer(object, QSharedPointer<ImgSlide>::create(path), 1280, 720);
+        QList<QPointF> centres;
+        for (int i = 0; i < 150; ++i) {
+            layer.setSceneProgress(i / 149.0);
+            QImage frame(1280, 720, QImage::Format_RGB32);
+            frame.fill(Qt::white);
+            layer.draw(0, &frame, 1.0);
+            centres << darkCentre(frame, slot.toRect().adjusted(2, 2, -2, -2));
+        }
+        QVERIFY(centres.last().x() - centres.first().x() > 5); // it moved
+        for (int i = 1; i + 1 < centres.size(); ++i) {
+            const QPointF bend = centres[i + 1] - 2 * centres[i] + centres[i - 1];
+            QVERIFY2(
+                qAbs(bend.x()) < 0.05 && qAbs(bend.y()) < 0.05,
+                qPrintable(QStringLiteral("frame %1: %2, %3").arg(i).arg(bend.x()).arg(bend.y())));
+        }
     }
 };
 

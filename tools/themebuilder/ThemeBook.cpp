@@ -80,6 +80,8 @@ ThemeRecipe goldenHour()
                             1.5f);
     wide.borderWidth = 0.025f;
     wide.shadow = "0.3,0.4 1.2 60,30,10,150";
+    // Inside its frame the photo itself drifts closer, across its longer side.
+    wide.panZoom = "zoom=\"1,1.12\"";
     one.objects = {wide};
     // Two photos sliding in from both sides at different speeds (parallax).
     SceneRecipe two{2, 1, 120, true, bg, {}};
@@ -135,6 +137,7 @@ ThemeRecipe paperAlbum()
     SlotRecipe settling = print(0, {960, 540}, -3, 1.33f, 1050);
     settling.motion = Motion(0, 134, pose(960, 540, 1050, 790, 4, 1.08))
                           .to(0, 30, pose(960, 540, 1050, 790, -3), Ease::outBack);
+    settling.panZoom = "zoom=\"1,1.1\"";
     SceneRecipe single{1, 1, 135, false, bg, {settling}};
     SceneRecipe three{2,
                       1,
@@ -171,6 +174,7 @@ ThemeRecipe nightBokeh()
     turning.borderWidth = 0.012f;
     turning.borderColor = QColor(255, 210, 120);
     turning.shadow = "0,0 2.5 255,190,90,120";
+    turning.panZoom = "zoom=\"1.1,1\"";
     card.objects = {turning};
     SceneRecipe pair{2, 1, 120, true, bg, {}};
     SlotRecipe a = photo(Motion(0, 119, pose(560, 540, 700, 700, 0, 1.0, 0.6))
@@ -234,6 +238,7 @@ ThemeRecipe filmStrip()
                                    .fade(0, 15),
                                1.5f);
     closeUp.hPos = 2;
+    closeUp.panZoom = "zoom=\"1,1.15\"";
     close.objects = {closeUp};
     SceneRecipe words{3, 2, 90, true, bg, {}};
     SlotRecipe credit =
@@ -277,6 +282,7 @@ ThemeRecipe oceanBreeze()
                            1.6f);
     big.borderWidth = 0.015f;
     big.shadow = "0.2,0.3 1 0,40,60,110";
+    big.panZoom = "zoom=\"1.1,1\"";
     feature.objects = {big};
     SceneRecipe words{3, 2, 90, false, bg, {}};
     SlotRecipe caption =
@@ -305,6 +311,7 @@ ThemeRecipe minimalWhite()
     hang.shadow = "0.2,0.3 1.5 0,0,0,90";
     hang.borderWidth = 0.01f;
     hang.borderColor = QColor(30, 30, 30);
+    hang.panZoom = "zoom=\"1,1.1\"";
     landscape.objects = {hang};
     SceneRecipe portrait{2, 1, 120, false, bg, {}};
     SlotRecipe tall = photo(Motion(0, 119, pose(760, 540, 560, 760, 0, 1.0, 0, 0.0))

@@ -24,6 +24,9 @@ struct SlotRecipe
     QString shadow; // the "shadow" attribute, empty for none
     int vPos = 0;
     int hPos = 0;
+    // Photo objects: the photo covers the slot and pans or zooms ("zoom" and the like, as
+    // written into the description); empty for a photo fitted whole.
+    QString panZoom;
     // Text objects:
     QString font;    // the "font" attribute
     QString texture; // file written by `textureMaker`

@@ -136,6 +136,8 @@ bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& fold
                            .arg(slot.borderColor.red())
                            .arg(slot.borderColor.green())
                            .arg(slot.borderColor.blue());
+                if (!slot.panZoom.isEmpty())
+                    xml += QLatin1Char(' ') + slot.panZoom;
             } else {
                 xml += QStringLiteral(" font=\"%1\"").arg(slot.font);
                 if (!slot.texture.isEmpty())
