@@ -130,8 +130,7 @@ class TestPreview : public QObject
             played = project;
         auto sink = QSharedPointer<DisplaySink>::create(4);
         WorkerThread thread;
-        thread.start(
-            new PreviewWorker(played, played->templateDescription(), hd, entry, sink));
+        thread.start(new PreviewWorker(played, played->templateDescription(), hd, entry, sink));
         QMap<int, QImage> frames;
         for (int index = 0;;) {
             const DisplaySink::Taken taken = sink->take(index);
@@ -240,8 +239,7 @@ private slots:
         QVERIFY(meanDifference(played.value(60), FrameGrab::grab(drawn, drawnTheme, hd, 20)) <
                 0.01);
         QVERIFY(meanDifference(played.value(3), FrameGrab::grab(drawn, drawnTheme, hd, 3)) < 0.01);
-        QVERIFY(meanDifference(played.value(60), FrameGrab::grab(drawn, drawnTheme, hd, 21)) >
-                0.1);
+        QVERIFY(meanDifference(played.value(60), FrameGrab::grab(drawn, drawnTheme, hd, 21)) > 0.1);
     }
 
     void seekingToASlideShowsItsScenesFirstFrame()
