@@ -67,3 +67,14 @@ QSharedPointer<QImage> loadImage(const QString& path, const QSize& box, bool cov
     }
     return read(reader, path);
 }
+
+QSize uprightSize(const QString& path)
+{
+    QImageReader reader;
+    open(reader, path);
+    const QSize size = reader.size();
+    bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    if (reader.format() == "webp" && !reader.supportsOption(QImageIOHandler::ImageTransformation))
+        turned = WebpOrientation::of(path) >= 5; // orientations 5 to 8 swap the sides
+    return turned ? size.transposed() : size;
+}

@@ -20,8 +20,12 @@ public:
     void setRotation(int rotation) { turns = rotation; }
     // +1 clockwise, -1 counter-clockwise, never wrapped.
     void turn(bool clockwise) { turns += clockwise ? 1 : -1; }
+    // Whether the photo, as shown (upright, then turned), is taller than wide. Read from its
+    // header once; a photo that cannot be read counts as a landscape one.
+    bool isPortrait() const;
 
 private:
     QString photoPath;
     int turns;
+    mutable int uprightTall = -1; // unknown yet; else 0 or 1, before this slide's turns
 };

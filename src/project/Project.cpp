@@ -1,8 +1,12 @@
 #include "project/Project.h"
 
+#include "project/ImgSlide.h"
 #include "project/TextSlide.h"
+#include "templates/ImgScene.h"
 #include "templates/TemplateParser.h"
 #include "templates/TextScene.h"
+
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -85,6 +89,7 @@ void Project::computePlan()
 
     bool stopped = false;
     int index = 0;
+    QSet<int> skipped; // scenes passed over the last time the cycle came to them
     while (index < slideList.size() && !stopped) {
         // A run of consecutive slides of one type.
         const int type = slideList[index]->type();
@@ -103,6 +108,8 @@ void Project::computePlan()
                 stopped = true; // the theme has no scene for this kind of slide
                 break;
             }
+            if (description->orientationAware && type == Slide::Image)
+                preferFitting(it, index, runEnd, &skipped);
             const Scene& scene = **it;
             const int objects = scene.objectCount();
             const int length = placedLength(scene, fitting);
@@ -153,6 +160,48 @@ double Project::plannedSeconds() const
     for (const ScenePlanEntry& entry : *plan)
         seconds += entry.frames * kSecondsPerFrame;
     return seconds - (plan->size() - 1) * description->sceneOverflow * kSecondsPerFrame;
+}
+
+bool Project::suits(const Scene& scene, int from, int end) const
+{
+    if (scene.type != Scene::ImageSlides || scene.objectCount() > end - from)
+        return false;
+    int k = from;
+    for (const QSharedPointer<ImgObject>& slot : *static_cast<const ImgScene&>(scene).objects) {
+        const auto photo = slideList[k++].objectCast<ImgSlide>();
+        if (photo && photo->isPortrait() != (slot->aspect < 1.0f))
+            return false;
+    }
+    return true;
+}
+
+void Project::preferFitting(TemplateDescription::SceneMap::const_iterator& it, int from, int end,
+                            QSet<int>* skipped) const
+{
+    const TemplateDescription::SceneMap& scenes = *description->scenes;
+    // A scene passed over once is taken the next time: every scene keeps its turn.
+    if (suits(**it, from, end) || skipped->contains(it.key())) {
+        skipped->remove(it.key());
+        return;
+    }
+    // The next photo scene of the cycle that suits, unless one passed over last time comes first.
+    QList<int> passed{it.key()};
+    auto next = it;
+    for (int searched = 1; searched < scenes.size(); ++searched) {
+        if (++next == scenes.cend())
+            next = scenes.cbegin();
+        if ((*next)->type != Scene::ImageSlides)
+            continue;
+        if (next == it || skipped->contains(next.key()))
+            return;
+        if (suits(**next, from, end)) {
+            for (int id : passed)
+                skipped->insert(id);
+            it = next;
+            return;
+        }
+        passed << next.key();
+    }
 }
 
 int Project::placedLength(const Scene& scene, bool fitting) const

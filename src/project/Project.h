@@ -7,6 +7,7 @@
 #include "templates/TemplateDescription.h"
 
 #include <QList>
+#include <QSet>
 #include <QSharedPointer>
 #include <QString>
 #include <QVector>
@@ -68,6 +69,14 @@ private:
     // Stretches or shortens the placed scenes' holds, each within its limits and in proportion
     // to its room, until the video lasts `frames`; true when it does.
     bool fitTo(int frames);
+    // Whether the photos from slide `from` on (up to `end`) suit the scene's slots, portrait
+    // photos in portrait slots and landscape ones in landscape slots.
+    bool suits(const Scene& scene, int from, int end) const;
+    // For a theme that asks for it: instead of the scene at `it`, when it does not suit the
+    // photos, the next photo scene of the cycle that does; a scene passed over is taken the next
+    // time the cycle comes to it, so none is passed over twice running and all are used.
+    void preferFitting(TemplateDescription::SceneMap::const_iterator& it, int from, int end,
+                       QSet<int>* skipped) const;
     // The plan's length as its scenes' lengths less their overlaps.
     double plannedSeconds() const;
 

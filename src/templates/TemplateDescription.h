@@ -17,4 +17,7 @@ struct TemplateDescription
     int fadeOut = 0;       // frames falling to black at the end
     int sceneOverflow = 0; // frames by which consecutive scenes overlap
     int textMaxSize = 70;
+    // The plan may take the next photo scene instead when its slots suit the photos' shapes
+    // better (portrait photos in portrait slots); "orientation-aware" in the description.
+    bool orientationAware = false;
 };

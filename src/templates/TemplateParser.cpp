@@ -167,6 +167,7 @@ void TemplateParser::readTemplateAttributes(TemplateDescription& description) co
         0, intAttribute(attributes, "scene-overflow", description.sceneOverflow), kMaxFrames);
     description.textMaxSize =
         qBound(0, intAttribute(attributes, "text-max-size", description.textMaxSize), 1000);
+    description.orientationAware = intAttribute(attributes, "orientation-aware", 0) == 1;
 }
 
 namespace {

@@ -1,3 +1,4 @@
+#include "TestDirs.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/TextSlide.h"
@@ -17,6 +18,7 @@ struct SceneSpec
     int frames;
     int holdStart = 0; // a hold from holdStart to holdEnd, playing from half to four times
     int holdEnd = 0;
+    QString shapes = QString(); // per photo slot: 'P' portrait, else landscape
 };
 
 QSharedPointer<TemplateDescription> theme(const QList<SceneSpec>& specs, int overflow)
@@ -28,8 +30,11 @@ QSharedPointer<TemplateDescription> theme(const QList<SceneSpec>& specs, int ove
         QSharedPointer<Scene> scene;
         if (spec.type == 1) {
             auto images = QSharedPointer<ImgScene>::create();
-            for (int i = 0; i < spec.objects; ++i)
-                images->objects->insert(i, QSharedPointer<ImgObject>::create());
+            for (int i = 0; i < spec.objects; ++i) {
+                auto slot = QSharedPointer<ImgObject>::create();
+                slot->aspect = spec.shapes.mid(i, 1) == "P" ? 0.75f : 1.5f;
+                images->objects->insert(i, slot);
+            }
             scene = images;
         } else {
             auto texts = QSharedPointer<TextScene>::create();
@@ -60,6 +65,26 @@ QVector<QSharedPointer<Slide>> slides(const QString& kinds)
             list << QSharedPointer<TextSlide>::create(QStringLiteral("text"));
     }
     return list;
+}
+
+// Photos of these shapes ('P' portrait, 'L' landscape), as small files.
+QVector<QSharedPointer<Slide>> shapedPhotos(const QString& shapes, const TestDirs& dirs)
+{
+    QVector<QSharedPointer<Slide>> list;
+    for (QChar shape : shapes)
+        list << QSharedPointer<ImgSlide>::create(
+            shape == 'P' ? dirs.picture("p.png", Qt::red, QSize(20, 30))
+                         : dirs.picture("l.png", Qt::blue, QSize(30, 20)));
+    return list;
+}
+
+// The scene ids of the plan, in order.
+QString sceneIds(const Project& project)
+{
+    QString ids;
+    for (const ScenePlanEntry& entry : *project.scenePlan())
+        ids += QString::number(entry.sceneId);
+    return ids;
 }
 
 QString planText(const Project& project)
@@ -200,6 +225,44 @@ private slots:
         QTEST(holds(project), "holds");
         if (frames >= 0)
             QCOMPARE(project.duration(), float(music));
+    }
+
+    // A landscape scene (1), a portrait one (2) and one of a landscape and a portrait slot (3):
+    // photos keep their order, go where their shape fits when the next scene allows it, and no
+    // scene is passed over twice running.
+    void photosFindSlotsOfTheirShape_data()
+    {
+        QTest::addColumn<bool>("aware");
+        QTest::addColumn<QString>("photos");
+        QTest::addColumn<QString>("scenes");
+        QTest::newRow("alternating") << true << "LPLP"
+                                     << "123";
+        QTest::newRow("portrait first") << true << "PLPLPL"
+                                        << "23121";
+        QTest::newRow("all landscape") << true << "LLLLL"
+                                       << "1123";
+        QTest::newRow("all portrait") << true << "PPPPP"
+                                      << "2312";
+        QTest::newRow("not asked for") << false << "PPPP"
+                                       << "123";
+    }
+    void photosFindSlotsOfTheirShape()
+    {
+        QFETCH(bool, aware);
+        QFETCH(QString, photos);
+        TestDirs dirs;
+        auto description = theme(
+            {{1, 1, 1, 30, 0, 0, "L"}, {2, 1, 1, 30, 0, 0, "P"}, {3, 1, 2, 30, 0, 0, "LP"}}, 0);
+        description->orientationAware = aware;
+        Project project;
+        project.setTemplateDescription(description);
+        project.setSlides(shapedPhotos(photos, dirs));
+        QTEST(sceneIds(project), "scenes");
+        // The photos in the order they were given.
+        QVector<QSharedPointer<Slide>> placed;
+        for (const ScenePlanEntry& entry : *project.scenePlan())
+            placed += entry.slides;
+        QCOMPARE(placed, project.slides().mid(0, placed.size()));
     }
 
     void slideKindsWithoutScenesEndThePlan()

@@ -208,6 +208,50 @@ private slots:
               "read");
     }
 
+    // Pan and zoom are optional per photo slot, and bounded like every other number.
+    void panAndZoom_data()
+    {
+        QTest::addColumn<QString>("attributes");
+        QTest::addColumn<QString>("read"); // enabled zooms centred centres rects linear
+        QTest::newRow("none") << ""
+                              << "0 1,1 0 - - 0";
+        QTest::newRow("open zoom") << "zoom='1,1.2'"
+                                   << "1 1,1.2 0 - - 0";
+        QTest::newRow("centred, bounded")
+            << "zoom='0.5,9' zoom-centre='0.2,0.3 2,-1' pan-easing='linear'"
+            << "1 1,4 1 0.2,0.3 1,0 - 1";
+        QTest::newRow("rectangles") << "pan='0,0,0.5,0.5 0.9,0.5,0.5,0.01'"
+                                    << "1 1,1 0 - 0,0,0.5,0.5 0.5,0.5,0.5,0.05 0";
+        QTest::newRow("malformed") << "zoom='1' pan='1,2,3'"
+                                   << "0 1,1 0 - - 0";
+    }
+    void panAndZoom()
+    {
+        QFETCH(QString, attributes);
+        auto t = parse(("<template orientation-aware='1'><scene id='1'><object id='0' " +
+                        attributes + "><transform/></object></scene></template>")
+                           .toUtf8());
+        QVERIFY(t->orientationAware);
+        const PanZoomSpec& p = imageScene(t, 1)->objects->value(0)->panZoom;
+        const auto point = [](QPointF q) { return QStringLiteral("%1,%2").arg(q.x()).arg(q.y()); };
+        const auto rect = [](QRectF r) {
+            return QStringLiteral("%1,%2,%3,%4")
+                .arg(r.x())
+                .arg(r.y())
+                .arg(r.width())
+                .arg(r.height());
+        };
+        QTEST(QStringLiteral("%1 %2,%3 %4 %5 %6 %7")
+                  .arg(int(p.enabled))
+                  .arg(p.zoomFrom)
+                  .arg(p.zoomTo)
+                  .arg(int(p.centred))
+                  .arg(p.centred ? point(p.centreFrom) + ' ' + point(p.centreTo) : "-")
+                  .arg(p.rectFrom.isEmpty() ? "-" : rect(p.rectFrom) + ' ' + rect(p.rectTo))
+                  .arg(int(p.linear)),
+              "read");
+    }
+
     // A description from anywhere: every number is brought into its range when it is read.
     void hostileValuesAreBounded()
     {

@@ -234,6 +234,39 @@ private slots:
         }
     }
 
+    // Six portrait and six landscape photos, alternating: every theme places all twelve, and on
+    // the one whose photo scenes have both kinds side by side each portrait photo plays in a
+    // portrait slot.
+    void portraitPhotosGetPortraitSlots()
+    {
+        const QString portrait = dirs.picture("portrait.png", Qt::red, QSize(30, 40));
+        const QString landscape = dirs.picture("landscape.png", Qt::blue, QSize(40, 30));
+        for (const ThemeRecipe& recipe : book) {
+            Project project;
+            project.setTemplateDescription(parseTheme(kThemes, recipe.id));
+            QVERIFY(project.templateDescription()->orientationAware);
+            QVector<QSharedPointer<Slide>> photos;
+            for (int i = 0; i < 12; ++i)
+                photos << QSharedPointer<ImgSlide>::create(i % 2 ? landscape : portrait);
+            project.setSlides(photos);
+            QCOMPARE(project.usedSlides(), 12);
+            for (const ScenePlanEntry& entry : *project.scenePlan()) {
+                const auto& places = *project.templateDescription()
+                                          ->scenes->value(entry.sceneId)
+                                          .staticCast<ImgScene>()
+                                          ->objects;
+                int k = 0;
+                for (const QSharedPointer<ImgObject>& slot : places) {
+                    if (entry.slides[k++].staticCast<ImgSlide>()->isPortrait() &&
+                        recipe.name == QLatin1String("Gallery White"))
+                        QVERIFY2(slot->aspect < 1.0f, qPrintable(QStringLiteral("%1, scene %2")
+                                                                     .arg(recipe.name)
+                                                                     .arg(entry.sceneId)));
+                }
+            }
+        }
+    }
+
     // Played four times as long, a hold moves as smoothly as designed: the frame-to-frame step of
     // a corner changes by under 0.05 px from one frame to the next, keyframe after keyframe.
     void stretchedHoldsMoveSmoothly()

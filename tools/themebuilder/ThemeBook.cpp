@@ -338,9 +338,30 @@ ThemeRecipe minimalWhite()
     return t;
 }
 
+// A portrait photo standing alone, framed like the theme's first photo, settling and then drifting
+// slowly while the photo inside it pans along its height: where portrait photos go.
+ThemeRecipe withPortraitScene(ThemeRecipe theme)
+{
+    const SceneRecipe& first = theme.scenes.first();
+    SlotRecipe tall = first.objects.first();
+    tall.motion = Motion(0, 119, pose(960, 560, 600, 800, -1, 0.97, 0, 0.0))
+                      .to(0, 18, pose(960, 545, 600, 800, -1, 1.0), Ease::outCubic)
+                      .to(18, 119, pose(960, 535, 600, 800, 1, 1.03), Ease::linear);
+    tall.aspect = 0.75f;
+    tall.maxSize = 0.8f;
+    tall.panZoom = "zoom=\"1,1.08\"";
+    SceneRecipe portrait{4, 1, 120, first.video, first.backdrop, {tall}};
+    theme.scenes << portrait;
+    return theme;
+}
+
 } // namespace
 
 QList<ThemeRecipe> themeBook()
 {
-    return {goldenHour(), paperAlbum(), nightBokeh(), filmStrip(), oceanBreeze(), minimalWhite()};
+    QList<ThemeRecipe> book;
+    for (const ThemeRecipe& theme :
+         {goldenHour(), paperAlbum(), nightBokeh(), filmStrip(), oceanBreeze(), minimalWhite()})
+        book << withPortraitScene(theme);
+    return book;
 }

@@ -53,5 +53,7 @@ struct ThemeRecipe
     int fadeIn = 15;
     int fadeOut = 20;
     int sceneOverflow = 15;
+    // Portrait photos go to portrait slots where the next scene allows it.
+    bool orientationAware = true;
     QList<SceneRecipe> scenes;
 };

@@ -85,10 +85,11 @@ bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& fold
 {
     QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                  "<template fade-in=\"%1\" fade-out=\"%2\" scene-overflow=\"%3\" "
-                                 "text-max-size=\"70\">\n")
+                                 "text-max-size=\"70\" orientation-aware=\"%4\">\n")
                       .arg(theme.fadeIn)
                       .arg(theme.fadeOut)
-                      .arg(theme.sceneOverflow);
+                      .arg(theme.sceneOverflow)
+                      .arg(theme.orientationAware ? 1 : 0);
     for (const SceneRecipe& scene : theme.scenes) {
         xml += QStringLiteral("<scene id=\"%1\" type=\"%2\" frames=\"%3\" bg-type=\"%4\"")
                    .arg(scene.id)
