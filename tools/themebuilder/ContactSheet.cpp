@@ -10,10 +10,10 @@
 
 bool writeContactSheet(const QString& templatesDir, const QString& output)
 {
-    constexpr int kCellWidth = 480;
-    constexpr int kCellHeight = 270;
+    constexpr int kCellWidth = 400;
+    constexpr int kCellHeight = 225;
     constexpr int kLabel = 36;
-    constexpr int kColumns = 3;
+    constexpr int kColumns = 4; // every scene of a built-in theme
     const TemplateCatalog catalog(templatesDir + QLatin1Char('/'));
     const QList<TemplateInfo> themes = catalog.entries();
     if (themes.isEmpty())
