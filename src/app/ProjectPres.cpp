@@ -229,24 +229,24 @@ QString ProjectPres::paceText() const
 
 void ProjectPres::setPace(int seconds)
 {
-    if (seconds == current->pace())
-        return;
-    const ProjectState before = capture();
-    current->setPace(seconds);
-    emit timingChanged();
-    replanned();
-    record(tr("Change Pace"), before);
+    if (seconds != current->pace())
+        retime(tr("Change Pace"), [&] { current->setPace(seconds); });
 }
 
 void ProjectPres::setFitsMusic(bool fit)
 {
-    if (fit == current->fitsMusic())
-        return;
+    if (fit != current->fitsMusic())
+        retime(fit ? tr("Fit to Music") : tr("Stop Fitting to Music"),
+               [&] { current->setFitsMusic(fit); });
+}
+
+void ProjectPres::retime(const QString& text, const std::function<void()>& change)
+{
     const ProjectState before = capture();
-    current->setFitsMusic(fit);
+    change();
     emit timingChanged();
     replanned();
-    record(fit ? tr("Fit to Music") : tr("Stop Fitting to Music"), before);
+    record(text, before);
 }
 
 void ProjectPres::replanned()

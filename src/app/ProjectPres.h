@@ -12,6 +12,8 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <functional>
+
 // The project as the main screen sees it ("project" in QML): owns the one current Project,
 // is the only writer of the slides grid, and keeps the timeline text and bar, the track list and
 // its summary, and how many slides fit into the music. GUI thread only.
@@ -57,8 +59,6 @@ public:
 
     QString timelineText() const { return timeline; }
     void setTimelineText(const QString& value);
-    // After a change of the plan: separator, used slides, timeline, and a save.
-    void replanned();
     int timelineValue() const { return timelinePercent; }
     QString musicNote() const { return leftOutNote; }
     void setTimelineValue(int value);
@@ -147,6 +147,10 @@ signals:
 
 private:
     explicit ProjectPres(QObject* parent = nullptr);
+    // After a change of the plan: separator, used slides, timeline, and a save.
+    void replanned();
+    // A change of the pace or the fit, as one step of the edit history.
+    void retime(const QString& text, const std::function<void()>& change);
 
     void publishTracks(const TrackList& tracks);
     // Empties the slides and tracks of the open project, which from now on is a new one.

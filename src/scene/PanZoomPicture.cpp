@@ -7,7 +7,6 @@
 #include <QPainter>
 
 #include <cmath>
-#include <cstring>
 
 PanZoomPicture::PanZoomPicture(QImage photoIn, const ImgObject& object, QSizeF slot)
     : photo(std::move(photoIn)),
@@ -15,7 +14,10 @@ PanZoomPicture::PanZoomPicture(QImage photoIn, const ImgObject& object, QSizeF s
 {
     if (photo.isNull() || slot.isEmpty())
         return;
-    photo.convertTo(QImage::Format_ARGB32_Premultiplied);
+    // Opaque (a transparent part shows black, as in the video's own frames), so that each frame's
+    // window covers the whole photo area and nothing of the one before shows through.
+    photo = photo.convertToFormat(QImage::Format_RGB32)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int w = std::max(1, int(std::ceil(slot.width())));
     const int h = std::max(1, int(std::lround(w / double(object.aspect))));
     // The border as for any photo as wide as its slot: a share of its height.
@@ -25,12 +27,13 @@ PanZoomPicture::PanZoomPicture(QImage photoIn, const ImgObject& object, QSizeF s
         return;
     // Opaque inside, so that the shadow is the whole slot's.
     framed.fill(object.borderColor);
-    frame = makeShadow(framed, object.shadow.x, object.shadow.y, object.shadow.blur,
-                       object.shadow.color, b, &framedQuad);
-    if (frame.isNull() || framedQuad.size() != 4)
+    picture = makeShadow(framed, object.shadow.x, object.shadow.y, object.shadow.blur,
+                         object.shadow.color, b, &framedQuad);
+    if (picture.isNull() || framedQuad.size() != 4) {
+        picture = QImage();
         return;
+    }
     inner = QRect(framedQuad[0].toPoint() + QPoint(b, b), QSize(w, h));
-    picture = frame.copy();
 }
 
 const QImage& PanZoomPicture::at(double progress)
@@ -38,8 +41,7 @@ const QImage& PanZoomPicture::at(double progress)
     if (picture.isNull() || progress == shown)
         return picture;
     shown = progress;
-    // The frame's pixels again, into the same buffer: no allocation per frame.
-    std::memcpy(picture.bits(), frame.constBits(), size_t(frame.sizeInBytes()));
+    // Only the photo area changes: the opaque window is drawn over the whole of it.
     const QRectF window = panZoom.window(progress);
     const QTransform toSlot =
         QTransform::fromScale(inner.width() / window.width(), inner.height() / window.height())

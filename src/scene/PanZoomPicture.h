@@ -18,7 +18,7 @@ public:
     // `photo` turned upright; `slot` the slot's largest size on the output frame, in pixels.
     PanZoomPicture(QImage photo, const ImgObject& object, QSizeF slot);
 
-    bool isNull() const { return frame.isNull(); }
+    bool isNull() const { return picture.isNull(); }
     // The picture at `progress` through the scene (0 to 1). Valid until the next call.
     const QImage& at(double progress);
     // The framed photo (border included, shadow excluded) inside the picture.
@@ -29,9 +29,9 @@ public:
 private:
     QImage photo;
     PanZoom panZoom;
-    QImage frame;   // border and shadow around an empty photo area
-    QImage picture; // the frame with the photo's window, redrawn for each progress
-    QRect inner;    // the photo area inside both
+    // Border and shadow, made once, around the photo area, which is redrawn for each progress.
+    QImage picture;
+    QRect inner; // the photo area inside both
     QPolygonF framedQuad;
     double shown = -1.0;
 };

@@ -70,8 +70,8 @@ class TestPreview : public QObject
     QSharedPointer<TemplateDescription> theme;
     const QSize hd{1280, 720};
 
-    // A photo scene on a video background and a text scene, cross-fading into each other, with
-    // a fade-in and a fade-out: red photo, text, blue photo.
+    // A photo scene on a video background (its photo zooming in its slot) and a text scene,
+    // cross-fading into each other, with a fade-in and a fade-out: red photo, text, blue photo.
     void makeProject(bool withMusic)
     {
         ThemeFixture::ThemeSpec spec = ThemeFixture::photoAndText(1);
@@ -80,6 +80,7 @@ class TestPreview : public QObject
         spec.sceneOverflow = 10;
         spec.scenes[0].frames = 40;
         spec.scenes[0].video = true;
+        spec.scenes[0].objectAttributes = QStringLiteral("zoom=\"1,1.3\""); // a zooming photo
         spec.scenes[1].frames = 40;
         spec.scenes[1].background = QColor(40, 90, 160);
         QVERIFY(ThemeFixture::write(dirs.file("templates"), spec));

@@ -93,11 +93,12 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
                        .arg(background, scene.attributes);
         }
         for (int object = 0; object < scene.objects; ++object) {
-            xml += QStringLiteral("<object id=\"%1\" aspect=\"%2\"%3><transform>")
+            xml += QStringLiteral("<object id=\"%1\" aspect=\"%2\" %4%3><transform>")
                        .arg(object)
                        .arg(double(scene.aspect))
                        .arg(scene.type == 2 ? QStringLiteral(" font=\"Sans,SansSerif,40,#ffffff\"")
-                                            : QString());
+                                            : QString())
+                       .arg(scene.objectAttributes);
             const QPolygonF corners = object < scene.corners.size()
                                           ? scene.corners[object]
                                           : QPolygonF(QPolygonF(scene.slot).mid(0, 4));

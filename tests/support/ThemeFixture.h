@@ -31,8 +31,10 @@ struct SceneSpec
     float aspect = 1.0f;
     // The slots move right by this share of the frame's width on every frame.
     double drift = 0.0;
-    // More attributes of the scene, as written ("hold=\"5,25\" hold-range=\"0.5,4\"").
+    // More attributes of the scene, as written ("hold=\"5,25\" hold-range=\"0.5,4\""), and of
+    // each of its objects ("zoom=\"1,1.3\"").
     QString attributes;
+    QString objectAttributes;
 };
 
 struct ThemeSpec
