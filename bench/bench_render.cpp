@@ -5,7 +5,8 @@
 // frames per second, peak memory (each render in a process of its own), and, in the same run, how
 // fast ffmpeg encodes the same output (every frame, decoded to raw pictures beforehand, and the
 // same music) with the same encoders and settings: the encode-only baseline. Then the same project
-// with 120 photos, to show that memory does not grow with the project.
+// with 120 photos, to show that memory does not grow with the project. With --themes: the
+// built-in themes, and the size each of their photo slots prepares a 12-megapixel photo at.
 #include "MediaFixtures.h"
 #include "ThemeFixture.h"
 #include "engine/LibavRender.h"
@@ -13,6 +14,9 @@
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/TextSlide.h"
+#include "scene/ObjectLayer.h"
+#include "templates/ImgScene.h"
+#include "templates/TemplateParser.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -204,6 +208,34 @@ QString ratio(double fps, double base)
 // The built-in themes at 1080p with the same 12 photos, texts and music: each one's render
 // against its own encode-only baseline. The themes come from the build tree (or
 // LUMAVIVE_THEMES_DIR).
+// Each photo slot's prepared photo for a 12-megapixel photo at 1080p: how much of the photo a
+// render keeps in memory per slot.
+void preparedPhotos(const QString& themes, const QString& photo)
+{
+    out << "prepared photos at 1080p (a 4000x3000 photo): theme scene slot: size, pan and zoom\n";
+    const auto slide = QSharedPointer<ImgSlide>::create(photo);
+    for (int theme = 1; theme <= 6; ++theme) {
+        QFile file(themes + QStringLiteral("/%1/template.xml").arg(theme));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const auto description = TemplateParser::parse(&file, theme);
+        for (auto scene = description->scenes->cbegin(); scene != description->scenes->cend();
+             ++scene) {
+            if ((*scene)->type != Scene::ImageSlides)
+                continue;
+            const auto& objects = *scene->staticCast<ImgScene>()->objects;
+            for (auto object = objects.cbegin(); object != objects.cend(); ++object) {
+                const ObjectLayer layer(*object, slide, 1920, 1080);
+                const QSize size = layer.preparedSize();
+                out << "  " << theme << " " << scene.key() << " " << object.key() << ": "
+                    << size.width() << "x" << size.height()
+                    << ((*object)->panZoom.enabled ? ", yes" : ", no") << "\n";
+            }
+        }
+    }
+    out.flush();
+}
+
 int builtInThemes(const QString& folder)
 {
     QString themes = qEnvironmentVariable("LUMAVIVE_THEMES_DIR");
@@ -217,6 +249,7 @@ int builtInThemes(const QString& folder)
     for (int i = 0; i < 12; ++i)
         QFile::link(folder + QStringLiteral("/photo-%1.jpg").arg(i),
                     project + QStringLiteral("/photo-%1.jpg").arg(i));
+    preparedPhotos(themes, folder + "/photo-0.jpg");
     out << "built-in themes at 1080p, 12 photos of 12 megapixels, 2 texts, 60 s music\n";
     out << "theme  frames  render fps  encode-only fps  ratio  real-time  peak MiB\n";
     for (int theme = 1; theme <= 6; ++theme) {

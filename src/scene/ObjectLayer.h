@@ -38,6 +38,11 @@ public:
     float insetShare() const { return inset; }
     const QImage& picture() const { return moving ? currentPicture() : pixmap; }
     const QPolygonF& pictureQuad() const { return sourceQuad; }
+    // The photo as prepared: the panning photo, or the framed one without its shadow.
+    QSize preparedSize() const
+    {
+        return moving ? moving->photoSize() : sourceQuad.boundingRect().size().toSize();
+    }
 
 private:
     const SlotObject& slot() const;

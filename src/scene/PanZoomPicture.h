@@ -25,6 +25,8 @@ public:
     const QPolygonF& quad() const { return framedQuad; }
     const PanZoom& motion() const { return panZoom; }
     QRect photoArea() const { return inner; }
+    // The photo as prepared for the motion (for the benchmark's account of memory).
+    QSize photoSize() const { return photo.size(); }
 
 private:
     QImage photo;
