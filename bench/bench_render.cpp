@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QProcess>
@@ -214,7 +215,7 @@ void preparedPhotos(const QString& themes, const QString& photo)
 {
     out << "prepared photos at 1080p (a 4000x3000 photo): theme scene slot: size, pan and zoom\n";
     const auto slide = QSharedPointer<ImgSlide>::create(photo);
-    for (int theme = 1; theme <= 6; ++theme) {
+    for (int theme = 1; QFileInfo::exists(themes + QStringLiteral("/%1").arg(theme)); ++theme) {
         QFile file(themes + QStringLiteral("/%1/template.xml").arg(theme));
         if (!file.open(QIODevice::ReadOnly))
             continue;
@@ -252,7 +253,13 @@ int builtInThemes(const QString& folder)
     preparedPhotos(themes, folder + "/photo-0.jpg");
     out << "built-in themes at 1080p, 12 photos of 12 megapixels, 2 texts, 60 s music\n";
     out << "theme  frames  render fps  encode-only fps  ratio  real-time  peak MiB\n";
-    for (int theme = 1; theme <= 6; ++theme) {
+    // --only N measures one theme.
+    const QStringList args = QCoreApplication::arguments();
+    const int only =
+        args.indexOf("--only") > 0 ? args.value(args.indexOf("--only") + 1).toInt() : 0;
+    for (int theme = 1; QFileInfo::exists(themes + QStringLiteral("/%1").arg(theme)); ++theme) {
+        if (only && theme != only)
+            continue;
         const QString video = folder + "/out.mp4";
         const QStringList r =
             child(QCoreApplication::applicationFilePath(), project, theme, 12, true, video);

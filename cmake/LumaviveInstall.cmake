@@ -16,7 +16,9 @@ file(MAKE_DIRECTORY ${staged})
 
 install(TARGETS lumavive lumavive-render RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(LUMAVIVE_THEMES)
-    install(DIRECTORY ${LUMAVIVE_THEMES_BUILD_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/lumavive/themes)
+    # The builder's stamps stay in the build tree.
+    install(DIRECTORY ${LUMAVIVE_THEMES_BUILD_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/lumavive/themes
+        PATTERN ".recipe-sha256" EXCLUDE)
 endif()
 install(FILES ${packaging}/${LUMAVIVE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${LUMAVIVE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -67,7 +69,7 @@ set(CPACK_PACKAGE_DESCRIPTION
     "video. Pick a theme, an animated background with places for pictures and\n"
     "titles, add music, and Lumavive renders an H.264 MP4 in HD or Full HD with\n"
     "the music as AAC. The package holds the window, the command-line renderer\n"
-    "lumavive-render and six themes.")
+    "lumavive-render and twelve themes.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -78,7 +80,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://lumavive.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qml-module-qtquick-controls2, qml-module-qtquick-dialogs, qml-module-qtquick-privatewidgets, qml-module-qt-labs-platform, qml-module-qtquick-layouts, qml-module-qtquick-window2, qml-module-qtqml, fonts-lato, fonts-open-sans, fonts-league-spartan, fonts-roboto-unhinted, fonts-ebgaramond, qt5-image-formats-plugins")
+    "qml-module-qtquick-controls2, qml-module-qtquick-dialogs, qml-module-qtquick-privatewidgets, qml-module-qt-labs-platform, qml-module-qtquick-layouts, qml-module-qtquick-window2, qml-module-qtqml, fonts-lato, fonts-open-sans, fonts-league-spartan, fonts-roboto-unhinted, fonts-ebgaramond, fonts-dancingscript, fonts-roboto-slab, fonts-comfortaa, fonts-linuxlibertine, fonts-yanone-kaffeesatz, fonts-cantarell, qt5-image-formats-plugins")
 # Qt Multimedia's sound back ends (PulseAudio, ALSA) are plug-ins: without them the preview plays
 # silently and says so. WebP and TIFF photos need Qt's image formats (a dependency); HEIC/HEIF and
 # AVIF, as phones write them, need the KDE image plug-ins, which bring a larger set of libraries.

@@ -76,7 +76,8 @@ Item {
             Grid {
                 id: grid
                 objectName: "themesGrid"
-                columns: 3
+                // As many tiles to a row as the window holds, three at least.
+                columns: Math.max(3, Math.floor((themesScreen.width - 2 * Theme.gapBroad) / (300 + Theme.gapBroad)))
                 spacing: Theme.gapBroad
                 Repeater {
                     model: templates.templates.length

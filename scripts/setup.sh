@@ -28,6 +28,8 @@ packages=(
     libyuv-dev
     # fonts the themes use
     fonts-lato fonts-open-sans fonts-league-spartan fonts-roboto-unhinted fonts-ebgaramond
+    fonts-dancingscript fonts-roboto-slab fonts-comfortaa fonts-linuxlibertine
+    fonts-yanone-kaffeesatz fonts-cantarell
     # headless display for window tests and screenshots, and X tools that look at the window
     xvfb xauth x11-utils
     # packaging and its checks: dependencies of the .deb, lintian, desktop entry, AppStream

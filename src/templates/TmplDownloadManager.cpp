@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QTimer>
 
 TmplDownloadManager* TmplDownloadManager::instance()
@@ -41,12 +42,16 @@ void TmplDownloadManager::download(const QSharedPointer<TemplateDescription>& t)
 
     const TemplateCatalog* catalog = TemplateCatalog::instance();
     const QString server = ServiceConfig::themeServer();
+    QSet<QString> queued; // scenes that show the same video share its file: fetched once
     for (const QSharedPointer<Scene>& scene : *t->scenes) {
         if (scene->bgType != Scene::VideoBackground)
             continue;
         const QString path = catalog->mediaPath(t->id, scene->bgFileName);
         if (TemplateCatalog::isSafeFileName(scene->bgFileName) && QFileInfo::exists(path))
             continue;
+        if (queued.contains(scene->bgFileName))
+            continue;
+        queued.insert(scene->bgFileName);
         DownloadItem item;
         item.path = TemplateCatalog::isSafeFileName(scene->bgFileName) ? path : QString();
         item.url = server.isEmpty() ? QString()

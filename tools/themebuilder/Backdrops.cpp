@@ -1,5 +1,8 @@
 #include "Backdrops.h"
 
+#include "Noise.h"
+#include "Paint.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -7,67 +10,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace {
-
-// A small deterministic generator: the same numbers on every machine and run.
-class Noise
-{
-public:
-    explicit Noise(uint32_t seed) : state(seed ? seed : 1) {}
-    double next()
-    {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return double(state) / 4294967296.0;
-    }
-
-private:
-    uint32_t state;
-};
-
-void bokeh(QPainter& p, int count, uint32_t seed, double time, int w, int h,
-           const QList<QColor>& colours, double drift)
-{
-    Noise n(seed);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < count; ++i) {
-        const double x0 = n.next() * w;
-        const double y0 = n.next() * h;
-        const double r = (0.02 + 0.07 * n.next()) * h;
-        const double speed = 0.3 + n.next();
-        const double phase = n.next() * 6.283;
-        const double x = std::fmod(x0 + drift * speed * time * w * 0.05 + w, double(w));
-        const double y = y0 + std::sin(time * 0.6 + phase) * h * 0.02;
-        QColor c = colours[i % colours.size()];
-        c.setAlphaF(0.10 + 0.25 * (0.5 + 0.5 * std::sin(time * 0.8 + phase)));
-        QRadialGradient g(QPointF(x, y), r);
-        g.setColorAt(0, c);
-        c.setAlphaF(c.alphaF() * 0.6);
-        g.setColorAt(0.8, c);
-        c.setAlpha(0);
-        g.setColorAt(1, c);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(x, y), r, r);
-    }
-}
-
-void vignette(QPainter& p, int w, int h, double strength)
-{
-    QRadialGradient g(QPointF(w / 2.0, h / 2.0), w * 0.75);
-    g.setColorAt(0.55, QColor(0, 0, 0, 0));
-    g.setColorAt(1.0, QColor(0, 0, 0, int(255 * strength)));
-    p.fillRect(0, 0, w, h, g);
-}
-
-QImage canvas(int w, int h)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    return image;
-}
-
-} // namespace
+using namespace Paint;
 
 namespace Backdrops {
 
@@ -78,20 +21,20 @@ BackdropPainter goldenHour()
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         const double t = index / 30.0;
-        QLinearGradient sky(0, 0, w * (0.8 + 0.1 * std::sin(t * 0.3)), h);
-        sky.setColorAt(0, QColor::fromHsvF(0.07 + 0.01 * std::sin(t * 0.4), 0.55, 0.98));
+        // The sky stands still: a background that changes everywhere every frame costs every
+        // render's encoder dearly. The light moves in it.
+        QLinearGradient sky(0, 0, w * 0.85, h);
+        sky.setColorAt(0, QColor::fromHsvF(0.07, 0.55, 0.98));
         sky.setColorAt(0.55, QColor::fromHsvF(0.03, 0.65, 0.80));
         sky.setColorAt(1, QColor::fromHsvF(0.93, 0.55, 0.35));
         p.fillRect(image.rect(), sky);
-        // Light leaks: warm washes sweeping slowly across.
-        for (int i = 0; i < 2; ++i) {
-            const double x = w * (0.2 + 0.6 * (0.5 + 0.5 * std::sin(t * 0.35 + i * 2.1)));
-            QRadialGradient leak(QPointF(x, h * (0.2 + 0.5 * i)), w * 0.45);
-            leak.setColorAt(0, QColor(255, 220, 160, 120));
-            leak.setColorAt(1, QColor(255, 180, 120, 0));
-            p.fillRect(image.rect(), leak);
-        }
-        bokeh(p, 26, 7, t, w, h, {QColor(255, 236, 200), QColor(255, 200, 150)}, 1.0);
+        // A light leak: a warm wash drifting slowly across the upper part.
+        const double x = w * (0.25 + 0.5 * (0.5 + 0.5 * std::sin(t * 0.3)));
+        QRadialGradient leak(QPointF(x, h * 0.25), w * 0.3);
+        leak.setColorAt(0, QColor(255, 220, 160, 110));
+        leak.setColorAt(1, QColor(255, 180, 120, 0));
+        p.fillRect(QRectF(x - w * 0.3, h * 0.25 - w * 0.3, w * 0.6, w * 0.6), leak);
+        bokeh(p, 20, 7, t, w, h, {QColor(255, 236, 200), QColor(255, 200, 150)}, 1.0);
         vignette(p, w, h, 0.35);
         return image;
     };
@@ -122,18 +65,22 @@ BackdropPainter filmGrain()
     return [](int index, int, int w, int h) {
         QImage image = canvas(w, h);
         QPainter p(&image);
-        const double flicker = 0.92 + 0.08 * std::sin(index * 1.7) * std::sin(index * 0.37);
+        // Grain and flicker change every third frame: ten times a second still reads as film,
+        // and new specks on every frame would cost every render's encoder dearly.
+        const int still = index / 3;
+        const double flicker = 0.97 + 0.03 * std::sin(still * 1.7) * std::sin(still * 0.37);
         QRadialGradient base(QPointF(w / 2.0, h / 2.0), w * 0.7);
         base.setColorAt(0, QColor::fromRgbF(0.22 * flicker, 0.20 * flicker, 0.18 * flicker));
         base.setColorAt(1, QColor(12, 11, 10));
         p.fillRect(image.rect(), base);
-        Noise n(1000 + uint32_t(index));
-        // Grain: sparse light and dark specks, new every frame.
-        for (int i = 0; i < 2600; ++i) {
+        Noise n(1000 + uint32_t(still));
+        // Grain: sparse, faint light and dark specks.
+        const int specks = 400 * w / 1920;
+        for (int i = 0; i < specks; ++i) {
             const int x = int(n.next() * w);
             const int y = int(n.next() * h);
             const int v = n.next() > 0.5 ? 255 : 0;
-            p.fillRect(x, y, 2, 2, QColor(v, v, v, 22));
+            p.fillRect(x, y, 2, 2, QColor(v, v, v, 16));
         }
         // Scratches and a passing streak of light.
         Noise s(77 + uint32_t(index / 6));
@@ -152,22 +99,18 @@ BackdropPainter filmGrain()
 
 BackdropPainter paper(QColor baseColour, QColor fibre)
 {
-    return [baseColour, fibre](int, int, int w, int h) {
+    return [baseColour, fibre](int index, int, int w, int h) {
         QImage image = canvas(w, h);
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.fillRect(image.rect(), baseColour);
-        Noise n(4242);
-        QColor speck = fibre;
-        for (int i = 0; i < 9000; ++i) {
-            speck.setAlpha(int(8 + 20 * n.next()));
-            p.setPen(QPen(speck, 1));
-            const double x = n.next() * w;
-            const double y = n.next() * h;
-            const double a = n.next() * 6.283;
-            const double l = 3 + 14 * n.next();
-            p.drawLine(QPointF(x, y), QPointF(x + std::cos(a) * l, y + std::sin(a) * l));
-        }
+        fibres(p, w, h, fibre, 9000);
+        // Window light: a warm patch wandering slowly over the page.
+        const double t = index / 30.0;
+        QRadialGradient light(QPointF(w * (0.35 + 0.2 * std::sin(t * 0.25)), h * 0.35), w * 0.5);
+        light.setColorAt(0, QColor(255, 246, 220, 70));
+        light.setColorAt(1, QColor(255, 246, 220, 0));
+        p.fillRect(image.rect(), light);
         vignette(p, w, h, 0.18);
         return image;
     };
@@ -175,7 +118,7 @@ BackdropPainter paper(QColor baseColour, QColor fibre)
 
 BackdropPainter oceanBreeze()
 {
-    return [](int, int, int w, int h) {
+    return [](int index, int, int w, int h) {
         QImage image = canvas(w, h);
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
@@ -184,13 +127,16 @@ BackdropPainter oceanBreeze()
         sea.setColorAt(0.6, QColor(90, 180, 180));
         sea.setColorAt(1, QColor(236, 214, 170));
         p.fillRect(image.rect(), sea);
+        const double t = index / 30.0;
         for (int line = 0; line < 14; ++line) {
             QPainterPath wave;
             const double y0 = h * (0.1 + line * 0.065);
+            const double roll = t * (0.5 + 0.05 * line);
             wave.moveTo(0, y0);
             for (int x = 0; x <= w; x += 20)
-                wave.lineTo(x, y0 + std::sin(x / 140.0 + line * 0.9) * h * 0.012);
-            p.setPen(QPen(QColor(255, 255, 255, 26 + line * 2), 2));
+                wave.lineTo(x,
+                            y0 + std::sin(x * 1920.0 / w / 140.0 + line * 0.9 + roll) * h * 0.012);
+            p.setPen(QPen(QColor(255, 255, 255, 26 + line * 2), 2.0 * h / 1080));
             p.drawPath(wave);
         }
         vignette(p, w, h, 0.2);
@@ -198,19 +144,26 @@ BackdropPainter oceanBreeze()
     };
 }
 
-BackdropPainter minimalWhite()
+BackdropPainter gallery(QColor wall, QColor lines, QColor mat, QColor edge)
 {
-    return [](int, int, int w, int h) {
+    return [=](int index, int, int w, int h) {
         QImage image = canvas(w, h);
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
-        p.fillRect(image.rect(), QColor(246, 245, 242));
-        p.setPen(QPen(QColor(200, 196, 190), 1.5));
+        p.fillRect(image.rect(), wall);
+        p.setPen(QPen(lines, 1.5 * h / 1080));
         for (int i = -8; i < 20; ++i)
             p.drawLine(QPointF(i * w / 12.0, h), QPointF(i * w / 12.0 + h * 0.6, 0));
-        p.fillRect(QRectF(w * 0.06, h * 0.08, w * 0.88, h * 0.84), QColor(250, 249, 247, 235));
-        p.setPen(QPen(QColor(30, 30, 30, 60), 2));
+        p.fillRect(QRectF(w * 0.06, h * 0.08, w * 0.88, h * 0.84), mat);
+        p.setPen(QPen(edge, 2.0 * h / 1080));
         p.drawRect(QRectF(w * 0.06, h * 0.08, w * 0.88, h * 0.84));
+        // A soft band of light crossing the wall once every twelve seconds.
+        const double x = w * (std::fmod(index / 360.0, 1.0) * 1.6 - 0.3);
+        QLinearGradient band(x - w * 0.25, 0, x + w * 0.25, h * 0.3);
+        band.setColorAt(0, QColor(255, 255, 255, 0));
+        band.setColorAt(0.5, QColor(255, 255, 255, wall.lightness() > 128 ? 40 : 18));
+        band.setColorAt(1, QColor(255, 255, 255, 0));
+        p.fillRect(image.rect(), band);
         return image;
     };
 }

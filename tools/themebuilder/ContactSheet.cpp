@@ -10,15 +10,24 @@
 
 bool writeContactSheet(const QString& templatesDir, const QString& output)
 {
-    constexpr int kCellWidth = 400;
-    constexpr int kCellHeight = 225;
+    constexpr int kCellWidth = 320;
+    constexpr int kCellHeight = 180;
     constexpr int kLabel = 36;
-    constexpr int kColumns = 4; // every scene of a built-in theme
     const TemplateCatalog catalog(templatesDir + QLatin1Char('/'));
     const QList<TemplateInfo> themes = catalog.entries();
     if (themes.isEmpty())
         return false;
-    QImage sheet(kColumns * kCellWidth, themes.size() * (kCellHeight + kLabel),
+    // A row per theme, a column per scene.
+    QList<QSharedPointer<TemplateDescription>> descriptions;
+    int columns = 1;
+    for (const TemplateInfo& theme : themes) {
+        QFile file(catalog.dirPath(theme.id) + QStringLiteral("template.xml"));
+        descriptions << (file.open(QIODevice::ReadOnly) ? TemplateParser::parse(&file, theme.id)
+                                                        : nullptr);
+        if (descriptions.last())
+            columns = qMax(columns, descriptions.last()->scenes->size());
+    }
+    QImage sheet(columns * kCellWidth, themes.size() * (kCellHeight + kLabel),
                  QImage::Format_RGB32);
     sheet.fill(QColor(0x19, 0x29, 0x36));
     QPainter painter(&sheet);
@@ -30,16 +39,15 @@ bool writeContactSheet(const QString& templatesDir, const QString& output)
     for (int row = 0; row < themes.size(); ++row) {
         const TemplateInfo& theme = themes[row];
         const QString folder = catalog.dirPath(theme.id);
-        QFile file(folder + QStringLiteral("template.xml"));
-        if (!file.open(QIODevice::ReadOnly))
+        const auto& description = descriptions[row];
+        if (!description)
             continue;
-        const auto description = TemplateParser::parse(&file, theme.id);
         const int top = row * (kCellHeight + kLabel);
         painter.drawText(QRect(12, top, sheet.width(), kLabel), Qt::AlignVCenter,
                          QStringLiteral("%1  %2").arg(theme.id).arg(theme.name));
         int column = 0;
-        for (auto it = description->scenes->cbegin();
-             it != description->scenes->cend() && column < kColumns; ++it, ++column) {
+        for (auto it = description->scenes->cbegin(); it != description->scenes->cend();
+             ++it, ++column) {
             const QImage cell =
                 ScenePreview::compose(folder, theme.id, it.key(), (*it)->frames * 2 / 3);
             painter.drawImage(QRect(column * kCellWidth, top + kLabel, kCellWidth, kCellHeight),

@@ -81,18 +81,22 @@ SceneSpans::SceneSpans(const SceneRecipe& scene) : scene(scene)
     }
     if (holdEnd - holdStart < kShortestHold)
         holdStart = holdEnd = 0;
-    looping = scene.video && hasHold() && holdStart >= 1 && holdEnd - holdStart >= 2 * kBlendFrames;
+    if (scene.background.video && scene.frames - 2 * (scene.frames / 8) >= 2 * kBlendFrames) {
+        loopStart = qMax(1, scene.frames / 8);
+        loopEnd = scene.frames - scene.frames / 8;
+    }
 }
 
 QImage SceneSpans::backdrop(int index, int width, int height) const
 {
-    if (!looping)
-        return scene.backdrop(index, scene.frames, width, height);
-    const int loop = holdEnd - holdStart;
-    if (index >= holdEnd)
-        return scene.backdrop(index - loop, scene.frames, width, height);
-    const int blendFrom = holdEnd - kBlendFrames;
-    QImage frame = scene.backdrop(index, scene.frames, width, height);
+    const BackdropPainter& paint = scene.background.paint;
+    if (!loops())
+        return paint(index, scene.frames, width, height);
+    const int loop = loopEnd - loopStart;
+    if (index >= loopEnd)
+        return paint(index - loop, scene.frames, width, height);
+    const int blendFrom = loopEnd - kBlendFrames;
+    QImage frame = paint(index, scene.frames, width, height);
     if (index < blendFrom)
         return frame;
     // Towards the loop's end the frames of one loop earlier show through, until the last frame
@@ -100,6 +104,6 @@ QImage SceneSpans::backdrop(int index, int width, int height) const
     const double weight = double(index - blendFrom + 1) / kBlendFrames;
     QPainter painter(&frame);
     painter.setOpacity(weight);
-    painter.drawImage(0, 0, scene.backdrop(index - loop, scene.frames, width, height));
+    painter.drawImage(0, 0, paint(index - loop, scene.frames, width, height));
     return frame;
 }

@@ -35,13 +35,21 @@ struct SlotRecipe
     std::function<QImage()> slideBackgroundMaker;
 };
 
+// A background: one file however many scenes show it ("<name>.mp4" and its HD copy
+// "<name>-hd.mp4", or the still "<name>.jpg"). The scenes that share a video have its length.
+struct Backdrop
+{
+    QString name;
+    BackdropPainter paint;
+    bool video = true;
+};
+
 struct SceneRecipe
 {
     int id = 1;
     int type = 1; // 1 photos, 2 texts
     int frames = 120;
-    bool video = true; // else a still picture ("bg<id>.jpg")
-    BackdropPainter backdrop;
+    Backdrop background;
     QList<SlotRecipe> objects;
 };
 
@@ -49,7 +57,8 @@ struct ThemeRecipe
 {
     int id = 1;
     QString name;
-    QString slug; // for the preview link
+    QString slug;        // for the preview link
+    QString fontPackage; // the Debian package with the fonts its texts use
     int fadeIn = 15;
     int fadeOut = 20;
     int sceneOverflow = 15;

@@ -11,6 +11,8 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QPainter>
 #include <QThread>
 
@@ -34,17 +36,26 @@ QString frameText(const Keyframe& k)
         .join(QLatin1Char(','));
 }
 
+// A background's file: named by the background, so that scenes showing the same one share it.
 QString backgroundName(const SceneRecipe& scene)
 {
-    return scene.video ? QStringLiteral("%1.mp4").arg(scene.id)
-                       : QStringLiteral("bg%1.jpg").arg(scene.id);
+    const QString& name = scene.background.name;
+    if (scene.background.video)
+        return name.isEmpty() ? QStringLiteral("%1.mp4").arg(scene.id) : name + ".mp4";
+    return name.isEmpty() ? QStringLiteral("bg%1.jpg").arg(scene.id) : name + ".jpg";
 }
 
 // The video background's copy for HD renders.
 QString hdBackgroundName(const SceneRecipe& scene)
 {
-    return QStringLiteral("%1-hd.mp4").arg(scene.id);
+    return scene.background.name.isEmpty() ? QStringLiteral("%1-hd.mp4").arg(scene.id)
+                                           : scene.background.name + "-hd.mp4";
 }
+
+// Bumped when the writer's output changes for the same recipe (encoder settings, file layout):
+// themes written by an older writer are then written again.
+constexpr char kWriterRevision[] = "2";
+constexpr char kStampName[] = ".recipe-sha256";
 
 bool saveJpeg(const QImage& image, const QString& path, int quality = 90)
 {
@@ -61,12 +72,41 @@ bool ThemeWriter::fail(const QString& message)
 
 bool ThemeWriter::write(const ThemeRecipe& theme)
 {
+    skippedLast = false;
+    error.clear();
     const QString folder = root + QLatin1Char('/') + QString::number(theme.id) + QLatin1Char('/');
+    QString recipe;
+    if (!describe(theme, folder, false, &recipe))
+        return false;
+    const QByteArray stamp = fingerprint(theme, recipe);
+    bool complete = QFileInfo::exists(folder + "template.xml");
+    for (const SceneRecipe& scene : theme.scenes)
+        complete = complete && QFileInfo::exists(folder + backgroundName(scene));
+    QFile written(folder + kStampName);
+    if (complete && written.open(QIODevice::ReadOnly) && written.readAll() == stamp) {
+        skippedLast = true;
+        return true;
+    }
+    written.close();
+    // Written afresh: nothing of an older recipe (a background no scene shows now) stays behind.
+    QDir(folder).removeRecursively();
     if (!QDir().mkpath(folder))
         return fail("cannot create " + folder);
+    QHash<QString, int> backgrounds; // file name: the length of the scene that wrote it
     for (const SceneRecipe& scene : theme.scenes) {
-        if (!writeBackground(scene, folder))
-            return false;
+        const QString name = backgroundName(scene);
+        if (backgrounds.contains(name)) {
+            if (scene.background.video && backgrounds.value(name) != scene.frames)
+                return fail(QStringLiteral("scene %1 shows %2 for %3 frames, another scene for %4")
+                                .arg(scene.id)
+                                .arg(name)
+                                .arg(scene.frames)
+                                .arg(backgrounds.value(name)));
+        } else {
+            if (!writeBackground(scene, folder))
+                return false;
+            backgrounds.insert(name, scene.frames);
+        }
         for (const SlotRecipe& slot : scene.objects) {
             if (slot.textureMaker && !saveJpeg(slot.textureMaker(), folder + slot.texture))
                 return fail("cannot write " + slot.texture);
@@ -75,13 +115,51 @@ bool ThemeWriter::write(const ThemeRecipe& theme)
                 return fail("cannot write " + slot.slideBackground);
         }
     }
-    // Last, so that it can vouch for the videos it names.
-    if (!writeDescription(theme, folder))
-        return false;
-    return writeTile(theme, folder) && writeSamples(folder);
+    // The description last, so that it can vouch for the videos it names; the stamp after
+    // everything, so that a theme cut short is written again.
+    QString xml;
+    if (!describe(theme, folder, true, &xml) ||
+        !AtomicFile::write(folder + "template.xml", xml.toUtf8()) || !writeInfo(theme, folder) ||
+        !writeTile(theme, folder) || !writeSamples(folder))
+        return fail(error.isEmpty() ? "cannot write the description of theme " + theme.name
+                                    : error);
+    if (!AtomicFile::write(folder + kStampName, stamp))
+        return fail("cannot write " + folder + kStampName);
+    return true;
 }
 
-bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& folder)
+QByteArray ThemeWriter::fingerprint(const ThemeRecipe& theme, const QString& description) const
+{
+    // What the recipe makes, short of the videos: the description without the files' hashes, a
+    // few small frames of every background, the textures and the names. A change in any of
+    // them writes the theme again.
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(kWriterRevision);
+    hash.addData(description.toUtf8());
+    hash.addData((theme.name + theme.slug + theme.fontPackage).toUtf8());
+    const auto addImage = [&hash](const QImage& image) {
+        const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < rgb.height(); ++y)
+            hash.addData(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 4);
+    };
+    for (const SceneRecipe& scene : theme.scenes) {
+        const SceneSpans spans(scene);
+        for (int frame : {0, scene.frames / 2, scene.frames - 1})
+            addImage(spans.backdrop(frame, 64, 36));
+        for (const SlotRecipe& slot : scene.objects) {
+            if (slot.textureMaker)
+                addImage(slot.textureMaker());
+            if (slot.slideBackgroundMaker)
+                addImage(slot.slideBackgroundMaker());
+        }
+    }
+    for (int i = 0; i < 6; ++i)
+        addImage(samplePicture(i, 48, 32));
+    return hash.result().toHex();
+}
+
+bool ThemeWriter::describe(const ThemeRecipe& theme, const QString& folder, bool vouch,
+                           QString* out)
 {
     QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                  "<template fade-in=\"%1\" fade-out=\"%2\" scene-overflow=\"%3\" "
@@ -95,15 +173,14 @@ bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& fold
                    .arg(scene.id)
                    .arg(scene.type)
                    .arg(scene.frames)
-                   .arg(scene.video ? 1 : 2);
-        if (!scene.video)
-            xml += QStringLiteral(" bg-file-name=\"%1\"").arg(backgroundName(scene));
-        else
+                   .arg(scene.background.video ? 1 : 2);
+        xml += QStringLiteral(" bg-file-name=\"%1\"").arg(backgroundName(scene));
+        if (scene.background.video)
             xml += QStringLiteral(" bg-hd-file-name=\"%1\"").arg(hdBackgroundName(scene));
         // A video may be fetched from the theme server later: the installed description says
         // which bytes are the right ones.
         QFile video(folder + backgroundName(scene));
-        if (scene.video && video.open(QIODevice::ReadOnly)) {
+        if (vouch && scene.background.video && video.open(QIODevice::ReadOnly)) {
             QCryptographicHash hash(QCryptographicHash::Sha256);
             if (!hash.addData(&video))
                 return fail("cannot read " + video.fileName());
@@ -120,7 +197,7 @@ bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& fold
                        .arg(SceneSpans::kShortest)
                        .arg(SceneSpans::kLongest);
         if (spans.loops())
-            xml += QStringLiteral(" loop=\"%1,%2\"").arg(spans.start()).arg(spans.end());
+            xml += QStringLiteral(" loop=\"%1,%2\"").arg(spans.loopFrom()).arg(spans.loopTo());
         xml += QStringLiteral(">\n");
         for (int id = 0; id < scene.objects.size(); ++id) {
             const SlotRecipe& slot = scene.objects[id];
@@ -162,12 +239,17 @@ bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& fold
     }
     xml += QStringLiteral("</template>\n");
 
+    *out = xml;
+    return true;
+}
+
+bool ThemeWriter::writeInfo(const ThemeRecipe& theme, const QString& folder)
+{
     const QString info = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<info>"
                                         "<name>%1</name><preview>https://lumavive.example/themes/%2"
-                                        "</preview></info>\n")
-                             .arg(theme.name, theme.slug);
-    if (!AtomicFile::write(folder + "template.xml", xml.toUtf8()) ||
-        !AtomicFile::write(folder + "info.xml", info.toUtf8()))
+                                        "</preview><font-package>%3</font-package></info>\n")
+                             .arg(theme.name, theme.slug, theme.fontPackage);
+    if (!AtomicFile::write(folder + "info.xml", info.toUtf8()))
         return fail("cannot write the description of theme " + theme.name);
     return true;
 }
@@ -175,8 +257,8 @@ bool ThemeWriter::writeDescription(const ThemeRecipe& theme, const QString& fold
 bool ThemeWriter::writeBackground(const SceneRecipe& scene, const QString& folder)
 {
     const QString path = folder + backgroundName(scene);
-    if (!scene.video) {
-        if (!saveJpeg(scene.backdrop(0, 1, kWidth, kHeight), path, 92))
+    if (!scene.background.video) {
+        if (!saveJpeg(scene.background.paint(0, 1, kWidth, kHeight), path, 92))
             return fail("cannot write " + path);
         return true;
     }
@@ -209,7 +291,7 @@ bool ThemeWriter::writeVideo(const SceneRecipe& scene, const QString& path, QSiz
             QPainter(&target).drawImage(0, 0, spans.backdrop(i, size.width(), size.height()));
             frame.setIndex(i);
             // Renders seek back to the loop's start: it begins a group of pictures of its own.
-            frame.setKeyFrame(spans.loops() && i == spans.start());
+            frame.setKeyFrame(spans.loops() && i == spans.loopFrom());
             output.writeVideoFrame(std::move(frame), 1, 30, (i + 1) / 30.0);
         }
         output.finish();
@@ -240,7 +322,7 @@ bool ThemeWriter::writeTile(const ThemeRecipe& theme, const QString& folder)
     for (const SceneRecipe& scene : theme.scenes)
         if (scene.type == 1 && scene.objects.size() == 1 && !cover)
             cover = &scene;
-    if (!cover || !saveJpeg(cover->backdrop(0, cover->frames, kWidth, kHeight)
+    if (!cover || !saveJpeg(cover->background.paint(0, cover->frames, kWidth, kHeight)
                                 .scaled(600, 336, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
                             folder + "thumb-prj.jpg"))
         return fail("theme " + theme.name + " has no single-photo scene for its cover");

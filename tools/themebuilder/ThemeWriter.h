@@ -8,7 +8,8 @@
 // Writes one theme in the installed format into `templatesDir`/<id>/: "template.xml" with a
 // keyframe for every visible frame, "info.xml", the backgrounds (videos encoded with the program's
 // own video output at 1920x1080, 30 fps; stills as JPEG), textures, slide backgrounds, the tile
-// "thumb.jpg" and the saved-project cover "thumb-prj.jpg". Same recipe, same bytes.
+// "thumb.jpg" and the saved-project cover "thumb-prj.jpg". Same recipe, same bytes. A theme whose
+// folder holds the stamp of the same recipe is left as it is.
 class ThemeWriter
 {
 public:
@@ -16,9 +17,14 @@ public:
     bool write(const ThemeRecipe& theme);
 
     QString lastError() const { return error; }
+    // Whether the last `write` found the theme already written from the same recipe.
+    bool skipped() const { return skippedLast; }
 
 private:
-    bool writeDescription(const ThemeRecipe& theme, const QString& folder);
+    // The description; `vouch` adds the videos' hashes and sizes (read from `folder`).
+    bool describe(const ThemeRecipe& theme, const QString& folder, bool vouch, QString* xml);
+    bool writeInfo(const ThemeRecipe& theme, const QString& folder);
+    QByteArray fingerprint(const ThemeRecipe& theme, const QString& description) const;
     bool writeBackground(const SceneRecipe& scene, const QString& folder);
     bool writeVideo(const SceneRecipe& scene, const QString& path, QSize size);
     bool writeTile(const ThemeRecipe& theme, const QString& folder);
@@ -27,4 +33,5 @@ private:
 
     QString root;
     QString error;
+    bool skippedLast = false;
 };

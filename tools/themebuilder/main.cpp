@@ -61,7 +61,8 @@ int main(int argc, char* argv[])
         if (args.contains("--without-videos"))
             for (const QString& video : QDir(folder).entryList({"*.mp4"}, QDir::Files))
                 QFile::remove(folder + "/" + video);
-        out << "theme " << theme.id << " \"" << theme.name << "\" written\n";
+        out << "theme " << theme.id << " \"" << theme.name << "\" "
+            << (writer.skipped() ? "unchanged" : "written") << "\n";
         out.flush();
     }
     out << "done in " << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s\n";
