@@ -37,7 +37,7 @@ check_tree() { # <bin folder> <label>
     local bin=$1 label=$2
     echo "-- $label: themes and renders from $work/elsewhere"
     (cd "$work/elsewhere" && env -u LUMAVIVE_THEMES_DIR "$bin/lumavive-render" --list-themes) | tee "$work/themes.txt"
-    [[ $(wc -l <"$work/themes.txt") -eq 6 ]] || { echo "expected six themes"; exit 1; }
+    [[ $(wc -l <"$work/themes.txt") -eq 12 ]] || { echo "expected twelve themes"; exit 1; }
     (cd "$work/elsewhere" && "$bin/lumavive-render" --theme 1 --photo "$work/photo.png" --text "Installed" \
         -o "$work/elsewhere/new.mp4")
     (cd "$work/elsewhere" && "$bin/lumavive-render" "$work/project" -o "$work/elsewhere/saved.mp4")

@@ -65,4 +65,14 @@ struct ThemeRecipe
     // Portrait photos go to portrait slots where the next scene allows it.
     bool orientationAware = true;
     QList<SceneRecipe> scenes;
+
+    static ThemeRecipe named(int id, const char* name, const char* slug, const char* fontPackage)
+    {
+        ThemeRecipe t;
+        t.id = id;
+        t.name = QString::fromUtf8(name);
+        t.slug = QString::fromUtf8(slug);
+        t.fontPackage = QString::fromUtf8(fontPackage);
+        return t;
+    }
 };

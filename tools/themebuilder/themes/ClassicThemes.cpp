@@ -27,23 +27,13 @@ std::function<QImage()> metal(QColor dark, QColor light)
     };
 }
 
-ThemeRecipe theme(int id, const char* name, const char* slug, const char* fontPackage)
-{
-    ThemeRecipe t;
-    t.id = id;
-    t.name = QString::fromUtf8(name);
-    t.slug = QString::fromUtf8(slug);
-    t.fontPackage = QString::fromUtf8(fontPackage);
-    return t;
-}
-
 } // namespace
 
 namespace Themes {
 
 ThemeRecipe goldenHour()
 {
-    ThemeRecipe t = theme(1, "Golden Hour", "golden-hour", "fonts-lato");
+    ThemeRecipe t = ThemeRecipe::named(1, "Golden Hour", "golden-hour", "fonts-lato");
     const Backdrop sky{QStringLiteral("sunset"), Backdrops::goldenHour(), true};
     LayoutStyle style;
     style.border = 0.025f;
@@ -73,7 +63,7 @@ ThemeRecipe goldenHour()
 
 ThemeRecipe paperAlbum()
 {
-    ThemeRecipe t = theme(2, "Paper Album", "paper-album", "fonts-ebgaramond");
+    ThemeRecipe t = ThemeRecipe::named(2, "Paper Album", "paper-album", "fonts-ebgaramond");
     t.sceneOverflow = 12;
     // Photos lie on a still page; the title's page has window light wandering over it. (Light
     // moving over the fibres changes most of the picture every frame, which every render's
@@ -107,7 +97,7 @@ ThemeRecipe paperAlbum()
 
 ThemeRecipe nightLights()
 {
-    ThemeRecipe t = theme(3, "Night Lights", "night-lights", "fonts-league-spartan");
+    ThemeRecipe t = ThemeRecipe::named(3, "Night Lights", "night-lights", "fonts-league-spartan");
     const Backdrop night{QStringLiteral("night"), Backdrops::nightBokeh(), true};
     LayoutStyle style;
     style.entrance = LayoutStyle::Turn;
@@ -154,7 +144,7 @@ ThemeRecipe nightLights()
 
 ThemeRecipe filmReel()
 {
-    ThemeRecipe t = theme(4, "Film Reel", "film-reel", "fonts-roboto-unhinted");
+    ThemeRecipe t = ThemeRecipe::named(4, "Film Reel", "film-reel", "fonts-roboto-unhinted");
     t.fadeOut = 30;
     const Backdrop film{QStringLiteral("film"), Backdrops::filmGrain(), true};
     LayoutStyle style;
@@ -199,7 +189,7 @@ ThemeRecipe filmReel()
 
 ThemeRecipe oceanBreeze()
 {
-    ThemeRecipe t = theme(5, "Ocean Breeze", "ocean-breeze", "fonts-open-sans");
+    ThemeRecipe t = ThemeRecipe::named(5, "Ocean Breeze", "ocean-breeze", "fonts-open-sans");
     t.sceneOverflow = 10;
     const auto sea = Backdrops::oceanBreeze();
     const Backdrop waves{QStringLiteral("sea"), sea, true};
@@ -225,7 +215,7 @@ ThemeRecipe oceanBreeze()
 
 ThemeRecipe galleryWhite()
 {
-    ThemeRecipe t = theme(6, "Gallery White", "gallery-white", "fonts-lato");
+    ThemeRecipe t = ThemeRecipe::named(6, "Gallery White", "gallery-white", "fonts-lato");
     const Backdrop wall{QStringLiteral("wall"),
                         Backdrops::gallery(QColor(246, 245, 242), QColor(200, 196, 190),
                                            QColor(250, 249, 247, 235), QColor(30, 30, 30, 60)),

@@ -7,25 +7,11 @@
 
 using namespace Layouts;
 
-namespace {
-
-ThemeRecipe theme(int id, const char* name, const char* slug, const char* fontPackage)
-{
-    ThemeRecipe t;
-    t.id = id;
-    t.name = QString::fromUtf8(name);
-    t.slug = QString::fromUtf8(slug);
-    t.fontPackage = QString::fromUtf8(fontPackage);
-    return t;
-}
-
-} // namespace
-
 namespace Themes {
 
 ThemeRecipe everAfter()
 {
-    ThemeRecipe t = theme(7, "Ever After", "ever-after", "fonts-dancingscript");
+    ThemeRecipe t = ThemeRecipe::named(7, "Ever After", "ever-after", "fonts-dancingscript");
     t.fadeIn = 30;
     t.fadeOut = 45;
     t.sceneOverflow = 18;
@@ -58,7 +44,7 @@ ThemeRecipe everAfter()
 
 ThemeRecipe postmarks()
 {
-    ThemeRecipe t = theme(8, "Postmarks", "postmarks", "fonts-roboto-slab");
+    ThemeRecipe t = ThemeRecipe::named(8, "Postmarks", "postmarks", "fonts-roboto-slab");
     t.sceneOverflow = 12;
     const Backdrop map{QStringLiteral("map"), Backdrops::travelMap(), true};
     LayoutStyle style;
@@ -84,7 +70,7 @@ ThemeRecipe postmarks()
 
 ThemeRecipe confetti()
 {
-    ThemeRecipe t = theme(9, "Confetti", "confetti", "fonts-comfortaa");
+    ThemeRecipe t = ThemeRecipe::named(9, "Confetti", "confetti", "fonts-comfortaa");
     t.fadeIn = 10;
     t.fadeOut = 15;
     t.sceneOverflow = 9;
@@ -117,7 +103,7 @@ ThemeRecipe confetti()
 
 ThemeRecipe candlelight()
 {
-    ThemeRecipe t = theme(10, "Candlelight", "candlelight", "fonts-linuxlibertine");
+    ThemeRecipe t = ThemeRecipe::named(10, "Candlelight", "candlelight", "fonts-linuxlibertine");
     t.fadeIn = 45;
     t.fadeOut = 60;
     t.sceneOverflow = 18;
@@ -151,7 +137,7 @@ ThemeRecipe candlelight()
 
 ThemeRecipe season()
 {
-    ThemeRecipe t = theme(11, "Season", "season", "fonts-yanone-kaffeesatz");
+    ThemeRecipe t = ThemeRecipe::named(11, "Season", "season", "fonts-yanone-kaffeesatz");
     // Short cross-fades: scenes cut on the pace.
     t.fadeIn = 6;
     t.fadeOut = 15;
@@ -185,7 +171,7 @@ ThemeRecipe season()
 
 ThemeRecipe galleryBlack()
 {
-    ThemeRecipe t = theme(12, "Gallery Black", "gallery-black", "fonts-cantarell");
+    ThemeRecipe t = ThemeRecipe::named(12, "Gallery Black", "gallery-black", "fonts-cantarell");
     const Backdrop wall{QStringLiteral("wall"),
                         Backdrops::gallery(QColor(20, 20, 22), QColor(44, 44, 48),
                                            QColor(14, 14, 16, 235), QColor(220, 220, 220, 50)),
