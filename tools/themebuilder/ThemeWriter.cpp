@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QPainter>
+#include <QSet>
 #include <QThread>
 
 namespace {
@@ -142,10 +143,14 @@ QByteArray ThemeWriter::fingerprint(const ThemeRecipe& theme, const QString& des
         for (int y = 0; y < rgb.height(); ++y)
             hash.addData(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 4);
     };
+    QSet<QString> painted; // a background the scenes share is painted once
     for (const SceneRecipe& scene : theme.scenes) {
-        const SceneSpans spans(scene);
-        for (int frame : {0, scene.frames / 2, scene.frames - 1})
-            addImage(spans.backdrop(frame, 64, 36));
+        if (!painted.contains(backgroundName(scene))) {
+            painted << backgroundName(scene);
+            const SceneSpans spans(scene);
+            for (int frame : {0, scene.frames / 2, scene.frames - 1})
+                addImage(spans.backdrop(frame, 64, 36));
+        }
         for (const SlotRecipe& slot : scene.objects) {
             if (slot.textureMaker)
                 addImage(slot.textureMaker());
