@@ -75,7 +75,16 @@ Item {
             font.pixelSize: Theme.fontTitle
             implicitHeight: 52
             implicitWidth: 240
+            // The scenes are cut on the music's beats once they are found.
+            enabled: !beats.finding
             onClicked: appWindow.navigate(render.makeVideo())
+        }
+        Label {
+            objectName: "findingBeatsNote"
+            anchors.horizontalCenter: parent.horizontalCenter
+            visible: beats.finding
+            text: qsTr("Finding the beat of the music…")
+            color: Theme.secondaryText
         }
     }
 

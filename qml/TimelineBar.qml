@@ -24,9 +24,23 @@ Rectangle {
             Layout.alignment: Qt.AlignVCenter
             spacing: Theme.gapSmall
             ProgressBar {
+                id: timelineBar
                 objectName: "timelineBar"
                 width: parent.width
                 value: project.timelineValue / 100
+                // The music's beats, faintly, where the cuts may fall.
+                Repeater {
+                    objectName: "beatMarks"
+                    model: beats.marks
+                    Rectangle {
+                        x: modelData * timelineBar.width
+                        y: -3
+                        width: 1
+                        height: timelineBar.height + 6
+                        color: Theme.secondaryText
+                        opacity: 0.35
+                    }
+                }
                 MouseArea {
                     anchors.fill: parent
                     anchors.margins: -10
@@ -40,6 +54,15 @@ Rectangle {
                 color: Theme.secondaryText
             }
             Label {
+                objectName: "beatNote"
+                width: parent.width
+                visible: text !== ""
+                text: beats.note
+                wrapMode: Text.Wrap
+                color: Theme.secondaryText
+                font.pixelSize: Theme.fontSmall
+            }
+            Label {
                 objectName: "musicNote"
                 width: parent.width
                 visible: text !== ""
@@ -48,7 +71,8 @@ Rectangle {
                 color: Theme.secondaryText
                 font.pixelSize: Theme.fontSmall
             }
-            // How long photos rest, and whether the video ends with the music.
+            // How long photos rest, whether the video ends with the music, and whether the
+            // scenes change on its beats.
             Row {
                 spacing: Theme.spacing
                 BButton {
@@ -78,6 +102,14 @@ Rectangle {
                     text: qsTr("Fit to music")
                     checked: project.fitsMusic
                     onToggled: project.setFitsMusic(checked)
+                }
+                CheckBox {
+                    objectName: "beatCheck"
+                    anchors.verticalCenter: paceButton.verticalCenter
+                    visible: project.audioFilesCount > 0
+                    text: qsTr("Cut on the beat")
+                    checked: project.cutsOnBeat
+                    onToggled: project.setCutsOnBeat(checked)
                 }
             }
         }

@@ -24,6 +24,8 @@ packages=(
     libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev ffmpeg
     # heif-enc, with which a test writes a phone's HEIC photo
     libheif-examples
+    # the music's beats, for cuts on the beat
+    libaubio-dev
     # SIMD colour conversion for the encoder's input
     libyuv-dev
     # fonts the themes use

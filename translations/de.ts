@@ -47,6 +47,17 @@
     </message>
 </context>
 <context>
+    <name>BeatsPres</name>
+    <message>
+        <source>Finding the beat of “%1”: %2 %</source>
+        <translation>Takt von „%1“ wird gesucht: %2 %</translation>
+    </message>
+    <message>
+        <source>No beat was found in %1: its scenes change where the fit puts them.</source>
+        <translation>In %1 wurde kein Takt gefunden: Die Szenen wechseln dort, wo die Anpassung sie hinsetzt.</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <source>Your video is ready</source>
@@ -507,6 +518,14 @@ Vielen Dank.</translation>
         <source>Stop Fitting to Music</source>
         <translation>Nicht mehr an die Musik anpassen</translation>
     </message>
+    <message>
+        <source>Cut on the Beat</source>
+        <translation>Im Takt schneiden</translation>
+    </message>
+    <message>
+        <source>Stop Cutting on the Beat</source>
+        <translation>Nicht mehr im Takt schneiden</translation>
+    </message>
 </context>
 <context>
     <name>ProjectsView</name>
@@ -707,6 +726,10 @@ Vielen Dank.</translation>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
+    <message>
+        <source>Finding the beat of the music…</source>
+        <translation>Der Takt der Musik wird gesucht…</translation>
+    </message>
 </context>
 <context>
     <name>SkippedFilesNotice</name>
@@ -809,6 +832,10 @@ Vielen Dank.</translation>
     <message>
         <source>Fit to music</source>
         <translation>An die Musik anpassen</translation>
+    </message>
+    <message>
+        <source>Cut on the beat</source>
+        <translation>Im Takt schneiden</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,19 @@
     </message>
 </context>
 <context>
+    <name>BeatsPres</name>
+    <message>
+        <location filename="../src/app/BeatsPres.cpp" line="90" />
+        <source>Finding the beat of “%1”: %2 %</source>
+        <translation>Buscando el ritmo de «%1»: %2 %</translation>
+    </message>
+    <message>
+        <location filename="../src/app/BeatsPres.cpp" line="96" />
+        <source>No beat was found in %1: its scenes change where the fit puts them.</source>
+        <translation>No se encontró ritmo en %1: sus escenas cambian donde las sitúa el ajuste.</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <location filename="../qml/DoneScreen.qml" line="14" />
@@ -258,19 +271,19 @@ El sistema indicó: %2.</translation>
         <translation>No hay nada que poner en un vídeo: el proyecto no tiene diapositivas.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="121" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="120" />
         <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
         <translation>No se puede reproducir el fondo %1 del tema, así que no se puede crear el vídeo. Descargue el tema de nuevo o elija otro tema.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="136" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="135" />
         <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
 %1</source>
         <translation>El vídeo deja un hueco vacío por cada foto que no se puede leer. Compruebe que estos archivos siguen ahí o quítelos de la presentación:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="236" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="235" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>El tema no puede reproducir su escena %1: no se puede crear el vídeo.</translation>
     </message>
@@ -509,115 +522,125 @@ Gracias.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="139" />
+        <location filename="../src/app/ProjectPres.cpp" line="142" />
         <source>Remove Missing Photos</source>
         <translation>Quitar fotos que faltan</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="217" />
+        <location filename="../src/app/ProjectPres.cpp" line="221" />
         <source>Change Theme</source>
         <translation>Cambiar tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <location filename="../src/app/ProjectPres.cpp" line="226" />
         <source>%1 s a photo</source>
         <translation>%1 s por foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <location filename="../src/app/ProjectPres.cpp" line="226" />
         <source>The theme's pace</source>
         <translation>Ritmo del tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="238" />
+        <location filename="../src/app/ProjectPres.cpp" line="237" />
         <source>Change Pace</source>
         <translation>Cambiar ritmo</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <location filename="../src/app/ProjectPres.cpp" line="243" />
         <source>Fit to Music</source>
         <translation>Ajustar a la música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <location filename="../src/app/ProjectPres.cpp" line="243" />
         <source>Stop Fitting to Music</source>
         <translation>Dejar de ajustar a la música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="327" />
+        <location filename="../src/app/ProjectPres.cpp" line="250" />
+        <source>Cut on the Beat</source>
+        <translation>Cortar al ritmo</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="250" />
+        <source>Stop Cutting on the Beat</source>
+        <translation>Dejar de cortar al ritmo</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="346" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>El vídeo dura %1 s; los últimos %2 s de la música quedan fuera.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="345" />
+        <location filename="../src/app/ProjectPres.cpp" line="364" />
         <source>Click here to Add Background Music</source>
         <translation>Haz clic aquí para añadir música de fondo</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/ProjectPres.cpp" line="347" />
+        <location filename="../src/app/ProjectPres.cpp" line="366" />
         <source>%n Audio Files</source>
         <translation><numerusform>%n archivo de audio</numerusform><numerusform>%n archivos de audio</numerusform></translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="372" />
+        <location filename="../src/app/ProjectPres.cpp" line="391" />
         <source>Audio Files</source>
         <translation>archivos de audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="417" />
+        <location filename="../src/app/ProjectPres.cpp" line="436" />
         <source>Add Music</source>
         <translation>Añadir música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="428" />
+        <location filename="../src/app/ProjectPres.cpp" line="447" />
         <source>Remove Music</source>
         <translation>Quitar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="440" />
-        <location filename="../src/app/ProjectPres.cpp" line="452" />
+        <location filename="../src/app/ProjectPres.cpp" line="459" />
+        <location filename="../src/app/ProjectPres.cpp" line="471" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="478" />
-        <location filename="../src/app/ProjectPres.cpp" line="495" />
+        <location filename="../src/app/ProjectPres.cpp" line="497" />
+        <location filename="../src/app/ProjectPres.cpp" line="514" />
         <source>Add Photos</source>
         <translation>Añadir fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="515" />
+        <location filename="../src/app/ProjectPres.cpp" line="534" />
         <source>Add Text</source>
         <translation>Añadir texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="531" />
-        <location filename="../src/app/ProjectPres.cpp" line="548" />
+        <location filename="../src/app/ProjectPres.cpp" line="550" />
+        <location filename="../src/app/ProjectPres.cpp" line="567" />
         <source>Remove Slide</source>
         <translation>Quitar diapositiva</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="531" />
+        <location filename="../src/app/ProjectPres.cpp" line="550" />
         <source>Remove Slides</source>
         <translation>Quitar diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="539" />
+        <location filename="../src/app/ProjectPres.cpp" line="558" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="557" />
+        <location filename="../src/app/ProjectPres.cpp" line="576" />
         <source>Move Slides</source>
         <translation>Mover diapositivas</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="565" />
+        <location filename="../src/app/ProjectPres.cpp" line="584" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="610" />
+        <location filename="../src/app/ProjectPres.cpp" line="629" />
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
@@ -708,7 +731,7 @@ Gracias.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="344" />
+        <location filename="../src/templates/TemplateParser.cpp" line="420" />
         <source>The theme description cannot be read: %1</source>
         <translation>No se puede leer la descripción del tema: %1</translation>
     </message>
@@ -716,7 +739,7 @@ Gracias.</translation>
 <context>
     <name>RenderPres</name>
     <message>
-        <location filename="../src/app/RenderPres.cpp" line="209" />
+        <location filename="../src/app/RenderPres.cpp" line="213" />
         <source>Something went wrong while the video was made; no file was written.</source>
         <translation>Algo salió mal al crear el vídeo; no se escribió ningún archivo.</translation>
     </message>
@@ -862,6 +885,11 @@ Gracias.</translation>
     </message>
     <message>
         <location filename="../qml/SettingsScreen.qml" line="86" />
+        <source>Finding the beat of the music…</source>
+        <translation>Buscando el ritmo de la música…</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="95" />
         <source>Back</source>
         <translation>Atrás</translation>
     </message>
@@ -953,17 +981,17 @@ Gracias.</translation>
         <translation>Nueva presentación</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="91" />
+        <location filename="../qml/ThemesScreen.qml" line="92" />
         <source>Subscribe for new Themes and Updates</source>
         <translation>Suscríbete para recibir temas nuevos y novedades</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="98" />
+        <location filename="../qml/ThemesScreen.qml" line="99" />
         <source>Facebook</source>
         <translation>Facebook</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="102" />
+        <location filename="../qml/ThemesScreen.qml" line="103" />
         <source>Subscribe</source>
         <translation>Suscribirse</translation>
     </message>
@@ -971,22 +999,27 @@ Gracias.</translation>
 <context>
     <name>TimelineBar</name>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="57" />
+        <location filename="../qml/TimelineBar.qml" line="81" />
         <source>Pace: %1</source>
         <translation>Ritmo: %1</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="77" />
+        <location filename="../qml/TimelineBar.qml" line="102" />
         <source>Fit to music</source>
         <translation>Ajustar a la música</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="87" />
+        <location filename="../qml/TimelineBar.qml" line="110" />
+        <source>Cut on the beat</source>
+        <translation>Cortar al ritmo</translation>
+    </message>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="120" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="87" />
+        <location filename="../qml/TimelineBar.qml" line="120" />
         <source>Add Audio</source>
         <translation>Añadir música</translation>
     </message>

@@ -57,6 +57,19 @@
     </message>
 </context>
 <context>
+    <name>BeatsPres</name>
+    <message>
+        <location filename="../src/app/BeatsPres.cpp" line="90" />
+        <source>Finding the beat of “%1”: %2 %</source>
+        <translation>Recherche du rythme de « %1 » : %2 %</translation>
+    </message>
+    <message>
+        <location filename="../src/app/BeatsPres.cpp" line="96" />
+        <source>No beat was found in %1: its scenes change where the fit puts them.</source>
+        <translation>Aucun rythme trouvé dans %1 : ses scènes changent là où l'ajustement les place.</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <location filename="../qml/DoneScreen.qml" line="14" />
@@ -258,19 +271,19 @@ Le système a répondu : %2.</translation>
         <translation>Il n'y a rien à mettre dans une vidéo : le projet n'a aucune diapositive.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="121" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="120" />
         <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
         <translation>L'arrière-plan %1 du thème ne peut pas être lu, la vidéo ne peut donc pas être créée. Téléchargez de nouveau le thème, ou choisissez-en un autre.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="136" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="135" />
         <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
 %1</source>
         <translation>La vidéo laisse une place vide pour chaque photo illisible. Vérifiez que ces fichiers existent toujours, ou retirez-les du diaporama :
 %1</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="236" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="235" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>Le thème ne peut pas jouer sa scène %1 : la vidéo ne peut pas être créée.</translation>
     </message>
@@ -509,115 +522,125 @@ Merci.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="139" />
+        <location filename="../src/app/ProjectPres.cpp" line="142" />
         <source>Remove Missing Photos</source>
         <translation>Retrait des photos manquantes</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="217" />
+        <location filename="../src/app/ProjectPres.cpp" line="221" />
         <source>Change Theme</source>
         <translation>Changement de thème</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <location filename="../src/app/ProjectPres.cpp" line="226" />
         <source>%1 s a photo</source>
         <translation>%1 s par photo</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <location filename="../src/app/ProjectPres.cpp" line="226" />
         <source>The theme's pace</source>
         <translation>Rythme du thème</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="238" />
+        <location filename="../src/app/ProjectPres.cpp" line="237" />
         <source>Change Pace</source>
         <translation>Changement de rythme</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <location filename="../src/app/ProjectPres.cpp" line="243" />
         <source>Fit to Music</source>
         <translation>Ajustement à la musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <location filename="../src/app/ProjectPres.cpp" line="243" />
         <source>Stop Fitting to Music</source>
         <translation>Fin de l'ajustement à la musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="327" />
+        <location filename="../src/app/ProjectPres.cpp" line="250" />
+        <source>Cut on the Beat</source>
+        <translation>Coupe sur le temps</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="250" />
+        <source>Stop Cutting on the Beat</source>
+        <translation>Fin des coupes sur le temps</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="346" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>La vidéo dure %1 s ; les dernières %2 s de la musique sont laissées de côté.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="345" />
+        <location filename="../src/app/ProjectPres.cpp" line="364" />
         <source>Click here to Add Background Music</source>
         <translation>Cliquez ici pour ajouter une musique de fond</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/ProjectPres.cpp" line="347" />
+        <location filename="../src/app/ProjectPres.cpp" line="366" />
         <source>%n Audio Files</source>
         <translation><numerusform>%n fichier audio</numerusform><numerusform>%n fichiers audio</numerusform></translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="372" />
+        <location filename="../src/app/ProjectPres.cpp" line="391" />
         <source>Audio Files</source>
         <translation>fichiers audio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="417" />
+        <location filename="../src/app/ProjectPres.cpp" line="436" />
         <source>Add Music</source>
         <translation>Ajout de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="428" />
+        <location filename="../src/app/ProjectPres.cpp" line="447" />
         <source>Remove Music</source>
         <translation>Retrait de musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="440" />
-        <location filename="../src/app/ProjectPres.cpp" line="452" />
+        <location filename="../src/app/ProjectPres.cpp" line="459" />
+        <location filename="../src/app/ProjectPres.cpp" line="471" />
         <source>Reorder Music</source>
         <translation>Réorganisation de la musique</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="478" />
-        <location filename="../src/app/ProjectPres.cpp" line="495" />
+        <location filename="../src/app/ProjectPres.cpp" line="497" />
+        <location filename="../src/app/ProjectPres.cpp" line="514" />
         <source>Add Photos</source>
         <translation>Ajout de photos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="515" />
+        <location filename="../src/app/ProjectPres.cpp" line="534" />
         <source>Add Text</source>
         <translation>Ajout de texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="531" />
-        <location filename="../src/app/ProjectPres.cpp" line="548" />
+        <location filename="../src/app/ProjectPres.cpp" line="550" />
+        <location filename="../src/app/ProjectPres.cpp" line="567" />
         <source>Remove Slide</source>
         <translation>Retrait d'une diapositive</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="531" />
+        <location filename="../src/app/ProjectPres.cpp" line="550" />
         <source>Remove Slides</source>
         <translation>Retrait de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="539" />
+        <location filename="../src/app/ProjectPres.cpp" line="558" />
         <source>Edit Text</source>
         <translation>Modification du texte</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="557" />
+        <location filename="../src/app/ProjectPres.cpp" line="576" />
         <source>Move Slides</source>
         <translation>Déplacement de diapositives</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="565" />
+        <location filename="../src/app/ProjectPres.cpp" line="584" />
         <source>Turn Photo</source>
         <translation>Rotation de photo</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="610" />
+        <location filename="../src/app/ProjectPres.cpp" line="629" />
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
@@ -708,7 +731,7 @@ Merci.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="344" />
+        <location filename="../src/templates/TemplateParser.cpp" line="420" />
         <source>The theme description cannot be read: %1</source>
         <translation>La description du thème est illisible : %1</translation>
     </message>
@@ -716,7 +739,7 @@ Merci.</translation>
 <context>
     <name>RenderPres</name>
     <message>
-        <location filename="../src/app/RenderPres.cpp" line="209" />
+        <location filename="../src/app/RenderPres.cpp" line="213" />
         <source>Something went wrong while the video was made; no file was written.</source>
         <translation>Un problème est survenu pendant la création de la vidéo ; aucun fichier n'a été écrit.</translation>
     </message>
@@ -862,6 +885,11 @@ Merci.</translation>
     </message>
     <message>
         <location filename="../qml/SettingsScreen.qml" line="86" />
+        <source>Finding the beat of the music…</source>
+        <translation>Recherche du rythme de la musique…</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="95" />
         <source>Back</source>
         <translation>Retour</translation>
     </message>
@@ -953,17 +981,17 @@ Merci.</translation>
         <translation>Nouveau diaporama</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="91" />
+        <location filename="../qml/ThemesScreen.qml" line="92" />
         <source>Subscribe for new Themes and Updates</source>
         <translation>Abonnez-vous aux nouveaux thèmes et nouveautés</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="98" />
+        <location filename="../qml/ThemesScreen.qml" line="99" />
         <source>Facebook</source>
         <translation>Facebook</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="102" />
+        <location filename="../qml/ThemesScreen.qml" line="103" />
         <source>Subscribe</source>
         <translation>S'abonner</translation>
     </message>
@@ -971,22 +999,27 @@ Merci.</translation>
 <context>
     <name>TimelineBar</name>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="57" />
+        <location filename="../qml/TimelineBar.qml" line="81" />
         <source>Pace: %1</source>
         <translation>Rythme : %1</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="77" />
+        <location filename="../qml/TimelineBar.qml" line="102" />
         <source>Fit to music</source>
         <translation>Ajuster à la musique</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="87" />
+        <location filename="../qml/TimelineBar.qml" line="110" />
+        <source>Cut on the beat</source>
+        <translation>Couper sur le temps</translation>
+    </message>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="120" />
         <source>Edit Audio</source>
         <translation>Modifier la musique</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="87" />
+        <location filename="../qml/TimelineBar.qml" line="120" />
         <source>Add Audio</source>
         <translation>Ajouter de la musique</translation>
     </message>

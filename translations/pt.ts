@@ -57,6 +57,19 @@
     </message>
 </context>
 <context>
+    <name>BeatsPres</name>
+    <message>
+        <location filename="../src/app/BeatsPres.cpp" line="90" />
+        <source>Finding the beat of “%1”: %2 %</source>
+        <translation>Procurando a batida de “%1”: %2 %</translation>
+    </message>
+    <message>
+        <location filename="../src/app/BeatsPres.cpp" line="96" />
+        <source>No beat was found in %1: its scenes change where the fit puts them.</source>
+        <translation>Nenhuma batida encontrada em %1: as cenas mudam onde o ajuste as coloca.</translation>
+    </message>
+</context>
+<context>
     <name>DoneScreen</name>
     <message>
         <location filename="../qml/DoneScreen.qml" line="14" />
@@ -258,19 +271,19 @@ O sistema informou: %2.</translation>
         <translation>Não há nada para pôr num vídeo: o projeto não tem slides.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="121" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="120" />
         <source>The theme's background %1 cannot be played, so the video cannot be made. Download the theme again, or choose another theme.</source>
         <translation>Não é possível reproduzir o fundo %1 do tema, por isso o vídeo não pode ser criado. Baixe o tema novamente ou escolha outro tema.</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="136" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="135" />
         <source>The video leaves a place empty for each photo that cannot be read. Check that these files are still there, or take them out of the slideshow:
 %1</source>
         <translation>O vídeo deixa um espaço vazio para cada foto que não pode ser lida. Verifique se estes arquivos ainda existem ou retire-os da apresentação:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/engine/PlanPlayer.cpp" line="236" />
+        <location filename="../src/engine/PlanPlayer.cpp" line="235" />
         <source>The theme cannot play its scene %1: the video cannot be made.</source>
         <translation>O tema não consegue reproduzir a cena %1: o vídeo não pode ser criado.</translation>
     </message>
@@ -509,115 +522,125 @@ Obrigado.</translation>
 <context>
     <name>ProjectPres</name>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="139" />
+        <location filename="../src/app/ProjectPres.cpp" line="142" />
         <source>Remove Missing Photos</source>
         <translation>Remover fotos ausentes</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="217" />
+        <location filename="../src/app/ProjectPres.cpp" line="221" />
         <source>Change Theme</source>
         <translation>Trocar tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <location filename="../src/app/ProjectPres.cpp" line="226" />
         <source>%1 s a photo</source>
         <translation>%1 s por foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="222" />
+        <location filename="../src/app/ProjectPres.cpp" line="226" />
         <source>The theme's pace</source>
         <translation>Ritmo do tema</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="238" />
+        <location filename="../src/app/ProjectPres.cpp" line="237" />
         <source>Change Pace</source>
         <translation>Alterar ritmo</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <location filename="../src/app/ProjectPres.cpp" line="243" />
         <source>Fit to Music</source>
         <translation>Ajustar à música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="249" />
+        <location filename="../src/app/ProjectPres.cpp" line="243" />
         <source>Stop Fitting to Music</source>
         <translation>Parar de ajustar à música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="327" />
+        <location filename="../src/app/ProjectPres.cpp" line="250" />
+        <source>Cut on the Beat</source>
+        <translation>Cortar na batida</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="250" />
+        <source>Stop Cutting on the Beat</source>
+        <translation>Parar de cortar na batida</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectPres.cpp" line="346" />
         <source>The video lasts %1 s; the last %2 s of the music are left out.</source>
         <translation>O vídeo dura %1 s; os últimos %2 s da música ficam de fora.</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="345" />
+        <location filename="../src/app/ProjectPres.cpp" line="364" />
         <source>Click here to Add Background Music</source>
         <translation>Clique aqui para adicionar música de fundo</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/app/ProjectPres.cpp" line="347" />
+        <location filename="../src/app/ProjectPres.cpp" line="366" />
         <source>%n Audio Files</source>
         <translation><numerusform>%n arquivo de áudio</numerusform><numerusform>%n arquivos de áudio</numerusform></translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="372" />
+        <location filename="../src/app/ProjectPres.cpp" line="391" />
         <source>Audio Files</source>
         <translation>arquivos de áudio</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="417" />
+        <location filename="../src/app/ProjectPres.cpp" line="436" />
         <source>Add Music</source>
         <translation>Adicionar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="428" />
+        <location filename="../src/app/ProjectPres.cpp" line="447" />
         <source>Remove Music</source>
         <translation>Remover música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="440" />
-        <location filename="../src/app/ProjectPres.cpp" line="452" />
+        <location filename="../src/app/ProjectPres.cpp" line="459" />
+        <location filename="../src/app/ProjectPres.cpp" line="471" />
         <source>Reorder Music</source>
         <translation>Reordenar música</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="478" />
-        <location filename="../src/app/ProjectPres.cpp" line="495" />
+        <location filename="../src/app/ProjectPres.cpp" line="497" />
+        <location filename="../src/app/ProjectPres.cpp" line="514" />
         <source>Add Photos</source>
         <translation>Adicionar fotos</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="515" />
+        <location filename="../src/app/ProjectPres.cpp" line="534" />
         <source>Add Text</source>
         <translation>Adicionar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="531" />
-        <location filename="../src/app/ProjectPres.cpp" line="548" />
+        <location filename="../src/app/ProjectPres.cpp" line="550" />
+        <location filename="../src/app/ProjectPres.cpp" line="567" />
         <source>Remove Slide</source>
         <translation>Remover slide</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="531" />
+        <location filename="../src/app/ProjectPres.cpp" line="550" />
         <source>Remove Slides</source>
         <translation>Remover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="539" />
+        <location filename="../src/app/ProjectPres.cpp" line="558" />
         <source>Edit Text</source>
         <translation>Editar texto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="557" />
+        <location filename="../src/app/ProjectPres.cpp" line="576" />
         <source>Move Slides</source>
         <translation>Mover slides</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="565" />
+        <location filename="../src/app/ProjectPres.cpp" line="584" />
         <source>Turn Photo</source>
         <translation>Girar foto</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectPres.cpp" line="610" />
+        <location filename="../src/app/ProjectPres.cpp" line="629" />
         <source>Add Files</source>
         <translation>Adicionar arquivos</translation>
     </message>
@@ -708,7 +731,7 @@ Obrigado.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/templates/TemplateParser.cpp" line="344" />
+        <location filename="../src/templates/TemplateParser.cpp" line="420" />
         <source>The theme description cannot be read: %1</source>
         <translation>Não é possível ler a descrição do tema: %1</translation>
     </message>
@@ -716,7 +739,7 @@ Obrigado.</translation>
 <context>
     <name>RenderPres</name>
     <message>
-        <location filename="../src/app/RenderPres.cpp" line="209" />
+        <location filename="../src/app/RenderPres.cpp" line="213" />
         <source>Something went wrong while the video was made; no file was written.</source>
         <translation>Algo deu errado ao criar o vídeo; nenhum arquivo foi gravado.</translation>
     </message>
@@ -862,6 +885,11 @@ Obrigado.</translation>
     </message>
     <message>
         <location filename="../qml/SettingsScreen.qml" line="86" />
+        <source>Finding the beat of the music…</source>
+        <translation>Procurando a batida da música…</translation>
+    </message>
+    <message>
+        <location filename="../qml/SettingsScreen.qml" line="95" />
         <source>Back</source>
         <translation>Voltar</translation>
     </message>
@@ -953,17 +981,17 @@ Obrigado.</translation>
         <translation>Nova apresentação</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="91" />
+        <location filename="../qml/ThemesScreen.qml" line="92" />
         <source>Subscribe for new Themes and Updates</source>
         <translation>Assine para receber novos temas e novidades</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="98" />
+        <location filename="../qml/ThemesScreen.qml" line="99" />
         <source>Facebook</source>
         <translation>Facebook</translation>
     </message>
     <message>
-        <location filename="../qml/ThemesScreen.qml" line="102" />
+        <location filename="../qml/ThemesScreen.qml" line="103" />
         <source>Subscribe</source>
         <translation>Assinar</translation>
     </message>
@@ -971,22 +999,27 @@ Obrigado.</translation>
 <context>
     <name>TimelineBar</name>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="57" />
+        <location filename="../qml/TimelineBar.qml" line="81" />
         <source>Pace: %1</source>
         <translation>Ritmo: %1</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="77" />
+        <location filename="../qml/TimelineBar.qml" line="102" />
         <source>Fit to music</source>
         <translation>Ajustar à música</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="87" />
+        <location filename="../qml/TimelineBar.qml" line="110" />
+        <source>Cut on the beat</source>
+        <translation>Cortar na batida</translation>
+    </message>
+    <message>
+        <location filename="../qml/TimelineBar.qml" line="120" />
         <source>Edit Audio</source>
         <translation>Editar música</translation>
     </message>
     <message>
-        <location filename="../qml/TimelineBar.qml" line="87" />
+        <location filename="../qml/TimelineBar.qml" line="120" />
         <source>Add Audio</source>
         <translation>Adicionar música</translation>
     </message>

@@ -183,6 +183,15 @@ T.update({
  "%n Audio Files": (("%n Audiodatei", "%n Audiodateien"), ("%n fichier audio", "%n fichiers audio"), ("%n archivo de audio", "%n archivos de audio"), ("%n arquivo de áudio", "%n arquivos de áudio")),
 })
 
+T.update({
+ "Cut on the beat": ("Im Takt schneiden", "Couper sur le temps", "Cortar al ritmo", "Cortar na batida"),
+ "Cut on the Beat": ("Im Takt schneiden", "Coupe sur le temps", "Cortar al ritmo", "Cortar na batida"),
+ "Stop Cutting on the Beat": ("Nicht mehr im Takt schneiden", "Fin des coupes sur le temps", "Dejar de cortar al ritmo", "Parar de cortar na batida"),
+ "Finding the beat of the music…": ("Der Takt der Musik wird gesucht…", "Recherche du rythme de la musique…", "Buscando el ritmo de la música…", "Procurando a batida da música…"),
+ "Finding the beat of “%1”: %2 %": ("Takt von „%1“ wird gesucht: %2 %", "Recherche du rythme de « %1 » : %2 %", "Buscando el ritmo de «%1»: %2 %", "Procurando a batida de “%1”: %2 %"),
+ "No beat was found in %1: its scenes change where the fit puts them.": ("In %1 wurde kein Takt gefunden: Die Szenen wechseln dort, wo die Anpassung sie hinsetzt.", "Aucun rythme trouvé dans %1 : ses scènes changent là où l'ajustement les place.", "No se encontró ritmo en %1: sus escenas cambian donde las sitúa el ajuste.", "Nenhuma batida encontrada em %1: as cenas mudam onde o ajuste as coloca."),
+})
+
 LANGS = {"de": 0, "fr": 1, "es": 2, "pt": 3}
 LANGUAGE_NAMES = {"de": "de_DE", "fr": "fr_FR", "es": "es_ES", "pt": "pt_BR"}
 

@@ -4,6 +4,7 @@
 // by the tools and tests that drive the real window (screenshots, journeys).
 
 #include "app/AppSettingsPres.h"
+#include "app/BeatsPres.h"
 #include "app/ChooserFoldersPres.h"
 #include "app/ImageProvider.h"
 #include "app/PreviewPres.h"
@@ -61,6 +62,7 @@ inline void wire(QQmlApplicationEngine& engine, qreal devicePixelRatio)
     publish(context, "chooserFolders", ChooserFoldersPres::instance());
     publish(context, "savedProjects", SavedProjectsPres::instance());
     publish(context, "project", ProjectPres::instance());
+    publish(context, "beats", BeatsPres::instance());
     publish(context, "slides", SlidesListModel::instance());
     publish(context, "slideGrid", SlideGridPres::instance());
     publish(context, "templates", TemplatesPres::instance());

@@ -56,6 +56,7 @@ ProjectState ProjectPres::capture() const
     state.tracks = current->audio();
     state.pace = current->pace();
     state.fitsMusic = current->fitsMusic();
+    state.cutsOnBeat = current->cutsOnBeat();
     for (const QSharedPointer<Slide>& slide : SlidesListModel::instance()->slides()) {
         ProjectState::SlideState shown{slide, 0, QString()};
         if (const auto image = slide.objectCast<ImgSlide>())
@@ -81,9 +82,11 @@ void ProjectPres::restore(const ProjectState& state)
         current->setThemeId(state.themeId);
         emit themeIdChanged();
     }
-    if (state.pace != current->pace() || state.fitsMusic != current->fitsMusic()) {
+    if (state.pace != current->pace() || state.fitsMusic != current->fitsMusic() ||
+        state.cutsOnBeat != current->cutsOnBeat()) {
         current->setPace(state.pace);
         current->setFitsMusic(state.fitsMusic);
+        current->setCutsOnBeat(state.cutsOnBeat);
         emit timingChanged();
     }
     QVector<QSharedPointer<Slide>> order;
@@ -154,6 +157,7 @@ void ProjectPres::clearProject()
     current->setTitle(QString());
     current->setPace(0);
     current->setFitsMusic(true);
+    current->setCutsOnBeat(true);
     emit timingChanged();
     SlidesListModel* model = SlidesListModel::instance();
     while (model->rowCount() > 0)
@@ -238,6 +242,21 @@ void ProjectPres::setFitsMusic(bool fit)
     if (fit != current->fitsMusic())
         retime(fit ? tr("Fit to Music") : tr("Stop Fitting to Music"),
                [&] { current->setFitsMusic(fit); });
+}
+
+void ProjectPres::setCutsOnBeat(bool on)
+{
+    if (on != current->cutsOnBeat())
+        retime(on ? tr("Cut on the Beat") : tr("Stop Cutting on the Beat"),
+               [&] { current->setCutsOnBeat(on); });
+}
+
+void ProjectPres::beatsFound(const QString& path, const BeatGrid& grid)
+{
+    current->setTrackBeats(path, grid);
+    placeSeparator();
+    refreshTimeline();
+    emit slidesChanged();
 }
 
 void ProjectPres::retime(const QString& text, const std::function<void()>& change)
@@ -631,6 +650,7 @@ void ProjectPres::loadPrj(int index)
     current->setTitle(loaded->title());
     current->setPace(loaded->pace());
     current->setFitsMusic(loaded->fitsMusic());
+    current->setCutsOnBeat(loaded->cutsOnBeat());
     emit timingChanged();
     current->setThemeId(loaded->themeId());
     emit themeIdChanged();

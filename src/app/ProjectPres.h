@@ -49,6 +49,8 @@ class ProjectPres : public QObject
     Q_PROPERTY(int pace READ pace NOTIFY timingChanged)
     Q_PROPERTY(QString paceText READ paceText NOTIFY timingChanged)
     Q_PROPERTY(bool fitsMusic READ fitsMusic NOTIFY timingChanged)
+    // With music, whether the scenes change on its beats.
+    Q_PROPERTY(bool cutsOnBeat READ cutsOnBeat NOTIFY timingChanged)
 public:
     static ProjectPres* instance();
 
@@ -84,6 +86,11 @@ public:
     bool fitsMusic() const { return current->fitsMusic(); }
     Q_INVOKABLE void setPace(int seconds);
     Q_INVOKABLE void setFitsMusic(bool fit);
+    bool cutsOnBeat() const { return current->cutsOnBeat(); }
+    Q_INVOKABLE void setCutsOnBeat(bool on);
+    // The beats of a track of the project were found: the plan puts its cuts on them. Not an
+    // edit of the person's: neither saved nor put into the history.
+    void beatsFound(const QString& path, const BeatGrid& grid);
     // The pace control's choices: the theme's own, then 1 to 8 seconds.
     Q_INVOKABLE static QString paceName(int seconds);
 

@@ -28,11 +28,12 @@ struct ProjectState
     int themeId = 0;
     int pace = 0;
     bool fitsMusic = true;
+    bool cutsOnBeat = true;
 
     bool operator==(const ProjectState& other) const
     {
         return slides == other.slides && tracks == other.tracks && themeId == other.themeId &&
-               pace == other.pace && fitsMusic == other.fitsMusic;
+               pace == other.pace && fitsMusic == other.fitsMusic && cutsOnBeat == other.cutsOnBeat;
     }
     bool operator!=(const ProjectState& other) const { return !(*this == other); }
 };

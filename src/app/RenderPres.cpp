@@ -1,5 +1,6 @@
 #include "app/RenderPres.h"
 
+#include "app/BeatsPres.h"
 #include "app/ImageProvider.h"
 #include "app/ProjectPres.h"
 #include "app/SettingsPres.h"
@@ -109,6 +110,9 @@ bool RenderPres::start()
 {
     if (rendering)
         return false; // one render at a time
+    // The plan changes when the beats arrive: the video waits for them (the button says so).
+    if (BeatsPres::instance()->finding())
+        return false;
     const QStringList missing = ProjectPres::instance()->missingPhotos();
     if (!missing.isEmpty()) {
         emit photosMissing(missing);

@@ -10,6 +10,7 @@
 #include "engine/FrameGrab.h"
 #include "engine/LibavRender.h"
 #include "engine/PlanPlayer.h"
+#include "media/BeatCache.h"
 #include "media/MediaFileInfo.h"
 #include "project/ImgSlide.h"
 #include "project/PictureFolder.h"
@@ -40,6 +41,7 @@ struct HeadlessRenderer::Request
     QSize size;      // --size, for --frame
     int pace = -1;   // --pace: seconds a photo rests; -1 for the project's own
     bool fit = true; // --no-fit: the holds stay at the pace even with music
+    int beat = -1;   // --beat 1, --no-beat 0: cuts on the music's beats; -1 for the project's own
 };
 
 HeadlessRenderer::HeadlessRenderer(QTextStream& out, QTextStream& err) : out(out), err(err) {}
@@ -48,9 +50,10 @@ QString HeadlessRenderer::usage()
 {
     return QStringLiteral(
         "Usage: lumavive-render --theme ID [--photo FILE]... [--folder DIR]... [--text TEXT]...\n"
-        "                       [--music FILE]... [--pace SECONDS] [--no-fit] [--full-hd]\n"
-        "                       -o OUT.mp4\n"
-        "       lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--full-hd] -o OUT.mp4\n"
+        "                       [--music FILE]... [--pace SECONDS] [--no-fit] [--no-beat]\n"
+        "                       [--full-hd] -o OUT.mp4\n"
+        "       lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--beat | --no-beat] [--full-hd] -o "
+        "OUT.mp4\n"
         "       lumavive-render (--theme ID ... | PROJECT) --frame N [--size WxH] -o FRAME.png\n"
         "       lumavive-render --list-themes | --help | --version\n"
         "Renders a slideshow with an installed theme: from ./templates/ when the working folder "
@@ -65,7 +68,10 @@ QString HeadlessRenderer::usage()
         "N (from 0) of the video as a picture, as the video would show it, at WxH (16 to 3840\n"
         "pixels a side; the video's size by default). With music, the scenes' holds stretch or\n"
         "shorten so that the video ends with the music; --no-fit keeps them at the pace. --pace\n"
-        "sets the seconds a photo rests (1 to 8; the theme's own by default).\n"
+        "sets the seconds a photo rests (1 to 8; the theme's own by default). With music, the\n"
+        "scenes change on its beats (found once per song and kept in the user's cache folder);\n"
+        "--no-beat leaves the cuts where the pace and the fit put them, --beat turns the beat\n"
+        "cuts on for a saved project that had them off.\n"
         "Exit codes: 0 success, 1 render failure or interruption, 2 bad usage or input.\n");
 }
 
@@ -85,6 +91,10 @@ bool HeadlessRenderer::parse(const QStringList& arguments, Request* request)
         }
         if (option == QLatin1String("--no-fit")) {
             request->fit = false;
+            continue;
+        }
+        if (option == QLatin1String("--beat") || option == QLatin1String("--no-beat")) {
+            request->beat = option == QLatin1String("--beat") ? 1 : 0;
             continue;
         }
         const QStringList withValue = {"--theme", "--photo", "--folder", "--text", "--music",
@@ -249,10 +259,26 @@ bool HeadlessRenderer::loadSavedProject(const Request& request, Project* project
     project->setUserData(settings);
     project->setPace(request.pace >= 0 ? request.pace : loaded->pace());
     project->setFitsMusic(request.fit && loaded->fitsMusic());
+    project->setCutsOnBeat(request.beat >= 0 ? request.beat == 1 : loaded->cutsOnBeat());
     project->setTemplateDescription(loaded->templateDescription());
     project->setAudio(loaded->audio());
     project->setSlides(loaded->slides());
     return checkFits(*project, loaded->slides().size());
+}
+
+void HeadlessRenderer::findBeats(Project* project)
+{
+    for (const QSharedPointer<MediaFileInfo>& track : project->audio()) {
+        BeatGrid grid;
+        try {
+            BeatCache::find(track->path(), &grid);
+        } catch (const Failure&) {
+        }
+        if (grid.beats.size() < 2)
+            err << "lumavive-render: no beat was found in " << track->path()
+                << "; its scenes change where the fit puts them\n";
+        project->setTrackBeats(track->path(), grid);
+    }
 }
 
 int HeadlessRenderer::listThemes()
@@ -398,8 +424,11 @@ int HeadlessRenderer::run(const QStringList& arguments)
     auto project = QSharedPointer<Project>::create();
     project->setPace(qMax(0, request.pace));
     project->setFitsMusic(request.fit);
+    project->setCutsOnBeat(request.beat != 0);
     if (!buildProject(request, project.data()) || !checkOutput(request.output))
         return BadUsage;
+    if (project->cutsOnBeat())
+        findBeats(project.data());
     if (project->templateDescription() &&
         !ThemeFetcher(out, isatty(fileno(stdout))).fetch(project->templateDescription())) {
         fail(QStringLiteral("the background videos of theme %1 could not be downloaded from %2; "

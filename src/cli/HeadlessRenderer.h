@@ -12,8 +12,8 @@ class Project;
 
 // lumavive-render: renders a project without the window, from the command line:
 //   lumavive-render --theme ID [--photo FILE]... [--folder DIR]... [--text TEXT]...
-//                   [--music FILE]... [--full-hd] -o OUT.mp4
-//   lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--full-hd] -o OUT.mp4
+//                   [--music FILE]... [--pace S] [--no-fit] [--no-beat] [--full-hd] -o OUT.mp4
+//   lumavive-render PROJECT_FOLDER_OR_PRJ_XML [--beat | --no-beat] [--full-hd] -o OUT.mp4
 //   lumavive-render (--theme ID ... | PROJECT) --frame N [--size WxH] -o FRAME.png
 //   lumavive-render --list-themes | --help | --version
 // Slides follow the order of the --photo, --folder and --text arguments; tracks the --music
@@ -40,6 +40,8 @@ private:
     bool parse(const QStringList& arguments, Request* request);
     bool buildProject(const Request& request, Project* project);
     bool loadSavedProject(const Request& request, Project* project);
+    // The beats of the project's tracks, for its cuts.
+    void findBeats(Project* project);
     bool checkTheme(int id);
     bool checkFits(const Project& project, int slides);
     bool checkOutput(const QString& output);

@@ -49,6 +49,30 @@ void Project::setFitsMusic(bool fit)
     computePlan();
 }
 
+void Project::setCutsOnBeat(bool on)
+{
+    beatCuts = on;
+    computePlan();
+}
+
+void Project::setTrackBeats(const QString& path, const BeatGrid& grid)
+{
+    trackBeats.insert(path, grid);
+    computePlan();
+}
+
+QVector<BeatCuts::Beat> Project::beats() const
+{
+    QVector<BeatCuts::Beat> all;
+    double offset = 0.0;
+    for (const QSharedPointer<MediaFileInfo>& track : tracks) {
+        for (const BeatGrid::Beat& beat : trackBeats.value(track->path()).beats)
+            all << BeatCuts::Beat{(offset + beat.seconds) * 30.0, beat.onset, beat.bar};
+        offset += double(track->duration());
+    }
+    return all;
+}
+
 double Project::audioDuration() const
 {
     double total = 0.0;
@@ -77,6 +101,8 @@ void Project::computePlan()
 
     const TemplateDescription::SceneMap& scenes = *description->scenes;
     const bool fitting = audio > 0 && fitMusic;
+    // Cuts on the beat need room to move: a beat either way from where the plan puts them.
+    const int beatRoom = audio > 0 && beatCuts ? beatFrames() : 0;
     const double overlap = description->sceneOverflow * kSecondsPerFrame;
     double budget = audio > 0 ? audio : 10000000.0;
     // Image and text slides each walk the scenes in a cycle of their own.
@@ -112,7 +138,7 @@ void Project::computePlan()
                 preferFitting(it, index, runEnd, &skipped);
             const Scene& scene = **it;
             const int objects = scene.objectCount();
-            const int length = placedLength(scene, fitting);
+            const int length = placedLength(scene, fitting, beatRoom);
             const bool usable = budget > length * kSecondsPerFrame && objects <= runEnd - index;
             if (!usable) {
                 ++misses;
@@ -149,9 +175,29 @@ void Project::computePlan()
     // The duration is what the plan's scenes really play, also when the music is longer: the
     // render writes exactly these frames and fades the music out over their last second.
     // Fitted to the music, the video ends with it, to the frame.
+    const bool fitted =
+        fitting && !plan->isEmpty() && fitTo(int(std::lround(audio / kSecondsPerFrame)));
     if (fitting && !plan->isEmpty())
-        videoDuration =
-            float(fitTo(int(std::lround(audio / kSecondsPerFrame))) ? audio : plannedSeconds());
+        videoDuration = float(fitted ? audio : plannedSeconds());
+    if (audio > 0 && beatCuts && plan->size() > 1) {
+        cutOnBeats(fitted, audio);
+        if (!fitted)
+            videoDuration = float(plannedSeconds());
+    }
+}
+
+void Project::cutOnBeats(bool fitting, double audio)
+{
+    QVector<BeatCuts::Span> spans;
+    for (const ScenePlanEntry& entry : *plan) {
+        const Scene& scene = *description->scenes->value(entry.sceneId);
+        spans << BeatCuts::Span{entry.frames > 0 ? entry.frames : scene.frames, scene.shortest(),
+                                scene.longest()};
+    }
+    const QVector<int> frames = BeatCuts::place(spans, description->sceneOverflow, beats(), fitting,
+                                                int(std::lround(audio / kSecondsPerFrame)));
+    for (int k = 0; k < plan->size(); ++k)
+        (*plan)[k].frames = frames[k];
 }
 
 double Project::plannedSeconds() const
@@ -204,13 +250,28 @@ void Project::preferFitting(TemplateDescription::SceneMap::const_iterator& it, i
     }
 }
 
-int Project::placedLength(const Scene& scene, bool fitting) const
+int Project::placedLength(const Scene& scene, bool fitting, int room) const
 {
     if (scene.holdFrames() == 0)
         return scene.frames;
     if (paceSeconds > 0)
-        return scene.clampedLength(scene.lengthWithHold(int(paceSeconds / kSecondsPerFrame + 0.5)));
-    return fitting ? scene.shortest() : scene.frames;
+        return scene.clampedLength(
+            qMax(scene.lengthWithHold(int(paceSeconds / kSecondsPerFrame + 0.5)),
+                 scene.shortest() + room));
+    return scene.clampedLength(fitting ? scene.shortest() + room : scene.frames);
+}
+
+int Project::beatFrames() const
+{
+    QVector<double> intervals;
+    const QVector<BeatCuts::Beat> all = beats();
+    for (int i = 1; i < all.size(); ++i)
+        if (all[i].frame > all[i - 1].frame)
+            intervals << all[i].frame - all[i - 1].frame;
+    if (intervals.isEmpty())
+        return 0;
+    std::nth_element(intervals.begin(), intervals.begin() + intervals.size() / 2, intervals.end());
+    return int(std::ceil(intervals[intervals.size() / 2]));
 }
 
 bool Project::fitTo(int frames)

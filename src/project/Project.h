@@ -1,11 +1,14 @@
 #pragma once
 
+#include "media/BeatGrid.h"
 #include "media/MediaFileInfo.h"
+#include "project/BeatCuts.h"
 #include "project/ScenePlanEntry.h"
 #include "project/Slide.h"
 #include "project/UserData.h"
 #include "templates/TemplateDescription.h"
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QSharedPointer>
@@ -53,6 +56,16 @@ public:
     // With music, whether the holds stretch or shorten so that the video ends with it.
     bool fitsMusic() const { return fitMusic; }
     void setFitsMusic(bool fit);
+    // With music, whether the scenes change on the music's beats (those of the tracks whose
+    // beats are known, setTrackBeats()).
+    bool cutsOnBeat() const { return beatCuts; }
+    void setCutsOnBeat(bool on);
+    // The beats found in the track at `path`; the plan puts its cuts on them from now on.
+    void setTrackBeats(const QString& path, const BeatGrid& grid);
+    bool hasTrackBeats(const QString& path) const { return trackBeats.contains(path); }
+    // The beats of all the tracks, in frames from the video's start, the tracks one after the
+    // other as they play.
+    QVector<BeatCuts::Beat> beats() const;
     static constexpr int kMinPace = 1;
     static constexpr int kMaxPace = 8;
 
@@ -64,8 +77,11 @@ public:
 private:
     void computePlan();
     // The frames a scene is placed with: its shortest when the plan fits the music at the
-    // theme's own pace, else its hold at the pace (as designed for the theme's own).
-    int placedLength(const Scene& scene, bool fitting) const;
+    // theme's own pace, else its hold at the pace (as designed for the theme's own); at least
+    // `room` frames longer than its shortest where it can be.
+    int placedLength(const Scene& scene, bool fitting, int room) const;
+    // The music's beat in frames (the most common interval), rounded up; 0 without beats.
+    int beatFrames() const;
     // Stretches or shortens the placed scenes' holds, each within its limits and in proportion
     // to its room, until the video lasts `frames`; true when it does.
     bool fitTo(int frames);
@@ -77,6 +93,8 @@ private:
     // time the cycle comes to it, so none is passed over twice running and all are used.
     void preferFitting(TemplateDescription::SceneMap::const_iterator& it, int from, int end,
                        QSet<int>* skipped) const;
+    // Moves the hand-overs onto the music's beats.
+    void cutOnBeats(bool fitting, double audio);
     // The plan's length as its scenes' lengths less their overlaps.
     double plannedSeconds() const;
 
@@ -91,5 +109,7 @@ private:
     UserData settings;
     int paceSeconds = 0;
     bool fitMusic = true;
+    bool beatCuts = true;
+    QHash<QString, BeatGrid> trackBeats;
     QSharedPointer<QList<ScenePlanEntry>> plan = QSharedPointer<QList<ScenePlanEntry>>::create();
 };

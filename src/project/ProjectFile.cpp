@@ -101,6 +101,8 @@ QByteArray ProjectFile::projectXml(const Project& project)
         writer.writeAttribute(QStringLiteral("pace"), QString::number(project.pace()));
     if (!project.fitsMusic())
         writer.writeAttribute(QStringLiteral("fit"), QStringLiteral("0"));
+    if (!project.cutsOnBeat())
+        writer.writeAttribute(QStringLiteral("beat"), QStringLiteral("0"));
     writer.writeStartElement(QStringLiteral("audio"));
     for (const QSharedPointer<MediaFileInfo>& track : project.audio()) {
         writer.writeEmptyElement(QStringLiteral("track"));
@@ -166,6 +168,7 @@ QSharedPointer<Project> ProjectFile::parseProject(QIODevice* device, QStringList
             // Pace and fit first: the theme and later the slides compute the plan with them.
             project->setPace(intAttribute(reader, "pace"));
             project->setFitsMusic(textAttribute(reader, "fit") != QLatin1String("0"));
+            project->setCutsOnBeat(textAttribute(reader, "beat") != QLatin1String("0"));
             project->setThemeId(intAttribute(reader, "template"));
             UserData settings;
             settings.quality = intAttribute(reader, "quality");

@@ -197,6 +197,7 @@ private slots:
 
     // A hold stretched to fill the music looks the same in the preview, the render and a single
     // frame, and its frames show the drawn scene's moments in between: the slot drifts right.
+    // So does a cut moved onto a beat.
     void aStretchedHoldIsTheSameEverywhere()
     {
         ThemeFixture::ThemeSpec spec;
@@ -241,6 +242,26 @@ private slots:
                 0.01);
         QVERIFY(meanDifference(played.value(3), FrameGrab::grab(drawn, drawnTheme, hd, 3)) < 0.01);
         QVERIFY(meanDifference(played.value(60), FrameGrab::grab(drawn, drawnTheme, hd, 21)) > 0.1);
+
+        // Cut on the beat: a second photo takes over on the beat at 1.7 s (frame 51), not half
+        // way, in the preview, the render and a single frame alike.
+        BeatGrid beats;
+        for (double at : {1.0, 1.7, 2.4})
+            beats.beats << BeatGrid::Beat{at, true, false};
+        stretched->setSlides(photo +
+                             QVector<QSharedPointer<Slide>>{QSharedPointer<ImgSlide>::create(
+                                 dirs.picture("red.png", Qt::red, QSize(300, 200)))});
+        stretched->setTrackBeats(dirs.file("four.wav"), beats);
+        QCOMPARE(stretched->scenePlan()->first().frames, 51);
+        QVERIFY(LibavRender(stretched, drawnTheme, video).render());
+        const QList<QImage> cut = videoFrames(video, {50, 51});
+        const QMap<int, QImage> cutPlayed = previewFrames(0, {50, 51}, stretched);
+        for (int k = 0; k < 2; ++k) {
+            const QImage single = FrameGrab::grab(stretched, drawnTheme, hd, 50 + k);
+            QVERIFY(meanDifference(single, cutPlayed.value(50 + k)) < 0.01);
+            QVERIFY(meanDifference(single, cut[k]) < 3.0);
+        }
+        QVERIFY(meanDifference(cutPlayed.value(50), cutPlayed.value(51)) > 5.0);
     }
 
     void seekingToASlideShowsItsScenesFirstFrame()

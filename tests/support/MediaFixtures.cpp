@@ -183,6 +183,7 @@ bool writeAudio(const QString& path, const AudioSpec& spec)
     const int frameSize = out.codec->frame_size > 0 ? out.codec->frame_size : 1024;
     const int64_t total = int64_t(std::llround(spec.seconds * spec.sampleRate));
     uint32_t noise = 12345;
+    int click = 0; // the last tick begun
     for (int64_t at = 0; at < total; at += frameSize) {
         av_frame_unref(out.frame);
         out.frame->nb_samples = int(std::min<int64_t>(frameSize, total - at));
@@ -196,6 +197,13 @@ bool writeAudio(const QString& path, const AudioSpec& spec)
             if (spec.noise) {
                 noise = noise * 1664525u + 1013904223u;
                 value = double(noise >> 8) / double(1u << 23) - 1.0;
+            }
+            if (!spec.clicks.isEmpty()) {
+                const double t = double(at + i) / spec.sampleRate;
+                while (click + 1 < spec.clicks.size() && spec.clicks[click + 1] <= t)
+                    ++click;
+                const double since = t - spec.clicks[click];
+                value = since >= 0 && since < 0.1 ? value * std::exp(-since * 60.0) : 0.0;
             }
             value *= spec.amplitude;
             for (int c = 0; c < spec.channels; ++c) {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 
@@ -41,6 +42,8 @@ struct AudioSpec
     double frequency = 440.0;
     double amplitude = 0.5;
     bool noise = false; // white noise instead of the tone: no two moments sound alike
+    // A metronome instead: a short ringing tick at each of these seconds, silence between.
+    QVector<double> clicks;
     QString title;
     QString artist;
     QString fileNameTag;

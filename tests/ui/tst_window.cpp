@@ -3,6 +3,7 @@
 #include "TestDirs.h"
 #include "ThemeFixture.h"
 #include "UiFixture.h"
+#include "app/BeatsPres.h"
 #include "app/PreviewPres.h"
 #include "app/ProjectPres.h"
 #include "app/RenderPres.h"
@@ -204,7 +205,9 @@ private slots:
         music.seconds = 30;
         QVERIFY(MediaFixtures::writeAudio(dirs.file("song.m4a"), music));
         music.seconds = 10;
-        music.frequency = 660;
+        music.frequency = 1000;
+        for (double click = 0.25; click < 10; click += 0.5) // a metronome at 120 bpm
+            music.clicks << click;
         QVERIFY(MediaFixtures::writeAudio(dirs.file("second.m4a"), music));
 
         // Two earlier projects, so that the start screen lists recent projects.
@@ -428,6 +431,19 @@ private slots:
         QVERIFY(project->fitsMusic());
         QVERIFY(ui->click("undoButton"));
         QCOMPARE(project->pace(), 0);
+
+        // The cuts on the beat from their box, with the beats marked on the timeline while on:
+        // those of the metronome, none of the plain tone's, which the timeline names.
+        QTRY_VERIFY(!BeatsPres::instance()->finding());
+        QTRY_VERIFY(ui->item("beatMarks")->property("count").toInt() >= 15);
+        QVERIFY(ui->item("beatNote")->property("text").toString().startsWith("No beat"));
+        grab("beats");
+        QVERIFY(ui->item("beatCheck")->property("checked").toBool());
+        QVERIFY(ui->click("beatCheck"));
+        QVERIFY(!project->cutsOnBeat());
+        QCOMPARE(ui->item("beatMarks")->property("count").toInt(), 0);
+        QVERIFY(ui->click("undoButton"));
+        QVERIFY(project->cutsOnBeat());
     }
 
     // The grid by keyboard: Tab reaches it, arrows and Shift select, Ctrl+A all, Delete removes,
