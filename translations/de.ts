@@ -53,8 +53,8 @@
         <translation>Takt von „%1“ wird gesucht: %2 %</translation>
     </message>
     <message>
-        <source>No beat was found in %1: its scenes change where the fit puts them.</source>
-        <translation>In %1 wurde kein Takt gefunden: Die Szenen wechseln dort, wo die Anpassung sie hinsetzt.</translation>
+        <source>No beat was found in %1, so its scenes are not cut on the beat.</source>
+        <translation>In %1 wurde kein Takt gefunden, daher werden seine Szenen nicht im Takt geschnitten.</translation>
     </message>
 </context>
 <context>

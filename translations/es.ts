@@ -59,14 +59,14 @@
 <context>
     <name>BeatsPres</name>
     <message>
-        <location filename="../src/app/BeatsPres.cpp" line="90" />
+        <location filename="../src/app/BeatsPres.cpp" line="101" />
         <source>Finding the beat of “%1”: %2 %</source>
         <translation>Buscando el ritmo de «%1»: %2 %</translation>
     </message>
     <message>
-        <location filename="../src/app/BeatsPres.cpp" line="96" />
-        <source>No beat was found in %1: its scenes change where the fit puts them.</source>
-        <translation>No se encontró ritmo en %1: sus escenas cambian donde las sitúa el ajuste.</translation>
+        <location filename="../src/app/BeatsPres.cpp" line="107" />
+        <source>No beat was found in %1, so its scenes are not cut on the beat.</source>
+        <translation>No se encontró ritmo en %1, así que sus escenas no se cortan al ritmo.</translation>
     </message>
 </context>
 <context>

@@ -59,14 +59,14 @@
 <context>
     <name>BeatsPres</name>
     <message>
-        <location filename="../src/app/BeatsPres.cpp" line="90" />
+        <location filename="../src/app/BeatsPres.cpp" line="101" />
         <source>Finding the beat of “%1”: %2 %</source>
         <translation>Recherche du rythme de « %1 » : %2 %</translation>
     </message>
     <message>
-        <location filename="../src/app/BeatsPres.cpp" line="96" />
-        <source>No beat was found in %1: its scenes change where the fit puts them.</source>
-        <translation>Aucun rythme trouvé dans %1 : ses scènes changent là où l'ajustement les place.</translation>
+        <location filename="../src/app/BeatsPres.cpp" line="107" />
+        <source>No beat was found in %1, so its scenes are not cut on the beat.</source>
+        <translation>Aucun rythme trouvé dans %1 : ses scènes ne sont donc pas coupées sur le temps.</translation>
     </message>
 </context>
 <context>

@@ -59,14 +59,14 @@
 <context>
     <name>BeatsPres</name>
     <message>
-        <location filename="../src/app/BeatsPres.cpp" line="90" />
+        <location filename="../src/app/BeatsPres.cpp" line="101" />
         <source>Finding the beat of “%1”: %2 %</source>
         <translation>Procurando a batida de “%1”: %2 %</translation>
     </message>
     <message>
-        <location filename="../src/app/BeatsPres.cpp" line="96" />
-        <source>No beat was found in %1: its scenes change where the fit puts them.</source>
-        <translation>Nenhuma batida encontrada em %1: as cenas mudam onde o ajuste as coloca.</translation>
+        <location filename="../src/app/BeatsPres.cpp" line="107" />
+        <source>No beat was found in %1, so its scenes are not cut on the beat.</source>
+        <translation>Nenhuma batida encontrada em %1, então suas cenas não são cortadas na batida.</translation>
     </message>
 </context>
 <context>

@@ -189,7 +189,7 @@ T.update({
  "Stop Cutting on the Beat": ("Nicht mehr im Takt schneiden", "Fin des coupes sur le temps", "Dejar de cortar al ritmo", "Parar de cortar na batida"),
  "Finding the beat of the music…": ("Der Takt der Musik wird gesucht…", "Recherche du rythme de la musique…", "Buscando el ritmo de la música…", "Procurando a batida da música…"),
  "Finding the beat of “%1”: %2 %": ("Takt von „%1“ wird gesucht: %2 %", "Recherche du rythme de « %1 » : %2 %", "Buscando el ritmo de «%1»: %2 %", "Procurando a batida de “%1”: %2 %"),
- "No beat was found in %1: its scenes change where the fit puts them.": ("In %1 wurde kein Takt gefunden: Die Szenen wechseln dort, wo die Anpassung sie hinsetzt.", "Aucun rythme trouvé dans %1 : ses scènes changent là où l'ajustement les place.", "No se encontró ritmo en %1: sus escenas cambian donde las sitúa el ajuste.", "Nenhuma batida encontrada em %1: as cenas mudam onde o ajuste as coloca."),
+ "No beat was found in %1, so its scenes are not cut on the beat.": ("In %1 wurde kein Takt gefunden, daher werden seine Szenen nicht im Takt geschnitten.", "Aucun rythme trouvé dans %1 : ses scènes ne sont donc pas coupées sur le temps.", "No se encontró ritmo en %1, así que sus escenas no se cortan al ritmo.", "Nenhuma batida encontrada em %1, então suas cenas não são cortadas na batida."),
 })
 
 LANGS = {"de": 0, "fr": 1, "es": 2, "pt": 3}

@@ -104,7 +104,7 @@ QString BeatsPres::note() const
     QStringList names;
     for (const QString& path : beatless)
         names << QStringLiteral("“%1”").arg(songName(path));
-    return tr("No beat was found in %1: its scenes change where the fit puts them.")
+    return tr("No beat was found in %1, so its scenes are not cut on the beat.")
         .arg(names.join(QStringLiteral(", ")));
 }
 

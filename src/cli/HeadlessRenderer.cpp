@@ -276,7 +276,7 @@ void HeadlessRenderer::findBeats(Project* project)
         }
         if (grid.beats.size() < 2)
             err << "lumavive-render: no beat was found in " << track->path()
-                << "; its scenes change where the fit puts them\n";
+                << ", so its scenes are not cut on the beat\n";
         project->setTrackBeats(track->path(), grid);
     }
 }

@@ -129,6 +129,13 @@ private slots:
                  qPrintable(r.out));
         QVERIFY(qAbs(probe.audioSeconds - 2.0) < 0.1);
         QVERIFY(probe.audioRms.last() < probe.audioRms[10] * 0.3);
+        // A plain tone has no beat to cut on, which is said unless the cuts are off.
+        QVERIFY2(r.err.contains("no beat was found in " + dirs.file("song.m4a")),
+                 qPrintable(r.err));
+        const Result off =
+            run({"--theme", "1", "--folder", dirs.file("album"), "--music", dirs.file("song.m4a"),
+                 "--no-beat", "--frame", "0", "-o", dirs.file("first.png")});
+        QVERIFY2(off.code == 0 && off.err.isEmpty(), qPrintable(off.err));
     }
 
     // A theme whose video is not installed: fetched from the configured server first.

@@ -35,6 +35,16 @@ QString clickTrack(const TestDirs& dirs, const QString& name, const QVector<doub
     return MediaFixtures::writeAudio(path, spec) ? path : QString();
 }
 
+// A beat every 15 frames (120 bpm) from frame 0, a bar's first every fourth; all heard but
+// those at the frames listed.
+QVector<BeatCuts::Beat> beatsEvery15(int count, const QVector<int>& unheard = {})
+{
+    QVector<BeatCuts::Beat> beats;
+    for (int k = 0; k < count; ++k)
+        beats << BeatCuts::Beat{15.0 * k, !unheard.contains(15 * k), k % 4 == 0};
+    return beats;
+}
+
 QSharedPointer<TemplateDescription> builtTheme(int id)
 {
     QFile file(QStringLiteral(THEMES_DIR "/%1/template.xml").arg(id));
@@ -42,6 +52,9 @@ QSharedPointer<TemplateDescription> builtTheme(int id)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(BeatCuts::Span)
+Q_DECLARE_METATYPE(BeatCuts::Beat)
 
 class TestBeats : public QObject
 {
@@ -51,6 +64,8 @@ private slots:
     void clickTracksPutEveryCutOnAClick_data();
     void clickTracksPutEveryCutOnAClick();
     void beatsAreFoundOncePerSong();
+    void cutsGoToTheBestBeatWithinTheLimits_data();
+    void cutsGoToTheBestBeatWithinTheLimits();
 
 private:
     TestDirs dirs;
@@ -167,6 +182,34 @@ void TestBeats::beatsAreFoundOncePerSong()
     // What is no music says so.
     const QString notMusic = dirs.picture("cover.png", Qt::green);
     QVERIFY_EXCEPTION_THROWN(BeatCache::find(notMusic, &again), Failure);
+}
+
+void TestBeats::cutsGoToTheBestBeatWithinTheLimits_data()
+{
+    // Two scenes cut at frame 50 (no cross-fade), the video ending at 100 or 200.
+    using Spans = QVector<BeatCuts::Span>;
+    QTest::addColumn<Spans>("scenes");
+    QTest::addColumn<QVector<BeatCuts::Beat>>("beats");
+    QTest::addColumn<QVector<int>>("expected");
+    QTest::newRow("the nearest beat")
+        << Spans{{50, 30, 120}, {50, 30, 120}} << beatsEvery15(8) << QVector<int>{45, 55};
+    QTest::newRow("a heard beat before one only expected")
+        << Spans{{50, 30, 120}, {50, 30, 120}} << beatsEvery15(8, {45}) << QVector<int>{60, 40};
+    QTest::newRow("a bar line when the scene lasts a bar and a half")
+        << Spans{{100, 60, 200}, {100, 60, 200}} << beatsEvery15(16) << QVector<int>{120, 80};
+    QTest::newRow("a scene that cannot change stays")
+        << Spans{{50, 50, 50}, {50, 30, 120}} << beatsEvery15(8) << QVector<int>{50, 50};
+    QTest::newRow("no beat within reach")
+        << Spans{{50, 30, 120}, {50, 30, 120}}
+        << QVector<BeatCuts::Beat>{{400, true, true}, {415, true, false}} << QVector<int>{50, 50};
+}
+
+void TestBeats::cutsGoToTheBestBeatWithinTheLimits()
+{
+    QFETCH(QVector<BeatCuts::Span>, scenes);
+    QFETCH(QVector<BeatCuts::Beat>, beats);
+    QFETCH(QVector<int>, expected);
+    QCOMPARE(BeatCuts::place(scenes, 0, beats, true, 1000), expected);
 }
 
 QTEST_GUILESS_MAIN(TestBeats)

@@ -78,6 +78,16 @@ private slots:
         QCOMPARE(read->slides().size(), 2);
         QCOMPARE(read->slides()[0].objectCast<ImgSlide>()->rotation(), -1);
         QCOMPARE(read->slides()[1].objectCast<TextSlide>()->text(), text);
+        QVERIFY(read->pace() == 0 && read->fitsMusic() && read->cutsOnBeat());
+
+        // The timing the person chose comes back; the defaults are not written.
+        project.setPace(3);
+        project.setFitsMusic(false);
+        project.setCutsOnBeat(false);
+        QVERIFY(ProjectFile::projectXml(project).contains("pace=\"3\" fit=\"0\" beat=\"0\""));
+        QVERIFY(ProjectFile::writeProject(dirs.file("prj.xml"), project));
+        const auto timed = ProjectFile::readProject(dirs.file("prj.xml"), &missing);
+        QVERIFY(timed->pace() == 3 && !timed->fitsMusic() && !timed->cutsOnBeat());
     }
 
     void missingFilesAreListedOnce()
