@@ -179,14 +179,11 @@ void Project::computePlan()
         fitting && !plan->isEmpty() && fitTo(int(std::lround(audio / kSecondsPerFrame)));
     if (fitting && !plan->isEmpty())
         videoDuration = float(fitted ? audio : plannedSeconds());
-    if (audio > 0 && beatCuts && plan->size() > 1) {
-        cutOnBeats(fitted, audio);
-        if (!fitted)
-            videoDuration = float(plannedSeconds());
-    }
+    if (audio > 0 && beatCuts && plan->size() > 1 && cutOnBeats(fitted, audio) && !fitted)
+        videoDuration = float(plannedSeconds());
 }
 
-void Project::cutOnBeats(bool fitting, double audio)
+bool Project::cutOnBeats(bool fitting, double audio)
 {
     QVector<BeatCuts::Span> spans;
     for (const ScenePlanEntry& entry : *plan) {
@@ -196,8 +193,12 @@ void Project::cutOnBeats(bool fitting, double audio)
     }
     const QVector<int> frames = BeatCuts::place(spans, description->sceneOverflow, beats(), fitting,
                                                 int(std::lround(audio / kSecondsPerFrame)));
-    for (int k = 0; k < plan->size(); ++k)
+    bool moved = false;
+    for (int k = 0; k < plan->size(); ++k) {
+        moved = moved || (*plan)[k].frames != frames[k];
         (*plan)[k].frames = frames[k];
+    }
+    return moved;
 }
 
 double Project::plannedSeconds() const

@@ -93,8 +93,8 @@ private:
     // time the cycle comes to it, so none is passed over twice running and all are used.
     void preferFitting(TemplateDescription::SceneMap::const_iterator& it, int from, int end,
                        QSet<int>* skipped) const;
-    // Moves the hand-overs onto the music's beats.
-    void cutOnBeats(bool fitting, double audio);
+    // Moves the hand-overs onto the music's beats; true when any moved.
+    bool cutOnBeats(bool fitting, double audio);
     // The plan's length as its scenes' lengths less their overlaps.
     double plannedSeconds() const;
 
