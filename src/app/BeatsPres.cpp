@@ -56,6 +56,13 @@ void BeatsPres::tracksChanged()
 
 void BeatsPres::progressed(const QString& path, int done)
 {
+    // Only a long song's analysis is worth a line: a short one would flash by.
+    if (path != timed) {
+        timed = path;
+        started.start();
+    }
+    if (started.elapsed() < kQuietMs)
+        return;
     analysing = path;
     percent = done;
     emit changed();

@@ -3,7 +3,7 @@
 #include "base/WorkerThread.h"
 #include "media/BeatGrid.h"
 
-#include <QHash>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QVariantList>
@@ -49,6 +49,9 @@ private:
     bool busy = false;
     int generation = 0; // of the worker started last
     QString analysing;  // the path being analysed, when it takes a while
+    QString timed;      // the path whose analysis `started` times
+    QElapsedTimer started;
+    static constexpr int kQuietMs = 300;
     int percent = 0;
     QStringList beatless; // tracks of the project without beats to cut on
 };
