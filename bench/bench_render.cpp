@@ -5,8 +5,10 @@
 // frames per second, peak memory (each render in a process of its own), and, in the same run, how
 // fast ffmpeg encodes the same output (every frame, decoded to raw pictures beforehand, and the
 // same music) with the same encoders and settings: the encode-only baseline. Then the same project
-// with 120 photos, to show that memory does not grow with the project. With --themes: the
-// built-in themes, and the size each of their photo slots prepares a 12-megapixel photo at.
+// with 120 photos, to show that memory does not grow with the project. Then a theme as a server
+// might send one, against the transcode floor of its backgrounds as well (--server: that alone).
+// With --themes: the built-in themes, and the size each of their photo slots prepares a
+// 12-megapixel photo at.
 #include "MediaFixtures.h"
 #include "ThemeFixture.h"
 #include "engine/LibavRender.h"
@@ -33,6 +35,8 @@
 namespace {
 
 QTextStream out(stdout);
+// The theme as a server might send it (writeServerTheme()).
+constexpr int kServerTheme = 5;
 
 // Child mode: renders and prints "frames seconds peakKiB".
 int renderOnce(const QStringList& args)
@@ -51,9 +55,9 @@ int renderOnce(const QStringList& args)
     project->setAudio({MediaFileInfo::fromFile(folder + "/music.m4a")});
     QVector<QSharedPointer<Slide>> slides;
     for (int i = 0; i < photos; ++i) {
-        if (i == 4)
+        if (i == 4 && theme != kServerTheme)
             slides << QSharedPointer<TextSlide>::create("A summer by the lake");
-        if (i == 9)
+        if (i == 9 && theme != kServerTheme)
             slides << QSharedPointer<TextSlide>::create("Thank you for watching");
         slides << QSharedPointer<ImgSlide>::create(folder + QStringLiteral("/photo-%1.jpg").arg(i));
     }
@@ -72,6 +76,49 @@ int renderOnce(const QStringList& args)
     getrusage(RUSAGE_SELF, &usage);
     out << frames << " " << timer.nsecsElapsed() / 1e9 << " " << usage.ru_maxrss << "\n";
     return 0;
+}
+
+// A theme as a theme server might send one, not made by our builder: two photo scenes on 1080p
+// backgrounds that x264 encoded with ordinary settings (High profile, B-frames, CABAC, about
+// 8 Mbit/s, veryfast) from ffmpeg's own test sources; in one a tilted slot drifts on every
+// frame, in the other a slot turns on every frame, each with a border and a shadow. Overlap and
+// fades of 15 frames. Its projects take photos only (kServerTheme).
+bool writeServerTheme(const QString& folder)
+{
+    const QStringList sources = {"testsrc2=size=1920x1080:rate=30",
+                                 "testsrc2=size=1920x1080:rate=30,hue=h=140,noise=alls=12:allf=t"};
+    ThemeFixture::ThemeSpec server;
+    server.id = kServerTheme;
+    server.fadeIn = 15;
+    server.fadeOut = 15;
+    server.sceneOverflow = 15;
+    for (int k = 0; k < 2; ++k) {
+        const QString file = folder + QStringLiteral("/server-%1.mp4").arg(k + 1);
+        if (QProcess::execute(
+                "ffmpeg", {"-v",         "error", "-f",       "lavfi",   "-i",       sources[k],
+                           "-frames:v",  "150",   "-c:v",     "libx264", "-preset",  "veryfast",
+                           "-profile:v", "high",  "-b:v",     "8M",      "-maxrate", "8M",
+                           "-bufsize",   "16M",   "-pix_fmt", "yuv420p", "-y",       file}) != 0)
+            return false;
+        ThemeFixture::SceneSpec scene;
+        scene.id = k + 1;
+        scene.frames = 150;
+        scene.video = true;
+        scene.videoFile = file;
+        scene.aspect = 1.5f;
+        scene.objectAttributes =
+            QStringLiteral("shadow=\"0.3,0.45 1.5 0,0,0,150\" "
+                           "border-width=\"0.012\" border-color=\"255,255,255\"");
+        if (k == 0) {
+            scene.corners = {QPolygonF({{0.12, 0.18}, {0.56, 0.12}, {0.54, 0.84}, {0.14, 0.8}})};
+            scene.drift = 0.0015;
+        } else {
+            scene.slot = QRectF(0.3, 0.22, 0.4, 0.56);
+            scene.turn = 0.25;
+        }
+        server.scenes << scene;
+    }
+    return ThemeFixture::write(folder + "/templates", server);
 }
 
 bool prepare(const QString& folder)
@@ -129,7 +176,7 @@ bool prepare(const QString& folder)
     return ThemeFixture::write(folder + "/templates", video) &&
            ThemeFixture::write(folder + "/templates", still) &&
            ThemeFixture::write(folder + "/templates", withCopies) &&
-           ThemeFixture::write(folder + "/templates", tilted);
+           ThemeFixture::write(folder + "/templates", tilted) && writeServerTheme(folder);
 }
 
 QStringList child(const QString& self, const QString& folder, int theme, int photos, bool fullHd,
@@ -199,6 +246,57 @@ Baseline baseline(const QString& video, const QString& folder, bool fullHd, int 
     figures.videoOnly = encode(false);
     QFile::remove(raw);
     return figures;
+}
+
+// The transcode floor of the server theme: what any renderer of it pays at least. ffmpeg
+// decodes its backgrounds in the plan's order (the scenes take turns, one photo each), scales
+// them to the output size and encodes them with our x264 settings for as many frames as our
+// video has; with `music`, it also encodes the same music as AAC, as our output has it (ffmpeg
+// does that on its main thread, between the pictures, so it costs the floor more than it costs
+// us).
+double transcodeFloor(const QString& folder, bool fullHd, int frames, int scenes, bool music)
+{
+    QFile list(folder + "/floor.txt");
+    if (!list.open(QIODevice::WriteOnly))
+        return 0.0;
+    for (int k = 0; k < scenes; ++k)
+        list.write(QStringLiteral("file '%1/server-%2.mp4'\n").arg(folder).arg(k % 2 + 1).toUtf8());
+    list.close();
+    QStringList args = {"-v", "error", "-f", "concat", "-safe", "0", "-i", list.fileName()};
+    if (music)
+        args << "-i" << folder + "/music.m4a"
+             << "-map"
+             << "0:v"
+             << "-map"
+             << "1:a"
+             << "-c:a"
+             << "aac"
+             << "-aac_coder"
+             << "fast"
+             << "-b:a"
+             << "192k"
+             << "-ar"
+             << "44100"
+             << "-ac"
+             << "2";
+    args << "-t" << QString::number(frames / 30.0) << "-vf"
+         << (fullHd ? "scale=1920:1080" : "scale=1280:720") << "-pix_fmt"
+         << "yuv420p"
+         << "-c:v"
+         << "libx264"
+         << "-preset"
+         << "superfast"
+         << "-crf"
+         << "20"
+         << "-x264-params"
+         << "sync-lookahead=1"
+         << "-y" << folder + "/floor.mp4";
+    QElapsedTimer timer;
+    timer.start();
+    const int result = QProcess::execute("ffmpeg", args);
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    QFile::remove(folder + "/floor.mp4");
+    return result == 0 ? frames / seconds : 0.0;
 }
 
 QString ratio(double fps, double base)
@@ -281,6 +379,41 @@ int builtInThemes(const QString& folder)
     return 0;
 }
 
+// The server theme with six photos at both sizes: against the encode-only baseline and against
+// the transcode floor.
+void serverTheme(const QString& folder)
+{
+    out << "server theme (x264 veryfast 8 Mbit/s 1080p backgrounds, a drifting tilted slot and a "
+           "turning slot, borders and shadows), 6 photos\n";
+    out << "size   frames  render fps  encode-only fps  ratio  floor fps  ratio  floor with music "
+           "fps  ratio  real-time  peak MiB\n";
+    for (bool fullHd : {false, true}) {
+        const QString video = folder + "/out.mp4";
+        const QStringList r =
+            child(QCoreApplication::applicationFilePath(), folder, kServerTheme, 6, fullHd, video);
+        if (r.size() != 3) {
+            out << "render failed: " << r.join(' ') << "\n";
+            return;
+        }
+        const double fps = r[0].toDouble() / r[1].toDouble();
+        const Baseline encode = baseline(video, folder, fullHd, r[0].toInt());
+        const double floor = transcodeFloor(folder, fullHd, r[0].toInt(), 6, false);
+        const double floorWithMusic = transcodeFloor(folder, fullHd, r[0].toInt(), 6, true);
+        out << (fullHd ? "1080p " : "720p  ") << qSetFieldWidth(7) << r[0] << qSetFieldWidth(0)
+            << "  " << qSetFieldWidth(10) << QString::number(fps, 'f', 1) << qSetFieldWidth(0)
+            << "  " << qSetFieldWidth(15) << QString::number(encode.withMusic, 'f', 1)
+            << qSetFieldWidth(0) << "  " << qSetFieldWidth(5) << ratio(fps, encode.withMusic)
+            << qSetFieldWidth(0) << "  " << qSetFieldWidth(9) << QString::number(floor, 'f', 1)
+            << qSetFieldWidth(0) << "  " << qSetFieldWidth(5) << ratio(fps, floor)
+            << qSetFieldWidth(0) << "  " << qSetFieldWidth(20)
+            << QString::number(floorWithMusic, 'f', 1) << qSetFieldWidth(0) << "  "
+            << qSetFieldWidth(5) << ratio(fps, floorWithMusic) << qSetFieldWidth(0) << "  "
+            << qSetFieldWidth(9) << QString::number(fps / 30.0, 'f', 2) + "x" << qSetFieldWidth(0)
+            << "  " << qSetFieldWidth(8) << r[2].toLong() / 1024 << qSetFieldWidth(0) << "\n";
+        out.flush();
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -295,7 +428,7 @@ int main(int argc, char* argv[])
     QTemporaryDir dir;
     dir.setAutoRemove(qEnvironmentVariableIsEmpty("LUMAVIVE_BENCH_KEEP"));
     const QString folder = dir.path();
-    out << "preparing 120 photos (4000x3000), 60 s of music and four themes...\n";
+    out << "preparing 120 photos (4000x3000), 60 s of music and five themes...\n";
     out.flush();
     if (!prepare(folder)) {
         out << "cannot prepare the benchmark's media\n";
@@ -303,6 +436,10 @@ int main(int argc, char* argv[])
     }
     if (args.contains("--themes"))
         return builtInThemes(folder);
+    if (args.contains("--server")) {
+        serverTheme(folder);
+        return 0;
+    }
     out << "project: 12 photos, 2 texts, 60 s music\n";
     out << "theme    size   frames  render fps  encode-only fps  ratio  video-only fps  ratio  "
            "real-time  peak MiB\n";
@@ -338,6 +475,7 @@ int main(int argc, char* argv[])
     }
     out << "goals: ratio >= 0.8, 1080p real-time >= 1.5x on 2 cores, peak below 400 MB (381 "
            "MiB)\n";
+    serverTheme(folder);
     for (int photos : {12, 120}) {
         const QStringList r = child(QCoreApplication::applicationFilePath(), folder, 1, photos,
                                     true, folder + "/mem.mp4");

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTransform>
 
 namespace ThemeFixture {
 
@@ -23,6 +24,23 @@ QString frameText(const QPolygonF& q)
         .arg(q[3].y())
         .arg(q[2].x())
         .arg(q[2].y());
+}
+
+// The corners turned by `degrees` about their centre, in a 16:9 frame's proportions (so that
+// the slot keeps its shape on screen).
+QPolygonF turned(const QPolygonF& corners, double degrees)
+{
+    if (degrees == 0.0)
+        return corners;
+    const QPointF centre = corners.boundingRect().center();
+    QTransform transform;
+    transform.scale(9.0 / 16.0, 1.0);
+    transform.rotate(degrees);
+    transform.scale(16.0 / 9.0, 1.0);
+    QPolygonF result;
+    for (const QPointF& corner : corners)
+        result << centre + transform.map(corner - centre);
+    return result;
 }
 
 bool writeText(const QString& path, const QString& text)
@@ -63,7 +81,8 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
             video.height = scene.videoHeight;
             video.frames = scene.videoFrames > 0 ? scene.videoFrames : scene.frames;
             video.painter = solid(scene.background);
-            if (!MediaFixtures::writeVideo(folder + background, video))
+            if (!scene.videoFile.isEmpty() ? !QFile::copy(scene.videoFile, folder + background)
+                                           : !MediaFixtures::writeVideo(folder + background, video))
                 return false;
             xml += QStringLiteral("<scene id=\"%1\" type=\"%2\" frames=\"%3\"")
                        .arg(scene.id)
@@ -105,7 +124,8 @@ bool write(const QString& templatesDir, const ThemeSpec& theme)
             for (int f = 0; f < scene.frames; ++f)
                 xml += QStringLiteral("<frame id=\"%1\">%2</frame>")
                            .arg(f)
-                           .arg(frameText(corners.translated(scene.drift * f, 0)));
+                           .arg(frameText(
+                               turned(corners, scene.turn * f).translated(scene.drift * f, 0)));
             xml += QStringLiteral("</transform></object>\n");
         }
         xml += QStringLiteral("</scene>\n");

@@ -29,8 +29,12 @@ struct SceneSpec
     // bottom-left).
     QList<QPolygonF> corners;
     float aspect = 1.0f;
-    // The slots move right by this share of the frame's width on every frame.
+    // The slots move right by this share of the frame's width on every frame, and turn by this
+    // many degrees about their centre (in the frame's proportions).
     double drift = 0.0;
+    double turn = 0.0;
+    // A video background made elsewhere, copied in instead of written (with `video`).
+    QString videoFile;
     // More attributes of the scene, as written ("hold=\"5,25\" hold-range=\"0.5,4\""), and of
     // each of its objects ("zoom=\"1,1.3\"").
     QString attributes;
