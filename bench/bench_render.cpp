@@ -190,6 +190,37 @@ QStringList child(const QString& self, const QString& folder, int theme, int pho
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed().split(' ');
 }
 
+// ffmpeg's arguments for the second input, the music, encoded as our output encodes it.
+QStringList musicArgs(const QString& folder)
+{
+    return {"-i",         folder + "/music.m4a",
+            "-map",       "0:v",
+            "-map",       "1:a",
+            "-c:a",       "aac",
+            "-aac_coder", "fast",
+            "-b:a",       "192k",
+            "-ar",        "44100",
+            "-ac",        "2"};
+}
+
+// ffmpeg's arguments for our picture encoder's settings.
+QStringList x264Args()
+{
+    return {"-c:v", "libx264", "-preset", "superfast", "-crf", "20"};
+}
+
+// Frames per second of an ffmpeg run that writes `frames` frames into `output` (removed
+// afterwards); 0 when it fails.
+double encodingSpeed(const QStringList& args, const QString& output, int frames)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const int result = QProcess::execute("ffmpeg", QStringList(args) << "-y" << output);
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    QFile::remove(output);
+    return result == 0 ? frames / seconds : 0.0;
+}
+
 struct Baseline
 {
     double withMusic = 0; // frames per second, 0 without ffmpeg
@@ -211,35 +242,9 @@ Baseline baseline(const QString& video, const QString& folder, bool fullHd, int 
                             "-pix_fmt", "yuv420p", "-s", fullHd ? "1920x1080" : "1280x720",
                             "-r",       "30",      "-i", raw};
         if (music)
-            args << "-i" << folder + "/music.m4a"
-                 << "-map"
-                 << "0:v"
-                 << "-map"
-                 << "1:a"
-                 << "-shortest"
-                 << "-c:a"
-                 << "aac"
-                 << "-aac_coder"
-                 << "fast"
-                 << "-b:a"
-                 << "192k"
-                 << "-ar"
-                 << "44100"
-                 << "-ac"
-                 << "2";
-        args << "-c:v"
-             << "libx264"
-             << "-preset"
-             << "superfast"
-             << "-crf"
-             << "20"
-             << "-y" << folder + "/baseline.mp4";
-        QElapsedTimer timer;
-        timer.start();
-        const int result = QProcess::execute("ffmpeg", args);
-        const double seconds = timer.nsecsElapsed() / 1e9;
-        QFile::remove(folder + "/baseline.mp4");
-        return result == 0 ? frames / seconds : 0.0;
+            args << musicArgs(folder) << "-shortest";
+        args << x264Args();
+        return encodingSpeed(args, folder + "/baseline.mp4", frames);
     };
     Baseline figures;
     figures.withMusic = encode(true);
@@ -264,39 +269,12 @@ double transcodeFloor(const QString& folder, bool fullHd, int frames, int scenes
     list.close();
     QStringList args = {"-v", "error", "-f", "concat", "-safe", "0", "-i", list.fileName()};
     if (music)
-        args << "-i" << folder + "/music.m4a"
-             << "-map"
-             << "0:v"
-             << "-map"
-             << "1:a"
-             << "-c:a"
-             << "aac"
-             << "-aac_coder"
-             << "fast"
-             << "-b:a"
-             << "192k"
-             << "-ar"
-             << "44100"
-             << "-ac"
-             << "2";
+        args << musicArgs(folder);
     args << "-t" << QString::number(frames / 30.0) << "-vf"
          << (fullHd ? "scale=1920:1080" : "scale=1280:720") << "-pix_fmt"
-         << "yuv420p"
-         << "-c:v"
-         << "libx264"
-         << "-preset"
-         << "superfast"
-         << "-crf"
-         << "20"
-         << "-x264-params"
-         << "sync-lookahead=1"
-         << "-y" << folder + "/floor.mp4";
-    QElapsedTimer timer;
-    timer.start();
-    const int result = QProcess::execute("ffmpeg", args);
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    QFile::remove(folder + "/floor.mp4");
-    return result == 0 ? frames / seconds : 0.0;
+         << "yuv420p" << x264Args() << "-x264-params"
+         << "sync-lookahead=1";
+    return encodingSpeed(args, folder + "/floor.mp4", frames);
 }
 
 QString ratio(double fps, double base)
