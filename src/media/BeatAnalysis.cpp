@@ -11,16 +11,17 @@
 
 namespace {
 
+// The beat tracker's window and step: aubio's own defaults.
 constexpr int kWindow = 1024;
 constexpr int kHop = 512;
 // Notes are placed at a finer step than beats: within a few milliseconds of where they start.
 constexpr int kNoteWindow = 512;
+constexpr int kNoteHop = 256;
 // Below this mean square (-60 dBFS) a block is silent.
 constexpr double kSilence = 1e-6;
 // Music with fewer of its beats on notes than this has no beat to speak of: the tracker's beats
 // are guesses.
 constexpr double kFewestHeard = 0.1;
-constexpr int kNoteHop = 256;
 
 struct TempoDeleter
 {

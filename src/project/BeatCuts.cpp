@@ -7,8 +7,8 @@
 namespace {
 
 // What a hand-over costs, in frames of distance from where the plan had it: a beat without a
-// note (where the tracker only expects one) costs two beats more, and a hand-over left off the beat
-// is the last resort.
+// note (where the tracker only expects one) costs two beats more, and a hand-over left off the
+// beat is the last resort.
 constexpr double kUnheard = 2.0; // beats
 constexpr double kOffBeat = 1000.0;
 // A bar's first beat is preferred when the scene before it lasts at least this many bars, and
