@@ -168,7 +168,6 @@ bool BeatAnalysis::analyse(const QString& path, BeatGrid* grid, const Progress& 
         input.duration() > 0 ? double(input.duration()) * av_q2d(input.timeBase()) : 0.0;
     const libav::FramePtr frame = libav::makeFrame();
     qint64 blocks = 0;
-    int told = -1;
     while (input.readFrame(frame.get())) {
         const int rate =
             frame->sample_rate ? frame->sample_rate : input.codecContext()->sample_rate;
@@ -180,12 +179,11 @@ bool BeatAnalysis::analyse(const QString& path, BeatGrid* grid, const Progress& 
             av_audio_fifo_read(fifo.get(), planes, Trackers::kChunk);
             trackers.analyse(chunk);
             blocks += Trackers::kChunk / kHop;
-        }
-        const int percent =
-            seconds > 0 ? qMin(99, int(blocks * kHop * 100.0 / kRate / seconds)) : 0;
-        if (progress && percent != told) {
-            told = percent;
-            if (!progress(percent))
+            // Told after every chunk, a few hundredths of a second apart, also when the file
+            // does not say how long it is: a stop is never kept waiting.
+            const int percent =
+                seconds > 0 ? qMin(99, int(blocks * kHop * 100.0 / kRate / seconds)) : 0;
+            if (progress && !progress(percent))
                 return false;
         }
     }
