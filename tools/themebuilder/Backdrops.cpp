@@ -14,12 +14,20 @@ using namespace Paint;
 
 namespace Backdrops {
 
-BackdropPainter goldenHour()
+BackdropPainter antialiased(std::function<void(QPainter& p, int index, int w, int h)> draw)
 {
-    return [](int index, int, int w, int h) {
+    return [draw = std::move(draw)](int index, int, int w, int h) {
         QImage image = canvas(w, h);
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
+        draw(p, index, w, h);
+        return image;
+    };
+}
+
+BackdropPainter goldenHour()
+{
+    return antialiased([](QPainter& p, int index, int w, int h) {
         const double t = index / 30.0;
         // The sky stands still: a background that changes everywhere every frame costs every
         // render's encoder dearly. The light moves in it.
@@ -27,7 +35,7 @@ BackdropPainter goldenHour()
         sky.setColorAt(0, QColor::fromHsvF(0.07, 0.55, 0.98));
         sky.setColorAt(0.55, QColor::fromHsvF(0.03, 0.65, 0.80));
         sky.setColorAt(1, QColor::fromHsvF(0.93, 0.55, 0.35));
-        p.fillRect(image.rect(), sky);
+        p.fillRect(QRect(0, 0, w, h), sky);
         // A light leak: a warm wash drifting slowly across the upper part.
         const double x = w * (0.25 + 0.5 * (0.5 + 0.5 * std::sin(t * 0.3)));
         QRadialGradient leak(QPointF(x, h * 0.25), w * 0.3);
@@ -36,28 +44,23 @@ BackdropPainter goldenHour()
         p.fillRect(QRectF(x - w * 0.3, h * 0.25 - w * 0.3, w * 0.6, w * 0.6), leak);
         bokeh(p, 20, 7, t, w, h, {QColor(255, 236, 200), QColor(255, 200, 150)}, 1.0);
         vignette(p, w, h, 0.35);
-        return image;
-    };
+    });
 }
 
 BackdropPainter nightBokeh()
 {
-    return [](int index, int, int w, int h) {
-        QImage image = canvas(w, h);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
+    return antialiased([](QPainter& p, int index, int w, int h) {
         const double t = index / 30.0;
         QLinearGradient night(0, 0, 0, h);
         night.setColorAt(0, QColor(8, 14, 40));
         night.setColorAt(1, QColor(28, 12, 52));
-        p.fillRect(image.rect(), night);
+        p.fillRect(QRect(0, 0, w, h), night);
         bokeh(p, 40, 11, t, w, h,
               {QColor(90, 160, 255), QColor(255, 110, 200), QColor(255, 210, 120),
                QColor(120, 255, 220)},
               -0.8);
         vignette(p, w, h, 0.5);
-        return image;
-    };
+    });
 }
 
 BackdropPainter filmGrain()
@@ -118,15 +121,12 @@ BackdropPainter paper(QColor baseColour, QColor fibre)
 
 BackdropPainter oceanBreeze()
 {
-    return [](int index, int, int w, int h) {
-        QImage image = canvas(w, h);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
+    return antialiased([](QPainter& p, int index, int w, int h) {
         QLinearGradient sea(0, 0, w * 0.3, h);
         sea.setColorAt(0, QColor(18, 110, 130));
         sea.setColorAt(0.6, QColor(90, 180, 180));
         sea.setColorAt(1, QColor(236, 214, 170));
-        p.fillRect(image.rect(), sea);
+        p.fillRect(QRect(0, 0, w, h), sea);
         const double t = index / 30.0;
         for (int line = 0; line < 14; ++line) {
             QPainterPath wave;
@@ -140,17 +140,13 @@ BackdropPainter oceanBreeze()
             p.drawPath(wave);
         }
         vignette(p, w, h, 0.2);
-        return image;
-    };
+    });
 }
 
 BackdropPainter gallery(QColor wall, QColor lines, QColor mat, QColor edge)
 {
-    return [=](int index, int, int w, int h) {
-        QImage image = canvas(w, h);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.fillRect(image.rect(), wall);
+    return antialiased([=](QPainter& p, int index, int w, int h) {
+        p.fillRect(QRect(0, 0, w, h), wall);
         p.setPen(QPen(lines, 1.5 * h / 1080));
         for (int i = -8; i < 20; ++i)
             p.drawLine(QPointF(i * w / 12.0, h), QPointF(i * w / 12.0 + h * 0.6, 0));
@@ -163,9 +159,8 @@ BackdropPainter gallery(QColor wall, QColor lines, QColor mat, QColor edge)
         band.setColorAt(0, QColor(255, 255, 255, 0));
         band.setColorAt(0.5, QColor(255, 255, 255, wall.lightness() > 128 ? 40 : 18));
         band.setColorAt(1, QColor(255, 255, 255, 0));
-        p.fillRect(image.rect(), band);
-        return image;
-    };
+        p.fillRect(QRect(0, 0, w, h), band);
+    });
 }
 
 } // namespace Backdrops

@@ -5,7 +5,12 @@
 // Procedural backgrounds, all deterministic (seeded noise, pure functions of the frame index).
 // Each is soft or flat where it can be: every render decodes them again, and fine detail costs
 // bits and decoding time at 1080p.
+class QPainter;
+
 namespace Backdrops {
+// A backdrop drawn by `draw` with an antialiased painter on a fresh canvas of w x h, for frame
+// `index`.
+BackdropPainter antialiased(std::function<void(QPainter& p, int index, int w, int h)> draw);
 BackdropPainter goldenHour(); // warm drifting gradient, light leaks, soft bokeh
 BackdropPainter nightBokeh(); // deep blue night with drifting coloured bokeh
 BackdropPainter filmGrain();  // charcoal with grain, flicker, vignette and light streaks

@@ -75,16 +75,13 @@ namespace Backdrops {
 
 BackdropPainter weddingLight()
 {
-    return [](int index, int, int w, int h) {
-        QImage image = canvas(w, h);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
+    return antialiased([](QPainter& p, int index, int w, int h) {
         const double t = index / 30.0;
         QLinearGradient base(0, 0, w, h);
         base.setColorAt(0, QColor(253, 247, 238));
         base.setColorAt(0.6, QColor(246, 226, 220));
         base.setColorAt(1, QColor(226, 196, 190));
-        p.fillRect(image.rect(), base);
+        p.fillRect(QRect(0, 0, w, h), base);
         // Rays of soft light from the top left. They stand still: light moving over the whole
         // picture would cost every render's decoder and encoder; the bokeh moves in them.
         for (int i = 0; i < 4; ++i) {
@@ -98,18 +95,14 @@ BackdropPainter weddingLight()
         }
         bokeh(p, 22, 19, t * 0.6, w, h,
               {QColor(255, 236, 190), QColor(255, 255, 255), QColor(250, 210, 200)}, 0.5);
-        return image;
-    };
+    });
 }
 
 BackdropPainter travelMap()
 {
-    return [](int index, int, int w, int h) {
-        QImage image = canvas(w, h);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
+    return antialiased([](QPainter& p, int index, int w, int h) {
         const double s = h / 1080.0;
-        p.fillRect(image.rect(), QColor(232, 220, 194));
+        p.fillRect(QRect(0, 0, w, h), QColor(232, 220, 194));
         fibres(p, w, h, QColor(130, 100, 60), 6000);
         // The graticule of an old map.
         p.setPen(QPen(QColor(120, 100, 70, 60), 1.5 * s));
@@ -143,22 +136,18 @@ BackdropPainter travelMap()
         postmark(p, {w * 0.78, h * 0.1}, 60 * s, QColor(60, 50, 90, 110));
         postmark(p, {w * 0.12, h * 0.62}, 50 * s, QColor(60, 50, 90, 90));
         vignette(p, w, h, 0.25);
-        return image;
-    };
+    });
 }
 
 BackdropPainter confetti()
 {
-    return [](int index, int, int w, int h) {
-        QImage image = canvas(w, h);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
+    return antialiased([](QPainter& p, int index, int w, int h) {
         const double t = index / 30.0;
         const double s = h / 1080.0;
         QLinearGradient wall(0, 0, 0, h);
         wall.setColorAt(0, QColor(255, 244, 214));
         wall.setColorAt(1, QColor(255, 214, 226));
-        p.fillRect(image.rect(), wall);
+        p.fillRect(QRect(0, 0, w, h), wall);
         const QList<QColor> colours = {QColor(255, 80, 120), QColor(40, 180, 255),
                                        QColor(255, 196, 0),  QColor(80, 210, 120),
                                        QColor(170, 90, 240), QColor(255, 130, 40)};
@@ -186,27 +175,23 @@ BackdropPainter confetti()
                                   size, size * 0.6 * std::fabs(std::cos(spin * t + sway)) + s));
             p.restore();
         }
-        return image;
-    };
+    });
 }
 
 BackdropPainter candlelight()
 {
-    return [](int index, int, int w, int h) {
-        QImage image = canvas(w, h);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
+    return antialiased([](QPainter& p, int index, int w, int h) {
         const double t = index / 30.0;
         QLinearGradient base(0, 0, 0, h);
         base.setColorAt(0, QColor(16, 18, 26));
         base.setColorAt(1, QColor(34, 30, 36));
-        p.fillRect(image.rect(), base);
+        p.fillRect(QRect(0, 0, w, h), base);
         // A warm glow low in the frame, breathing once every six seconds.
         const double breath = 0.5 + 0.5 * std::sin(t * kTurn / 6);
         QRadialGradient glow(QPointF(w * 0.5, h * 1.05), w * (0.55 + 0.03 * breath));
         glow.setColorAt(0, QColor(255, 180, 100, int(70 + 25 * breath)));
         glow.setColorAt(1, QColor(255, 160, 90, 0));
-        p.fillRect(image.rect(), glow);
+        p.fillRect(QRect(0, 0, w, h), glow);
         // Faint motes rising slowly.
         Noise n(53);
         p.setPen(Qt::NoPen);
@@ -223,21 +208,17 @@ BackdropPainter candlelight()
             p.drawEllipse(QPointF(x, y), r * 3, r * 3);
         }
         vignette(p, w, h, 0.55);
-        return image;
-    };
+    });
 }
 
 BackdropPainter stadium()
 {
-    return [](int index, int, int w, int h) {
-        QImage image = canvas(w, h);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
+    return antialiased([](QPainter& p, int index, int w, int h) {
         const double t = index / 30.0;
         QLinearGradient base(0, 0, w, h);
         base.setColorAt(0, QColor(10, 22, 60));
         base.setColorAt(1, QColor(4, 10, 30));
-        p.fillRect(image.rect(), base);
+        p.fillRect(QRect(0, 0, w, h), base);
         // Bold bands sweeping from left to right, one band's width every second.
         const QList<QColor> bands = {QColor(255, 110, 20, 70), QColor(255, 255, 255, 22),
                                      QColor(0, 170, 255, 50)};
@@ -265,8 +246,7 @@ BackdropPainter stadium()
             p.fillRect(QRectF(x - length, y, length, 3.0 * h / 1080), streak);
         }
         vignette(p, w, h, 0.45);
-        return image;
-    };
+    });
 }
 
 } // namespace Backdrops
