@@ -264,15 +264,14 @@ int Project::placedLength(const Scene& scene, bool fitting, int room) const
 
 int Project::beatFrames() const
 {
-    QVector<double> intervals;
-    const QVector<BeatCuts::Beat> all = beats();
-    for (int i = 1; i < all.size(); ++i)
-        if (all[i].frame > all[i - 1].frame)
-            intervals << all[i].frame - all[i - 1].frame;
-    if (intervals.isEmpty())
-        return 0;
-    std::nth_element(intervals.begin(), intervals.begin() + intervals.size() / 2, intervals.end());
-    return int(std::ceil(intervals[intervals.size() / 2]));
+    // The slowest track's beat: every track has room for its own.
+    double longest = 0.0;
+    for (const QSharedPointer<MediaFileInfo>& track : tracks) {
+        const BeatGrid grid = trackBeats.value(track->path());
+        if (grid.beats.size() >= 2 && grid.tempo > 0)
+            longest = qMax(longest, 60.0 * 30.0 / grid.tempo);
+    }
+    return int(std::ceil(longest));
 }
 
 bool Project::fitTo(int frames)

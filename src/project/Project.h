@@ -80,7 +80,7 @@ private:
     // theme's own pace, else its hold at the pace (as designed for the theme's own); at least
     // `room` frames longer than its shortest where it can be.
     int placedLength(const Scene& scene, bool fitting, int room) const;
-    // The music's beat in frames (the most common interval), rounded up; 0 without beats.
+    // The music's beat in frames (the slowest track's), rounded up; 0 without beats.
     int beatFrames() const;
     // Stretches or shortens the placed scenes' holds, each within its limits and in proportion
     // to its room, until the video lasts `frames`; true when it does.
