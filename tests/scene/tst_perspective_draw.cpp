@@ -158,9 +158,10 @@ private slots:
             for (int y = 40; y < 300; y += 37) {
                 std::vector<std::uint32_t> narrow(640, 0xff336699u);
                 std::vector<std::uint32_t> wide = narrow;
-                // Odd ends so that both loops run their tails.
-                perspectiveSpanSse2(span, narrow.data(), y, 61, 590 - y % 5, alpha);
-                perspectiveSpanAvx2(span, wide.data(), y, 61, 590 - y % 5, alpha);
+                // From left of the picture to right of it (its edge pixels repeat there), with
+                // odd ends so that both loops run their tails.
+                perspectiveSpanSse2(span, narrow.data(), y, 3, 637 - y % 5, alpha);
+                perspectiveSpanAvx2(span, wide.data(), y, 3, 637 - y % 5, alpha);
                 QVERIFY(narrow == wide);
             }
         }
