@@ -222,11 +222,14 @@ void PlanPlayer::playEntries(FrameSink& sink, int first)
     const QVector<int> starts = entryStarts(*project, *theme);
     const int overflow = theme->sceneOverflow;
     const auto pool = QSharedPointer<FramePool>::create(size);
+    const int total = videoFrames(*project, *theme);
     Pass pass;
-    pass.step = float(100.0 / qMax(1, videoFrames(*project, *theme)));
     pass.written = first < starts.size() ? starts[qMax(0, first)] : 0;
 
     for (int k = qMax(0, first); k < plan.size() && !stopRequested; ++k) {
+        // Counted against what is left of the plan from here: a background that ended before
+        // its scene did made the video shorter, and the progress still ends at 100 %.
+        pass.step = float(100.0 / qMax(1, pass.written + total - starts.value(k)));
         pass.scene = theme->scenes->value(plan[k].sceneId);
         pass.frames = playedFrames(plan[k], *theme);
         QSharedPointer<ISceneReader> reader =

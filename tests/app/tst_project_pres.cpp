@@ -204,9 +204,10 @@ private slots:
                 else
                     shown << slide.objectCast<TextSlide>()->text();
             }
-            return shown.join(",") + QStringLiteral(" music %1 theme %2")
+            return shown.join(",") + QStringLiteral(" music %1 theme %2 timeline %3")
                                          .arg(presenter->audioFilesCount())
-                                         .arg(presenter->themeId());
+                                         .arg(presenter->themeId())
+                                         .arg(presenter->timelineText());
         };
         const QList<QPair<QString, std::function<void()>>> steps{
             {"Add Photos",
@@ -217,6 +218,7 @@ private slots:
             {"Edit Text", [&] { presenter->editTextSlide(2, "Bye"); }},
             {"Turn Photo", [&] { presenter->rotate(0, true); }},
             {"Move Slides", [&] { presenter->move({0}, 3); }},
+            {"Remove Slide", [&] { presenter->removeSlide(0); }},
             {"Remove Slides",
              [&] {
                  presenter->removeSlides({0, 1});

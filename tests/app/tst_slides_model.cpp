@@ -175,9 +175,14 @@ private slots:
         QVERIFY(!model->data(model->index(7), SlidesListModel::TypeRole).isValid());
         QVERIFY(!model->data(model->index(0), Qt::DisplayRole).isValid());
 
+        // A text row's new text is announced for its role, so that its tile shows it.
         model->setText(0, "  spaced  ");
         QCOMPARE(model->data(model->index(0), SlidesListModel::TextRole).toString(),
                  QStringLiteral("  spaced  "));
+        QVector<int> roles;
+        for (const QList<QVariant>& signal : changed)
+            roles += signal.at(2).value<QVector<int>>();
+        QVERIFY(roles.contains(SlidesListModel::TextRole));
     }
 
     void sharedPhotosTakeTheSameResult()

@@ -52,8 +52,17 @@ class TestRender : public QObject
     OutputProbe rendered(int themeId, int slides, const QString& name, bool fullHd = false)
     {
         const QString out = dirs.file(name);
-        if (!LibavRender(project(themeId, slides, fullHd), loadTemplate(themeId), out).render())
+        LibavRender render(project(themeId, slides, fullHd), loadTemplate(themeId), out);
+        double progress = 0;
+        connect(&render, &LibavRender::progress, this,
+                [&](QSharedPointer<QImage>, double percent) { progress = percent; });
+        if (!render.render())
             return {};
+        // The progress counts the video's frames, whatever overlaps shorten it by.
+        if (qRound(progress) != 100) {
+            qWarning("the progress ended at %.1f %%", progress);
+            return {};
+        }
         return OutputProbe::read(out, kCorner);
     }
 

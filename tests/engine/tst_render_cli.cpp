@@ -252,6 +252,23 @@ private slots:
         QVERIFY2(none.err.contains("no slide fits"), qPrintable(none.err));
     }
 
+    // A render that fails on the way (a background that is no video) exits with 1.
+    void aFailedRenderExitsWithOne()
+    {
+        ThemeFixture::ThemeSpec theme = ThemeFixture::photoAndText(8);
+        theme.scenes[0].video = true;
+        QVERIFY(ThemeFixture::write(dirs.file("templates"), theme));
+        QFile background(dirs.file("templates/8/1.mp4"));
+        QVERIFY(background.open(QIODevice::WriteOnly) && background.write(QByteArray(4096, 'Z')));
+        background.close();
+        const Result r = run(
+            {"--theme", "8", "--photo", dirs.file("album/a.jpg"), "-o", dirs.file("failed.mp4")});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("the render failed"), qPrintable(r.err));
+        QVERIFY(!QFileInfo::exists(dirs.file("failed.mp4")));
+        QVERIFY(QDir(dirs.file("templates/8")).removeRecursively());
+    }
+
     void unwritableOutputIsABadInput()
     {
         const QString target = unwritablePath(dirs) + "/o.mp4";

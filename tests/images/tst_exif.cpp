@@ -170,30 +170,40 @@ private slots:
         }
     }
 
+    // The preview is red on its left half and blue on its right; 0 means it has no orientation
+    // of its own and turns with the main image (6 here).
+    void thumbnailIsTurnedUpright_data()
+    {
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("the main image's")
+            << 0 << QSize(120, 160) << QPoint(60, 10) << QColor(Qt::red);
+        QTest::newRow("6: left edge to the top")
+            << 6 << QSize(120, 160) << QPoint(60, 10) << QColor(Qt::red);
+        QTest::newRow("2: mirrored left-right")
+            << 2 << QSize(160, 120) << QPoint(10, 60) << QColor(Qt::blue);
+        QTest::newRow("3: turned half round")
+            << 3 << QSize(160, 120) << QPoint(10, 60) << QColor(Qt::blue);
+        QTest::newRow("8: left edge to the bottom")
+            << 8 << QSize(120, 160) << QPoint(60, 150) << QColor(Qt::red);
+    }
+
     void thumbnailIsTurnedUpright()
     {
+        QFETCH(int, orientation);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, at);
+        QFETCH(QColor, colour);
         const QByteArray preview = ExifBuilder::encode(halves(160, 120, Qt::red, Qt::blue), 95);
         const QByteArray body = ExifBuilder::encode(QImage(8, 8, QImage::Format_RGB32)).mid(2);
-
-        // A preview without an orientation of its own turns with the main image (6 here).
-        QImage plain = parseJpeg(ExifBuilder::jpeg(sample(true, preview).tiff(), body)).thumbnail();
-        QCOMPARE(plain.size(), QSize(120, 160));
-        QVERIFY(near(plain.pixelColor(60, 10), Qt::red));
-
-        QImage six =
-            parseJpeg(ExifBuilder::jpeg(sample(true, preview, 6).tiff(), body)).thumbnail();
-        QCOMPARE(six.size(), QSize(120, 160));
-        QVERIFY(near(six.pixelColor(60, 10), Qt::red)); // the left edge turned to the top
-
-        QImage two =
-            parseJpeg(ExifBuilder::jpeg(sample(false, preview, 2).tiff(), body)).thumbnail();
-        QCOMPARE(two.size(), QSize(160, 120));
-        QVERIFY(near(two.pixelColor(10, 60), Qt::blue)); // mirrored left-right
-
-        QImage eight =
-            parseJpeg(ExifBuilder::jpeg(sample(false, preview, 8).tiff(), body)).thumbnail();
-        QCOMPARE(eight.size(), QSize(120, 160));
-        QVERIFY(near(eight.pixelColor(60, 150), Qt::red)); // the left edge turned to the bottom
+        const QImage shown =
+            parseJpeg(
+                ExifBuilder::jpeg(sample(orientation % 2 == 0, preview, orientation).tiff(), body))
+                .thumbnail();
+        QCOMPARE(shown.size(), size);
+        QVERIFY(near(shown.pixelColor(at), colour));
     }
 
     void invalidTypeWarnsAndIsAbsent()
@@ -282,27 +292,6 @@ private slots:
         QVERIFY(!ok);
         parseJpeg(QByteArray("\x89PNG\r\n", 6), &ok);
         QVERIFY(!ok);
-    }
-
-    // Writes the fuzz seed corpus when LUMAVIVE_WRITE_EXIF_CORPUS names a folder.
-    void writeCorpus()
-    {
-        const QString folder = qEnvironmentVariable("LUMAVIVE_WRITE_EXIF_CORPUS");
-        if (folder.isEmpty())
-            QSKIP("corpus not requested");
-        QDir().mkpath(folder);
-        const QByteArray preview = ExifBuilder::encode(halves(16, 12, Qt::red, Qt::blue), 50);
-        const QByteArray body("\xFF\xD9", 2);
-        const QList<QPair<QString, QByteArray>> seeds = {
-            {"intel.jpg", ExifBuilder::jpeg(sample(false, preview, 6).tiff(), body)},
-            {"motorola.jpg", ExifBuilder::jpeg(sample(true, preview, 2).tiff(), body, true)},
-            {"xmp-first.jpg", ExifBuilder::jpeg(sample(true).tiff(), body, false, true)},
-        };
-        for (const auto& seed : seeds) {
-            QFile file(folder + "/" + seed.first);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(seed.second);
-        }
     }
 };
 

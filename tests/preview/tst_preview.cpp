@@ -133,13 +133,21 @@ class TestPreview : public QObject
         WorkerThread thread;
         thread.start(new PreviewWorker(played, played->templateDescription(), hd, entry, sink));
         QMap<int, QImage> frames;
+        // A display that never gets a frame fails here, with what it got, not at CTest's timeout.
+        QElapsedTimer waited;
+        waited.start();
         for (int index = 0;;) {
             const DisplaySink::Taken taken = sink->take(index);
             if (!taken.image.isNull()) {
                 if (wanted.contains(taken.index))
                     frames.insert(taken.index, taken.image);
                 index = taken.index + 1;
+                waited.restart();
             } else if (taken.ended) {
+                break;
+            } else if (waited.hasExpired(20000)) {
+                qWarning("no frame after frame %d for 20 s", index - 1);
+                thread.stop();
                 break;
             } else {
                 QThread::msleep(1);

@@ -102,14 +102,15 @@ private slots:
     {
         QTest::addColumn<QPolygonF>("corners");
         QTest::addColumn<float>("opacity");
-        QTest::newRow("tilted") << QPolygonF({{0.2, 0.15}, {0.8, 0.1}, {0.78, 0.9}, {0.22, 0.8}})
-                                << 1.0f;
-        QTest::newRow("tilted, faded")
-            << QPolygonF({{0.2, 0.15}, {0.8, 0.1}, {0.78, 0.9}, {0.22, 0.8}}) << 0.6f;
+        QTest::addColumn<float>("fade"); // less opacity on each frame
+        const QPolygonF tilted({{0.2, 0.15}, {0.8, 0.1}, {0.78, 0.9}, {0.22, 0.8}});
+        QTest::newRow("tilted") << tilted << 1.0f << 0.0f;
+        QTest::newRow("tilted, faded") << tilted << 0.6f << 0.0f;
+        QTest::newRow("tilted, fading while still") << tilted << 1.0f << 0.2f;
         QTest::newRow("rotated") << QPolygonF({{0.3, 0.1}, {0.85, 0.2}, {0.75, 0.9}, {0.2, 0.8}})
-                                 << 1.0f;
+                                 << 1.0f << 0.0f;
         QTest::newRow("partly off the frame")
-            << QPolygonF({{-0.2, -0.1}, {0.5, -0.1}, {0.5, 0.6}, {-0.2, 0.6}}) << 0.9f;
+            << QPolygonF({{-0.2, -0.1}, {0.5, -0.1}, {0.5, 0.6}, {-0.2, 0.6}}) << 0.9f << 0.0f;
     }
     // Frames 0 to 2 hold still, frame 3 moves on: whatever the layer keeps between frames, every
     // frame must look as if it had been drawn on its own.
@@ -117,6 +118,7 @@ private slots:
     {
         QFETCH(QPolygonF, corners);
         QFETCH(float, opacity);
+        QFETCH(float, fade);
         auto object = QSharedPointer<ImgObject>::create();
         object->aspect = 1.4f;
         object->borderWidth = 0.03f;
@@ -128,7 +130,7 @@ private slots:
             k.topRight = corners[1] + shift;
             k.bottomRight = corners[2] + shift;
             k.bottomLeft = corners[3] + shift;
-            k.opacity = opacity;
+            k.opacity = opacity - fade * float(f);
             object->keyframes.insert(f, k);
         }
         const QString path = dirs.file("gradient.png");

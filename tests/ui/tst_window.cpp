@@ -561,6 +561,15 @@ private slots:
         ui->clickItem(tile(2), Qt::ControlModifier);
         ui->key(Qt::Key_Space);
         grab("preview");
+        // While paused too, a plain click jumps (back here), and plays on from there.
+        const int back = startOfSlide(5);
+        UiFixture::settle(800);
+        ui->clickItem(tile(5));
+        QTRY_VERIFY(player->state() == PreviewPlayer::Playing && player->frameIndex() >= back &&
+                    player->frameIndex() < jump);
+        ui->item("photoGrid")->forceActiveFocus();
+        ui->key(Qt::Key_Space);
+        QCOMPARE(player->state(), PreviewPlayer::Paused);
 
         // A photo turned while paused plays turned on the next Play, from the same scene.
         const int showing = player->frameIndex();
@@ -572,7 +581,7 @@ private slots:
         QCOMPARE(player->state(), PreviewPlayer::Playing);
         QCOMPARE(player->playing()->slides()[0].objectCast<ImgSlide>()->rotation(), 1);
         QTRY_VERIFY(player->framesShown() > 0);
-        QVERIFY(player->frameIndex() >= jump && player->frameIndex() <= showing + 15);
+        QVERIFY(player->frameIndex() >= back && player->frameIndex() <= showing + 15);
         UiFixture::settle(800); // two clicks in a row would be a double click
         ui->clickItem(tileButton(0, "rotateLeftButton"));
         ui->item("photoGrid")->forceActiveFocus();
@@ -775,24 +784,18 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("destination");
-        QTest::newRow("music") << "AddBackgroundMusicScreen"
-                               << "Back to Themes"
-                               << "ThemesScreen";
-        QTest::newRow("editor") << "MainScreen"
-                                << "Back to Themes"
-                                << "ThemesScreen";
-        QTest::newRow("settings") << "SettingsScreen"
-                                  << "Back"
-                                  << "MainScreen";
-        QTest::newRow("downloading") << "DownloadingScreen"
-                                     << "Back"
-                                     << "SettingsScreen";
-        QTest::newRow("rendering, idle") << "RenderingScreen"
-                                         << "Back"
-                                         << "SettingsScreen";
-        QTest::newRow("done") << "DoneScreen"
-                              << "Back"
-                              << "MainScreen";
+        QTest::addColumn<QString>("transition"); // going back slides the other way
+        const auto row = [](const char* name, const char* screen, const char* button,
+                            const char* destination, const char* transition = "pop") {
+            QTest::newRow(name) << screen << button << destination << transition;
+        };
+        row("music", "AddBackgroundMusicScreen", "Back to Themes", "ThemesScreen");
+        row("music, skipped", "AddBackgroundMusicScreen", "Skip Audio", "MainScreen", "push");
+        row("editor", "MainScreen", "Back to Themes", "ThemesScreen");
+        row("settings", "SettingsScreen", "Back", "MainScreen");
+        row("downloading", "DownloadingScreen", "Back", "SettingsScreen");
+        row("rendering, idle", "RenderingScreen", "Back", "SettingsScreen");
+        row("done", "DoneScreen", "Back", "MainScreen");
     }
 
     void everyBackLeadsSomewhere()
@@ -800,11 +803,11 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(QString, button);
         QFETCH(QString, destination);
+        QFETCH(QString, transition);
         ui->navigate(screen);
         QVERIFY(ui->clickText(button));
         QCOMPARE(ui->currentScreen(), destination);
-        // Going back slides the other way.
-        QCOMPARE(ui->window()->property("lastTransition").toString(), QStringLiteral("pop"));
+        QCOMPARE(ui->window()->property("lastTransition").toString(), transition);
     }
 
     // A theme download that completes while the user is elsewhere starts no render.
@@ -886,8 +889,12 @@ private slots:
                  QStringLiteral("Some files were not added"));
         grab("notice-skipped-files");
         QVERIFY(ui->clickText("OK"));
-        // The music holds fewer slides: the separator row is in view.
-        QVERIFY(inView(tile(ProjectPres::instance()->usedSlidesNumber())));
+        // The music holds fewer slides: the separator row is in view, and the tiles below it
+        // are dimmed, those above it not.
+        const int used = ProjectPres::instance()->usedSlidesNumber();
+        QVERIFY(inView(tile(used)));
+        QCOMPARE(tile(used - 1)->opacity(), 1.0);
+        QCOMPARE(tile(used + 1)->opacity(), 0.5);
         grab("editing-separator");
 
         // New rows show wherever the grid stood, also the first tile of a new line (a full
