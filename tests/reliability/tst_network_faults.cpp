@@ -78,28 +78,6 @@ private slots:
         QCOMPARE(filesIn(dirs.file("templates/21")), QStringList("1.mp4"));
     }
 
-    void droppedConnectionThenRetry()
-    {
-        bool drop = true;
-        server.setHandler([&drop](const HttpTestServer::Request&) {
-            HttpTestServer::Response r;
-            r.body = QByteArray(200000, 'w');
-            r.pieces = 4;
-            r.pieceDelayMs = 20;
-            r.dropMidBody = drop;
-            return r;
-        });
-        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
-        QSignalSpy done(manager, &TmplDownloadManager::done);
-        manager->download(oneVideo(22));
-        QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 20000);
-        QCOMPARE(filesIn(dirs.file("templates/22")), QStringList());
-        drop = false;
-        manager->redownload();
-        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 20000);
-        QCOMPARE(QFileInfo(dirs.file("templates/22/1.mp4")).size(), 200000);
-    }
-
     void silentThemeServerTimesOut()
     {
         server.setHandler([](const HttpTestServer::Request&) {
