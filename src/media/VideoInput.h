@@ -13,6 +13,11 @@ public:
     bool readFrame(AVFrame* out) override;
 
 private:
+    // Scales the decoded picture's YUV planes into `planes` at width x height.
+    bool scalePlanes(int width, int height);
+
     libav::SwsPtr scaler; // cached between pictures of the same geometry
+    libav::SwsPtr planeScaler;
     libav::FramePtr decoded = libav::makeFrame();
+    libav::FramePtr planes; // the scaled planes, kept for the next picture
 };
