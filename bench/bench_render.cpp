@@ -358,25 +358,42 @@ int builtInThemes(const QString& folder)
 }
 
 // The server theme with six photos at both sizes: against the encode-only baseline and against
-// the transcode floor.
-void serverTheme(const QString& folder)
+// the transcode floor. With `runs` above 1 our render and the two floors take turns that many
+// times and the fastest of each counts: this machine's speed drifts within minutes, and a pair
+// of single runs can differ by a fifth.
+void serverTheme(const QString& folder, int runs)
 {
     out << "server theme (x264 veryfast 8 Mbit/s 1080p backgrounds, a drifting tilted slot and a "
-           "turning slot, borders and shadows), 6 photos\n";
-    out << "size   frames  render fps  encode-only fps  ratio  floor fps  ratio  floor with music "
+           "turning slot, borders and shadows), 6 photos";
+    if (runs > 1)
+        out << ", fastest of " << runs << " runs taking turns";
+    out << "\nsize   frames  render fps  encode-only fps  ratio  floor fps  ratio  floor with "
+           "music "
            "fps  ratio  real-time  peak MiB\n";
     for (bool fullHd : {false, true}) {
         const QString video = folder + "/out.mp4";
-        const QStringList r =
-            child(QCoreApplication::applicationFilePath(), folder, kServerTheme, 6, fullHd, video);
-        if (r.size() != 3) {
-            out << "render failed: " << r.join(' ') << "\n";
-            return;
+        QStringList r;
+        double fps = 0;
+        double floor = 0;
+        double floorWithMusic = 0;
+        Baseline encode;
+        for (int run = 0; run < runs; ++run) {
+            const QStringList once = child(QCoreApplication::applicationFilePath(), folder,
+                                           kServerTheme, 6, fullHd, video);
+            if (once.size() != 3) {
+                out << "render failed: " << once.join(' ') << "\n";
+                return;
+            }
+            if (once[0].toDouble() / once[1].toDouble() > fps) {
+                r = once;
+                fps = once[0].toDouble() / once[1].toDouble();
+            }
+            if (run == 0)
+                encode = baseline(video, folder, fullHd, once[0].toInt());
+            floor = qMax(floor, transcodeFloor(folder, fullHd, once[0].toInt(), 6, false));
+            floorWithMusic =
+                qMax(floorWithMusic, transcodeFloor(folder, fullHd, once[0].toInt(), 6, true));
         }
-        const double fps = r[0].toDouble() / r[1].toDouble();
-        const Baseline encode = baseline(video, folder, fullHd, r[0].toInt());
-        const double floor = transcodeFloor(folder, fullHd, r[0].toInt(), 6, false);
-        const double floorWithMusic = transcodeFloor(folder, fullHd, r[0].toInt(), 6, true);
         out << (fullHd ? "1080p " : "720p  ") << qSetFieldWidth(7) << r[0] << qSetFieldWidth(0)
             << "  " << qSetFieldWidth(10) << QString::number(fps, 'f', 1) << qSetFieldWidth(0)
             << "  " << qSetFieldWidth(15) << QString::number(encode.withMusic, 'f', 1)
@@ -414,8 +431,11 @@ int main(int argc, char* argv[])
     }
     if (args.contains("--themes"))
         return builtInThemes(folder);
+    // --runs N: the server theme's render and floors N times each, taking turns.
+    const int runs =
+        args.indexOf("--runs") > 0 ? qMax(1, args.value(args.indexOf("--runs") + 1).toInt()) : 1;
     if (args.contains("--server")) {
-        serverTheme(folder);
+        serverTheme(folder, runs);
         return 0;
     }
     out << "project: 12 photos, 2 texts, 60 s music\n";
@@ -453,7 +473,7 @@ int main(int argc, char* argv[])
     }
     out << "goals: ratio >= 0.8, 1080p real-time >= 1.5x on 2 cores, peak below 400 MB (381 "
            "MiB)\n";
-    serverTheme(folder);
+    serverTheme(folder, runs);
     for (int photos : {12, 120}) {
         const QStringList r = child(QCoreApplication::applicationFilePath(), folder, 1, photos,
                                     true, folder + "/mem.mp4");
