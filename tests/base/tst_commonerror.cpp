@@ -3,6 +3,7 @@
 #include "base/ErrorSender.h"
 #include "base/Failure.h"
 
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QtTest>
@@ -125,6 +126,39 @@ private slots:
         QCOMPARE(shown.count(), 1);
         QTRY_COMPARE(ErrorSender::inFlight(), 0);
         qputenv("LUMAVIVE_ERROR_ENDPOINT", server.baseUrl().toUtf8());
+    }
+
+    // An endpoint that takes the post and never answers: the report is shown at once, the
+    // sender gives up after its timeout, and a program that quits while its post waits ends.
+    void aSilentEndpointHoldsNothingUp()
+    {
+        server.setHandler([](const HttpTestServer::Request&) {
+            HttpTestServer::Response r;
+            r.neverAnswer = true;
+            return r;
+        });
+        ErrorSender::setTransferTimeout(1500);
+        QSignalSpy shown(CommonError::instance(), &CommonError::error);
+        QElapsedTimer timer;
+        timer.start();
+        CommonError::instance()->report(QStringLiteral("nobody answers"));
+        QVERIFY(timer.elapsed() < 1000);
+        QCOMPARE(shown.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(server.requests().size(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(ErrorSender::inFlight(), 0, 20000);
+
+        QProcess worker;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LUMAVIVE_ERROR_ENDPOINT", server.baseUrl());
+        worker.setProcessEnvironment(environment);
+        worker.start(REPORT_WORKER, QStringList());
+        QVERIFY(worker.waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(server.requests().size(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(worker.state(), QProcess::NotRunning, 10000);
+        QCOMPARE(worker.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(worker.exitCode(), 0);
+        server.setHandler(
+            [](const HttpTestServer::Request&) { return HttpTestServer::Response{}; });
     }
 
     void noEndpointMeansNoPost()

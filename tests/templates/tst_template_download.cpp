@@ -1,3 +1,4 @@
+#include "FullDisk.h"
 #include "HttpTestServer.h"
 #include "TestDirs.h"
 #include "app/TemplatesPres.h"
@@ -303,6 +304,32 @@ private slots:
         QTRY_COMPARE(errors.count() + done.count(), 2);
     }
 
+    // A disk that fills up halfway: nothing half-written stays, and the retry, with room again,
+    // keeps the whole video alone.
+    void aFullDiskKeepsNothingAndTheRetryWorks()
+    {
+        server.setHandler([](const HttpTestServer::Request&) {
+            HttpTestServer::Response r;
+            r.body = body(300000);
+            return r;
+        });
+        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
+        QSignalSpy done(manager, &TmplDownloadManager::done);
+        const QDir folder(dirs.file("templates/22"));
+        {
+            FullDisk full(100000);
+            QVERIFY(full.active());
+            manager->download(videoTemplate(22, {100}));
+            QVERIFY(QTest::qWaitFor([&] { return errors.count() > 0; }, 20000));
+        }
+        QCOMPARE(done.count(), 0);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList());
+        manager->redownload();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 20000);
+        QCOMPARE(QFileInfo(folder.filePath("1.mp4")).size(), 300000);
+        QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden), QStringList("1.mp4"));
+    }
+
     // What a server answers and whether a file may come of it. Every refusal ends in
     // downloadError() and no file, neither the final one nor a temporary one.
     void onlyWholeVouchedForBodiesAreKept_data()
@@ -318,6 +345,7 @@ private slots:
         QTest::newRow("wrong hash") << "wrong hash" << false;
         QTest::newRow("more than the description's size") << "too big" << false;
         QTest::newRow("endless body") << "endless" << false;
+        QTest::newRow("no answer") << "silent" << false;
     }
 
     void onlyWholeVouchedForBodiesAreKept()
@@ -361,10 +389,11 @@ private slots:
             } else if (kind == "endless") {
                 r.endless = true;
             }
+            r.neverAnswer = kind == "silent";
             return r;
         });
         manager->setMaxUnannouncedBytes(1 << 20);
-        manager->setTransferTimeout(5000);
+        manager->setTransferTimeout(kind == "silent" ? 1500 : 5000);
         QSignalSpy done(manager, &TmplDownloadManager::done);
         QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
         manager->download(t);

@@ -1,5 +1,5 @@
 // Reports an error to the configured endpoint and quits a moment later, while the post may still
-// be waiting for an answer: the reliability test checks that such a program still ends at once.
+// be waiting for an answer: the error test checks that such a program still ends at once.
 #include "base/CommonError.h"
 
 #include <QCoreApplication>
