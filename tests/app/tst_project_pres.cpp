@@ -130,23 +130,6 @@ private slots:
         QCOMPARE(got, value);
     }
 
-    // File choosers and drops hand over a QList<QUrl> (their fileUrls and urls), not a list of
-    // variants.
-    void takesTheUrlListsQmlHandsOver()
-    {
-        clear();
-        const QList<QUrl> chosen{QUrl::fromLocalFile(picture("q1.png")),
-                                 QUrl::fromLocalFile(picture("q2.png"))};
-        QVERIFY(presenter->checkUrls(QVariant::fromValue(chosen)));
-        presenter->addImages(QVariant::fromValue(chosen));
-        QCOMPARE(presenter->slidesNumber(), 2);
-        const QList<QUrl> dropped{QUrl::fromLocalFile(picture("q3.png"))};
-        QVERIFY(presenter->insertFiles(0, QVariant::fromValue(dropped)));
-        QCOMPARE(presenter->slidesNumber(), 3);
-        QVERIFY(!presenter->checkUrls(
-            QVariant::fromValue(QList<QUrl>{QUrl::fromLocalFile(dirs.file("a.txt"))})));
-    }
-
     // A camera's folder: any suffix case, WebP among them; what is left out is named once.
     void foldersTakePhotosByAnySuffixCaseAndNameTheRest()
     {

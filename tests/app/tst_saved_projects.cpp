@@ -89,9 +89,12 @@ private slots:
         store->showMore(5);
         QCOMPARE(store->rowCount(), 6);
         QVERIFY(store->hasMore());
+        // The window's "load more" follows the announcement, not the value.
+        QSignalSpy more(store, &SavedProjectsPres::hasMoreChanged);
         store->showMore(5);
         QCOMPARE(store->rowCount(), 7);
         QVERIFY(!store->hasMore());
+        QVERIFY(!more.isEmpty());
         store->hideAll();
         QCOMPARE(store->rowCount(), 1);
         const QModelIndex first = store->index(0);

@@ -277,6 +277,8 @@ private slots:
         QVERIFY(ui->click("deleteProjectPopupMain"));
         QCOMPARE(saved->allRecords().size(), before - 1);
         QVERIFY(!QFileInfo::exists(SavedProjectsPres::projectsFolder() + id));
+        // One project left, and shown: nothing more to show all of.
+        QVERIFY(!ui->item("toggleProjects")->isVisible());
     }
 
     // A theme's Preview plays it in the window with the sample pictures it comes with.
