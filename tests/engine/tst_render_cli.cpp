@@ -285,17 +285,20 @@ private slots:
         project.setSlides({QSharedPointer<ImgSlide>::create(photo("kept.png", Qt::red)),
                            QSharedPointer<ImgSlide>::create(gone),
                            QSharedPointer<TextSlide>::create("Hello")});
+        project.setAudio({MediaFileInfo::fromFile(dirs.file("song.m4a"))});
         QDir().mkpath(dirs.file("saved"));
         QVERIFY(ProjectFile::writeProject(dirs.file("saved/prj.xml"), project));
         QFile::remove(gone);
         const Result r = run({dirs.file("saved"), "-o", dirs.file("saved.mp4")});
         QVERIFY2(r.code == 0, qPrintable(r.err));
         QVERIFY(r.out.contains("missing, left out: " + gone));
+        QVERIFY(r.err.contains("no beat was found")); // the project's own choice: on the beat
         const OutputProbe probe = OutputProbe::read(dirs.file("saved.mp4"), QRect(0, 0, 8, 8));
         QCOMPARE(probe.frames.size(), 60); // the photo scene and the text scene
-        const Result again =
-            run({dirs.file("saved/prj.xml"), "--full-hd", "-o", dirs.file("saved2.mp4")});
+        const Result again = run(
+            {dirs.file("saved/prj.xml"), "--full-hd", "--no-beat", "-o", dirs.file("saved2.mp4")});
         QCOMPARE(again.code, 0);
+        QVERIFY2(again.err.isEmpty(), qPrintable(again.err));
         QCOMPARE(OutputProbe::read(dirs.file("saved2.mp4"), QRect(0, 0, 8, 8)).width, 1920);
     }
 
