@@ -73,7 +73,7 @@ private slots:
     }
 
     // First, while nothing is saved: a project is kept from its first slide on; every change,
-    // edits and turns too, reaches the disk within a second, a burst of them as one save, and
+    // edits and music too, reaches the disk within a second, a burst of them as one save, and
     // save() writes what is pending at once.
     void everyChangeIsSavedWithinASecondAndABurstOnce()
     {
@@ -98,6 +98,8 @@ private slots:
         QTest::qWait(1500);
         QCOMPARE(saves.size(), 1);
         QVERIFY(readFile(file).contains("edit 4"));
+        presenter->addAudio(QVariantList{QUrl::fromLocalFile(dirs.file("a.m4a"))});
+        QTRY_VERIFY_WITH_TIMEOUT(readFile(file).contains(dirs.file("a.m4a")), 2000);
 
         presenter->editTextSlide(0, "at once");
         QVERIFY(presenter->save());
