@@ -110,24 +110,6 @@ private slots:
         }
     }
 
-    void stopEndsTheRenderWithoutAFile()
-    {
-        render->stop(); // nothing running: nothing happens
-        const QStringList before = videos();
-        QSignalSpy stopped(render, &RenderPres::stopped);
-        QSignalSpy done(render, &RenderPres::done);
-        connect(render, &RenderPres::progressChanged, this, [this] {
-            if (render->progress() >= 20)
-                render->stop();
-        });
-        render->start();
-        QTRY_COMPARE_WITH_TIMEOUT(stopped.count(), 1, 60000);
-        render->disconnect(this);
-        QCOMPARE(done.count(), 0);
-        QVERIFY(!render->isRendering());
-        QCOMPARE(videos(), before);
-    }
-
     // What keeps a render from starting is said before any work: an unwritable folder (the
     // person stays in the settings), and photos moved away since they were added.
     void nothingStartsWithoutAFolderOrPhotos()
