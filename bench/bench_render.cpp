@@ -367,9 +367,8 @@ void serverTheme(const QString& folder, int runs)
            "turning slot, borders and shadows), 6 photos";
     if (runs > 1)
         out << ", fastest of " << runs << " runs taking turns";
-    out << "\nsize   frames  render fps  encode-only fps  ratio  floor fps  ratio  floor with "
-           "music "
-           "fps  ratio  real-time  peak MiB\n";
+    out << "\nsize   frames  render fps  encode-only fps  ratio  floor fps  ratio  "
+           "floor with music fps  ratio  real-time  peak MiB\n";
     for (bool fullHd : {false, true}) {
         const QString video = folder + "/out.mp4";
         QStringList r;
@@ -384,9 +383,10 @@ void serverTheme(const QString& folder, int runs)
                 out << "render failed: " << once.join(' ') << "\n";
                 return;
             }
-            if (once[0].toDouble() / once[1].toDouble() > fps) {
+            const double onceFps = once[0].toDouble() / once[1].toDouble();
+            if (onceFps > fps) {
                 r = once;
-                fps = once[0].toDouble() / once[1].toDouble();
+                fps = onceFps;
             }
             if (run == 0)
                 encode = baseline(video, folder, fullHd, once[0].toInt());
