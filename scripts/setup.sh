@@ -22,8 +22,6 @@ packages=(
     qtmultimedia5-dev libqt5multimedia5-plugins
     # FFmpeg 5.1 libraries, and the command-line tools that tests and benchmarks use as checkers
     libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev ffmpeg
-    # heif-enc, with which a test writes a phone's HEIC photo
-    libheif-examples
     # the music's beats, for cuts on the beat
     libaubio-dev
     # SIMD colour conversion for the encoder's input
