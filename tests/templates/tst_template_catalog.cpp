@@ -54,18 +54,6 @@ private slots:
         QCOMPARE(entries[1].prjThumbPath, dirs.file("templates/2/thumb-prj.jpg"));
     }
 
-    void pathBuilders()
-    {
-        TemplateCatalog* catalog = TemplateCatalog::instance();
-        QCOMPARE(catalog->dirPath(99), dirs.file("templates/99/"));
-        QCOMPARE(catalog->filePath(3, "template.xml"), dirs.file("templates/3/template.xml"));
-        QCOMPARE(catalog->mediaPath(3, "1.mp4"), dirs.file("templates/3/1.mp4"));
-        const TemplateInfo unknown = catalog->entry(99);
-        QVERIFY(unknown.name.isEmpty());
-        QVERIFY(unknown.thumbPath.isEmpty());
-        QVERIFY(unknown.preview.isEmpty());
-    }
-
     void oddFolders()
     {
         const QString root = dirs.file("odd/");

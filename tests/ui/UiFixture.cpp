@@ -320,7 +320,7 @@ void UiFixture::key(Qt::Key key, Qt::KeyboardModifiers modifiers)
     // none active (no window manager here), and window shortcuts need one.
     if (QGuiApplication::focusWindow() != window()) {
         window()->requestActivate();
-        QTest::qWaitForWindowActive(window(), 2000);
+        (void)QTest::qWaitForWindowActive(window(), 2000);
     }
     QTest::keyClick(window(), key, modifiers);
 }
