@@ -4,7 +4,6 @@
 #include "app/ProjectPres.h"
 #include "app/RenderPres.h"
 #include "app/SettingsPres.h"
-#include "base/CommonError.h"
 #include "templates/TemplateCatalog.h"
 
 #include <QSignalSpy>
@@ -108,30 +107,6 @@ private slots:
             QCOMPARE(QFileInfo(path).fileName(), QString::fromUtf8(name));
             QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(names).absoluteFilePath());
         }
-    }
-
-    // What keeps a render from starting is said before any work: an unwritable folder (the
-    // person stays in the settings), and photos moved away since they were added.
-    void nothingStartsWithoutAFolderOrPhotos()
-    {
-        QSignalSpy failed(render, &RenderPres::error);
-        QSignalSpy messages(CommonError::instance(), &CommonError::problem);
-        QSignalSpy missing(render, &RenderPres::photosMissing);
-        SettingsPres::instance()->setSaveDir(unwritablePath(dirs));
-        QVERIFY(!render->start());
-        QVERIFY(!render->isRendering());
-        QCOMPARE(messages.count(), 1);
-        QVERIFY(
-            messages.first().at(1).toString().startsWith("Please select another Result Directory"));
-        SettingsPres::instance()->setSaveDir(dirs.file("videos"));
-
-        QVERIFY(QFile::rename(dirs.file("photo.png"), dirs.file("moved.png")));
-        QVERIFY(!render->start());
-        QCOMPARE(missing.count(), 1);
-        QCOMPARE(missing.first().first().toStringList(), QStringList{dirs.file("photo.png")});
-        QVERIFY(QFile::rename(dirs.file("moved.png"), dirs.file("photo.png")));
-        QCOMPARE(failed.count(), 0);
-        QVERIFY(!render->isRendering());
     }
 
     // A render that fails says why where the person watches it (the rendering screen shows
