@@ -221,7 +221,8 @@ private slots:
             const QString folder = SavedProjectsPres::projectsFolder() + id;
             QVERIFY(QDir().mkpath(folder));
             QVERIFY(ProjectFile::writeProject(folder + "/prj.xml", earlier));
-            QVERIFY(ProjectFile::writeInfo(folder + "/info.xml", ProjectInfo{"Still Life", {}, 5, {}}));
+            QVERIFY(
+                ProjectFile::writeInfo(folder + "/info.xml", ProjectInfo{"Still Life", {}, 5, {}}));
         }
 
         SettingsPres::instance()->setSaveDir(dirs.file("videos"));
