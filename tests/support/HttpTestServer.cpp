@@ -58,7 +58,6 @@ void HttpTestServer::tryParse(QTcpSocket* socket)
     buffer.remove(0, headerEnd + 4 + length);
     received.append(request);
     const Response response = handler(request);
-    emit requestReceived();
     answer(socket, response);
 }
 

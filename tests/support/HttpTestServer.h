@@ -46,9 +46,6 @@ public:
     // Decodes an application/x-www-form-urlencoded body the way a web server does.
     static QMap<QString, QString> formDecode(const QByteArray& body);
 
-signals:
-    void requestReceived();
-
 private:
     void onNewConnection();
     void tryParse(QTcpSocket* socket);

@@ -137,11 +137,6 @@ void UiFixture::navigate(const QString& screen)
     waitForStack();
 }
 
-QPoint UiFixture::centreOf(QQuickItem* item)
-{
-    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
-}
-
 void UiFixture::waitForStack() const
 {
     // A screen in transition takes no input, as for a person.

@@ -56,7 +56,6 @@ public:
     bool clickFolderInChooser(const QString& folder);
     void typeText(const QString& text);
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    static QPoint centreOf(QQuickItem* item);
     // Waits until every pending event and animation has run.
     static void settle(int ms = 400);
 
