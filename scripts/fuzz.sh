@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for the given number of seconds
-# (default 30), one per core at a time, on a scratch copy of its seed corpus in fuzz/corpus/<name>/. With FUZZ_WORK=DIR the
-# grown corpora and logs stay in DIR (for long runs and minimising: see docs/RELIABILITY.md).
+# (default 30), one per core at a time, on a scratch copy of its seed corpus in
+# fuzz/corpus/<name>/. With FUZZ_WORK=DIR the grown corpora and logs stay in DIR (for long runs
+# and minimising: see docs/RELIABILITY.md).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
