@@ -3,6 +3,7 @@
 #include "ThemeFixture.h"
 #include "app/ProjectPres.h"
 #include "app/SavedProjectsPres.h"
+#include "app/SkippedFilesNotice.h"
 #include "app/SlidesListModel.h"
 #include "app/TextSlidePres.h"
 #include "engine/PlanPlayer.h"
@@ -84,13 +85,15 @@ private slots:
         presenter->save();
         QVERIFY(presenter->project()->id().isEmpty()); // nothing in it: not kept
 
-        presenter->addTextSlide("one");
+        // Music alone is worth keeping.
+        presenter->addAudio(QVariantList{QUrl::fromLocalFile(dirs.file("a.m4a"))});
         QVERIFY(presenter->project()->id().isEmpty()); // not yet: changes come in bursts
         QTRY_VERIFY_WITH_TIMEOUT(!presenter->project()->id().isEmpty(), 2000);
         const QString file =
             SavedProjectsPres::projectsFolder() + presenter->project()->id() + "/prj.xml";
-        QVERIFY(QFileInfo::exists(file));
+        QVERIFY(readFile(file).contains(dirs.file("a.m4a")));
         QCOMPARE(store->allRecords().value(0).id, presenter->project()->id()); // listed at once
+        presenter->addTextSlide("one");
 
         QSignalSpy saves(store, &SavedProjectsPres::dataChanged);
         for (int i = 0; i < 5; ++i)
@@ -98,8 +101,13 @@ private slots:
         QTest::qWait(1500);
         QCOMPARE(saves.size(), 1);
         QVERIFY(readFile(file).contains("edit 4"));
-        presenter->addAudio(QVariantList{QUrl::fromLocalFile(dirs.file("a.m4a"))});
-        QTRY_VERIFY_WITH_TIMEOUT(readFile(file).contains(dirs.file("a.m4a")), 2000);
+        // One who keeps on editing is saved every second too, not only after a pause.
+        saves.clear();
+        for (int i = 0; i < 10; ++i) {
+            presenter->editTextSlide(0, QStringLiteral("steady %1").arg(i));
+            QTest::qWait(200);
+        }
+        QVERIFY(!saves.isEmpty());
 
         presenter->editTextSlide(0, "at once");
         QVERIFY(presenter->save());
@@ -156,6 +164,16 @@ private slots:
         QVERIFY2(message.contains("Files not added: 2.") && message.contains("broken.jpg") &&
                      message.contains("notes.txt"),
                  qPrintable(message));
+        // Every kind counted; five names shown, and how many more.
+        PictureFolder::Scan scan;
+        scan.unreadable = QStringList{"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"};
+        QCOMPARE(SkippedFilesNotice::message(scan, {"song.mp3"}),
+                 QStringLiteral("Files not added: 6.\nPhotos that cannot be read, damaged or in a "
+                                "format this system cannot open: 1.jpg, 2.jpg, 3.jpg, 4.jpg, "
+                                "5.jpg.\nMusic that cannot be played, damaged or holding no "
+                                "sound: song.mp3."));
+        scan.unreadable << "6.jpg";
+        QVERIFY(SkippedFilesNotice::message(scan, {}).contains("5.jpg, and 1 more."));
     }
 
     void droppedPicturesLandReversedOnTheirRow()

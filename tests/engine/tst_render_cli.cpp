@@ -81,7 +81,10 @@ private slots:
         const Result r = run({"--theme", "1", "--photo", photo("one.png", Qt::white), "--text",
                               "Hello", "--folder", dirs.file("album"), "-o", dirs.file("out.mp4")});
         QVERIFY2(r.code == 0, qPrintable(r.err));
-        QVERIFY(r.out.contains("Rendering: 100%"));
+        QVERIFY2(QRegularExpression(R"(Rendering: 100% \(180/180 frames, [\d.]+ fps, 0:00 left\))")
+                     .match(r.out)
+                     .hasMatch(),
+                 qPrintable(r.out));
         QVERIFY(r.out.contains("Wrote"));
         QCOMPARE(r.err, QString()); // nothing but its own lines, and all went well
         // photo, text, then the folder's a.jpg, b.png, c.gif and the camera's IMG_0004.JPG.
