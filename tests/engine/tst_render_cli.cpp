@@ -85,7 +85,7 @@ private slots:
                      .match(r.out)
                      .hasMatch(),
                  qPrintable(r.out));
-        QVERIFY(r.out.contains("Wrote"));
+        QVERIFY(r.out.contains("Wrote") && !r.out.contains("Downloading")); // all on disk
         QCOMPARE(r.err, QString()); // nothing but its own lines, and all went well
         // photo, text, then the folder's a.jpg, b.png, c.gif and the camera's IMG_0004.JPG.
         const OutputProbe probe = OutputProbe::read(dirs.file("out.mp4"), QRect(0, 0, 8, 8));

@@ -456,6 +456,14 @@ private slots:
                                   .copy();
                 const int a = scene->loopStart;
                 const int b = scene->loopEnd;
+                // Played at its longest, it goes round the loop: a frame on, or the same frame
+                // again, or from the loop's end back to its start.
+                const QVector<int> played =
+                    SceneTiming(*scene, scene->longest()).backgroundFrames();
+                for (int i = 1; i < played.size(); ++i)
+                    QVERIFY2(played[i] - played[i - 1] == 1 || played[i] == played[i - 1] ||
+                                 (played[i - 1] == b - 1 && played[i] == a),
+                             qPrintable(QStringLiteral("%1, frame %2").arg(recipe.name).arg(i)));
                 const double seam = difference(frames[b - 1], frames[a]);
                 double steps = 0; // the largest of the five steps on either side
                 for (int i = 0; i < 5; ++i)
