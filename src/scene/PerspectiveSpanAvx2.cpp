@@ -5,6 +5,7 @@
 #include <immintrin.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -56,6 +57,20 @@ inline void pairs(const int* p, __m256i index, __m256i* left, __m256i* right)
     // l0 l1 l4 l5 | l2 l3 l6 l7, then in order
     *left = _mm256_permute4x64_epi64(_mm256_castps_si256(_mm256_shuffle_ps(a, b, 0x88)), 0xD8);
     *right = _mm256_permute4x64_epi64(_mm256_castps_si256(_mm256_shuffle_ps(a, b, 0xDD)), 0xD8);
+}
+
+// How far ahead of a row's reads the next picture bytes are asked for, in pixels. Gathers do not
+// wake the processor's own prefetching the way plain reads do, so with the encoder and the
+// decoder busy beside it every read waited for memory: a render's spans took a third longer.
+constexpr int kPrefetchAhead = 48;
+
+// Asks for the bytes of pixel `index`. An address past the picture is harmless (a prefetch never
+// faults), so it is computed as a number, not as a pointer into the picture.
+inline void prefetch(const int* p, int index)
+{
+    _mm_prefetch(reinterpret_cast<const char*>(reinterpret_cast<std::uintptr_t>(p) +
+                                               std::uintptr_t(std::intptr_t(index) * 4)),
+                 _MM_HINT_T0);
 }
 
 } // namespace
@@ -112,6 +127,8 @@ void perspectiveSpanAvx2(const PerspectiveSpan& s, std::uint32_t* row, int y, in
             _mm256_min_ps(_mm256_max_ps(_mm256_add_ps(floorY, one), zero), lastY));
         const __m256i top = _mm256_add_epi32(_mm256_mullo_epi32(y1i, stride), xa);
         const __m256i bottom = _mm256_add_epi32(_mm256_mullo_epi32(y2i, stride), xa);
+        prefetch(p, _mm256_extract_epi32(top, 7) + kPrefetchAhead);
+        prefetch(p, _mm256_extract_epi32(bottom, 7) + kPrefetchAhead);
         __m256i tl, tr, bl, br;
         pairs(p, top, &tl, &tr);
         pairs(p, bottom, &bl, &br);
