@@ -301,11 +301,17 @@ private slots:
         QTest::qWait(1000);
         QCOMPARE(player.frameIndex(), held);
         QCOMPARE(player.frame(), frame);
+        QElapsedTimer sinceResume;
+        sinceResume.start();
         player.resume();
         QCOMPARE(player.state(), PreviewPlayer::Playing);
         QVERIFY(nextFrame(player));
         // A second paused is not a second skipped (30 frames); a busy machine may drop a few.
         QVERIFY2(player.frameIndex() > held && player.frameIndex() < held + 15,
+                 qPrintable(QStringLiteral("%1 after %2").arg(player.frameIndex()).arg(held)));
+        // Half a second on it has played what came since the resume, not the paused second too.
+        QTest::qWait(500);
+        QVERIFY2(player.frameIndex() < held + 15 + int(sinceResume.elapsed() * 30 / 1000),
                  qPrintable(QStringLiteral("%1 after %2").arg(player.frameIndex()).arg(held)));
         // To the end, then Play starts over.
         QTRY_VERIFY_WITH_TIMEOUT(player.atEnd(), 10000);

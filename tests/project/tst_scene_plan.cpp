@@ -164,6 +164,9 @@ private slots:
         QVERIFY(project.scenePlan()->isEmpty());
         QCOMPARE(project.usedSlides(), 0);
         QCOMPARE(project.duration(), 0.0f);
+        // The text slide after the photo does not fill the second photo slot.
+        project.setSlides(slides("ITI"));
+        QVERIFY(project.scenePlan()->isEmpty());
     }
 
     void musicBoundsTheVideo()
