@@ -259,10 +259,10 @@ private slots:
     void bigPhotosAreLimitedToTheirShare()
     {
         auto object = slotAt(QRectF(0, 0, 100, 100), 1920, 1080, 1.0f);
-        object->maxWidth = 0.5f;
-        object->maxHeight = 0.5f;
+        object->maxWidth = 0.25f; // 480 of 1920
+        object->maxHeight = 0.5f; // 540 of 1080
         ObjectLayer layer(object, photo("big.jpg", 4000, 3000), 1920, 1080);
-        QCOMPARE(layer.picture().size(), QSize(720, 540));
+        QCOMPARE(layer.picture().size(), QSize(480, 360));
     }
 
     void opacityBelowNinetyNinePercentOnly_data()
