@@ -82,8 +82,11 @@ private slots:
     void secondRenderKeepsTheFirstFile()
     {
         QSignalSpy done(render, &RenderPres::done);
-        render->start();
-        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
+        const int renders = videos().isEmpty() ? 2 : 1; // run alone, it makes the first one too
+        for (int k = 1; k <= renders; ++k) {
+            render->start();
+            QTRY_COMPARE_WITH_TIMEOUT(done.count(), k, 60000);
+        }
         QCOMPARE(videos().size(), 2);
 
         const QString names = dirs.file("names");

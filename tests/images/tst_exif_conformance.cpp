@@ -2,7 +2,6 @@
 #include "images/ExifHeader.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QtTest>
 
 class TestExifConformance : public QObject
@@ -21,17 +20,14 @@ private slots:
             QSKIP("shared media not available");
     }
 
-    void everyFileParsesQuickly()
+    // Every camera's file is read to its end: a loop in its directories would hang here (the
+    // test's time limit), a bad offset crash.
+    void everyFileParses()
     {
         const QStringList files = media.entryList({"*.jpg", "*.jpeg"}, QDir::Files);
         QVERIFY(files.size() > 40);
-        for (const QString& name : files) {
-            QElapsedTimer timer;
-            timer.start();
-            const ExifHeader header(path(name));
-            header.thumbnail();
-            QVERIFY2(timer.elapsed() < 3000, qPrintable(name));
-        }
+        for (const QString& name : files)
+            ExifHeader(path(name)).thumbnail();
     }
 
     void embeddedPreviewsAreFound_data()
