@@ -336,6 +336,8 @@ private slots:
                  QStringLiteral("B.M4A"));
         presenter->removeAudio(7);
         QCOMPARE(presenter->audioFilesCount(), 2);
+        presenter->removeAudio(0);
+        QCOMPARE(presenter->audioTracksText(), QStringLiteral("A.M4A"));
     }
 
     void themeChangeShowsAtOnce()

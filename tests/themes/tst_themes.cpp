@@ -460,6 +460,8 @@ private slots:
                 // again, or from the loop's end back to its start.
                 const QVector<int> played =
                     SceneTiming(*scene, scene->longest()).backgroundFrames();
+                QCOMPARE(played.first(), 0); // the whole video, and on to its end
+                QCOMPARE(played.last(), scene->frames - 1);
                 for (int i = 1; i < played.size(); ++i)
                     QVERIFY2(played[i] - played[i - 1] == 1 || played[i] == played[i - 1] ||
                                  (played[i - 1] == b - 1 && played[i] == a),
