@@ -286,8 +286,10 @@ private slots:
         auto* row = qobject_cast<TextSlidePres*>(model->rowAt(0));
         QVERIFY(row);
         QCOMPARE(row->text(), QStringLiteral("Summer"));
+        const QString tile = row->imgId();
         presenter->editTextSlide(0, "  Winter  ");
         QCOMPARE(row->text(), QStringLiteral("  Winter  "));
+        QVERIFY(row->imgId() != tile); // the tile shows the new text
     }
 
     void separatorAndScrolling()
