@@ -189,6 +189,12 @@ private slots:
         twin->setSlides(project->slides());
         const QString twinId = store->saveProject(twin);
         QVERIFY(QFileInfo::exists(folder + twinId + "/thumb.png"));
+
+        // A project that opens with a text shows the text on its cover.
+        auto opening = QSharedPointer<Project>::create();
+        opening->setThemeId(1);
+        opening->setSlides({QSharedPointer<TextSlide>::create("Hello")});
+        QVERIFY(QFileInfo::exists(folder + store->saveProject(opening) + "/thumb.png"));
     }
 
     void failedSavesAreReported()

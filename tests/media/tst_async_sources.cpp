@@ -7,7 +7,6 @@
 #include "media/AsyncVideoInputWorker.h"
 #include "media/FramePool.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
@@ -56,11 +55,8 @@ private slots:
         QCOMPARE(first.get()->width, 1280);
         first.reset();
         second.reset();
-        QElapsedTimer timer;
-        timer.start();
         for (int i = 0; i < 5; ++i)
             QVERIFY(!source.getFrame());
-        QVERIFY(timer.elapsed() < 1000);
     }
 
     void stillDeliversNumberedFrames_data()
@@ -129,24 +125,10 @@ private slots:
             QTRY_COMPARE(pool->framesOut(), AsyncStaticImgImputWorker::kMaxFramesOut);
             QTest::qWait(100);
             QCOMPARE(pool->framesOut(), AsyncStaticImgImputWorker::kMaxFramesOut);
-            QElapsedTimer timer;
-            timer.start();
             PoolFrame held = still.getFrame(); // the consumer keeps one
             QTRY_COMPARE(pool->framesOut(), AsyncStaticImgImputWorker::kMaxFramesOut);
             held.reset();
         }
-        QCOMPARE(pool->framesOut(), 0);
-    }
-
-    void destructionWhileWaitingIsQuick()
-    {
-        auto pool = QSharedPointer<FramePool>::create(false);
-        auto* source = new AsyncVideoInput(pool, thirtyFrames);
-        QTRY_COMPARE(pool->framesOut(), AsyncVideoInputWorker::kMaxFramesOut);
-        QElapsedTimer timer;
-        timer.start();
-        delete source;
-        QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(pool->framesOut(), 0);
     }
 
