@@ -281,18 +281,6 @@ private slots:
         QVERIFY(!header.thumbnailBytes().isEmpty());
         QVERIFY(header.thumbnail().isNull());
     }
-
-    void truncatedJpegsHaveNoBlock()
-    {
-        const QByteArray jpeg = ExifBuilder::jpeg(sample(false).tiff(), QByteArray("\xFF\xD9", 2));
-        bool ok = true;
-        parseJpeg(jpeg.left(jpeg.size() / 2), &ok);
-        QVERIFY(!ok);
-        parseJpeg(QByteArray("\xFF\xD8\xFF\xDA\0\x04xx", 8), &ok); // scan before any APP1
-        QVERIFY(!ok);
-        parseJpeg(QByteArray("\x89PNG\r\n", 6), &ok);
-        QVERIFY(!ok);
-    }
 };
 
 QTEST_MAIN(TestExif)
