@@ -190,7 +190,7 @@ private slots:
         const QString twinId = store->saveProject(twin);
         QVERIFY(QFileInfo::exists(folder + twinId + "/thumb.png"));
 
-        // A project that opens with a text shows the text on its cover.
+        // A project that opens with a text gets a cover too.
         auto opening = QSharedPointer<Project>::create();
         opening->setThemeId(1);
         opening->setSlides({QSharedPointer<TextSlide>::create("Hello")});
