@@ -138,17 +138,6 @@ private slots:
         QVERIFY(render->failure().isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
     }
-
-    void deletedFolderComesBack()
-    {
-        const QString folder = dirs.file("videos/deleted/since");
-        SettingsPres::instance()->setSaveDir(folder);
-        QSignalSpy done(render, &RenderPres::done);
-        render->start();
-        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
-        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
-        SettingsPres::instance()->setSaveDir(dirs.file("videos"));
-    }
 };
 
 QTEST_MAIN(TestRenderControl)

@@ -49,24 +49,6 @@ private slots:
         QCOMPARE(model->roleNames().value(259), QByteArray("text"));
     }
 
-    void separatorFollowsThePosition()
-    {
-        fill({"a", "b", "c"});
-        model->placeSeparator(2, 3);
-        QCOMPARE(texts(), QStringList({"a", "b", "|", "c"}));
-        model->placeSeparator(2, 3); // already there
-        QCOMPARE(texts(), QStringList({"a", "b", "|", "c"}));
-        model->placeSeparator(0, 3);
-        QCOMPARE(texts(), QStringList({"|", "a", "b", "c"}));
-        model->placeSeparator(3, 3); // everything fits: no separator
-        QCOMPARE(texts(), QStringList({"a", "b", "c"}));
-        QCOMPARE(model->slides().size(), 3);
-        model->placeSeparator(1, 3);
-        model->remove(1); // the separator is kept for reuse, never deleted
-        model->placeSeparator(1, 3);
-        QCOMPARE(texts(), QStringList({"a", "|", "b", "c"}));
-    }
-
     // The grid's selection: clicks with and without Ctrl and Shift, and keys, from nothing
     // selected, over "a b c d | e f" (4 tiles to a line). Steps: c<row> click, C ctrl+click,
     // S shift+click, or a key name with S+ / C+ for Shift and Ctrl.

@@ -144,18 +144,6 @@ private slots:
         server.setHandler(
             [](const HttpTestServer::Request&) { return HttpTestServer::Response{}; });
     }
-
-    void noEndpointMeansNoPost()
-    {
-        qunsetenv("LUMAVIVE_ERROR_ENDPOINT");
-        QSignalSpy shown(CommonError::instance(), &CommonError::error);
-        CommonError::instance()->report(QStringLiteral("local only"));
-        QCOMPARE(shown.count(), 1);
-        QCOMPARE(ErrorSender::inFlight(), 0);
-        QTest::qWait(100);
-        QCOMPARE(server.requests().size(), 0);
-        qputenv("LUMAVIVE_ERROR_ENDPOINT", server.baseUrl().toUtf8());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCommonError)

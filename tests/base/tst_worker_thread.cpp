@@ -45,42 +45,6 @@ class TestWorkerThread : public QObject
     Q_OBJECT
 
 private slots:
-    void stopEndsTheRunOnItsThreadAndCleansUp()
-    {
-        WorkerThread thread;
-        auto* worker = new Looper;
-        thread.start(worker);
-        QTRY_VERIFY(worker->started);
-        QVERIFY(worker->runThread != QThread::currentThreadId());
-        QVERIFY(thread.isStarted());
-        const int before = workersAlive;
-        thread.requestStop();
-        QVERIFY(worker->hookCalled); // told at once, on the asking thread
-        thread.stop();
-        QVERIFY(!thread.isStarted());
-        QCOMPARE(int(workersAlive), before - 1);
-    }
-
-    void finishedFollowsEveryRunStoppedOrNot()
-    {
-        int finishedRuns = 0;
-        for (bool stop : {true, false}) {
-            WorkerThread thread;
-            auto* worker = new Looper(stop ? -1 : 3);
-            QObject::connect(
-                worker, &Worker::finished, worker, [&finishedRuns] { ++finishedRuns; },
-                Qt::DirectConnection);
-            thread.start(worker);
-            if (stop) {
-                QTRY_VERIFY(worker->started);
-                thread.stop();
-            } else {
-                thread.join(); // waits for the three ticks, asks nothing
-            }
-        }
-        QCOMPARE(finishedRuns, 2);
-    }
-
     void startingAgainOrDestroyingStopsTheRunningWorker()
     {
         const int before = workersAlive;

@@ -154,22 +154,6 @@ private slots:
         QCOMPARE(header.value(ExifHeader::PixelXDimension).toLong(), 4000);
     }
 
-    void picturesWithoutExifGiveAnEmptyHeader()
-    {
-        QTemporaryDir dir;
-        QImage image(16, 16, QImage::Format_RGB32);
-        image.fill(Qt::green);
-        QVERIFY(image.save(dir.filePath("plain.png")));
-        QVERIFY(image.save(dir.filePath("plain.jpg")));
-        for (const QString& name : {QStringLiteral("plain.png"), QStringLiteral("plain.jpg"),
-                                    QStringLiteral("missing.jpg")}) {
-            const ExifHeader header(dir.filePath(name));
-            QVERIFY(header.imageValues().isEmpty());
-            QVERIFY(header.thumbnail().isNull());
-            QCOMPARE(header.value(ExifHeader::PixelXDimension).toLong(), 0);
-        }
-    }
-
     // The preview is red on its left half and blue on its right; 0 means it has no orientation
     // of its own and turns with the main image (6 here).
     void thumbnailIsTurnedUpright_data()

@@ -104,16 +104,6 @@ private slots:
         QVERIFY2(top.blue() > 180 && top.red() < 80, qPrintable(top.name()));
     }
 
-    void previewCoversTheBox()
-    {
-        const QString path = dir.filePath("cover.jpg");
-        write(path, cameraJpeg(filled(64, 48, Qt::blue), filled(160, 120, Qt::red), 0, 0));
-        ExifThumbWorker worker({path, 150, 150});
-        QCOMPARE(worker.generate({path, 150, 150})->size(), QSize(200, 150));
-        QVERIFY(
-            !ExifThumbWorker({dir.filePath("none"), 1, 1}).generate({dir.filePath("none"), 1, 1}));
-    }
-
     void fullDecodeHappensAtReducedSize()
     {
         const QString path = dir.filePath("big.jpg");

@@ -45,20 +45,6 @@ private slots:
         QVERIFY(MediaFixtures::writeVideo(thirtyFrames, spec));
     }
 
-    void videoEndsWithTheMarkerForEver()
-    {
-        auto pool = QSharedPointer<FramePool>::create(false);
-        AsyncVideoInput source(pool, twoFrames);
-        PoolFrame first = source.getFrame();
-        PoolFrame second = source.getFrame();
-        QVERIFY(first && second);
-        QCOMPARE(first.get()->width, 1280);
-        first.reset();
-        second.reset();
-        for (int i = 0; i < 5; ++i)
-            QVERIFY(!source.getFrame());
-    }
-
     void stillDeliversNumberedFrames_data()
     {
         QTest::addColumn<int>("count");

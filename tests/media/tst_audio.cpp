@@ -1,6 +1,5 @@
 #include "MediaFixtures.h"
 #include "TestDirs.h"
-#include "base/CommonError.h"
 #include "base/Failure.h"
 #include "media/AudioEncoder.h"
 #include "media/AudioInput.h"
@@ -8,7 +7,6 @@
 #include "media/MediaFileInfo.h"
 #include "media/PcmMusic.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <cmath>
@@ -108,16 +106,6 @@ private slots:
         QCOMPARE(check.codecContext()->sample_rate, 44100);
         QCOMPARE(check.codecContext()->ch_layout.nb_channels, 2);
         QCOMPARE(AudioEncoder::resamplerKey(4, 22050, 1), QStringLiteral("chl4sr22050sf1"));
-    }
-
-    void oneLargeFrameFillsSeveralEncoderFrames()
-    {
-        AudioOnlyOutput output(dirs.file("large.mp4"));
-        libav::FramePtr frame = samplesFrame(AV_SAMPLE_FMT_S16, 2, 4096 + 100);
-        memset(frame->data[0], 0, size_t(frame->linesize[0]));
-        output.encoder->writeFrame(frame.get(), 44100, 256);
-        QCOMPARE(output.encoder->samplesWritten(), int64_t(4096));
-        output.finish();
     }
 
     void volumeScalesEveryFormat()
@@ -303,28 +291,6 @@ private slots:
                                     .arg(at)
                                     .arg(-1000.0 * best / PcmMusic::kRate)));
         }
-    }
-
-    // Music that cannot be used throws a sentence naming the file; the caller tells the person.
-    void unreadableMusicThrowsWhatToDo()
-    {
-        QSignalSpy errors(CommonError::instance(), &CommonError::error);
-        const QString corrupt = dirs.file("corrupt.m4a");
-        QFile file(corrupt);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(3000, 'z'));
-        file.close();
-        for (const QString& path : {dirs.file("gone.mp3"), corrupt}) {
-            try {
-                MediaFileInfo::fromFile(path);
-                QFAIL("no failure thrown");
-            } catch (const Failure& failure) {
-                QCOMPARE(failure.file(), path);
-                QVERIFY(failure.message().startsWith("The music file " + path + " cannot be"));
-                QVERIFY(!failure.reason().isEmpty());
-            }
-        }
-        QCOMPARE(errors.count(), 0);
     }
 };
 

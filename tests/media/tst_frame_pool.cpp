@@ -1,5 +1,4 @@
 #include "media/FramePool.h"
-#include "media/PoolFrame.h"
 
 #include <QtTest>
 
@@ -64,33 +63,6 @@ private slots:
         pool.release(again);
         pool.release(b);
         QCOMPARE(pool.framesOut(), 0);
-    }
-
-    void aHandleGivesItsFrameBackWhereverItEnds()
-    {
-        auto pool = QSharedPointer<FramePool>::create(QSize(64, 32));
-        int key = 0;
-        {
-            PoolFrame held = PoolFrame::acquire(pool, &key);
-            QVERIFY(held);
-            // The image paints into the frame itself.
-            held.image().fill(Qt::red);
-            QCOMPARE(QColor(held.get()->data[0][2], held.get()->data[0][1], held.get()->data[0][0]),
-                     QColor(Qt::red));
-            held.setIndex(7);
-            PoolFrame moved = std::move(held);
-            QVERIFY(!held);
-            QCOMPARE(moved.index(), int64_t(7));
-            QCOMPARE(pool->inUse(&key), 1);
-            moved = PoolFrame::acquire(pool, &key); // the first goes back on assignment
-            QCOMPARE(pool->inUse(&key), 1);
-            moved.reset();
-            QCOMPARE(pool->inUse(&key), 0);
-            PoolFrame kept = PoolFrame::acquire(pool, &key);
-            QCOMPARE(kept.image().size(), QSize(64, 32));
-        }
-        QCOMPARE(pool->framesOut(), 0); // and at the end of its scope
-        QVERIFY(PoolFrame().image().isNull());
     }
 };
 

@@ -54,21 +54,6 @@ private slots:
         QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2).red() / 10, 20);
     }
 
-    void smallPicturesAndEmptyBoxesStayAsTheyAre()
-    {
-        QImage small(300, 200, QImage::Format_RGB32);
-        small.fill(Qt::blue);
-        QVERIFY(small.save(dirs.file("small.jpg")));
-        QCOMPARE(loadImage(dirs.file("small.jpg"), QSize(1920, 1080))->size(), QSize(300, 200));
-        const QString big = photo("big.jpg", 1);
-        QCOMPARE(loadImage(big, QSize())->size(), QSize(4000, 3000));
-        // Other formats are scaled after decoding, to the same size.
-        QVERIFY(small.save(dirs.file("small.png")));
-        const QSize png = loadImage(dirs.file("small.png"), QSize(100, 50))->size();
-        QVERIFY2(qAbs(png.width() - 75) <= 1 && qAbs(png.height() - 50) <= 1,
-                 qPrintable(QStringLiteral("%1x%2").arg(png.width()).arg(png.height())));
-    }
-
     // A phone's WebP: its orientation is in the EXIF chunk of an extended ("VP8X") file. The
     // picture is 200x100, blue in its top-left 50x30 corner, red elsewhere.
     void webpPhotosStandUpright_data()
@@ -126,16 +111,6 @@ private slots:
         QCOMPARE(shown->size(), size);
         QCOMPARE(QColor(shown->pixel(blue)).blue(), 255);
         QCOMPARE(QColor(shown->pixel(size.width() / 2, size.height() / 2)).red(), 255);
-    }
-
-    void unreadableFilesGiveNullPictures()
-    {
-        QVERIFY(loadImage(dirs.file("missing.jpg"), QSize(100, 100))->isNull());
-        QFile garbage(dirs.file("garbage.jpg"));
-        garbage.open(QIODevice::WriteOnly);
-        garbage.write(QByteArray(4000, 'g'));
-        garbage.close();
-        QVERIFY(loadImage(garbage.fileName(), QSize(100, 100))->isNull());
     }
 };
 

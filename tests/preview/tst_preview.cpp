@@ -272,22 +272,6 @@ private slots:
         QVERIFY(meanDifference(cutPlayed.value(50), cutPlayed.value(51)) > 5.0);
     }
 
-    void seekingToASlideShowsItsScenesFirstFrame()
-    {
-        PreviewPlayer player;
-        player.setAudioDevice(QAudioDeviceInfo());
-        player.play(project, theme, QSize(640, 360), 0);
-        QVERIFY(nextFrame(player));
-        QCOMPARE(player.frameIndex(), 0);
-        player.seek(2);
-        QVERIFY(nextFrame(player));
-        QCOMPARE(player.frameIndex(), 58);
-        QVERIFY(player.firstFrameMs() >= 0);
-        // The blue photo stands in the middle, on its own: no scene fades out over it.
-        const QColor centre = player.frame().pixelColor(320, 180);
-        QVERIFY2(centre.blue() > 200 && centre.red() < 40, qPrintable(centre.name()));
-    }
-
     void pauseHoldsTheFrameAndResumeGoesOnFromIt()
     {
         PreviewPlayer player;

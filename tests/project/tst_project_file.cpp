@@ -1,4 +1,3 @@
-#include "FullDisk.h"
 #include "MediaFixtures.h"
 #include "TestDirs.h"
 #include "project/ImgSlide.h"
@@ -129,37 +128,6 @@ private slots:
         bool ok = true;
         QCOMPARE(ProjectFile::readInfo(dirs.file("none-info.xml"), &ok).name, QString());
         QVERIFY(!ok);
-    }
-
-    void fullDiskLeavesThePreviousFile()
-    {
-        Project project;
-        project.setSlides({QSharedPointer<TextSlide>::create("first version")});
-        QVERIFY(ProjectFile::writeProject(dirs.file("safe.xml"), project));
-        const QByteArray before = [&] {
-            QFile f(dirs.file("safe.xml"));
-            f.open(QIODevice::ReadOnly);
-            return f.readAll();
-        }();
-        QVector<QSharedPointer<Slide>> many;
-        for (int i = 0; i < 2000; ++i)
-            many << QSharedPointer<TextSlide>::create(QString(100, 'x'));
-        project.setSlides(many);
-        bool written = true;
-        {
-            FullDisk full(16 * 1024);
-            QVERIFY(full.active());
-            written = ProjectFile::writeProject(dirs.file("safe.xml"), project);
-        }
-        QVERIFY(!written);
-        QFile after(dirs.file("safe.xml"));
-        QVERIFY(after.open(QIODevice::ReadOnly));
-        QCOMPARE(after.readAll(), before);
-        QStringList missing;
-        QCOMPARE(ProjectFile::readProject(dirs.file("safe.xml"), &missing)->slides().size(), 1);
-        // No temporary file is left behind.
-        QCOMPARE(QDir(dirs.path()).entryList({"safe.xml.*"}, QDir::Files | QDir::Hidden),
-                 QStringList());
     }
 };
 

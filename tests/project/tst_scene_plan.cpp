@@ -1,4 +1,3 @@
-#include "TestDirs.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
 #include "project/TextSlide.h"
@@ -65,26 +64,6 @@ QVector<QSharedPointer<Slide>> slides(const QString& kinds)
             list << QSharedPointer<TextSlide>::create(QStringLiteral("text"));
     }
     return list;
-}
-
-// Photos of these shapes ('P' portrait, 'L' landscape), as small files.
-QVector<QSharedPointer<Slide>> shapedPhotos(const QString& shapes, const TestDirs& dirs)
-{
-    QVector<QSharedPointer<Slide>> list;
-    for (QChar shape : shapes)
-        list << QSharedPointer<ImgSlide>::create(
-            shape == 'P' ? dirs.picture("p.png", Qt::red, QSize(20, 30))
-                         : dirs.picture("l.png", Qt::blue, QSize(30, 20)));
-    return list;
-}
-
-// The scene ids of the plan, in order.
-QString sceneIds(const Project& project)
-{
-    QString ids;
-    for (const ScenePlanEntry& entry : *project.scenePlan())
-        ids += QString::number(entry.sceneId);
-    return ids;
 }
 
 QString planText(const Project& project)
@@ -169,24 +148,6 @@ private slots:
         QVERIFY(project.scenePlan()->isEmpty());
     }
 
-    void musicBoundsTheVideo()
-    {
-        Project project;
-        project.setTemplateDescription(theme({{1, 1, 1, 150}, {2, 1, 1, 150}}, 0));
-        project.setAudio(music(10.0f));
-        project.setSlides(slides("IIIII"));
-        QCOMPARE(planText(project), QStringLiteral("1:I"));
-        QCOMPARE(project.usedSlides(), 1);
-        // The video is what its scenes play, not the music's length: the timeline must not
-        // promise frames that are never rendered.
-        QCOMPARE(project.duration(), 5.0f);
-
-        project.setAudio(music(30.0f));
-        QCOMPARE(project.usedSlides(), 5);
-        QCOMPARE(planText(project), QStringLiteral("1:I 2:I 1:I 2:I 1:I"));
-        QCOMPARE(qRound(project.duration() * 10), 250);
-    }
-
     // Two photo scenes shaped like the built-in ones: 4 s with a 2.7 s hold, 4 s with a 2 s hold.
     void holdsStretchToTheMusicOrFollowThePace_data()
     {
@@ -230,44 +191,6 @@ private slots:
             QCOMPARE(project.duration(), float(music));
     }
 
-    // A landscape scene (1), a portrait one (2) and one of a landscape and a portrait slot (3):
-    // photos keep their order, go where their shape fits when the next scene allows it, and no
-    // scene is passed over twice running.
-    void photosFindSlotsOfTheirShape_data()
-    {
-        QTest::addColumn<bool>("aware");
-        QTest::addColumn<QString>("photos");
-        QTest::addColumn<QString>("scenes");
-        QTest::newRow("alternating") << true << "LPLP"
-                                     << "123";
-        QTest::newRow("portrait first") << true << "PLPLPL"
-                                        << "23121";
-        QTest::newRow("all landscape") << true << "LLLLL"
-                                       << "1123";
-        QTest::newRow("all portrait") << true << "PPPPP"
-                                      << "2312";
-        QTest::newRow("not asked for") << false << "PPPP"
-                                       << "123";
-    }
-    void photosFindSlotsOfTheirShape()
-    {
-        QFETCH(bool, aware);
-        QFETCH(QString, photos);
-        TestDirs dirs;
-        auto description = theme(
-            {{1, 1, 1, 30, 0, 0, "L"}, {2, 1, 1, 30, 0, 0, "P"}, {3, 1, 2, 30, 0, 0, "LP"}}, 0);
-        description->orientationAware = aware;
-        Project project;
-        project.setTemplateDescription(description);
-        project.setSlides(shapedPhotos(photos, dirs));
-        QTEST(sceneIds(project), "scenes");
-        // The photos in the order they were given.
-        QVector<QSharedPointer<Slide>> placed;
-        for (const ScenePlanEntry& entry : *project.scenePlan())
-            placed += entry.slides;
-        QCOMPARE(placed, project.slides().mid(0, placed.size()));
-    }
-
     void slideKindsWithoutScenesEndThePlan()
     {
         Project project;
@@ -284,17 +207,6 @@ private slots:
         project.setSlides(slides("TI"));
         QCOMPARE(project.usedSlides(), 0);
         QVERIFY(project.scenePlan()->size() <= 3);
-    }
-
-    void noSlidesOrNoThemeGiveAnEmptyPlan()
-    {
-        Project project;
-        project.setSlides(slides("II"));
-        QVERIFY(project.scenePlan()->isEmpty());
-        project.setTemplateDescription(theme({{1, 1, 1, 30}}, 0));
-        project.setSlides({});
-        QVERIFY(project.scenePlan()->isEmpty());
-        QCOMPARE(project.duration(), 0.0f);
     }
 };
 

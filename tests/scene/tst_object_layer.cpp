@@ -151,26 +151,6 @@ private slots:
             QVERIFY(drawn != PixelCheck::patternFrame(f, 640, 360));
         }
     }
-    void photoCornersLandOnTheKeyframe()
-    {
-        const QRectF slot(400, 200, 400, 300);
-        ObjectLayer layer(slotAt(slot, 1280, 720, 400.0f / 300), photo("exact.png", 400, 300), 1280,
-                          720);
-        QCOMPARE(layer.fitsVertically(), false);
-        QCOMPARE(layer.insetShare(), 0.0f);
-        QImage frame = blackFrame();
-        layer.draw(0, &frame, 1.0);
-        for (QPointF corner :
-             {slot.topLeft(), slot.topRight(), slot.bottomRight(), slot.bottomLeft()}) {
-            const QPointF inward = (slot.center() - corner) / 100.0; // about 2 px in
-            const QPointF outward = -inward;
-            QVERIFY(
-                isRed(frame, int(corner.x() + 2 * inward.x()), int(corner.y() + 2 * inward.y())));
-            QVERIFY(isBlack(frame, int(corner.x() + 2 * outward.x()),
-                            int(corner.y() + 2 * outward.y())));
-        }
-    }
-
     void widerPhotosAreLetterboxedByVPos_data()
     {
         QTest::addColumn<int>("vPos");
@@ -199,20 +179,6 @@ private slots:
         QVERIFY(isRed(frame, 444, (top + bottom) / 2)); // full width
     }
 
-    void tallerPhotosArePillarboxedByHPos()
-    {
-        auto object = slotAt(QRectF(340, 160, 600, 400), 1280, 720, 1.5f);
-        object->hPos = 2;
-        ObjectLayer layer(object, photo("square.png", 300, 300), 1280, 720);
-        QVERIFY(!layer.fitsVertically());
-        QCOMPARE(qRound(layer.insetShare() * 10000), 1667);
-        QImage frame = blackFrame();
-        layer.draw(0, &frame, 1.0);
-        QVERIFY(isBlack(frame, 540 - 4, 360));
-        QVERIFY(isRed(frame, 540 + 4, 360));
-        QVERIFY(isRed(frame, 940 - 4, 360)); // touches the right edge
-    }
-
     void rotationTurnsByQuarters_data()
     {
         QTest::addColumn<int>("rotation");
@@ -237,23 +203,6 @@ private slots:
                           QSharedPointer<ImgSlide>::create(path, rotation), 1280, 720);
         QCOMPARE(layer.picture().size(), size);
         QCOMPARE(layer.picture().pixelColor(marker), QColor(Qt::red));
-    }
-
-    void borderStripsFrameThePhoto()
-    {
-        auto object = slotAt(QRectF(0, 0, 100, 100), 1280, 720, 1.0f);
-        object->borderWidth = 0.1f;
-        object->borderColor = QColor(10, 20, 30);
-        ObjectLayer layer(object, photo("wide.png", 100, 50, Qt::white), 1280, 720);
-        // Wider than the slot: the border is a tenth of the width.
-        const QImage& framed = layer.picture();
-        QCOMPARE(framed.size(), QSize(120, 70));
-        QCOMPARE(framed.pixelColor(5, 35), QColor(10, 20, 30));
-        QCOMPARE(framed.pixelColor(60, 5), QColor(10, 20, 30));
-        QCOMPARE(framed.pixelColor(115, 35), QColor(10, 20, 30));
-        QCOMPARE(framed.pixelColor(60, 65), QColor(10, 20, 30));
-        QCOMPARE(framed.pixelColor(10, 10), QColor(Qt::white));
-        QCOMPARE(layer.pictureQuad(), QPolygonF({{0, 0}, {120, 0}, {120, 70}, {0, 70}}));
     }
 
     void bigPhotosAreLimitedToTheirShare()
@@ -384,26 +333,6 @@ private slots:
         QVERIFY(stripeAt(frame, int(slot.left()) + 2, int(slot.top()) + 2) >= 0);
         QVERIFY(stripeAt(frame, int(slot.right()) - 2, int(slot.bottom()) - 2) >= 0);
         QVERIFY(isBlack(frame, int(slot.left()) - 3, 360));
-    }
-
-    // Border and shadow stay with the slot while the photo moves inside them.
-    void aPanningPhotoKeepsItsBorderAndShadow()
-    {
-        const QRectF slot(440, 160, 400, 400);
-        auto object = slotAt(slot, 1280, 720, 1.0f);
-        object->panZoom.enabled = true;
-        object->borderWidth = 0.05f; // 20 of the 440 picture pixels: 18 frame pixels
-        object->borderColor = Qt::white;
-        object->shadow = ShadowSpec{1.0f, 1.0f, 0.5f, QColor(255, 0, 0, 255)};
-        ObjectLayer layer(object, QSharedPointer<ImgSlide>::create(stripes(dirs)), 1280, 720);
-        for (double progress : {0.0, 1.0}) {
-            layer.setSceneProgress(progress);
-            QImage frame = blackFrame();
-            layer.draw(0, &frame, 1.0);
-            QCOMPARE(frame.pixelColor(int(slot.left()) + 8, 360), QColor(Qt::white));
-            QVERIFY(stripeAt(frame, int(slot.left()) + 30, 360) >= 0);
-            QVERIFY(frame.pixelColor(int(slot.right()) + 10, int(slot.bottom()) + 10).red() > 60);
-        }
     }
 
     // A slow zoom (1 to 1.1 over five seconds) moves a marked spot smoothly: its centre's step

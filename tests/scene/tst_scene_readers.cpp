@@ -92,24 +92,6 @@ private slots:
         QVERIFY(!reader.takeFrame());
     }
 
-    void objectsShowOnlyOnTheirKeyframes()
-    {
-        ImgScene scene;
-        scene.objects->insert(0, imageObject(10, 20));
-        const QVector<QSharedPointer<Slide>> slides{photo(Qt::red)};
-        SlideIterator it(slides);
-        ImgSceneReader reader(QSharedPointer<SolidBackground>::create(pool, 25), 1280, 720, &scene,
-                              it);
-        QList<int> visible;
-        for (int picture = 1; reader.next(1.0); ++picture) {
-            if (centre(reader) == QColor(Qt::red))
-                visible << picture;
-        }
-        QCOMPARE(visible.first(), 11);
-        QCOMPARE(visible.last(), 21);
-        QCOMPARE(visible.size(), 11);
-    }
-
     void higherIdsCoverLowerOnes()
     {
         ImgScene scene;
@@ -121,20 +103,6 @@ private slots:
                               it);
         QVERIFY(reader.next(1.0));
         QCOMPARE(centre(reader), QColor(Qt::green)); // object 2 took the second slide
-    }
-
-    void fewerSlidesThanObjectsLeaveObjectsEmpty()
-    {
-        ImgScene scene;
-        scene.objects->insert(0, imageObject(0, 0));
-        scene.objects->insert(1, imageObject(0, 0));
-        const QVector<QSharedPointer<Slide>> slides{photo(Qt::blue)};
-        SlideIterator it(slides);
-        ImgSceneReader reader(QSharedPointer<SolidBackground>::create(pool, 1), 1280, 720, &scene,
-                              it);
-        QVERIFY(reader.next(1.0));
-        QCOMPARE(centre(reader), QColor(Qt::blue));
-        QCOMPARE(it.next(), nullptr);
     }
 
     void textBoxAndFirstSize()

@@ -74,33 +74,6 @@ private slots:
 
     void init() { server.clearRequests(); }
 
-    void fetchesOnlyMissingVideosInSceneOrder()
-    {
-        touch(dirs.file("templates/10/1.mp4"));
-        touch(dirs.file("templates/10/3.mp4"));
-        auto t = videoTemplate(10, {100, 200, 100, 50}, {"1.mp4", "2.mp4", "3.mp4", "4.mp4"});
-        QVERIFY(!manager->isDownloaded(t));
-        server.setHandler(serving(20000, 4, 30));
-        QSignalSpy progress(manager, &TmplDownloadManager::progress);
-        QSignalSpy done(manager, &TmplDownloadManager::done);
-        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
-        manager->download(t);
-        QTRY_COMPARE(done.count(), 1);
-        QCOMPARE(errors.count(), 0);
-        QCOMPARE(server.requests().size(), 2);
-        QCOMPARE(server.requests()[0].path, QByteArray("/app/1.2.0/themes/10/2.mp4"));
-        QCOMPARE(server.requests()[1].path, QByteArray("/app/1.2.0/themes/10/4.mp4"));
-        QCOMPARE(QFileInfo(dirs.file("templates/10/2.mp4")).size(), 20000);
-        QVERIFY(manager->isDownloaded(t));
-        QVERIFY(progress.count() >= 2);
-        QCOMPARE(progress.last().at(0).toFloat(), 100.0f);
-        float previous = 0;
-        for (const QList<QVariant>& p : progress) {
-            QVERIFY(p.at(0).toFloat() >= previous);
-            previous = p.at(0).toFloat();
-        }
-    }
-
     void progressIsWeightedByFrames()
     {
         auto t = videoTemplate(11, {100, 300});
@@ -142,46 +115,6 @@ private slots:
         QTRY_COMPARE(done.count(), 1);
         QCOMPARE(progress.count(), 0);
         QCOMPARE(QFileInfo(dirs.file("templates/12/1.mp4")).size(), 5000);
-    }
-
-    // Not found, then broken off halfway, then whole: each failure is told once, and the retry
-    // checks the body it gets against the description's hash from its first byte on.
-    void aFailedDownloadFailsOnceAndRetries()
-    {
-        auto t = videoTemplate(13, {100});
-        const QByteArray video = body(6000);
-        t->scenes->value(1)->bgSha256 =
-            QCryptographicHash::hash(video, QCryptographicHash::Sha256).toHex();
-        t->scenes->value(1)->bgSize = video.size();
-        QString answer = "not found";
-        server.setHandler([&](const HttpTestServer::Request&) {
-            HttpTestServer::Response r;
-            r.status = answer == "not found" ? 404 : 200;
-            r.body = answer == "not found" ? QByteArray("missing") : video;
-            r.pieces = 2;
-            r.pieceDelayMs = 50;
-            r.dropMidBody = answer == "broken off";
-            return r;
-        });
-        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
-        QSignalSpy done(manager, &TmplDownloadManager::done);
-        manager->download(t);
-        for (const QString next : {"broken off", "whole"}) {
-            QTRY_COMPARE(errors.count(), 1);
-            QTest::qWait(100);
-            QCOMPARE(errors.count(), 1);
-            QVERIFY(!QFileInfo::exists(dirs.file("templates/13/1.mp4")));
-            errors.clear();
-            answer = next;
-            manager->redownload();
-        }
-        QTRY_COMPARE(done.count(), 1);
-        QCOMPARE(errors.count(), 0);
-        QCOMPARE(server.requests().size(), 3);
-        QCOMPARE(server.requests()[0].path, server.requests()[2].path);
-        QFile stored(dirs.file("templates/13/1.mp4"));
-        QVERIFY(stored.open(QIODevice::ReadOnly));
-        QCOMPARE(stored.readAll(), video);
     }
 
     void newDownloadDropsTheRunningOne()

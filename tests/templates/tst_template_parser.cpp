@@ -1,12 +1,8 @@
-#include "TestDirs.h"
-#include "base/CommonError.h"
 #include "templates/ImgScene.h"
-#include "templates/TemplateCatalog.h"
 #include "templates/TemplateParser.h"
 #include "templates/TextScene.h"
 
 #include <QBuffer>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -292,18 +288,6 @@ private slots:
             named << name + '=' + all.value(name).trimmed();
         }
         QCOMPARE(named.join("; "), read);
-    }
-
-    void unreadableFileGivesEmptyDescriptionAndReport()
-    {
-        TestDirs dirs;
-        TemplateCatalog::use(dirs.file("templates/"));
-        QSignalSpy errors(CommonError::instance(), &CommonError::error);
-        auto t = loadTemplate(42);
-        QCOMPARE(t->id, 42);
-        QVERIFY(t->scenes->isEmpty());
-        QCOMPARE(errors.count(), 1);
-        QVERIFY(errors.at(0).at(0).toString().contains(dirs.file("templates/42/template.xml")));
     }
 };
 
