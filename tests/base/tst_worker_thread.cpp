@@ -56,14 +56,6 @@ private slots:
         }
         QCOMPARE(int(workersAlive), before);
     }
-
-    void detachedWorkersDeleteThemselves()
-    {
-        const int before = workersAlive;
-        WorkerThread::detach(new Looper(2));
-        WorkerThread::detach(new Looper(1));
-        QTRY_COMPARE(int(workersAlive), before);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestWorkerThread)

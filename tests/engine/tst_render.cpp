@@ -3,7 +3,6 @@
 #include "TestDirs.h"
 #include "ThemeFixture.h"
 #include "engine/LibavRender.h"
-#include "engine/PlanPlayer.h"
 #include "media/MediaFileInfo.h"
 #include "project/ImgSlide.h"
 #include "project/Project.h"
@@ -116,17 +115,6 @@ private slots:
         blue.slot = QRectF(0.05, 0.05, 0.1, 0.1); // the frame's centre shows the background
         withCopy.scenes = {blue};
         QVERIFY(ThemeFixture::write(dirs.file("templates"), withCopy));
-
-        ThemeFixture::ThemeSpec tooLong; // an overlap longer than every scene
-        tooLong.id = 5;
-        tooLong.sceneOverflow = 30;
-        for (const int frames : {5, 3, 2}) {
-            ThemeFixture::SceneSpec scene;
-            scene.id = frames;
-            scene.frames = frames;
-            tooLong.scenes << scene;
-        }
-        QVERIFY(ThemeFixture::write(dirs.file("templates"), tooLong));
     }
 
     void fadesFollowTheirAlphas()
@@ -197,14 +185,6 @@ private slots:
         // 60 + 40 (a background that ended early) + 60 frames, one after the other.
         QCOMPARE(probe.frames.size(), 160);
         checkContinuous(probe);
-    }
-
-    // The frames written, the frames counted and the progress agree whatever the overlap says.
-    void anOverlapLongerThanItsScenesKeepsTheCounts()
-    {
-        QCOMPARE(loadTemplate(5)->sceneOverflow, 0);
-        QCOMPARE(rendered(5, 3, "too-long.mp4").frames.size(), 10);
-        QCOMPARE(PlanPlayer::videoFrames(*project(5, 3), *loadTemplate(5)), 10);
     }
 
     // HD renders play the theme's HD copy of a video background, Full HD ones the original; an

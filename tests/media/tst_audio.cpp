@@ -3,6 +3,7 @@
 #include "base/Failure.h"
 #include "media/AudioEncoder.h"
 #include "media/AudioInput.h"
+#include "media/AudioTrackWriter.h"
 #include "media/AudioVolume.h"
 #include "media/MediaFileInfo.h"
 #include "media/PcmMusic.h"
@@ -291,6 +292,16 @@ private slots:
                                     .arg(at)
                                     .arg(-1000.0 * best / PcmMusic::kRate)));
         }
+    }
+
+    void volumeEnvelope()
+    {
+        QCOMPARE(AudioTrackWriter::volumeAt(0.5, 30, 30), 128);
+        QCOMPARE(AudioTrackWriter::volumeAt(2.0, 30, 30), 256);
+        QCOMPARE(AudioTrackWriter::volumeAt(2.0, 0.25, 30), 64);
+        QCOMPARE(AudioTrackWriter::volumeAt(2.0, 30, 0.5), 128);
+        QCOMPARE(AudioTrackWriter::volumeAt(2.0, 30, -0.1), 0);  // after the video's end
+        QCOMPARE(AudioTrackWriter::volumeAt(2.0, -0.05, 30), 0); // decoded past its length
     }
 };
 

@@ -68,20 +68,6 @@ int stripeAt(const QImage& frame, int x, int y)
     return -1;
 }
 
-// The centre of the dark pixels inside `area`, weighted by how dark they are.
-QPointF darkCentre(const QImage& frame, const QRect& area)
-{
-    double sum = 0;
-    QPointF at;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const double dark = 255 - qGray(frame.pixel(x, y));
-            sum += dark;
-            at += QPointF(x, y) * dark;
-        }
-    return sum > 0 ? at / sum : QPointF();
-}
-
 } // namespace
 
 class TestObjectLayer : public QObject
@@ -263,24 +249,11 @@ private slots:
         QVERIFY(shadowed.pixelColor(320, 150).alpha() > 0); // shadow right of the picture
         QCOMPARE(shadowed.pixelColor(0, 0).alpha(), 0);     // far corner stays clear
 
-        // Unequal offsets, as the built-in themes use: straight down by half the unit.
-        QPolygonF down;
-        const QImage dropped =
-            makeShadow(source, 0.0f, 0.5f, 1.0f, QColor(0, 0, 0, 255), 60, &down);
-        // Blur 60 px, offsets 0 and 30 px: 60 px margin left and right, 30 above, 90 below.
-        QCOMPARE(dropped.size(), QSize(200 + 120, 100 + 120));
-        QCOMPARE(down, QPolygonF({{60, 30}, {260, 30}, {260, 130}, {60, 130}}));
-        // The shadow lies under the picture's lower edge, evenly to both sides.
-        QVERIFY(dropped.pixelColor(160, 150).alpha() > 100);
-        QVERIFY(dropped.pixelColor(160, 10).alpha() < dropped.pixelColor(160, 150).alpha() / 4);
-        QVERIFY(qAbs(dropped.pixelColor(40, 100).alpha() - dropped.pixelColor(279, 100).alpha()) <=
-                3);
-
-        // Sizes from a hostile description stay bounded: a blur radius of at most 512 px.
+        // Sizes from a hostile description stay bounded: offsets of 1024 px at most (here to the
+        // right and up) and a blur radius of 512 px.
         QPolygonF huge;
         const QImage bounded = makeShadow(source, 1e9f, -1e9f, 1e9f, Qt::black, 60, &huge);
-        QVERIFY(bounded.width() <= 200 + 2 * 512 + 2 * 1024);
-        QVERIFY(bounded.height() <= 100 + 2 * 512 + 2 * 1024);
+        QCOMPARE(bounded.size(), QSize(200 + 1024 + 512, 100 + 1024 + 512));
         QCOMPARE(huge.size(), 4);
 
         QPolygonF plain;
@@ -333,38 +306,6 @@ private slots:
         QVERIFY(stripeAt(frame, int(slot.left()) + 2, int(slot.top()) + 2) >= 0);
         QVERIFY(stripeAt(frame, int(slot.right()) - 2, int(slot.bottom()) - 2) >= 0);
         QVERIFY(isBlack(frame, int(slot.left()) - 3, 360));
-    }
-
-    // A slow zoom (1 to 1.1 over five seconds) moves a marked spot smoothly: its centre's step
-    // changes by under 0.05 px from frame to frame. Windows rounded to whole pixels would jump.
-    void aSlowZoomDoesNotShake()
-    {
-        QImage photo(1200, 800, QImage::Format_RGB32);
-        photo.fill(Qt::white);
-        QPainter(&photo).fillRect(760, 300, 40, 40, Qt::black);
-        const QString path = dirs.file("spot.png");
-        QVERIFY(photo.save(path));
-        const QRectF slot(340, 160, 600, 400);
-        auto object = slotAt(slot, 1280, 720, 1.5f);
-        object->panZoom.enabled = true;
-        object->panZoom.zoomTo = 1.1;
-        object->panZoom.centred = true;
-        ObjectLayer layer(object, QSharedPointer<ImgSlide>::create(path), 1280, 720);
-        QList<QPointF> centres;
-        for (int i = 0; i < 150; ++i) {
-            layer.setSceneProgress(i / 149.0);
-            QImage frame(1280, 720, QImage::Format_RGB32);
-            frame.fill(Qt::white);
-            layer.draw(0, &frame, 1.0);
-            centres << darkCentre(frame, slot.toRect().adjusted(2, 2, -2, -2));
-        }
-        QVERIFY(centres.last().x() - centres.first().x() > 5); // it moved
-        for (int i = 1; i + 1 < centres.size(); ++i) {
-            const QPointF bend = centres[i + 1] - 2 * centres[i] + centres[i - 1];
-            QVERIFY2(
-                qAbs(bend.x()) < 0.05 && qAbs(bend.y()) < 0.05,
-                qPrintable(QStringLiteral("frame %1: %2, %3").arg(i).arg(bend.x()).arg(bend.y())));
-        }
     }
 };
 

@@ -218,19 +218,6 @@ private slots:
         QCOMPARE(server.requests()[0].path, QByteArray("/app/1.2.0/themes/20/1.mp4"));
     }
 
-    void noServerFailsLikeANetworkError()
-    {
-        qunsetenv("LUMAVIVE_THEME_SERVER");
-        auto t = videoTemplate(21, {100});
-        QSignalSpy errors(manager, &TmplDownloadManager::downloadError);
-        manager->download(t);
-        QTRY_COMPARE(errors.count(), 1);
-        qputenv("LUMAVIVE_THEME_SERVER", server.baseUrl().toUtf8());
-        manager->redownload();
-        QSignalSpy done(manager, &TmplDownloadManager::done);
-        QTRY_COMPARE(errors.count() + done.count(), 2);
-    }
-
     // A disk that fills up halfway: nothing half-written stays, and the retry, with room again,
     // keeps the whole video alone.
     void aFullDiskKeepsNothingAndTheRetryWorks()
