@@ -7,9 +7,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <thread>
-#include <vector>
-
 class TestCommonError : public QObject
 {
     Q_OBJECT
@@ -90,26 +87,6 @@ private slots:
         QCOMPARE(posted, QStringList({QStringLiteral("APP_CRASH_FEEDBACK\r\n"),
                                       QStringLiteral("APP_CRASH_FEEDBACK\r\nI clicked Start")}));
         QCOMPARE(shown.count(), 0);
-    }
-
-    void reportsFromManyThreadsAllArrive()
-    {
-        int shown = 0;
-        QMetaObject::Connection counting =
-            connect(CommonError::instance(), &CommonError::error, this, [&] { ++shown; });
-        std::vector<std::thread> threads;
-        for (int i = 0; i < 8; ++i)
-            threads.emplace_back([i] { CommonError::instance()->report(QString::number(i)); });
-        for (std::thread& t : threads)
-            t.join();
-        QTRY_COMPARE(server.requests().size(), 8);
-        QTRY_COMPARE(shown, 8);
-        disconnect(counting);
-        QStringList posted;
-        for (int i = 0; i < 8; ++i)
-            posted << postedError(i);
-        posted.sort();
-        QCOMPARE(posted, QStringList({"0", "1", "2", "3", "4", "5", "6", "7"}));
     }
 
     // An endpoint that takes the post and never answers: the report is shown at once, the

@@ -11,35 +11,6 @@ class TestFramePool : public QObject
     Q_OBJECT
 
 private slots:
-    void framesHaveTheOutputSize_data()
-    {
-        QTest::addColumn<bool>("fullHd");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::newRow("HD") << false << 1280 << 720;
-        QTest::newRow("Full HD") << true << 1920 << 1080;
-    }
-    void framesHaveTheOutputSize()
-    {
-        QFETCH(bool, fullHd);
-        QFETCH(int, width);
-        QFETCH(int, height);
-        FramePool pool(fullHd);
-        int key = 0;
-        QCOMPARE(pool.inUse(&key), 0);
-        AVFrame* frame = pool.acquire(&key);
-        QVERIFY(frame);
-        QCOMPARE(frame->format, int(AV_PIX_FMT_BGRA));
-        QCOMPARE(frame->width, width);
-        QCOMPARE(frame->height, height);
-        // A QImage of width x 4 bytes per line wraps the frame without copying.
-        QCOMPARE(frame->linesize[0], width * 4);
-        QCOMPARE(reinterpret_cast<quintptr>(frame->data[0]) % 32, quintptr(0));
-        QCOMPARE(pool.inUse(&key), 1);
-        pool.release(frame);
-        QCOMPARE(pool.inUse(&key), 0);
-    }
-
     void buffersAreReusedInOrder()
     {
         FramePool pool(false);
