@@ -1,5 +1,6 @@
 // Saved projects under faults: damaged files open with what can be read and keep the original,
-// and a full disk keeps the last good save.
+// a full disk keeps the last good save, and a program killed in the middle of its automatic
+// saves leaves every saved project loadable.
 #include "FullDisk.h"
 #include "TestDirs.h"
 #include "ThemeFixture.h"
@@ -10,8 +11,12 @@
 #include "project/TextSlide.h"
 #include "templates/TemplateCatalog.h"
 
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <csignal>
 
 class TestProjectFaults : public QObject
 {
@@ -156,6 +161,46 @@ private slots:
         QVERIFY(messages.last().at(1).toString().startsWith("The project could not be saved"));
         QCOMPARE(bytesOf(folder + id + "/prj.xml"), before);
         QCOMPARE(SavedProjectsPres::instance()->saveProject(project), id); // room again: saved
+    }
+
+    // The program killed at random moments of a stream of automatic saves: whatever it left,
+    // every listed project reads back whole.
+    void killedDuringAutosavesLosesNothing()
+    {
+        const QStringList before = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QRandomGenerator random(61206);
+        int kills = 0;
+        for (int run = 0; run < 30; ++run) {
+            QProcess worker;
+            worker.start(AUTOSAVE_WORKER, QStringList{dirs.path()} + photos);
+            QVERIFY2(worker.waitForStarted(), qPrintable(worker.errorString()));
+            QVERIFY(worker.waitForReadyRead(60000));
+            QVERIFY(worker.readAll().contains("editing"));
+            QTest::qWait(random.bounded(1, 120));
+            ::kill(worker.processId(), SIGKILL);
+            QVERIFY(worker.waitForFinished(10000));
+            kills += worker.exitStatus() == QProcess::CrashExit;
+        }
+        QVERIFY(kills >= 25);
+        int checked = 0;
+        const QStringList ids = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString& id : ids) {
+            if (before.contains(id))
+                continue;
+            if (!QFileInfo::exists(folder + id + "/info.xml"))
+                continue; // never listed: a first save cut short before it was complete
+            bool ok = false;
+            ProjectFile::readInfo(folder + id + "/info.xml", &ok);
+            QVERIFY2(ok, qPrintable(id));
+            bool damaged = true;
+            QStringList missing;
+            const auto project =
+                ProjectFile::readProject(folder + id + "/prj.xml", &missing, &damaged);
+            QVERIFY2(!damaged, qPrintable(id));
+            QVERIFY(project->slides().size() >= 6);
+            ++checked;
+        }
+        QVERIFY(checked >= 25);
     }
 };
 

@@ -1,5 +1,5 @@
-// Faults around a render: each case must end with a clear message and no video file where none
-// should be.
+// Faults around a render: each case must end with a clear message, no video file where none should
+// be, and a program that renders the next project as if nothing had happened.
 #include "FullDisk.h"
 #include "MediaFixtures.h"
 #include "TestDirs.h"
@@ -13,11 +13,20 @@
 #include "templates/TemplateParser.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <optional>
+#include <thread>
 
 namespace {
+
+int threadCount()
+{
+    return QDir(QStringLiteral("/proc/self/task"))
+        .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+        .size();
+}
 
 QByteArray bytesOf(const QString& path)
 {
@@ -230,6 +239,61 @@ private slots:
                                                      : path;
         QVERIFY2(reportedContaining(named), qPrintable(reported().join('|')));
         QVERIFY(!QFileInfo::exists(out));
+    }
+
+    // A hundred stops at random moments, from the render's own thread (a progress handler) and
+    // from another thread, as the window does: every one returns promptly, leaves no file and no
+    // thread behind (leaks show under the sanitizer build).
+    void stopsAtRandomFrames()
+    {
+        const QStringList photos = {photoFile("a.png"), photoFile("b.png", Qt::blue),
+                                    photoFile("c.png", Qt::green)};
+        const QString out = dirs.file("stopped.mp4");
+        QRandomGenerator random(20261206);
+        const int threadsBefore = threadCount();
+        for (int run = 0; run < 100; ++run) {
+            LibavRender engine(
+                project(run % 3 == 0 ? Video : Still, photos, {dirs.file("music.m4a")}),
+                loadTemplate(run % 3 == 0 ? Video : Still), out);
+            const int stopAt = random.bounded(1, 60); // every project here is longer
+            const bool fromHandler = run % 2 == 0;
+            std::thread stopper;
+            if (fromHandler) {
+                connect(&engine, &LibavRender::progress, this,
+                        [&, frames = 0](QSharedPointer<QImage>, double) mutable {
+                            if (++frames == stopAt)
+                                engine.stop();
+                        });
+            } else {
+                stopper = std::thread([&engine, stopAt] {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(stopAt * 5));
+                    engine.stop();
+                });
+            }
+            QElapsedTimer timer;
+            timer.start();
+            const bool result = engine.render();
+            if (stopper.joinable())
+                stopper.join();
+            QVERIFY2(timer.elapsed() < 30000, qPrintable(QString::number(run)));
+            // A stop is no failure, but a stopped render leaves no file; a render that finished
+            // before another thread's stop arrived keeps its video.
+            QVERIFY(result);
+            if (fromHandler)
+                QVERIFY2(!QFileInfo::exists(out), qPrintable(QString::number(run)));
+            QFile::remove(out);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(threadCount() <= threadsBefore, 5000);
+        QVERIFY2(reported().isEmpty(), qPrintable(reported().join('|')));
+    }
+
+    // None of the failures above left anything behind that stops the next render.
+    void aRenderAfterTheFaultsSucceeds()
+    {
+        const QString out = dirs.file("after.mp4");
+        LibavRender engine(project(Still, {photoFile("fine.png")}), loadTemplate(Still), out);
+        QVERIFY(engine.render());
+        QVERIFY(QFileInfo(out).size() > 0);
     }
 };
 
