@@ -1,5 +1,5 @@
 // Photos and still backgrounds are decoded no larger than their use needs, whichever way the
-// camera's orientation or the user turns them, and never enlarged.
+// camera's orientation turns them, and WebP photos stand upright as JPEGs do.
 #include "ExifBuilder.h"
 #include "TestDirs.h"
 #include "media/ImageLoader.h"
